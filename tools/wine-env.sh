@@ -1,0 +1,12 @@
+# Sourced by the harness scripts: the Wine environment every run uses.
+# No Mono/Gecko install prompts, and no crash dialog (with a DISPLAY set it
+# would wait for a click forever).
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d${VEXA_EXTRA_DLLOVERRIDES:+;$VEXA_EXTRA_DLLOVERRIDES}"
+export WINEARCH=win64
+
+# prefix_end PREFIX: ends the wineserver of that prefix and everything it runs.
+prefix_end() {
+  WINEPREFIX=$1 wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX=$1 timeout 20 wineserver -w >/dev/null 2>&1 || true
+}
