@@ -1,0 +1,179 @@
+/**
+ * @file lv_font.h
+ * The font interface: a font answers glyph descriptors and bitmaps through two
+ * callbacks, so bitmap fonts of lv_font_fmt_txt and any other kind look alike.
+ */
+#ifndef LV_FONT_H
+#define LV_FONT_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*********************
+ *      INCLUDES
+ *********************/
+#include "../lv_conf_internal.h"
+#include <stdint.h>
+#include <stddef.h>
+#include <stdbool.h>
+
+#include "lv_symbol_def.h"
+#include "../misc/lv_area.h"
+
+/**********************
+ *      TYPEDEFS
+ **********************/
+
+/*------------------
+ * General types
+ *-----------------*/
+
+struct _lv_font_t;
+
+/** Describes the properties of a glyph.*/
+typedef struct {
+    const struct _lv_font_t * resolved_font; /**< Pointer to a font where the glyph was actually found after handling fallbacks*/
+    uint16_t adv_w; /**< The glyph needs this space. Draw the next glyph after this width.*/
+    uint16_t box_w; /**< Width of the glyph's bounding box*/
+    uint16_t box_h; /**< Height of the glyph's bounding box*/
+    int16_t ofs_x;  /**< x offset of the bounding box*/
+    int16_t ofs_y;  /**< y offset of the bounding box*/
+    uint8_t bpp: 4;  /**< Bit-per-pixel: 1, 2, 4, 8*/
+    uint8_t is_placeholder: 1; /**< Glyph is missing. But placeholder will still be displayed*/
+} lv_font_glyph_dsc_t;
+
+/** The bitmaps might be upscaled by 3 to achieve subpixel rendering.*/
+enum {
+    LV_FONT_SUBPX_NONE,
+    LV_FONT_SUBPX_HOR,
+    LV_FONT_SUBPX_VER,
+    LV_FONT_SUBPX_BOTH,
+};
+
+typedef uint8_t lv_font_subpx_t;
+
+/** Describe the properties of a font*/
+typedef struct _lv_font_t {
+    /** Get a glyph's descriptor from a font*/
+    bool (*get_glyph_dsc)(const struct _lv_font_t *, lv_font_glyph_dsc_t *, uint32_t letter, uint32_t letter_next);
+
+    /** Get a glyph's bitmap from a font*/
+    const uint8_t * (*get_glyph_bitmap)(const struct _lv_font_t *, uint32_t);
+
+    /*Pointer to the font in a font pack (must have the same line height)*/
+    lv_coord_t line_height;         /**< The real line height where any text fits*/
+    lv_coord_t base_line;           /**< Base line measured from the top of the line_height*/
+    uint8_t subpx  : 2;             /**< An element of `lv_font_subpx_t`*/
+
+    int8_t underline_position;      /**< Distance between the top of the underline and base line (< 0 means below the base line)*/
+    int8_t underline_thickness;     /**< Thickness of the underline*/
+
+    const void * dsc;               /**< Store implementation specific or run_time data or caching here*/
+    const struct _lv_font_t * fallback;   /**< Fallback font for missing glyph. Resolved recursively */
+#if LV_USE_USER_DATA
+    void * user_data;               /**< Custom user data for font.*/
+#endif
+} lv_font_t;
+
+/**********************
+ * GLOBAL PROTOTYPES
+ **********************/
+
+/**
+ * Return with the bitmap of a font.
+ * @param font_p pointer to a font
+ * @param letter a UNICODE character code
+ * @return pointer to the bitmap of the letter (bpp of the font, rows packed)
+ */
+const uint8_t * lv_font_get_glyph_bitmap(const lv_font_t * font_p, uint32_t letter);
+
+/**
+ * Get the descriptor of a glyph, trying the font's fallbacks when it lacks it.
+ * @param font_p pointer to font
+ * @param dsc_out store the result descriptor here
+ * @param letter a UNICODE letter code
+ * @param letter_next the next letter after `letter`. Used for kerning
+ * @return true: descriptor is successfully loaded into `dsc_out`.
+ *         false: the letter was not found, no data is loaded to `dsc_out`
+ *         (with LV_USE_FONT_PLACEHOLDER a placeholder box is still described)
+ */
+bool lv_font_get_glyph_dsc(const lv_font_t * font_p, lv_font_glyph_dsc_t * dsc_out, uint32_t letter,
+                           uint32_t letter_next);
+
+/**
+ * Get the width of a glyph with kerning
+ * @param font pointer to a font
+ * @param letter a UNICODE letter
+ * @param letter_next the next letter after `letter`. Used for kerning
+ * @return the width of the glyph
+ */
+uint16_t lv_font_get_glyph_width(const lv_font_t * font, uint32_t letter, uint32_t letter_next);
+
+/**
+ * Get the line height of a font. All characters fit into this height
+ * @param font_p pointer to a font
+ * @return the height of a font
+ */
+static inline lv_coord_t lv_font_get_line_height(const lv_font_t * font_p)
+{
+    return font_p->line_height;
+}
+
+/**********************
+ *      MACROS
+ **********************/
+
+#define LV_FONT_DECLARE(font_name) extern const lv_font_t font_name;
+
+#if LV_FONT_MONTSERRAT_12
+LV_FONT_DECLARE(lv_font_montserrat_12)
+#endif
+
+#if LV_FONT_MONTSERRAT_14
+LV_FONT_DECLARE(lv_font_montserrat_14)
+#endif
+
+#if LV_FONT_MONTSERRAT_16
+LV_FONT_DECLARE(lv_font_montserrat_16)
+#endif
+
+#if LV_FONT_MONTSERRAT_18
+LV_FONT_DECLARE(lv_font_montserrat_18)
+#endif
+
+#if LV_FONT_MONTSERRAT_20
+LV_FONT_DECLARE(lv_font_montserrat_20)
+#endif
+
+#if LV_FONT_MONTSERRAT_22
+LV_FONT_DECLARE(lv_font_montserrat_22)
+#endif
+
+#if LV_FONT_MONTSERRAT_24
+LV_FONT_DECLARE(lv_font_montserrat_24)
+#endif
+
+#if LV_FONT_MONTSERRAT_28
+LV_FONT_DECLARE(lv_font_montserrat_28)
+#endif
+
+/*Declare the custom (user defined) fonts*/
+#ifdef LV_FONT_CUSTOM_DECLARE
+LV_FONT_CUSTOM_DECLARE
+#endif
+
+/**
+ * Just a wrapper around LV_FONT_DEFAULT because it might be more convenient to use a function in some cases
+ * @return pointer to LV_FONT_DEFAULT
+ */
+static inline const lv_font_t * lv_font_default(void)
+{
+    return LV_FONT_DEFAULT;
+}
+
+#ifdef __cplusplus
+} /*extern "C"*/
+#endif
+
+#endif /*LV_FONT_H*/

@@ -1,0 +1,126 @@
+/**
+ * @file lv_mem.h
+ * The toolkit's memory pool (LV_MEM_SIZE bytes, allocated once) and the
+ * temporary buffers the renderer borrows for one drawing call.
+ */
+#ifndef LV_MEM_H
+#define LV_MEM_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*********************
+ *      INCLUDES
+ *********************/
+#include "../lv_conf_internal.h"
+
+#include <stdint.h>
+#include <stddef.h>
+#include <string.h>
+
+#include "lv_types.h"
+
+/**********************
+ *      TYPEDEFS
+ **********************/
+
+/** Heap information structure. */
+typedef struct {
+    uint32_t total_size; /**< Total heap size*/
+    uint32_t free_cnt;
+    uint32_t free_size; /**< Size of available memory*/
+    uint32_t free_biggest_size;
+    uint32_t used_cnt;
+    uint32_t max_used; /**< Max size of Heap memory used*/
+    uint8_t used_pct; /**< Percentage used*/
+    uint8_t frag_pct; /**< Amount of fragmentation*/
+} lv_mem_monitor_t;
+
+typedef struct {
+    void * p;
+    uint16_t size;
+    uint8_t used : 1;
+} lv_mem_buf_t;
+
+typedef lv_mem_buf_t lv_mem_buf_arr_t[LV_MEM_BUF_MAX_NUM];
+
+/**********************
+ * GLOBAL PROTOTYPES
+ **********************/
+
+/** Set up the pool. lv_init calls it; calling it again is harmless. */
+void lv_mem_init(void);
+
+/** Drop every allocation and start the pool afresh. */
+void lv_mem_deinit(void);
+
+/**
+ * Allocate from the pool.
+ * @param size bytes; 0 gives a valid non-NULL pointer that must not be used
+ * @return the memory (aligned to 8 bytes) or NULL when the pool is exhausted
+ */
+void * lv_mem_alloc(size_t size);
+
+/** Give memory back to the pool; NULL is ignored. */
+void lv_mem_free(void * data);
+
+/**
+ * Resize an allocation, keeping its content up to the smaller size.
+ * @param data_p an allocation or NULL (then like lv_mem_alloc)
+ * @param new_size 0 frees data_p and returns a zero-size allocation
+ * @return the new pointer or NULL (data_p is then unchanged)
+ */
+void * lv_mem_realloc(void * data_p, size_t new_size);
+
+/** @return LV_RES_OK when the pool's bookkeeping is consistent */
+lv_res_t lv_mem_test(void);
+
+/** Fill `mon_p` with the pool's usage. */
+void lv_mem_monitor(lv_mem_monitor_t * mon_p);
+
+/**
+ * Borrow a temporary buffer of at least `size` bytes. Give it back with
+ * lv_mem_buf_release before the drawing call returns.
+ */
+void * lv_mem_buf_get(uint32_t size);
+
+/** Return a buffer of lv_mem_buf_get. */
+void lv_mem_buf_release(void * p);
+
+/** Free every temporary buffer (used ones included). */
+void lv_mem_buf_free_all(void);
+
+/** @return how many temporary buffers are currently borrowed */
+uint32_t lv_mem_buf_get_used_cnt(void);
+
+static inline void * lv_memcpy(void * dst, const void * src, size_t len)
+{
+    return memcpy(dst, src, len);
+}
+
+static inline void * lv_memcpy_small(void * dst, const void * src, uint32_t len)
+{
+    return memcpy(dst, src, len);
+}
+
+static inline void lv_memset(void * dst, uint8_t v, size_t len)
+{
+    memset(dst, v, len);
+}
+
+static inline void lv_memset_00(void * dst, size_t len)
+{
+    memset(dst, 0x00, len);
+}
+
+static inline void lv_memset_ff(void * dst, size_t len)
+{
+    memset(dst, 0xFF, len);
+}
+
+#ifdef __cplusplus
+} /*extern "C"*/
+#endif
+
+#endif /*LV_MEM_H*/

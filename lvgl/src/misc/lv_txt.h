@@ -1,0 +1,168 @@
+/**
+ * @file lv_txt.h
+ * UTF-8 handling, line breaking and text measuring.
+ */
+#ifndef LV_TXT_H
+#define LV_TXT_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*********************
+ *      INCLUDES
+ *********************/
+#include "../lv_conf_internal.h"
+
+#include <stdbool.h>
+#include <stdarg.h>
+#include "lv_area.h"
+#include "../font/lv_font.h"
+#include "lv_printf.h"
+#include "lv_types.h"
+
+/*********************
+ *      DEFINES
+ *********************/
+#ifndef LV_TXT_COLOR_CMD
+#define LV_TXT_COLOR_CMD "#"
+#endif
+
+#define LV_TXT_ENC_UTF8 1
+#define LV_TXT_ENC_ASCII 2
+
+/**********************
+ *      TYPEDEFS
+ **********************/
+
+/** Options for text rendering. */
+enum {
+    LV_TEXT_FLAG_NONE    = 0x00,
+    LV_TEXT_FLAG_RECOLOR = 0x01, /**< Enable parsing of recolor command*/
+    LV_TEXT_FLAG_EXPAND  = 0x02, /**< Ignore max-width to avoid automatic word wrapping*/
+    LV_TEXT_FLAG_FIT     = 0x04, /**< Max-width is already equal to the longest line. (Used to skip some calculation)*/
+};
+typedef uint8_t lv_text_flag_t;
+
+/** State machine for text renderer. */
+enum {
+    LV_TEXT_CMD_STATE_WAIT, /**< Waiting for command*/
+    LV_TEXT_CMD_STATE_PAR,  /**< Processing the parameter*/
+    LV_TEXT_CMD_STATE_IN,   /**< Processing the command*/
+};
+typedef uint8_t _lv_text_cmd_state_t;
+
+/** Label align policy*/
+enum {
+    LV_TEXT_ALIGN_AUTO,   /**< Align text auto*/
+    LV_TEXT_ALIGN_LEFT,   /**< Align text to left*/
+    LV_TEXT_ALIGN_CENTER, /**< Align text to center*/
+    LV_TEXT_ALIGN_RIGHT,  /**< Align text to right*/
+};
+typedef uint8_t lv_text_align_t;
+
+/**********************
+ * GLOBAL PROTOTYPES
+ **********************/
+
+/**
+ * Size of a text when drawn with `font`.
+ * @param size_res the width (longest line) and height (lines x line height + line spaces)
+ * @param max_width wrap lines at this width (LV_COORD_MAX: only at '\n')
+ * @param flag LV_TEXT_FLAG_...
+ */
+void lv_txt_get_size(lv_point_t * size_res, const char * text, const lv_font_t * font, lv_coord_t letter_space,
+                     lv_coord_t line_space, lv_coord_t max_width, lv_text_flag_t flag);
+
+/**
+ * Find where the first line of `txt` ends when wrapped at `max_width`: after a
+ * '\n', at a break character (LV_TXT_BREAK_CHARS) or, for a word longer than
+ * the line, inside the word.
+ * @param used_width if not NULL, the width of the line's text (no trailing space)
+ * @return the byte length of the first line (the '\n' included)
+ */
+uint32_t _lv_txt_get_next_line(const char * txt, const lv_font_t * font, lv_coord_t letter_space,
+                               lv_coord_t max_width, lv_coord_t * used_width, lv_text_flag_t flag);
+
+/**
+ * Width of the first `length` bytes of a text on one line.
+ * @return the width in pixels (trailing letter space not counted)
+ */
+lv_coord_t _lv_txt_get_width(const char * txt, uint32_t length, const lv_font_t * font, lv_coord_t letter_space,
+                             lv_text_flag_t flag);
+
+/** Same as _lv_txt_get_width. */
+lv_coord_t lv_txt_get_width(const char * txt, uint32_t length, const lv_font_t * font, lv_coord_t letter_space,
+                            lv_text_flag_t flag);
+
+/**
+ * Track the recolour command ("#rrggbb text#") while walking a text.
+ * @return true when `c` is part of a command and is not to be drawn
+ */
+bool _lv_txt_is_cmd(_lv_text_cmd_state_t * state, uint32_t c);
+
+/** Insert `ins_txt` into `txt_buf` at character position `pos` (buffer must be large enough). */
+void _lv_txt_ins(char * txt_buf, uint32_t pos, const char * ins_txt);
+
+/** Delete `len` characters at character position `pos`. */
+void _lv_txt_cut(char * txt, uint32_t pos, uint32_t len);
+
+/** Format a text into a newly lv_mem_alloc'ed buffer. @return the buffer or NULL */
+char * _lv_txt_set_text_vfmt(const char * fmt, va_list ap) LV_FORMAT_ATTRIBUTE(1, 0);
+
+/**
+ * Decode the letter at `*ofs` and the one after it (for kerning), moving `*ofs`
+ * past the first.
+ */
+void _lv_txt_encoded_letter_next_2(const char * txt, uint32_t * letter, uint32_t * letter_next, uint32_t * ofs);
+
+/** @return true if `letter` is a line-break opportunity */
+static inline bool _lv_txt_is_break_char(uint32_t letter)
+{
+    uint8_t i;
+    bool ret = false;
+    for(i = 0; LV_TXT_BREAK_CHARS[i] != '\0'; i++) {
+        if(letter == (uint32_t)LV_TXT_BREAK_CHARS[i]) {
+            ret = true;
+            break;
+        }
+    }
+    return ret;
+}
+
+/***************************************************************
+ *  GLOBAL FUNCTION POINTERS FOR CHARACTER ENCODING INTERFACE
+ ***************************************************************/
+
+/** @return the byte length of the UTF-8 character starting at `str` (1 for an invalid lead byte) */
+extern uint8_t (*_lv_txt_encoded_size)(const char *);
+
+/** @return the UTF-8 bytes of a code point packed little-endian in a uint32_t (first byte lowest) */
+extern uint32_t (*_lv_txt_unicode_to_encoded)(uint32_t);
+
+/** @return `c` in the conventions of the encoding (identity for UTF-8) */
+extern uint32_t (*_lv_txt_encoded_conv_wc)(uint32_t c);
+
+/**
+ * Decode the character at byte `*i` (0 if i is NULL) and move `*i` to the next one.
+ * @return the code point (malformed bytes are returned as themselves, one at a time)
+ */
+extern uint32_t (*_lv_txt_encoded_next)(const char *, uint32_t *);
+
+/** Move `*i` back to the previous character and return its code point. */
+extern uint32_t (*_lv_txt_encoded_prev)(const char *, uint32_t *);
+
+/** @return the byte index of the `utf8_id`-th character */
+extern uint32_t (*_lv_txt_encoded_get_byte_id)(const char *, uint32_t);
+
+/** @return the character index of byte `byte_id` */
+extern uint32_t (*_lv_txt_encoded_get_char_id)(const char *, uint32_t);
+
+/** @return the number of characters of a zero-terminated text */
+extern uint32_t (*_lv_txt_get_encoded_length)(const char *);
+
+#ifdef __cplusplus
+} /*extern "C"*/
+#endif
+
+#endif /*LV_TXT_H*/
