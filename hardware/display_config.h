@@ -1,0 +1,36 @@
+// Decisions around the display-configuration calls (display_win.cpp), kept
+// portable so they are tested natively too.
+#pragma once
+
+#include <cstdint>
+
+// Blocks, checking once per 1000 ms, while `adapter_restarting` is set or
+// `adlx_ready` is clear: a display query in the middle of an adapter restart
+// would read the adapter half gone.
+void wait_for_display_adapter();
+
+// What the first display path reports.
+struct RawDisplayMode {
+  uint32_t width, height;  // source mode
+  uint32_t vsync_numerator, vsync_denominator;  // target mode
+};
+
+// The refresh as whole hertz, rounded to nearest; 0 when the answer is
+// unusable (a zero numerator or denominator).
+int32_t whole_hertz(uint32_t numerator, uint32_t denominator);
+
+// Stores long side, short side and refresh of `mode`. Returns 0 and changes
+// nothing when the size is unusable (zero or beyond int32_t). An unusable
+// refresh alone (Wine on a bare X server reports 0/1) leaves *refresh as it
+// was and still counts as an answer: the size is right and the old rate is a
+// better guess than 0, which no mode list holds.
+int fold_display_mode(const RawDisplayMode& mode, int32_t* long_side, int32_t* short_side,
+                      int32_t* refresh);
+
+// The source size to request for a mode given in either order. The mode
+// lists hand over (short side, long side) and the gamepad's rescue step
+// 1920 x 1080; the source mode is the desktop as Windows lays it out, so the
+// request keeps the orientation the desktop has now (a landscape desktop
+// gets the long side as width) instead of rotating it by accident.
+void oriented_size(uint32_t current_width, uint32_t current_height, uint32_t a, uint32_t b,
+                   uint32_t* width, uint32_t* height);

@@ -1,0 +1,245 @@
+// Windows side of display.h: the EDID override in the registry, the display
+// adapter restart through SetupDi, and the first display path's mode through
+// the display-configuration API. The decisions live in edid_registry.cpp and
+// display_config.cpp.
+#include <windows.h>
+#include <setupapi.h>
+
+#include <vector>
+
+#include "hardware/display.h"
+#include "hardware/display_config.h"
+#include "hardware/edid_registry.h"
+#include "hardware/edid_table.h"
+
+static_assert(EDID_STATUS_OK == ERROR_SUCCESS, "status codes");
+static_assert(EDID_STATUS_FILE_NOT_FOUND == ERROR_FILE_NOT_FOUND, "status codes");
+static_assert(EDID_STATUS_PATH_NOT_FOUND == ERROR_PATH_NOT_FOUND, "status codes");
+static_assert(EDID_STATUS_MORE_DATA == ERROR_MORE_DATA, "status codes");
+static_assert(EDID_STATUS_NO_MORE_ITEMS == ERROR_NO_MORE_ITEMS, "status codes");
+static_assert(EDID_REG_DWORD == REG_DWORD, "value types");
+static_assert(sizeof(DISPLAYCONFIG_PATH_INFO) == 72 && sizeof(DISPLAYCONFIG_MODE_INFO) == 64,
+              "display configuration layout");
+
+namespace {
+
+// An open registry key; closed on every path, and a failing close counts as
+// a registry error of the running mode.
+struct EdidKey {
+  HKEY handle = nullptr;
+  EdidKey() = default;
+  EdidKey(const EdidKey&) = delete;
+  EdidKey& operator=(const EdidKey&) = delete;
+  ~EdidKey() {
+    if (handle && RegCloseKey(handle) != ERROR_SUCCESS) edid_result |= EDID_ERROR_BITS;
+  }
+};
+
+void probe_instances(HKEY panel) {
+  wchar_t name[EDID_PATH_CHARS];
+  DWORD length = EDID_PATH_CHARS;
+  const LONG status = RegEnumKeyExW(panel, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+  edid_result = edid_fold_probe(edid_result, status);
+}
+
+void check_instance(const wchar_t* override_path) {
+  EdidVersionRead read{};
+  EdidKey key;
+  const LONG open =
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, override_path, 0, KEY_QUERY_VALUE, &key.handle);
+  if (open != ERROR_SUCCESS) {
+    key.handle = nullptr;
+  } else {
+    DWORD type = 0, value = 0, size = sizeof(value);
+    read.status = RegQueryValueExW(key.handle, L"Version", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(&value), &size);
+    read.type = type;
+    read.size = size;
+    read.value = value;
+  }
+  edid_result = edid_fold_check(edid_result, open, read);
+}
+
+// Blocks "0".."7": written as 128 bytes each, or deleted when the block is
+// an unused extension. Stops at the first failure.
+bool write_blocks(HKEY key) {
+  const uint8_t* edid = edid_override_bytes().data();
+  for (size_t i = 0; i < EDID_BLOCK_COUNT; ++i) {
+    const wchar_t name[2] = {wchar_t(L'0' + i), L'\0'};
+    const uint8_t* block = edid + i * EDID_BLOCK_SIZE;
+    if (edid_block_is_written(i, block)) {
+      if (RegSetValueExW(key, name, 0, REG_BINARY, block, EDID_BLOCK_SIZE) != ERROR_SUCCESS)
+        return false;
+    } else if (!edid_delete_succeeded(RegDeleteValueW(key, name))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void write_instance(const wchar_t* override_path) {
+  EdidKey key;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, override_path, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &key.handle, nullptr) != ERROR_SUCCESS) {
+    key.handle = nullptr;
+    edid_result |= EDID_ERROR_BITS;
+    return;
+  }
+  edid_result |= EDID_FOUND;
+  const DWORD version = EDID_OVERRIDE_VERSION;
+  if (!write_blocks(key.handle) ||
+      RegSetValueExW(key.handle, L"Version", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&version),
+                     sizeof(version)) != ERROR_SUCCESS) {
+    edid_result |= EDID_ERROR_BITS;
+  }
+}
+
+// Runs `per_instance` with the override key path of every instance subkey.
+void for_each_instance(HKEY panel, void (*per_instance)(const wchar_t*)) {
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[EDID_PATH_CHARS];
+    DWORD length = EDID_PATH_CHARS;
+    const LONG status =
+        RegEnumKeyExW(panel, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (status != ERROR_SUCCESS) {
+      edid_result = edid_fold_enum_end(edid_result, status);
+      return;
+    }
+    wchar_t path[EDID_PATH_CHARS];
+    if (edid_override_key_path(name, path)) {
+      per_instance(path);
+    } else {
+      edid_result |= EDID_ERROR_BITS;
+    }
+  }
+}
+
+}  // namespace
+
+void edid_override(int mode) {
+  wchar_t path[EDID_PATH_CHARS];
+  if (!edid_panel_key_path(path)) {
+    edid_result |= EDID_ERROR_BITS;
+    return;
+  }
+  EdidKey panel;
+  const LONG status =
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_ENUMERATE_SUB_KEYS, &panel.handle);
+  if (status != ERROR_SUCCESS) panel.handle = nullptr;
+  if (!edid_fold_panel_open(status, &edid_result)) return;
+  switch (mode) {
+    case EDID_PROBE: probe_instances(panel.handle); break;
+    case EDID_CHECK: for_each_instance(panel.handle, check_instance); break;
+    case EDID_WRITE: for_each_instance(panel.handle, write_instance); break;
+    default: break;
+  }
+}
+
+// The property change is what Device Manager's disable/enable does; the
+// display class installer then stops or restarts the adapter, and Windows
+// reads the panel's EDID (and so the override) again when it comes back.
+int restart_display_adapters(uint32_t state) {
+  static const GUID display_class = {
+      0x4D36E968, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1, 0x03, 0x18}};
+  HDEVINFO devices = SetupDiGetClassDevsW(&display_class, nullptr, nullptr, DIGCF_PRESENT);
+  if (devices == INVALID_HANDLE_VALUE) return 0;
+  int changed = 0;
+  SP_DEVINFO_DATA device{};
+  device.cbSize = sizeof(device);
+  for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+    SP_PROPCHANGE_PARAMS params{};
+    params.ClassInstallHeader.cbSize = sizeof(SP_CLASSINSTALL_HEADER);
+    params.ClassInstallHeader.InstallFunction = DIF_PROPERTYCHANGE;
+    params.StateChange = state;
+    params.Scope = DICS_FLAG_GLOBAL;
+    params.HwProfile = 0;
+    if (SetupDiSetClassInstallParamsW(devices, &device, &params.ClassInstallHeader,
+                                      sizeof(params)) &&
+        SetupDiCallClassInstaller(DIF_PROPERTYCHANGE, devices, &device)) {
+      ++changed;
+    }
+  }
+  SetupDiDestroyDeviceInfoList(devices);
+  return changed;
+}
+
+namespace {
+
+struct DisplayConfig {
+  std::vector<DISPLAYCONFIG_PATH_INFO> paths;
+  std::vector<DISPLAYCONFIG_MODE_INFO> modes;
+  DISPLAYCONFIG_SOURCE_MODE* source = nullptr;  // of the first path
+  DISPLAYCONFIG_TARGET_MODE* target = nullptr;
+};
+
+// The mode of `kind` that a path's index points at, or null: with
+// QDC_ALL_PATHS an inactive path carries an invalid index.
+DISPLAYCONFIG_MODE_INFO* mode_at(DisplayConfig& config, UINT32 index,
+                                 DISPLAYCONFIG_MODE_INFO_TYPE kind) {
+  if (index >= config.modes.size() || config.modes[index].infoType != kind) return nullptr;
+  return &config.modes[index];
+}
+
+// All paths and modes (zero-filled before the query), and the first path's
+// source and target modes. False when there is no usable first path.
+bool read_display_config(DisplayConfig* config) {
+  UINT32 path_count = 0, mode_count = 0;
+  if (GetDisplayConfigBufferSizes(QDC_ALL_PATHS, &path_count, &mode_count) != ERROR_SUCCESS ||
+      path_count == 0)
+    return false;
+  config->paths.assign(path_count, DISPLAYCONFIG_PATH_INFO{});
+  config->modes.assign(mode_count, DISPLAYCONFIG_MODE_INFO{});
+  if (QueryDisplayConfig(QDC_ALL_PATHS, &path_count, config->paths.data(), &mode_count,
+                         config->modes.data(), nullptr) != ERROR_SUCCESS ||
+      path_count == 0)
+    return false;
+  config->paths.resize(path_count);
+  config->modes.resize(mode_count);
+  const DISPLAYCONFIG_PATH_INFO& first = config->paths[0];
+  DISPLAYCONFIG_MODE_INFO* source =
+      mode_at(*config, first.sourceInfo.modeInfoIdx, DISPLAYCONFIG_MODE_INFO_TYPE_SOURCE);
+  DISPLAYCONFIG_MODE_INFO* target =
+      mode_at(*config, first.targetInfo.modeInfoIdx, DISPLAYCONFIG_MODE_INFO_TYPE_TARGET);
+  if (!source || !target) return false;
+  config->source = &source->sourceMode;
+  config->target = &target->targetMode;
+  return true;
+}
+
+}  // namespace
+
+int query_display_mode(int32_t* long_side, int32_t* short_side, int32_t* refresh) {
+  wait_for_display_adapter();
+  DisplayConfig config;
+  if (!read_display_config(&config)) return 0;
+  const DISPLAYCONFIG_RATIONAL& vsync = config.target->targetVideoSignalInfo.vSyncFreq;
+  const RawDisplayMode mode = {config.source->width, config.source->height, vsync.Numerator,
+                               vsync.Denominator};
+  return fold_display_mode(mode, long_side, short_side, refresh);
+}
+
+// The rate is written as refresh/1: keeping a denominator such as 1001 or a
+// pixel-clock-derived one under a whole-hertz numerator would ask for a
+// nonsense rate. SDC_ALLOW_CHANGES lets Windows settle on the panel's
+// nearest real timing (60.10 Hz for "60").
+int set_display_mode(int32_t width, int32_t height, int32_t refresh) {
+  if (width <= 0 || height <= 0 || refresh <= 0) return 0;
+  wait_for_display_adapter();
+  DisplayConfig config;
+  if (!read_display_config(&config)) return 0;
+  uint32_t source_width = 0, source_height = 0;
+  oriented_size(config.source->width, config.source->height, uint32_t(width), uint32_t(height),
+                &source_width, &source_height);
+  config.source->width = source_width;
+  config.source->height = source_height;
+  config.target->targetVideoSignalInfo.vSyncFreq.Numerator = UINT32(refresh);
+  config.target->targetVideoSignalInfo.vSyncFreq.Denominator = 1;
+  const UINT32 flags = SDC_APPLY | SDC_USE_SUPPLIED_DISPLAY_CONFIG | SDC_SAVE_TO_DATABASE |
+                       SDC_ALLOW_CHANGES;
+  static_assert((SDC_APPLY | SDC_USE_SUPPLIED_DISPLAY_CONFIG | SDC_SAVE_TO_DATABASE |
+                 SDC_ALLOW_CHANGES) == 0x6A0,
+                "the flags Windows expects for a supplied configuration");
+  const LONG status = SetDisplayConfig(UINT32(config.paths.size()), config.paths.data(),
+                                       UINT32(config.modes.size()), config.modes.data(), flags);
+  return status == ERROR_SUCCESS ? 1 : 0;
+}

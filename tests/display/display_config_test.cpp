@@ -1,0 +1,73 @@
+// Decisions around the display-configuration calls: reading the first
+// path's mode, the size handed to Windows, and the wait for the adapter.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "hardware/display_config.h"
+#include "hardware/hardware_state.h"
+
+namespace {
+
+TEST(DisplayConfig, reads_long_side_short_side_and_whole_hertz) {
+  struct Case {
+    RawDisplayMode mode;
+    int result;
+    int32_t long_side, short_side, refresh;  // starting from 1, 2, 33
+  } cases[] = {
+      {{1920, 1080, 60, 1}, 1, 1920, 1080, 60},
+      {{1080, 1920, 50, 1}, 1, 1920, 1080, 50},
+      {{1280, 720, 60000, 1001}, 1, 1280, 720, 60},         // 59.94
+      {{1920, 1080, 133050000, 2213670}, 1, 1920, 1080, 60}, // 60.10 from the pixel clock
+      {{1920, 1080, 0, 1}, 1, 1920, 1080, 33},    // Wine on bare Xvfb: keep the old rate
+      {{1920, 1080, 60, 0}, 1, 1920, 1080, 33},
+      {{0, 1080, 60, 1}, 0, 1, 2, 33},            // nothing usable: nothing changes
+      {{1920, 0, 60, 1}, 0, 1, 2, 33},
+      {{0x80000000u, 1080, 60, 1}, 0, 1, 2, 33},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mode.width << "x" << c.mode.height << " "
+                                    << c.mode.vsync_numerator << "/" << c.mode.vsync_denominator);
+    int32_t long_side = 1, short_side = 2, refresh = 33;
+    EXPECT_EQ(fold_display_mode(c.mode, &long_side, &short_side, &refresh), c.result);
+    EXPECT_EQ(long_side, c.long_side);
+    EXPECT_EQ(short_side, c.short_side);
+    EXPECT_EQ(refresh, c.refresh);
+  }
+  EXPECT_EQ(whole_hertz(0xFFFFFFFFu, 1), 0) << "beyond int32_t is unusable";
+}
+
+TEST(DisplayConfig, requested_size_follows_the_desktop_orientation) {
+  struct Case {
+    uint32_t current_w, current_h, a, b, w, h;
+  } cases[] = {
+      {1920, 1080, 720, 1280, 1280, 720},   // mode list: short, long
+      {1920, 1080, 1920, 1080, 1920, 1080}, // gamepad rescue
+      {1080, 1920, 720, 1280, 720, 1280},   // portrait desktop
+      {1080, 1920, 1920, 1080, 1080, 1920},
+  };
+  for (const Case& c : cases) {
+    uint32_t w = 0, h = 0;
+    oriented_size(c.current_w, c.current_h, c.a, c.b, &w, &h);
+    EXPECT_EQ(w, c.w);
+    EXPECT_EQ(h, c.h);
+  }
+}
+
+// The wait ends only once both conditions hold; the flags are flipped while
+// the waiter is blocked and the test checks it was still blocked before.
+TEST(DisplayConfig, waits_while_the_adapter_restarts_or_adlx_is_not_ready) {
+  adlx_ready = 0;
+  adapter_restarting = 1;
+  auto waiter = std::async(std::launch::async, wait_for_display_adapter);
+  EXPECT_EQ(waiter.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout);
+  adapter_restarting = 0;
+  EXPECT_EQ(waiter.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout)
+      << "ADLX not ready yet";
+  adlx_ready = 1;
+  EXPECT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+}
+
+}  // namespace
