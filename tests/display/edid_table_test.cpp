@@ -70,6 +70,8 @@ struct Expected {
   int h, v;
   const char* refresh;
   uint8_t flags;
+  uint32_t clock_khz;
+  int h_blank, h_offset, h_width, v_blank, v_offset, v_width;
 };
 
 void expect_timing(const Expected& e) {
@@ -79,13 +81,20 @@ void expect_timing(const Expected& e) {
   EXPECT_EQ(t.v_active, e.v);
   EXPECT_EQ(two_decimals(timing_refresh(t)), e.refresh);
   EXPECT_EQ(t.flags, e.flags);
+  EXPECT_EQ(t.clock_khz, e.clock_khz);
+  EXPECT_EQ(t.h_blank, e.h_blank);
+  EXPECT_EQ(t.h_sync_offset, e.h_offset);
+  EXPECT_EQ(t.h_sync_width, e.h_width);
+  EXPECT_EQ(t.v_blank, e.v_blank);
+  EXPECT_EQ(t.v_sync_offset, e.v_offset);
+  EXPECT_EQ(t.v_sync_width, e.v_width);
 }
 
 TEST(EdidTable, base_block_offers_the_native_size_at_60_50_and_40_hz) {
   const Expected cases[] = {
-      {0, 0, 1080, 1920, "60.10", 0x1E},
-      {0, 1, 1080, 1920, "50.08", 0x1E},
-      {0, 2, 1080, 1920, "40.06", 0x1E},
+      {0, 0, 1080, 1920, "60.10", 0x1E, 133050, 50, 25, 10, 39, 3, 16},
+      {0, 1, 1080, 1920, "50.08", 0x1E, 110850, 50, 25, 10, 39, 3, 16},
+      {0, 2, 1080, 1920, "40.06", 0x1E, 88680, 50, 25, 10, 39, 3, 16},
   };
   for (const Expected& e : cases) expect_timing(e);
   // The fourth slot is the name, not a timing.
@@ -95,12 +104,18 @@ TEST(EdidTable, base_block_offers_the_native_size_at_60_50_and_40_hz) {
 
 TEST(EdidTable, extension_descriptors_decode_to_the_listed_modes) {
   const Expected cases[] = {
-      {1, 0, 810, 1440, "61.00", 0x1E},  {1, 3, 648, 1152, "61.01", 0x1E},
-      {1, 5, 768, 1366, "61.01", 0x1A},  {2, 0, 480, 853, "61.01", 0x1A},
-      {2, 3, 720, 1280, "40.00", 0x1A},  {3, 0, 900, 1600, "61.00", 0x1A},
-      {3, 4, 810, 1440, "40.00", 0x1E},  {4, 4, 768, 1024, "50.01", 0x1E},
-      {5, 2, 480, 640, "61.02", 0x1A},   {5, 4, 480, 640, "40.02", 0x1A},
-      {6, 5, 768, 1366, "50.01", 0x1A},  {7, 2, 648, 1152, "40.01", 0x1E},
+      {1, 0, 810, 1440, "61.00", 0x1E, 100000, 288, 144, 80, 53, 40, 10},
+      {1, 3, 648, 1152, "61.01", 0x1E, 63570, 224, 112, 64, 43, 30, 10},
+      {1, 5, 768, 1366, "61.01", 0x1A, 89840, 272, 80, 136, 50, 10, 37},
+      {2, 0, 480, 853, "61.01", 0x1A, 33690, 144, 24, 48, 32, 3, 10},
+      {2, 3, 720, 1280, "40.00", 0x1A, 51810, 256, 128, 72, 47, 34, 10},
+      {3, 0, 900, 1600, "61.00", 0x1A, 123390, 320, 64, 96, 58, 3, 10},
+      {3, 4, 810, 1440, "40.00", 0x1E, 65580, 288, 144, 80, 53, 40, 10},
+      {4, 4, 768, 1024, "50.01", 0x1E, 49040, 140, 48, 10, 56, 10, 24},
+      {5, 2, 480, 640, "61.02", 0x1A, 24670, 128, 16, 48, 25, 3, 10},
+      {5, 4, 480, 640, "40.02", 0x1A, 16180, 128, 16, 48, 25, 3, 10},
+      {6, 5, 768, 1366, "50.01", 0x1A, 73640, 272, 80, 136, 50, 10, 37},
+      {7, 2, 648, 1152, "40.01", 0x1E, 41690, 224, 112, 64, 43, 30, 10},
   };
   for (const Expected& e : cases) expect_timing(e);
 }
