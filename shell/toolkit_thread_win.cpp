@@ -1,0 +1,61 @@
+// The toolkit thread: frame-buffer rebuilds, the show/hide fade and the
+// toolkit's timers (which read input and run every handler of the panel).
+#include <windows.h>
+
+#include "shell/frame_buffer.h"
+#include "shell/shell_state.h"
+#include "shell/window_host.h"
+#include "ui/panel_state.h"
+
+std::atomic<uint8_t> fade_step{0};
+
+void set_fade_step(uint8_t step) {
+  fade_step = step;
+  SetLayeredWindowAttributes(main_window, 0, BYTE(step * panel_opacity / 10), LWA_ALPHA);
+}
+
+namespace {
+
+void rebuild_frame_buffer() {
+  lv_disp_t* display = lv_disp_get_default();
+  if (display) {
+    create_frame_buffer(display->driver, client_width, client_height);
+    lv_disp_drv_update(display, display->driver);
+    lv_refr_now(display);
+  }
+  resize_pending = 0;
+}
+
+// One step of the fade per pass. A fade-in keeps the panel on top at every
+// step; a fade-out sends it to the bottom only once it is fully transparent
+// (it is never hidden, so it never loses its place or its frame).
+void fade_pass() {
+  if (fade_request == 1 && fade_step < 10) {
+    set_fade_step(uint8_t(fade_step + 1));
+    if (fade_step == 10) fade_request = 0;
+    SetWindowPos(main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  if (fade_request == 2 && fade_step > 0) {
+    set_fade_step(uint8_t(fade_step - 1));
+    if (fade_step == 0) {
+      fade_request = 0;
+      SetWindowPos(main_window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+  }
+}
+
+}  // namespace
+
+void lvgl_thread_main() {
+  while (!quit_flag) {
+    if (resize_pending) rebuild_frame_buffer();
+    fade_pass();
+    if (start_hidden) {
+      start_hidden = 0;
+      panel_visible = 0;
+      fade_request = 2;
+    }
+    lv_timer_handler();
+    Sleep(1);
+  }
+}

@@ -1,0 +1,246 @@
+// create_main_window and the window procedure.
+#include "shell/window_host.h"
+
+#include "hardware/backend.h"
+#include "hardware/power.h"
+#include "shell/frame_buffer.h"
+#include "shell/panel_geometry.h"
+#include "shell/shell_state.h"
+#include "ui/panel_state.h"
+
+HWND main_window = nullptr;
+std::atomic<int32_t> client_width{0}, client_height{0};
+std::atomic<int32_t> resize_pending{0};
+std::atomic<int32_t> current_dpi{96};
+lv_disp_drv_t display_driver;
+
+namespace {
+
+constexpr wchar_t WINDOW_CLASS[] = L"vexa_control_center";
+constexpr wchar_t WINDOW_TITLE[] = L"Vexa Control Center";
+constexpr UINT MENU_SHOW_HIDE = 1, MENU_EXIT = 2;
+UINT taskbar_created_message = 0;
+
+PanelRect panel_rect() {
+  RECT work = {};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return panel_rect_for_work_area(work.left, work.top, work.right, work.bottom);
+}
+
+// Optional user32 calls, looked up so the program also starts without them.
+void register_touch(HWND window) {
+  using RegisterTouchWindowFn = BOOL(WINAPI*)(HWND, ULONG);
+  auto fn = reinterpret_cast<RegisterTouchWindowFn>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "RegisterTouchWindow"));
+  if (fn) fn(window, 0);
+}
+
+// Windows 10 before 1607 sends child windows no DPI messages unless asked.
+void enable_child_dpi_messages(HWND window) {
+  OSVERSIONINFOEXW version = {};
+  version.dwOSVersionInfoSize = sizeof(version);
+  version.dwMajorVersion = 10;
+  version.dwMinorVersion = 0;
+  version.dwBuildNumber = 14393;
+  DWORDLONG condition = 0;
+  VER_SET_CONDITION(condition, VER_MAJORVERSION, VER_GREATER_EQUAL);
+  VER_SET_CONDITION(condition, VER_MINORVERSION, VER_GREATER_EQUAL);
+  VER_SET_CONDITION(condition, VER_BUILDNUMBER, VER_LESS);
+  if (!VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION | VER_BUILDNUMBER,
+                          condition)) {
+    return;
+  }
+  using EnableFn = BOOL(WINAPI*)(HWND, BOOL);
+  auto fn = reinterpret_cast<EnableFn>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "EnableChildWindowDpiMessage"));
+  if (fn) fn(window, TRUE);
+}
+
+void register_input_devices() {
+  static lv_indev_drv_t pointer_driver, keypad_driver;
+  lv_indev_drv_init(&pointer_driver);
+  pointer_driver.type = LV_INDEV_TYPE_POINTER;
+  pointer_driver.read_cb = pointer_read;
+  lv_indev_set_group(lv_indev_drv_register(&pointer_driver), lv_group_get_default());
+  lv_indev_drv_init(&keypad_driver);
+  keypad_driver.type = LV_INDEV_TYPE_KEYPAD;
+  keypad_driver.read_cb = keypad_read;
+  lv_indev_set_group(lv_indev_drv_register(&keypad_driver), lv_group_get_default());
+}
+
+void set_window_alpha(int32_t alpha) {
+  SetLayeredWindowAttributes(main_window, 0, BYTE(alpha), LWA_ALPHA);
+}
+void exit_process(int32_t code) { ExitProcess(UINT(code)); }
+
+// The ways out through the window: tray "Exit" and the end of the session
+// put the hardware back into its safe state first; closing the window does not.
+void stop_backend_once() {
+  if (ui_built) {
+    stop_backend();
+    ui_built = 0;
+  }
+}
+
+void on_display_change(HWND window) {
+  PanelRect rect = panel_rect();
+  SetWindowPos(window, HWND_TOPMOST, rect.x, rect.y, rect.width, rect.height, SWP_SHOWWINDOW);
+  display_changed = 1;
+}
+
+void on_command(HWND window, WPARAM id) {
+  if (LOWORD(id) == MENU_EXIT) {
+    tray_delete(window);
+    stop_backend_once();
+    unhook_keyboard();
+    ExitProcess(0);
+  }
+  if (LOWORD(id) == MENU_SHOW_HIDE) {
+    panel_visible = !panel_visible;
+    fade_request = panel_visible ? 1 : 2;
+  }
+}
+
+void on_size(WPARAM kind, LPARAM size) {
+  if (kind == SIZE_MINIMIZED) return;
+  int32_t width = LOWORD(size), height = HIWORD(size);
+  if (width != client_width || height != client_height) {
+    client_width = width;
+    client_height = height;
+    resize_pending = 1;
+  }
+}
+
+void on_create(HWND window) {
+  RECT client = {};
+  GetClientRect(window, &client);
+  client_width = client.right;
+  client_height = client.bottom;
+  window_dc = GetDC(window);
+  taskbar_created_message = RegisterWindowMessageA("TaskbarCreated");
+  tray_add(window);
+}
+
+void on_dpi_changed(HWND window, WPARAM dpi, LPARAM suggested) {
+  current_dpi = HIWORD(dpi);
+  const RECT* rect = reinterpret_cast<const RECT*>(suggested);
+  SetWindowPos(window, nullptr, rect->left, rect->top, rect->right - rect->left,
+               rect->bottom - rect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Messages whose answer is DefWindowProcW's, after doing something first.
+LRESULT on_ime_message(HWND window, UINT message, WPARAM wparam) {
+  if (message == WM_IME_STARTCOMPOSITION) {
+    on_ime_start_composition(window);
+  } else if (wparam) {
+    HIMC context = ImmGetContext(window);
+    if (context) {
+      ImmAssociateContext(window, context);
+      ImmReleaseContext(window, context);
+    }
+  }
+  // Passed on with wParam in both parameters, as the input-method messages
+  // have always been answered here.
+  return DefWindowProcW(window, message, wparam, LPARAM(wparam));
+}
+
+LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == taskbar_created_message && taskbar_created_message) {
+    tray_add(window);
+    return 0;
+  }
+  switch (message) {
+    case WM_CREATE: on_create(window); return 0;
+    case WM_DESTROY: unhook_keyboard(); PostQuitMessage(0); return 0;
+    case WM_SIZE: on_size(wparam, lparam); return 0;
+    case WM_SETTINGCHANGE: return 0;
+    case WM_QUERYENDSESSION: stop_backend_once(); unhook_keyboard(); return TRUE;
+    case WM_DISPLAYCHANGE: on_display_change(window); return 0;
+    case WM_KEYDOWN: case WM_KEYUP: on_key_message(message, wparam); return 0;
+    case WM_CHAR: on_char_message(wparam); return 0;
+    case WM_IME_STARTCOMPOSITION: case WM_IME_SETCONTEXT:
+      return on_ime_message(window, message, wparam);
+    case WM_COMMAND: on_command(window, wparam); return 0;
+    case WM_USER:
+      if (LOWORD(lparam) == WM_LBUTTONUP || LOWORD(lparam) == WM_RBUTTONUP) tray_show_menu(window);
+      return 0;
+    case WM_MOUSEMOVE: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+      pointer_point = uint32_t(lparam);
+      return 0;
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+      pointer_point = uint32_t(lparam);
+      pointer_pressed = message == WM_LBUTTONDOWN;
+      return 0;
+    case WM_MOUSEWHEEL: return 0;
+    case WM_POWERBROADCAST:
+      if (wparam == PBT_APMRESUMESUSPEND) reapply_after_resume();
+      return 0;
+    case WM_TOUCH: on_touch_message(window, wparam, lparam); return 0;
+    case WM_DPICHANGED: on_dpi_changed(window, wparam, lparam); return 0;
+    default: return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+}  // namespace
+
+int32_t get_window_dpi() {
+  int32_t dpi = -1;
+  HMODULE shcore = LoadLibraryW(L"SHCore.dll");
+  if (shcore) {
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    auto fn = reinterpret_cast<GetDpiForMonitorFn>(GetProcAddress(shcore, "GetDpiForMonitor"));
+    if (fn) {
+      UINT x = 0, y = 0;
+      const int MDT_EFFECTIVE_DPI = 0;
+      HMONITOR monitor = MonitorFromWindow(main_window, MONITOR_DEFAULTTONEAREST);
+      dpi = SUCCEEDED(fn(monitor, MDT_EFFECTIVE_DPI, &x, &y)) ? int32_t(x) : -1;
+    }
+    FreeLibrary(shcore);
+  }
+  if (dpi != -1) return dpi;
+  HDC dc = GetDC(main_window);
+  if (!dc) return 96;
+  dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  ReleaseDC(main_window, dc);
+  return dpi == -1 ? 96 : dpi;
+}
+
+bool create_main_window(HINSTANCE instance, int show_command) {
+  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(101));
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = window_proc;
+  window_class.hInstance = instance;
+  window_class.hIcon = icon;
+  window_class.hIconSm = icon;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = WINDOW_CLASS;
+  if (!RegisterClassExW(&window_class)) return false;
+
+  PanelRect rect = panel_rect();
+  main_window = CreateWindowExW(WS_EX_LAYERED | WS_EX_PALETTEWINDOW, WINDOW_CLASS, WINDOW_TITLE,
+                                WS_POPUP, rect.x, rect.y, rect.width, rect.height, nullptr,
+                                nullptr, instance, nullptr);
+  if (!main_window) return false;
+  register_touch(main_window);
+  enable_child_dpi_messages(main_window);
+  current_dpi = get_window_dpi();
+
+  lv_disp_drv_init(&display_driver);
+  create_frame_buffer(&display_driver, client_width, client_height);
+  // Without a first frame buffer there is nothing the toolkit could draw into.
+  if (!frame_bits) return false;
+  lv_disp_drv_register(&display_driver);
+  lv_group_set_default(lv_group_create());
+  register_input_devices();
+
+  host_services.set_window_alpha = set_window_alpha;
+  host_services.exit_process = exit_process;
+  build_main_panel();
+
+  ShowWindow(main_window, show_command);
+  UpdateWindow(main_window);
+  panel_visible = 1;
+  fade_request = 1;
+  return true;
+}
