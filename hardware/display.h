@@ -7,23 +7,35 @@
 
 enum EdidMode { EDID_PROBE = 0, EDID_CHECK = 1, EDID_WRITE = 2 };
 
-// Accumulator of the three modes (see edid_override).
+// Accumulator of the three modes. The caller sets it to 0 before a mode and
+// takes exactly 1 as success; bits are only ever added, and any error or
+// out-of-date override leaves it away from 1.
 extern uint32_t edid_result;
 
-// Probe: edid_result = 1 when the panel key has at least one instance.
-// Check: edid_result = 1 when every instance carries the current override.
-// Write: writes the override to every instance; edid_result = 1 on success.
+// Works on HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\ZEV1805 (no such key:
+// edid_result unchanged, nothing written).
+// EDID_PROBE: bit 0 when the panel key has at least one instance.
+// EDID_CHECK: exactly 1 when every instance holds an override with a current
+//   "Version"; an instance without an override counts as out of date.
+// EDID_WRITE: writes the eight 128-byte blocks and "Version" =
+//   EDID_OVERRIDE_VERSION to every instance; exactly 1 when all succeeded.
 void edid_override(int mode);
 
-// Disables (DICS_DISABLE 2) or enables (DICS_ENABLE 1) every display
-// adapter; returns the count of devices changed.
+// Disables (DICS_DISABLE 2) or enables (DICS_ENABLE 1) every present display
+// adapter; returns the count of devices whose state change succeeded.
 int restart_display_adapters(uint32_t state);
 
-// Current mode of the first display path; 1 on success, 0 otherwise (the
-// outputs are then left as they were).
+// Current mode of the first display path, after waiting (1000 ms per check)
+// while `adapter_restarting` is set or `adlx_ready` is clear. Returns 1 and
+// the long side, short side and whole-hertz refresh; a rate Windows cannot
+// give (Wine reports 0) leaves *refresh unchanged. Returns 0 and changes
+// nothing when there is no usable display path.
 int query_display_mode(int32_t* long_side, int32_t* short_side, int32_t* refresh);
 
-// Sets the mode of the first display path; 1 on success, 0 otherwise.
+// Sets the first display path's mode, after the same wait. Width and height
+// may come in either order: the desktop keeps its current orientation. The
+// rate is requested as refresh/1 Hz. Returns 1 when Windows accepted the
+// configuration, 0 otherwise (also for non-positive arguments).
 int set_display_mode(int32_t width, int32_t height, int32_t refresh);
 
 constexpr uint32_t EDID_OVERRIDE_VERSION = 69;

@@ -11,7 +11,7 @@ void wait_for_display_adapter();
 
 // What the first display path reports.
 struct RawDisplayMode {
-  uint32_t width, height;  // source mode
+  uint32_t width, height;                       // source mode
   uint32_t vsync_numerator, vsync_denominator;  // target mode
 };
 

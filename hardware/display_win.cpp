@@ -234,8 +234,8 @@ int set_display_mode(int32_t width, int32_t height, int32_t refresh) {
   config.source->height = source_height;
   config.target->targetVideoSignalInfo.vSyncFreq.Numerator = UINT32(refresh);
   config.target->targetVideoSignalInfo.vSyncFreq.Denominator = 1;
-  const UINT32 flags = SDC_APPLY | SDC_USE_SUPPLIED_DISPLAY_CONFIG | SDC_SAVE_TO_DATABASE |
-                       SDC_ALLOW_CHANGES;
+  const UINT32 flags =
+      SDC_APPLY | SDC_USE_SUPPLIED_DISPLAY_CONFIG | SDC_SAVE_TO_DATABASE | SDC_ALLOW_CHANGES;
   static_assert((SDC_APPLY | SDC_USE_SUPPLIED_DISPLAY_CONFIG | SDC_SAVE_TO_DATABASE |
                  SDC_ALLOW_CHANGES) == 0x6A0,
                 "the flags Windows expects for a supplied configuration");

@@ -83,8 +83,6 @@ bool edid_block_is_written(size_t index, const uint8_t* block) {
   return index == 0 || block[0] != 0;
 }
 
-bool edid_delete_succeeded(long status) {
-  return status == EDID_STATUS_OK || is_not_found(status);
-}
+bool edid_delete_succeeded(long status) { return status == EDID_STATUS_OK || is_not_found(status); }
 
 uint32_t edid_result = 0;

@@ -16,12 +16,12 @@ constexpr uint32_t EDID_STALE = 0xFFFFFFFF;
 
 // The Windows status codes these decisions look at (checked against
 // <windows.h> where the calls are made).
-constexpr long EDID_STATUS_OK = 0;                // ERROR_SUCCESS
-constexpr long EDID_STATUS_FILE_NOT_FOUND = 2;    // ERROR_FILE_NOT_FOUND
-constexpr long EDID_STATUS_PATH_NOT_FOUND = 3;    // ERROR_PATH_NOT_FOUND
-constexpr long EDID_STATUS_MORE_DATA = 234;       // ERROR_MORE_DATA
-constexpr long EDID_STATUS_NO_MORE_ITEMS = 259;   // ERROR_NO_MORE_ITEMS
-constexpr uint32_t EDID_REG_DWORD = 4;            // REG_DWORD
+constexpr long EDID_STATUS_OK = 0;               // ERROR_SUCCESS
+constexpr long EDID_STATUS_FILE_NOT_FOUND = 2;   // ERROR_FILE_NOT_FOUND
+constexpr long EDID_STATUS_PATH_NOT_FOUND = 3;   // ERROR_PATH_NOT_FOUND
+constexpr long EDID_STATUS_MORE_DATA = 234;      // ERROR_MORE_DATA
+constexpr long EDID_STATUS_NO_MORE_ITEMS = 259;  // ERROR_NO_MORE_ITEMS
+constexpr uint32_t EDID_REG_DWORD = 4;           // REG_DWORD
 
 // Registry paths under HKEY_LOCAL_MACHINE. Path buffers hold 256 wide
 // characters; a path that needs all 256 (no room for the terminator) or more

@@ -13,7 +13,7 @@ constexpr uint8_t N = DTD_VSYNC_NEGATIVE;
 // so the whole-hertz rate Windows lists for a mode is the intended one.
 // Image size scales with the mode: 4 pixels per millimetre, truncated.
 constexpr DetailedTiming TIMINGS[] = {
-    // h x v        clock    h blank/offset/width  v blank/offset/width  mm        flags
+    // active h, v; clock kHz; h blank, sync offset, sync width; v the same; image mm; flags
     {1080, 1920, 133050, 50, 25, 10, 39, 3, 16, 270, 480, P},
     {1080, 1920, 110850, 50, 25, 10, 39, 3, 16, 270, 480, P},
     {1080, 1920, 88680, 50, 25, 10, 39, 3, 16, 270, 480, P},
@@ -118,9 +118,9 @@ constexpr void build_base_block(uint8_t* b) {
   b[11] = 0x18;
   const uint32_t serial = 0x22202910;
   for (int i = 0; i < 4; ++i) b[12 + i] = lo8(serial >> (8 * i));
-  b[16] = 50;    // week
-  b[17] = 32;    // 2022 - 1990
-  b[18] = 1;     // EDID 1.3
+  b[16] = 50;  // week
+  b[17] = 32;  // 2022 - 1990
+  b[18] = 1;   // EDID 1.3
   b[19] = 3;
   b[20] = 0x80;  // digital input
   b[21] = 7;     // image size, cm
@@ -152,12 +152,13 @@ constexpr std::array<uint8_t, EDID_SIZE> build_edid() {
   build_base_block(&edid[0]);
   size_t next = BASE_TIMINGS;
   for (size_t block = 1; block < EDID_BLOCK_COUNT; ++block) {
-    size_t count = TIMING_COUNT - next < TIMINGS_PER_EXTENSION ? TIMING_COUNT - next
-                                                               : TIMINGS_PER_EXTENSION;
+    size_t count =
+        TIMING_COUNT - next < TIMINGS_PER_EXTENSION ? TIMING_COUNT - next : TIMINGS_PER_EXTENSION;
     build_extension_block(&edid[block * EDID_BLOCK_SIZE], next, count);
     next += count;
   }
-  for (size_t block = 0; block < EDID_BLOCK_COUNT; ++block) seal_block(&edid[block * EDID_BLOCK_SIZE]);
+  for (size_t block = 0; block < EDID_BLOCK_COUNT; ++block)
+    seal_block(&edid[block * EDID_BLOCK_SIZE]);
   return edid;
 }
 

@@ -19,11 +19,11 @@ TEST(DisplayConfig, reads_long_side_short_side_and_whole_hertz) {
   } cases[] = {
       {{1920, 1080, 60, 1}, 1, 1920, 1080, 60},
       {{1080, 1920, 50, 1}, 1, 1920, 1080, 50},
-      {{1280, 720, 60000, 1001}, 1, 1280, 720, 60},         // 59.94
-      {{1920, 1080, 133050000, 2213670}, 1, 1920, 1080, 60}, // 60.10 from the pixel clock
-      {{1920, 1080, 0, 1}, 1, 1920, 1080, 33},    // Wine on bare Xvfb: keep the old rate
+      {{1280, 720, 60000, 1001}, 1, 1280, 720, 60},           // 59.94
+      {{1920, 1080, 133050000, 2213670}, 1, 1920, 1080, 60},  // 60.10 from the pixel clock
+      {{1920, 1080, 0, 1}, 1, 1920, 1080, 33},  // Wine on bare Xvfb: keep the old rate
       {{1920, 1080, 60, 0}, 1, 1920, 1080, 33},
-      {{0, 1080, 60, 1}, 0, 1, 2, 33},            // nothing usable: nothing changes
+      {{0, 1080, 60, 1}, 0, 1, 2, 33},  // nothing usable: nothing changes
       {{1920, 0, 60, 1}, 0, 1, 2, 33},
       {{0x80000000u, 1080, 60, 1}, 0, 1, 2, 33},
   };
@@ -43,9 +43,9 @@ TEST(DisplayConfig, requested_size_follows_the_desktop_orientation) {
   struct Case {
     uint32_t current_w, current_h, a, b, w, h;
   } cases[] = {
-      {1920, 1080, 720, 1280, 1280, 720},   // mode list: short, long
-      {1920, 1080, 1920, 1080, 1920, 1080}, // gamepad rescue
-      {1080, 1920, 720, 1280, 720, 1280},   // portrait desktop
+      {1920, 1080, 720, 1280, 1280, 720},    // mode list: short, long
+      {1920, 1080, 1920, 1080, 1920, 1080},  // gamepad rescue
+      {1080, 1920, 720, 1280, 720, 1280},    // portrait desktop
       {1080, 1920, 1920, 1080, 1080, 1920},
   };
   for (const Case& c : cases) {

@@ -64,8 +64,8 @@ uint32_t run(EdidMode mode) {
 std::vector<uint8_t> read_binary(const std::wstring& path, const wchar_t* name, DWORD* type) {
   std::vector<uint8_t> data(1024);
   DWORD size = DWORD(data.size());
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), name, RRF_RT_ANY, type, data.data(),
-                   &size) != ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), name, RRF_RT_ANY, type, data.data(), &size) !=
+      ERROR_SUCCESS)
     return {};
   data.resize(size);
   return data;
@@ -102,7 +102,8 @@ TEST_F(EdidOverride, check_is_exactly_one_only_when_every_instance_is_current) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, PANEL.c_str());
-    for (size_t i = 0; i < c.instances.size(); ++i) seed(L"inst" + std::to_wstring(i), c.instances[i]);
+    for (size_t i = 0; i < c.instances.size(); ++i)
+      seed(L"inst" + std::to_wstring(i), c.instances[i]);
     EXPECT_EQ(run(EDID_CHECK), c.result);
   }
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, PANEL.c_str());
@@ -126,8 +127,8 @@ TEST_F(EdidOverride, write_gives_every_instance_all_eight_blocks_and_the_version
           read_binary(override_path(instance), std::to_wstring(i).c_str(), &type);
       EXPECT_EQ(type, DWORD(REG_BINARY));
       ASSERT_EQ(block.size(), EDID_BLOCK_SIZE);
-      EXPECT_EQ(block, std::vector<uint8_t>(edid + i * EDID_BLOCK_SIZE,
-                                            edid + (i + 1) * EDID_BLOCK_SIZE));
+      EXPECT_EQ(block,
+                std::vector<uint8_t>(edid + i * EDID_BLOCK_SIZE, edid + (i + 1) * EDID_BLOCK_SIZE));
     }
     DWORD type = 0;
     const std::vector<uint8_t> version = read_binary(override_path(instance), L"Version", &type);

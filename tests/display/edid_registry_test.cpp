@@ -45,7 +45,8 @@ EdidVersionRead dword(uint32_t value) { return {EDID_STATUS_OK, EDID_REG_DWORD, 
 // says whether the caller would take the result as "all current".
 bool all_current(std::initializer_list<std::pair<long, EdidVersionRead>> instances) {
   uint32_t acc = 0;
-  for (const auto& instance : instances) acc = edid_fold_check(acc, instance.first, instance.second);
+  for (const auto& instance : instances)
+    acc = edid_fold_check(acc, instance.first, instance.second);
   acc = edid_fold_enum_end(acc, EDID_STATUS_NO_MORE_ITEMS);
   return acc == 1;
 }
@@ -80,8 +81,8 @@ TEST(EdidRegistry, check_results_for_single_values) {
   struct Case {
     uint32_t version;
     uint32_t result;
-  } cases[] = {{69, 1}, {0xFFFFFFFF, 1}, {100, EDID_STALE}, {50, EDID_ERROR_BITS},
-               {68, EDID_ERROR_BITS}};
+  } cases[] = {
+      {69, 1}, {0xFFFFFFFF, 1}, {100, EDID_STALE}, {50, EDID_ERROR_BITS}, {68, EDID_ERROR_BITS}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version);
     EXPECT_EQ(edid_fold_check(0, EDID_STATUS_OK, dword(c.version)), c.result);

@@ -61,7 +61,8 @@ TEST(EdidTable, base_block_fields_match_the_panel_identity) {
 DetailedTiming descriptor(size_t b, size_t k) {
   const size_t start = b == 0 ? 54 : 4;
   DetailedTiming t{};
-  EXPECT_TRUE(decode_detailed_timing(block(b) + start + 18 * k, &t)) << "block " << b << " slot " << k;
+  EXPECT_TRUE(decode_detailed_timing(block(b) + start + 18 * k, &t))
+      << "block " << b << " slot " << k;
   return t;
 }
 
