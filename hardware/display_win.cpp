@@ -168,7 +168,7 @@ namespace {
 struct DisplayConfig {
   std::vector<DISPLAYCONFIG_PATH_INFO> paths;
   std::vector<DISPLAYCONFIG_MODE_INFO> modes;
-  DISPLAYCONFIG_SOURCE_MODE* source = nullptr;  // of the first path
+  DISPLAYCONFIG_SOURCE_MODE* source = nullptr;  // of the first usable path
   DISPLAYCONFIG_TARGET_MODE* target = nullptr;
 };
 
@@ -180,8 +180,11 @@ DISPLAYCONFIG_MODE_INFO* mode_at(DisplayConfig& config, UINT32 index,
   return &config.modes[index];
 }
 
-// All paths and modes (zero-filled before the query), and the first path's
-// source and target modes. False when there is no usable first path.
+// All paths and modes (zero-filled before the query), and the source and
+// target modes of the first path that has both. Windows lists the active
+// paths first, so that is normally path 0; an inactive path carries
+// DISPLAYCONFIG_PATH_MODE_IDX_INVALID, and indexing the modes with it would
+// run off the array, so such a path is passed over. False when none is usable.
 bool read_display_config(DisplayConfig* config) {
   UINT32 path_count = 0, mode_count = 0;
   if (GetDisplayConfigBufferSizes(QDC_ALL_PATHS, &path_count, &mode_count) != ERROR_SUCCESS ||
@@ -190,16 +193,17 @@ bool read_display_config(DisplayConfig* config) {
   config->paths.assign(path_count, DISPLAYCONFIG_PATH_INFO{});
   config->modes.assign(mode_count, DISPLAYCONFIG_MODE_INFO{});
   if (QueryDisplayConfig(QDC_ALL_PATHS, &path_count, config->paths.data(), &mode_count,
-                         config->modes.data(), nullptr) != ERROR_SUCCESS ||
-      path_count == 0)
+                         config->modes.data(), nullptr) != ERROR_SUCCESS)
     return false;
   config->paths.resize(path_count);
   config->modes.resize(mode_count);
-  const DISPLAYCONFIG_PATH_INFO& first = config->paths[0];
-  DISPLAYCONFIG_MODE_INFO* source =
-      mode_at(*config, first.sourceInfo.modeInfoIdx, DISPLAYCONFIG_MODE_INFO_TYPE_SOURCE);
-  DISPLAYCONFIG_MODE_INFO* target =
-      mode_at(*config, first.targetInfo.modeInfoIdx, DISPLAYCONFIG_MODE_INFO_TYPE_TARGET);
+  DISPLAYCONFIG_MODE_INFO* source = nullptr;
+  DISPLAYCONFIG_MODE_INFO* target = nullptr;
+  for (const DISPLAYCONFIG_PATH_INFO& path : config->paths) {
+    source = mode_at(*config, path.sourceInfo.modeInfoIdx, DISPLAYCONFIG_MODE_INFO_TYPE_SOURCE);
+    target = mode_at(*config, path.targetInfo.modeInfoIdx, DISPLAYCONFIG_MODE_INFO_TYPE_TARGET);
+    if (source && target) break;
+  }
   if (!source || !target) return false;
   config->source = &source->sourceMode;
   config->target = &target->targetMode;
