@@ -12,6 +12,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
   rapidjson-dev googletest libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core
+  fonts-droid-fallback python3-fonttools librsvg2-bin icoutils
 )
 
 missing=()
