@@ -1,0 +1,41 @@
+# Made by tools/gen-ui-fonts.sh (do not edit): the generated font sources.
+set(UI_FONT_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_22.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_26.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_27.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_33.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_34.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_36.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_50.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_10.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_11.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_15.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_18.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_21.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_22.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_24.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_29.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_30.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_33.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_35.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_40.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_41.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_44.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_52.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_10.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_12.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_13.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_19.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_20.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_21.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_24.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_28.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_29.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_32.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_34.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_38.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_40.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_42.c
+  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_50.c
+  ${CMAKE_CURRENT_LIST_DIR}/ui_fonts_table.c
+)
