@@ -108,11 +108,12 @@ TEST_F(Adlx, a_second_start_without_a_stop_releases_the_first_ones_objects) {
 TEST_F(Adlx, sampling_during_repeated_stops_and_starts_never_uses_a_released_object) {
   adlx_start();
   std::atomic<bool> done{false};
-  std::atomic<long> steps{0};
+  std::atomic<int64_t> steps{0};
   std::thread sampler([&] {
     while (!done) {
       adlx_sample_step();
       ++steps;
+      std::this_thread::yield();
     }
   });
   const int cycles = 8;
