@@ -177,7 +177,7 @@ static inline void lv_anim_set_playback_delay(lv_anim_t * a, uint32_t delay)
     a->playback_delay = delay;
 }
 
-/** @param cnt how many more times to run after the first (LV_ANIM_REPEAT_INFINITE: forever) */
+/** @param cnt how many times to run (1, the default: once; LV_ANIM_REPEAT_INFINITE: forever) */
 static inline void lv_anim_set_repeat_count(lv_anim_t * a, uint16_t cnt)
 {
     a->repeat_cnt = cnt;

@@ -60,10 +60,10 @@ uint32_t lv_bezier3(uint32_t t, uint32_t u0, uint32_t u1, uint32_t u2, uint32_t 
 uint16_t lv_atan2(int x, int y);
 
 /**
- * Square root.
- * @param x the number, pre-shifted left by 8 bits for an 8-bit fraction
- * @param q result: integer part in q->i, fraction (x/256 units) in q->f
- * @param mask the highest bit to consider: 0x800 for x < 2^16, 0x8000 for larger x
+ * Square root with a 4-bit fraction.
+ * @param x the number
+ * @param q result: integer part in q->i, fraction in 1/256 units (multiples of 16) in q->f
+ * @param mask a hint of the root's magnitude (0x80, 0x800, 0x8000); any value gives the right result
  */
 void lv_sqrt(uint32_t x, lv_sqrt_res_t * q, uint32_t mask);
 

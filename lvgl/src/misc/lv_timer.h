@@ -34,6 +34,7 @@ typedef struct _lv_timer_t {
     void * user_data;       /**< Custom user data*/
     int32_t repeat_count;   /**< 1: One time;  -1 : infinity;  n>0: residual times*/
     uint32_t paused : 1;
+    uint32_t _new_in_handler : 1; /**< Created by a callback of the running lv_timer_handler: waits for the next call*/
 } lv_timer_t;
 
 /** Init the timer module (lv_init calls it). */

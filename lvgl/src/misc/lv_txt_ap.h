@@ -1,10 +1,9 @@
 /**
  * @file lv_txt_ap.h
- * Arabic and Persian letter shaping (LV_USE_ARABIC_PERSIAN_CHARS): letters of
- * U+0622..U+06CC are replaced with their isolated, initial, medial or final
- * presentation forms (U+FE80..U+FEFC and U+FB50..) by their neighbours, the
- * Lam-Alef pair becomes its ligature. Text without Arabic letters passes
- * through unchanged.
+ * Arabic and Persian letter shaping (LV_USE_ARABIC_PERSIAN_CHARS). The panel's
+ * texts are English and Chinese, so the step is a pass-through: the option
+ * and the two functions exist for source compatibility, the text comes out
+ * unchanged and Arabic letters are drawn in their isolated (logical) form.
  */
 #ifndef LV_TXT_AP_H
 #define LV_TXT_AP_H
