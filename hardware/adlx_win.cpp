@@ -67,7 +67,9 @@ bool load_library() {
     bool all = resolve(&adlx.query_full_version, "ADLXQueryFullVersion");
     all = resolve(&adlx.query_version, "ADLXQueryVersion") && all;
     all = resolve(&adlx.initialize_with_caller_adl, "ADLXInitializeWithCallerAdl") && all;
-    all = resolve(&adlx.initialize_with_incompatible_driver, "ADLXInitializeWithIncompatibleDriver") && all;
+    all = resolve(&adlx.initialize_with_incompatible_driver,
+                  "ADLXInitializeWithIncompatibleDriver") &&
+          all;
     all = resolve(&adlx.initialize, "ADLXInitialize") && all;
     all = resolve(&adlx.terminate, "ADLXTerminate") && all;
     adlx.complete = all;
@@ -116,11 +118,13 @@ int32_t read_gpu_clock() {
   bool ok = adlx_succeeded(
       services->pVtbl->GetSupportedGPUMetrics(services, adlx.gpu, &adlx.metrics_support));
   release(&adlx.metrics);
-  ok = adlx_succeeded(services->pVtbl->GetCurrentGPUMetrics(services, adlx.gpu, &adlx.metrics)) && ok;
+  ok = adlx_succeeded(services->pVtbl->GetCurrentGPUMetrics(services, adlx.gpu, &adlx.metrics)) &&
+       ok;
   if (!ok || !adlx.metrics_support || !adlx.metrics) return 0;
   adlx_bool supported = 0;
   IADLXGPUMetricsSupport* support = adlx.metrics_support;
-  if (!adlx_succeeded(support->pVtbl->IsSupportedGPUClockSpeed(support, &supported)) || !supported) {
+  if (!adlx_succeeded(support->pVtbl->IsSupportedGPUClockSpeed(support, &supported)) ||
+      !supported) {
     return 0;
   }
   adlx_int mhz = 0;

@@ -7,7 +7,7 @@
 // Results of start_backend.
 constexpr int32_t BACKEND_UNSUPPORTED = 0;  // board not recognised: incompatibility screen
 constexpr int32_t BACKEND_STARTED = 1;
-constexpr int32_t BACKEND_RESTARTED = 2;    // a new EDID override was activated: "Info" message
+constexpr int32_t BACKEND_RESTARTED = 2;  // a new EDID override was activated: "Info" message
 
 /**
  * Run once, on the window thread, before the panel is built and before any

@@ -48,10 +48,21 @@ void clear_fps_limit() {
 void sleep_ms(uint32_t ms) { Sleep(ms); }
 
 const BackendOps WIN_OPS = {
-    read_processor_name, read_board_name, start_ryzenadj_library, stop_ryzenadj_library,
-    adlx_start,          adlx_stop,       load_ec_driver,         unload_ec_driver,
-    ec_write,            edid_probe,      edid_check,             edid_write,
-    restart_display_adapters, clear_fps_limit, sleep_ms,
+    read_processor_name,
+    read_board_name,
+    start_ryzenadj_library,
+    stop_ryzenadj_library,
+    adlx_start,
+    adlx_stop,
+    load_ec_driver,
+    unload_ec_driver,
+    ec_write,
+    edid_probe,
+    edid_check,
+    edid_write,
+    restart_display_adapters,
+    clear_fps_limit,
+    sleep_ms,
 };
 
 // Only a successful CoInitializeEx (S_OK or S_FALSE) is balanced at stop:

@@ -7,9 +7,9 @@
 
 // How a fixed GPU clock is applied on a processor.
 enum GpuClockCommand {
-  GPU_CLOCK_NONE = 0,        // no RyzenAdj on an unrecognised processor
-  GPU_CLOCK_SET_GFX_CLK = 1, // set_gfx_clk(MHz)
-  GPU_CLOCK_MIN_MAX = 2,     // set_min_gfxclk_freq(100), then set_max_gfxclk_freq(MHz)
+  GPU_CLOCK_NONE = 0,         // no RyzenAdj on an unrecognised processor
+  GPU_CLOCK_SET_GFX_CLK = 1,  // set_gfx_clk(MHz)
+  GPU_CLOCK_MIN_MAX = 2,      // set_min_gfxclk_freq(100), then set_max_gfxclk_freq(MHz)
 };
 
 struct CpuBounds {

@@ -43,9 +43,11 @@ constexpr uint64_t STUB_FULL_VERSION = 0x000100000005001EULL;  // 1.0.5.30
 constexpr int DEFAULT_CLOCK_MHZ = 1600;
 
 enum Kind { GPU_LIST, GPU, MONITORING, SETTINGS_3D, METRICS_SUPPORT, METRICS };
-const wchar_t* const KIND_NAMES[] = {L"IADLXGPUList", L"IADLXGPU",
+const wchar_t* const KIND_NAMES[] = {L"IADLXGPUList",
+                                     L"IADLXGPU",
                                      L"IADLXPerformanceMonitoringServices",
-                                     L"IADLX3DSettingsServices", L"IADLXGPUMetricsSupport",
+                                     L"IADLX3DSettingsServices",
+                                     L"IADLXGPUMetricsSupport",
                                      L"IADLXGPUMetrics"};
 
 struct Object {
@@ -408,14 +410,14 @@ __declspec(dllexport) Result WINAPI ADLXInitialize(uint64_t version, System** sy
   return initialize(version, system);
 }
 
-__declspec(dllexport) Result WINAPI ADLXInitializeWithIncompatibleDriver(uint64_t version,
-                                                                         System** system) {
+__declspec(dllexport) Result WINAPI
+    ADLXInitializeWithIncompatibleDriver(uint64_t version, System** system) {
   return initialize(version, system);
 }
 
-__declspec(dllexport) Result WINAPI ADLXInitializeWithCallerAdl(uint64_t version, System** system,
-                                                                void** mapping, void*,
-                                                                void(WINAPI*)(void**)) {
+__declspec(dllexport) Result WINAPI
+    ADLXInitializeWithCallerAdl(uint64_t version, System** system, void** mapping, void*,
+                                void(WINAPI*)(void**)) {
   if (mapping) *mapping = nullptr;
   return initialize(version, system);
 }

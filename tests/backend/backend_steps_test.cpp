@@ -38,8 +38,10 @@ bool copy_name(const char* name, char* out, size_t size) {
 }
 bool read_cpu(char* out, size_t size) { return copy_name(world.cpu, out, size); }
 bool read_board(char* out, size_t size) { return copy_name(world.board, out, size); }
-void* init_ryzenadj_fake() { note("ryzenadj init"); return world.handle; }
-void cleanup_ryzenadj_fake(void* h) { note(h == world.handle ? "ryzenadj cleanup" : "ryzenadj cleanup ?"); }
+void* init_ryzenadj_fake() { return note("ryzenadj init"), world.handle; }
+void cleanup_ryzenadj_fake(void* h) {
+  note(h == world.handle ? "ryzenadj cleanup" : "ryzenadj cleanup ?");
+}
 void adlx_start_fake() { note("adlx start"); }
 void adlx_stop_fake() { note("adlx stop"); }
 bool load_ec_fake() {
@@ -50,13 +52,18 @@ bool load_ec_fake() {
 void unload_ec_fake() { note("ec unload"); }
 int ec_write_fake(uint8_t reg, uint8_t value) {
   char s[64];
-  snprintf(s, sizeof(s), "ec 0x%02X=%u ready %d/%d", reg, value, ec_ready.load(), lighting_ready.load());
+  snprintf(s, sizeof(s), "ec 0x%02X=%u ready %d/%d", reg, value, ec_ready.load(),
+           lighting_ready.load());
   note(s);
   return 1;
 }
-uint32_t probe_fake() { note("edid probe"); return world.probe; }
-uint32_t check_fake() { note("edid check"); return world.check; }
-uint32_t write_fake() { note("edid write"); return world.write; }
+uint32_t answer(const char* what, uint32_t value) {
+  note(what);
+  return value;
+}
+uint32_t probe_fake() { return answer("edid probe", world.probe); }
+uint32_t check_fake() { return answer("edid check", world.check); }
+uint32_t write_fake() { return answer("edid write", world.write); }
 int restart_fake(uint32_t state) {
   note((state == ADAPTERS_DISABLE ? "disable" : "enable") +
        std::string(adapter_restarting ? " (restarting)" : ""));
@@ -65,10 +72,10 @@ int restart_fake(uint32_t state) {
 void clear_fps_fake() { note("fps 0"); }
 void sleep_fake(uint32_t ms) { note("sleep " + std::to_string(ms)); }
 
-const BackendOps FAKE_OPS = {read_cpu,      read_board,    init_ryzenadj_fake, cleanup_ryzenadj_fake,
-                             adlx_start_fake, adlx_stop_fake, load_ec_fake,     unload_ec_fake,
-                             ec_write_fake, probe_fake,    check_fake,        write_fake,
-                             restart_fake,  clear_fps_fake, sleep_fake};
+const BackendOps FAKE_OPS = {
+    read_cpu,       read_board,   init_ryzenadj_fake, cleanup_ryzenadj_fake, adlx_start_fake,
+    adlx_stop_fake, load_ec_fake, unload_ec_fake,     ec_write_fake,         probe_fake,
+    check_fake,     write_fake,   restart_fake,       clear_fps_fake,        sleep_fake};
 
 void reset_process_state() {
   CpuModel = 0;
@@ -86,8 +93,9 @@ Trace operator+(Trace a, const Trace& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
-const Trace FULL_RESTART = {"adlx stop", "disable (restarting)", "sleep 100", "enable (restarting)",
-                            "sleep 1000", "adlx start", "sleep 2000"};
+const Trace FULL_RESTART = {"adlx stop",           "disable (restarting)", "sleep 100",
+                            "enable (restarting)", "sleep 1000",           "adlx start",
+                            "sleep 2000"};
 
 const char* const CPU = "AMD Ryzen 7 6800U with Radeon Graphics";
 const uint32_t BAD = 0xFFFFFFFF;  // an accumulator with error bits
@@ -96,7 +104,7 @@ const std::vector<bool> LOADS = {true};
 TEST(BackendStart, follows_the_device_and_the_panel_override) {
   struct Case {
     const char* what;
-    const char* cpu;    // nullptr: registry value missing
+    const char* cpu;  // nullptr: registry value missing
     const char* board;
     std::vector<bool> ec_loads;
     uint32_t probe, check, write;
@@ -105,13 +113,16 @@ TEST(BackendStart, follows_the_device_and_the_panel_override) {
     int32_t ec_loaded;
     Trace trace;
   } cases[] = {
+      // clang-format off
+      // what                 cpu  board  EC loads  probe check write  disabled enabled  result loaded
       {"no panel key", CPU, "Vexa Crest", LOADS, 0, 0, 0, 1, 1, 1, 1,
        CPU_START + Trace{"ec load", "edid probe"}},
       {"board not recognised", CPU, "Other Board", LOADS, 0, 0, 0, 1, 1, 0, 0, CPU_START},
       {"board name missing", CPU, nullptr, LOADS, 0, 0, 0, 1, 1, 0, 0, CPU_START},
       {"processor not recognised", "Intel(R) Core(TM) i5", "Harrow", LOADS, 0, 0, 0, 1, 1, 1, 1,
        {"ec load", "edid probe"}},
-      {"processor name missing", nullptr, "Dune", LOADS, 0, 0, 0, 1, 1, 1, 1, {"ec load", "edid probe"}},
+      {"processor name missing", nullptr, "Dune", LOADS, 0, 0, 0, 1, 1, 1, 1,
+       {"ec load", "edid probe"}},
       {"override current", CPU, "Fathom", LOADS, 1, 1, 0, 1, 1, 1, 1,
        CPU_START + Trace{"ec load", "edid probe", "edid check"}},
       {"probe error", CPU, "Vexa Crest", LOADS, BAD, 0, 0, 1, 1, 1, 1,
@@ -121,19 +132,20 @@ TEST(BackendStart, follows_the_device_and_the_panel_override) {
       {"override write failed", CPU, "Vexa Crest", LOADS, 1, 0, BAD, 1, 1, 1, 1,
        CPU_START + Trace{"ec load", "edid probe", "edid check", "edid write"}},
       {"no adapter disabled", CPU, "Vexa Crest", LOADS, 1, 0, 1, 0, 1, 2, 1,
-       CPU_START + Trace{"ec load", "edid probe", "edid check", "edid write", "adlx stop",
-                         "disable (restarting)", "adlx start", "sleep 2000"}},
+       CPU_START + Trace{"ec load", "edid probe", "edid check", "edid write",
+                         "adlx stop", "disable (restarting)", "adlx start", "sleep 2000"}},
       {"no adapter enabled again", CPU, "Vexa Crest", LOADS, 1, 0, 1, 1, 0, 2, 1,
-       CPU_START + Trace{"ec load", "edid probe", "edid check", "edid write", "adlx stop",
-                         "disable (restarting)", "sleep 100", "enable (restarting)", "adlx start",
-                         "sleep 2000"}},
+       CPU_START + Trace{"ec load", "edid probe", "edid check", "edid write",
+                         "adlx stop", "disable (restarting)", "sleep 100", "enable (restarting)",
+                         "adlx start", "sleep 2000"}},
       {"restart without a recognised processor", "", "Vexa Crest", LOADS, 1, 0, 1, 1, 1, 2, 1,
-       {"ec load", "edid probe", "edid check", "edid write", "disable (restarting)", "sleep 100",
-        "enable (restarting)", "sleep 1000", "sleep 2000"}},
+       {"ec load", "edid probe", "edid check", "edid write",
+        "disable (restarting)", "sleep 100", "enable (restarting)", "sleep 1000", "sleep 2000"}},
       {"EC driver loads at the second attempt", CPU, "Vexa Crest", {false, true}, 0, 0, 0, 1, 1, 1, 1,
        CPU_START + Trace{"ec load", "ec load", "edid probe"}},
       {"EC driver never loads", CPU, "Vexa Crest", {false, false}, 0, 0, 0, 1, 1, 1, 0,
        CPU_START + Trace{"ec load", "ec load", "edid probe"}},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -173,7 +185,11 @@ TEST(BackendStop, leaves_fan_and_lighting_to_the_ec_and_releases_what_was_starte
       {"supported device", 2, 1, reinterpret_cast<void*>(0x1234),
        EC_SAFE + Trace{"ryzenadj cleanup", "adlx stop", "fps 0"}},
       {"processor not recognised", 0, 3, nullptr, EC_SAFE},
-      {"board not recognised", 4, 0, reinterpret_cast<void*>(0x1234), {"ryzenadj cleanup", "adlx stop"}},
+      {"board not recognised",
+       4,
+       0,
+       reinterpret_cast<void*>(0x1234),
+       {"ryzenadj cleanup", "adlx stop"}},
       {"RyzenAdj failed to start", 1, 2, nullptr, EC_SAFE + Trace{"adlx stop", "fps 0"}},
   };
   for (const Case& c : cases) {

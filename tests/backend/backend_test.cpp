@@ -17,7 +17,9 @@
 
 namespace {
 
-long ec_register(uint8_t reg) { return run_for_number(L"ecsim.exe -q get " + std::to_wstring(reg)); }
+long ec_register(uint8_t reg) {
+  return run_for_number(L"ecsim.exe -q get " + std::to_wstring(reg));
+}
 
 bool ec_set(uint8_t reg, uint8_t value) {
   std::string ignored;
@@ -97,7 +99,8 @@ TEST_F(SupportedDevice, stop_leaves_fan_and_lighting_to_the_ec_and_releases_ever
 }
 
 // The panel key of the built-in display, as Windows enumerates it.
-const wchar_t PANEL_INSTANCE[] = L"SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\ZEV1805\\4&2c8a1f&0&UID265988";
+const wchar_t PANEL_INSTANCE[] =
+    L"SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\ZEV1805\\4&2c8a1f&0&UID265988";
 const wchar_t PANEL_KEY[] = L"SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\ZEV1805";
 
 DWORD override_version() {
