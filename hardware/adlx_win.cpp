@@ -59,21 +59,21 @@ bool resolve(Fn* out, const char* name) {
   return *out != nullptr;
 }
 
+// A binding counts only when all six names resolve; nothing of a partial
+// one is ever called, ADLXTerminate included.
+bool resolve_exports() {
+  return resolve(&adlx.query_full_version, "ADLXQueryFullVersion") &&
+         resolve(&adlx.query_version, "ADLXQueryVersion") &&
+         resolve(&adlx.initialize_with_caller_adl, "ADLXInitializeWithCallerAdl") &&
+         resolve(&adlx.initialize_with_incompatible_driver,
+                 "ADLXInitializeWithIncompatibleDriver") &&
+         resolve(&adlx.initialize, "ADLXInitialize") && resolve(&adlx.terminate, "ADLXTerminate");
+}
+
 bool load_library() {
   if (!adlx.module) adlx.module = LoadLibraryExW(L"amdadlx64.dll", nullptr, ADLX_SEARCH_FLAGS);
   if (!adlx.module) return false;
-  if (!adlx.complete) {
-    // Every name is resolved (no short cut) so a partial library is never half-bound.
-    bool all = resolve(&adlx.query_full_version, "ADLXQueryFullVersion");
-    all = resolve(&adlx.query_version, "ADLXQueryVersion") && all;
-    all = resolve(&adlx.initialize_with_caller_adl, "ADLXInitializeWithCallerAdl") && all;
-    all = resolve(&adlx.initialize_with_incompatible_driver,
-                  "ADLXInitializeWithIncompatibleDriver") &&
-          all;
-    all = resolve(&adlx.initialize, "ADLXInitialize") && all;
-    all = resolve(&adlx.terminate, "ADLXTerminate") && all;
-    adlx.complete = all;
-  }
+  if (!adlx.complete) adlx.complete = resolve_exports();
   return adlx.complete;
 }
 
@@ -160,7 +160,7 @@ void adlx_stop() {
   if (!adlx.module) return;
   adlx.full_version = 0;
   adlx.version = nullptr;
-  if (adlx.terminate) adlx.terminate();
+  if (adlx.complete) adlx.terminate();
   FreeLibrary(adlx.module);
   adlx = AdlxBinding{};
 }

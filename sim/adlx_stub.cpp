@@ -415,12 +415,16 @@ __declspec(dllexport) Result WINAPI
   return initialize(version, system);
 }
 
+// Left out of the bin/adlx_incomplete build, which shows that the program
+// refuses a runtime missing any of the six exports.
+#ifndef VEXA_SIM_ADLX_INCOMPLETE
 __declspec(dllexport) Result WINAPI
     ADLXInitializeWithCallerAdl(uint64_t version, System** system, void** mapping, void*,
                                 void(WINAPI*)(void**)) {
   if (mapping) *mapping = nullptr;
   return initialize(version, system);
 }
+#endif
 
 __declspec(dllexport) Result WINAPI ADLXTerminate() {
   std::lock_guard<std::recursive_mutex> guard(lock);
