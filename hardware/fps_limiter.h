@@ -4,6 +4,10 @@
 #include <atomic>
 #include <cstdint>
 
+// The limiter settings in force: "FPSMode" (1 on, 0 off) and "FPSValue" (fps).
+extern std::atomic<int32_t> fps_mode;
+extern std::atomic<int32_t> fps_value;
+
 // The limit last applied (0 = none), as the limiter page shows it.
 extern std::atomic<int32_t> applied_fps_limit;
 

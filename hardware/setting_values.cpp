@@ -1,5 +1,6 @@
 // The process-wide values of the hardware settings, defined in one place.
 #include "hardware/fan.h"
+#include "hardware/fps_limiter.h"
 #include "hardware/lighting.h"
 #include "hardware/power.h"
 
@@ -15,3 +16,5 @@ FanZoneValue fan_zones[5] = {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 
 std::atomic<int32_t> rgb_mode{0};
 std::atomic<int32_t> rgb_value{0};
 std::atomic<int32_t> rgb_strength{100};
+std::atomic<int32_t> fps_mode{0};
+std::atomic<int32_t> fps_value{60};
