@@ -66,14 +66,15 @@ uint32_t edid_fold_enum_end(uint32_t acc, long status) {
 // that a single missing override only leaves the result at 0) would make the
 // result exactly 1 as soon as another instance is current, and the missing
 // one would never be written. So it marks the result stale, like Version 100.
-// A "Version" of another type still changes nothing.
+// A "Version" of another type is no override we wrote (we always write a
+// REG_DWORD) and is treated the same way.
 uint32_t edid_fold_check(uint32_t acc, long open_status, const EdidVersionRead& read) {
   if (is_not_found(open_status)) return EDID_STALE;
   if (open_status != EDID_STATUS_OK) return acc | EDID_ERROR_BITS;
   if (is_not_found(read.status)) return EDID_STALE;
   const bool readable = read.status == EDID_STATUS_OK || read.status == EDID_STATUS_MORE_DATA;
   if (!readable) return acc | EDID_ERROR_BITS;
-  if (read.status != EDID_STATUS_OK || read.type != EDID_REG_DWORD || read.size != 4) return acc;
+  if (read.status != EDID_STATUS_OK || read.type != EDID_REG_DWORD || read.size != 4) return EDID_STALE;
   if (read.value == 100) return EDID_STALE;  // marked for replacement
   if (read.value >= EDID_OVERRIDE_VERSION) return acc | EDID_FOUND;
   return acc | EDID_ERROR_BITS;  // older than the current layout

@@ -72,9 +72,9 @@ TEST(EdidRegistry, check_takes_only_a_current_override_on_every_instance_as_curr
   EXPECT_FALSE(all_current({{no_key, none}, {ok, dword(69)}}));
   EXPECT_FALSE(all_current({{EDID_STATUS_PATH_NOT_FOUND, none}, {ok, dword(69)}}));
   EXPECT_FALSE(all_current({{ok, dword(69)}, {ok, missing}}));
-  // A "Version" of another type leaves the result as it was.
-  EXPECT_TRUE(all_current({{ok, dword(69)}, {ok, text}}));
-  EXPECT_TRUE(all_current({{ok, dword(69)}, {ok, {EDID_STATUS_MORE_DATA, 3, 8, 0}}}));
+  // So does a "Version" of another type: it is not an override we wrote.
+  EXPECT_FALSE(all_current({{ok, dword(69)}, {ok, text}}));
+  EXPECT_FALSE(all_current({{ok, dword(69)}, {ok, {EDID_STATUS_MORE_DATA, 3, 8, 0}}}));
 }
 
 TEST(EdidRegistry, check_results_for_single_values) {
