@@ -5,7 +5,7 @@ WIN  := build/win
 BENCH := build/bench
 JOBS ?= 2
 
-.PHONY: run test deps host win bench clean
+.PHONY: run test deps host win bench screenshots measure clean
 
 run: deps win
 	tools/run.sh $(WIN)
@@ -32,6 +32,16 @@ bench: deps
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	cmake --build $(BENCH) -j $(JOBS)
 	tools/run-benchmarks.sh $(BENCH)
+
+# Screenshots of the main screen in English and Chinese and of the
+# incompatible-device screen, at 1920x1080, into build/win/e2e-shots/.
+screenshots: deps win
+	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible)' --output-on-failure
+	@ls -1 $(WIN)/e2e-shots/*.png
+
+# Launch-to-first-frame time, memory and idle CPU of the program under Wine.
+measure: deps win
+	tools/measure.sh $(WIN)
 
 clean:
 	tools/wine-sweep.sh build || true
