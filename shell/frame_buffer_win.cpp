@@ -18,6 +18,7 @@ namespace {
 std::map<uint32_t, HBRUSH> brush_cache;
 
 lv_disp_draw_buf_t* draw_buffer = nullptr;
+HBITMAP frame_bitmap = nullptr;
 
 // GDI may batch FillRect and StretchDIBits; the toolkit's software blender
 // writes and reads the same pixels directly. A GDI operation still sitting in
@@ -77,13 +78,11 @@ void create_frame_buffer(lv_disp_drv_t* driver, int32_t width, int32_t height) {
   if (initial) DeleteObject(initial);
 
   flush_gdi_batch();
-  if (frame_dc) {
-    // The DC's selected DIB goes with it once it is deselected.
-    HGDIOBJ old_bitmap = SelectObject(frame_dc, GetStockObject(DEFAULT_BITMAP));
-    DeleteDC(frame_dc);
-    if (old_bitmap) DeleteObject(old_bitmap);
-  }
+  // The old DIB can go once its DC is gone (a DC releases what it holds).
+  if (frame_dc) DeleteDC(frame_dc);
+  if (frame_bitmap) DeleteObject(frame_bitmap);
   frame_dc = memory_dc;
+  frame_bitmap = bitmap;
   frame_bits = bits;
 
   auto* buffer = static_cast<lv_disp_draw_buf_t*>(lv_mem_alloc(sizeof(lv_disp_draw_buf_t)));

@@ -1,5 +1,7 @@
 #include "ui/display_refresh.h"
 
+#include <initializer_list>
+
 #include "hardware/display.h"
 #include "hardware/hardware_state.h"
 #include "ui/layout.h"
