@@ -3,14 +3,15 @@
 
 usage: unwrap_gpos.py IN.woff OUT.ttf
 
-Montserrat (as @fontsource ships it) keeps its pair kerning in GPOS lookups of
-type 9, "extension", that only wrap the real type-2 pair lookups. The
-converter's OpenType reader (opentype.js 1.3) skips type 9, so its fonts came
-out without a single kerning pair. Unwrapping is lossless here: extensions
-exist to allow 32-bit offsets, and Montserrat's tables are far below the
-16-bit limit (fontTools would wrap them again by itself if they were not).
-The output is a plain TrueType file, which the converter also renders faster
-than a WOFF.
+Montserrat 5 (as @fontsource/montserrat 5.x ships it) keeps its pair
+kerning in GPOS lookups of type 9, "extension", that only wrap the real type-2
+pair lookups. The converter's OpenType reader (opentype.js 1.3) skips type 9,
+so its fonts came out without a single kerning pair. The 4.5 package pinned in
+tools/package.json has plain type-2 lookups and passes through unchanged; the
+step stays so that a package update cannot drop the kerning silently.
+Unwrapping is lossless: extensions only allow 32-bit offsets, and Montserrat's
+tables are far below the 16-bit limit (fontTools would wrap them again by
+itself if they were not). The output is a plain TrueType file.
 """
 import sys
 
