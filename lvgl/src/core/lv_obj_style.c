@@ -1,0 +1,569 @@
+/**
+ * @file lv_obj_style.c
+ * Styles attached to objects and the resolution of a property.
+ *
+ * Style transitions are not implemented: a state change shows the new look
+ * at once. The program does not depend on the short fades of the theme.
+ */
+
+/*********************
+ *      INCLUDES
+ *********************/
+#include "lv_obj.h"
+#include "lv_disp.h"
+#include "../misc/lv_mem.h"
+#include "../misc/lv_anim.h"
+
+/*********************
+ *      DEFINES
+ *********************/
+#define MY_CLASS &lv_obj_class
+
+/**********************
+ *  STATIC PROTOTYPES
+ **********************/
+static lv_style_t * get_local_style(lv_obj_t * obj, lv_style_selector_t selector);
+static lv_style_res_t get_prop_core(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop,
+                                    lv_style_value_t * v);
+static void report_style_change_core(void * style, lv_obj_t * obj);
+static void refresh_children_style(lv_obj_t * obj);
+static bool prop_has_flag(lv_style_prop_t prop, uint8_t flag);
+static void fade_anim_cb(void * obj, int32_t v);
+static void fade_in_anim_ready(lv_anim_t * a);
+static lv_style_value_t default_value(lv_style_prop_t prop);
+
+/**********************
+ *  STATIC VARIABLES
+ **********************/
+static bool style_refr = true;
+
+/**********************
+ *   GLOBAL FUNCTIONS
+ **********************/
+
+void _lv_obj_style_init(void)
+{
+    style_refr = true;
+}
+
+void _lv_obj_style_deinit(void)
+{
+    style_refr = true;
+}
+
+/**
+ * Add `style` for `selector`. Styles added later win over earlier ones, and
+ * local properties win over every added style: the new entry goes right
+ * after the local styles.
+ */
+void lv_obj_add_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector)
+{
+    /*Go after the transition and local styles*/
+    uint32_t i;
+    for(i = 0; i < obj->style_cnt; i++) {
+        if(obj->styles[i].is_trans) continue;
+        if(obj->styles[i].is_local) continue;
+        break;
+    }
+
+    _lv_obj_style_t * styles = lv_mem_realloc(obj->styles, (obj->style_cnt + 1) * sizeof(_lv_obj_style_t));
+    LV_ASSERT_MALLOC(styles);
+    if(styles == NULL) return;
+    obj->styles = styles;
+    obj->style_cnt++;
+
+    uint32_t j;
+    for(j = obj->style_cnt - 1; j > i ; j--) {
+        obj->styles[j] = obj->styles[j - 1];
+    }
+
+    lv_memset_00(&obj->styles[i], sizeof(_lv_obj_style_t));
+    obj->styles[i].style = style;
+    obj->styles[i].selector = selector;
+
+    lv_obj_refresh_style(obj, selector, LV_STYLE_PROP_ANY);
+}
+
+void lv_obj_remove_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector)
+{
+    lv_state_t state = lv_obj_style_get_selector_state(selector);
+    lv_part_t part = lv_obj_style_get_selector_part(selector);
+    lv_style_prop_t prop = LV_STYLE_PROP_ANY;
+    if(style && style->prop_cnt == 0) prop = LV_STYLE_PROP_INV;
+
+    uint32_t i = 0;
+    bool deleted = false;
+    while(i <  obj->style_cnt) {
+        lv_state_t state_act = lv_obj_style_get_selector_state(obj->styles[i].selector);
+        lv_part_t part_act = lv_obj_style_get_selector_part(obj->styles[i].selector);
+        if((state != LV_STATE_ANY && state_act != state) ||
+           (part != LV_PART_ANY && part_act != part) ||
+           (style != NULL && style != obj->styles[i].style)) {
+            i++;
+            continue;
+        }
+
+        if(obj->styles[i].is_local || obj->styles[i].is_trans) {
+            lv_style_reset(obj->styles[i].style);
+            lv_mem_free(obj->styles[i].style);
+            obj->styles[i].style = NULL;
+        }
+
+        /*Shift the styles after `i` by one*/
+        uint32_t j;
+        for(j = i; j < (uint32_t)obj->style_cnt - 1 ; j++) {
+            obj->styles[j] = obj->styles[j + 1];
+        }
+
+        obj->style_cnt--;
+        deleted = true;
+        /*The style from the current `i` index is removed, so `i` points to the next style.
+         *Therefore it doesn't needs to be incremented*/
+    }
+
+    if(obj->style_cnt == 0 && obj->styles) {
+        lv_mem_free(obj->styles);
+        obj->styles = NULL;
+    }
+    else if(deleted) {
+        _lv_obj_style_t * styles = lv_mem_realloc(obj->styles, obj->style_cnt * sizeof(_lv_obj_style_t));
+        if(styles) obj->styles = styles;
+    }
+
+    if(deleted && prop != LV_STYLE_PROP_INV) {
+        lv_obj_refresh_style(obj, part, prop);
+    }
+}
+
+void lv_obj_report_style_change(lv_style_t * style)
+{
+    if(!style_refr) return;
+    lv_disp_t * d = lv_disp_get_next(NULL);
+
+    while(d) {
+        uint32_t i;
+        for(i = 0; i < d->screen_cnt; i++) {
+            report_style_change_core(style, d->screens[i]);
+        }
+        d = lv_disp_get_next(d);
+    }
+}
+
+/**
+ * Refresh what a change of `prop` on `part` may affect: the object's own
+ * redraw always; its layout and its parent's for size-affecting props; the
+ * extra draw area for shadows and outlines; inherited props reach the
+ * children too.
+ */
+void lv_obj_refresh_style(lv_obj_t * obj, lv_style_selector_t selector, lv_style_prop_t prop)
+{
+    if(!style_refr) return;
+
+    lv_obj_invalidate(obj);
+
+    lv_part_t part = lv_obj_style_get_selector_part(selector);
+
+    bool is_layout_refr = prop_has_flag(prop, LV_STYLE_PROP_LAYOUT_REFR);
+    bool is_ext_draw = prop_has_flag(prop, LV_STYLE_PROP_EXT_DRAW);
+    bool is_inheritable = prop_has_flag(prop, LV_STYLE_PROP_INHERIT);
+    bool is_parent_layout = prop_has_flag(prop, LV_STYLE_PROP_PARENT_LAYOUT_REFR);
+
+    lv_event_send(obj, LV_EVENT_STYLE_CHANGED, NULL);
+
+    if(is_layout_refr) {
+        if(part == LV_PART_ANY ||
+           part == LV_PART_MAIN ||
+           lv_obj_get_style_height(obj, 0) == LV_SIZE_CONTENT ||
+           lv_obj_get_style_width(obj, 0) == LV_SIZE_CONTENT) {
+            lv_obj_mark_layout_as_dirty(obj);
+        }
+    }
+    if((part == LV_PART_ANY || part == LV_PART_MAIN) && (is_parent_layout || is_layout_refr)) {
+        lv_obj_t * parent = lv_obj_get_parent(obj);
+        if(parent) lv_obj_mark_layout_as_dirty(parent);
+    }
+
+    if(prop == LV_STYLE_PROP_ANY || is_ext_draw) {
+        lv_obj_refresh_ext_draw_size(obj);
+    }
+    lv_obj_invalidate(obj);
+
+    if(prop == LV_STYLE_PROP_ANY || (is_inheritable && (is_ext_draw || is_layout_refr))) {
+        if(part != LV_PART_SCROLLBAR) {
+            refresh_children_style(obj);
+        }
+    }
+}
+
+void lv_obj_enable_style_refresh(bool en)
+{
+    style_refr = en;
+}
+
+/**
+ * Resolve `prop` for `part` in the object's current state. Not found on the
+ * part, an inherited property (text colour, font, ...) is looked up on the
+ * main part and then on the ancestors; otherwise the class's default size
+ * (width/height) or the property's default value is returned.
+ */
+lv_style_value_t lv_obj_get_style_prop(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop)
+{
+    lv_style_value_t value_act = { .num = 0 };
+    bool inheritable = lv_style_prop_has_flag(prop, LV_STYLE_PROP_INHERIT);
+    lv_style_res_t found = LV_STYLE_RES_NOT_FOUND;
+    const lv_obj_t * start = obj;
+    while(obj) {
+        found = get_prop_core(obj, part, prop, &value_act);
+        if(found == LV_STYLE_RES_FOUND) break;
+        if(!inheritable) break;
+
+        /*If not found, check the `MAIN` style first*/
+        if(found != LV_STYLE_RES_INHERIT && part != LV_PART_MAIN) {
+            part = LV_PART_MAIN;
+            continue;
+        }
+
+        /*Check the parent too.*/
+        obj = lv_obj_get_parent(obj);
+    }
+
+    if(found != LV_STYLE_RES_FOUND) {
+        if(part == LV_PART_MAIN && (prop == LV_STYLE_WIDTH || prop == LV_STYLE_HEIGHT)) {
+            const lv_obj_class_t * cls = start->class_p;
+            while(cls) {
+                if(prop == LV_STYLE_WIDTH) {
+                    if(cls->width_def != 0) break;
+                }
+                else {
+                    if(cls->height_def != 0) break;
+                }
+                cls = cls->base_class;
+            }
+
+            if(cls) {
+                value_act.num = prop == LV_STYLE_WIDTH ? cls->width_def : cls->height_def;
+            }
+            else {
+                value_act.num = 0;
+            }
+        }
+        else {
+            value_act = default_value(prop);
+        }
+    }
+    return value_act;
+}
+
+void lv_obj_set_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t value,
+                                 lv_style_selector_t selector)
+{
+    lv_style_t * style = get_local_style(obj, selector);
+    if(style == NULL) return;
+    lv_style_set_prop(style, prop, value);
+    lv_obj_refresh_style(obj, selector, prop);
+}
+
+void lv_obj_set_local_style_prop_meta(lv_obj_t * obj, lv_style_prop_t prop, uint16_t meta,
+                                      lv_style_selector_t selector)
+{
+    lv_style_t * style = get_local_style(obj, selector);
+    if(style == NULL) return;
+    lv_style_value_t v = { .num = 0 };
+    lv_style_set_prop(style, (lv_style_prop_t)(prop | meta), v);
+    lv_obj_refresh_style(obj, selector, prop);
+}
+
+lv_style_res_t lv_obj_get_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t * value,
+                                           lv_style_selector_t selector)
+{
+    uint32_t i;
+    for(i = 0; i < obj->style_cnt; i++) {
+        if(obj->styles[i].is_local &&
+           obj->styles[i].selector == selector) {
+            return lv_style_get_prop(obj->styles[i].style, prop, value);
+        }
+    }
+
+    return LV_STYLE_RES_NOT_FOUND;
+}
+
+bool lv_obj_remove_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_selector_t selector)
+{
+    uint32_t i;
+    /*Find the style*/
+    for(i = 0; i < obj->style_cnt; i++) {
+        if(obj->styles[i].is_local &&
+           obj->styles[i].selector == selector) {
+            break;
+        }
+    }
+
+    /*The style is not found*/
+    if(i == obj->style_cnt) return false;
+
+    bool res = lv_style_remove_prop(obj->styles[i].style, prop);
+    if(res) {
+        lv_obj_refresh_style(obj, selector, prop);
+    }
+
+    return res;
+}
+
+/**
+ * How much a switch between two states changes: the strongest effect of any
+ * property set by a style that applies in one state but not the other.
+ */
+_lv_style_state_cmp_t _lv_obj_style_state_compare(lv_obj_t * obj, lv_state_t state1, lv_state_t state2)
+{
+    _lv_style_state_cmp_t res = _LV_STYLE_STATE_CMP_SAME;
+
+    uint32_t i;
+    for(i = 0; i < obj->style_cnt; i++) {
+        _lv_obj_style_t * obj_style = &obj->styles[i];
+        if(obj_style->is_trans) continue;
+
+        lv_state_t state_act = lv_obj_style_get_selector_state(obj_style->selector);
+        /*The style is valid for a state but not the other*/
+        bool valid1 = state_act & (~state1) ? false : true;
+        bool valid2 = state_act & (~state2) ? false : true;
+        if(valid1 == valid2) continue;
+
+        lv_style_t * style = obj_style->style;
+        lv_style_prop_t prop;
+        for(prop = 1; prop < _LV_STYLE_NUM_BUILT_IN_PROPS; prop++) {
+            if((style->has_group & (1 << _lv_style_get_prop_group(prop))) == 0) {
+                prop = (lv_style_prop_t)(((prop >> 4) << 4) + 15); /*Skip the whole group*/
+                continue;
+            }
+            lv_style_value_t v;
+            if(lv_style_get_prop(style, prop, &v) != LV_STYLE_RES_FOUND) continue;
+            if(lv_style_prop_has_flag(prop, LV_STYLE_PROP_LAYOUT_REFR | LV_STYLE_PROP_PARENT_LAYOUT_REFR)) {
+                return _LV_STYLE_STATE_CMP_DIFF_LAYOUT;
+            }
+            if(lv_style_prop_has_flag(prop, LV_STYLE_PROP_EXT_DRAW)) res = _LV_STYLE_STATE_CMP_DIFF_DRAW_PAD;
+            else if(res == _LV_STYLE_STATE_CMP_SAME) res = _LV_STYLE_STATE_CMP_DIFF_REDRAW;
+        }
+    }
+
+    return res;
+}
+
+void lv_obj_fade_in(lv_obj_t * obj, uint32_t time, uint32_t delay)
+{
+    lv_anim_t a;
+    lv_anim_init(&a);
+    lv_anim_set_var(&a, obj);
+    lv_anim_set_values(&a, 0, LV_OPA_COVER);
+    lv_anim_set_exec_cb(&a, fade_anim_cb);
+    lv_anim_set_ready_cb(&a, fade_in_anim_ready);
+    lv_anim_set_time(&a, time);
+    lv_anim_set_delay(&a, delay);
+    lv_anim_start(&a);
+}
+
+void lv_obj_fade_out(lv_obj_t * obj, uint32_t time, uint32_t delay)
+{
+    lv_anim_t a;
+    lv_anim_init(&a);
+    lv_anim_set_var(&a, obj);
+    lv_anim_set_values(&a, lv_obj_get_style_opa(obj, 0), LV_OPA_TRANSP);
+    lv_anim_set_exec_cb(&a, fade_anim_cb);
+    lv_anim_set_time(&a, time);
+    lv_anim_set_delay(&a, delay);
+    lv_anim_start(&a);
+}
+
+lv_state_t lv_obj_style_get_selector_state(lv_style_selector_t selector)
+{
+    return selector & 0xFFFF;
+}
+
+lv_part_t lv_obj_style_get_selector_part(lv_style_selector_t selector)
+{
+    return selector & 0xFF0000;
+}
+
+lv_text_align_t lv_obj_calculate_style_text_align(const lv_obj_t * obj, lv_part_t part, const char * txt)
+{
+    LV_UNUSED(txt);
+    lv_text_align_t align = lv_obj_get_style_text_align(obj, part);
+    if(align != LV_TEXT_ALIGN_AUTO) return align;
+    lv_base_dir_t base_dir = lv_obj_get_style_base_dir(obj, part);
+    return base_dir == LV_BASE_DIR_RTL ? LV_TEXT_ALIGN_RIGHT : LV_TEXT_ALIGN_LEFT;
+}
+
+lv_opa_t lv_obj_get_style_opa_recursive(const lv_obj_t * obj, lv_part_t part)
+{
+    lv_opa_t opa = lv_obj_get_style_opa(obj, part);
+    if(part != LV_PART_MAIN) opa = (opa * lv_obj_get_style_opa(obj, LV_PART_MAIN)) >> 8;
+    obj = lv_obj_get_parent(obj);
+    while(obj && opa > LV_OPA_MIN) {
+        lv_opa_t p = lv_obj_get_style_opa(obj, LV_PART_MAIN);
+        if(p < LV_OPA_MAX) opa = (opa * p) >> 8;
+        obj = lv_obj_get_parent(obj);
+    }
+    return opa < LV_OPA_MIN ? LV_OPA_TRANSP : (opa > LV_OPA_MAX ? LV_OPA_COVER : opa);
+}
+
+/**********************
+ *   STATIC FUNCTIONS
+ **********************/
+
+/**
+ * Get the local style of a part and state; create it (as the highest
+ * priority non-transition style) if there is none yet.
+ */
+static lv_style_t * get_local_style(lv_obj_t * obj, lv_style_selector_t selector)
+{
+    uint32_t i;
+    for(i = 0; i < obj->style_cnt; i++) {
+        if(obj->styles[i].is_local &&
+           obj->styles[i].selector == selector) {
+            return obj->styles[i].style;
+        }
+    }
+
+    _lv_obj_style_t * styles = lv_mem_realloc(obj->styles, (obj->style_cnt + 1) * sizeof(_lv_obj_style_t));
+    LV_ASSERT_MALLOC(styles);
+    if(styles == NULL) return NULL;
+    obj->styles = styles;
+
+    lv_style_t * style = lv_mem_alloc(sizeof(lv_style_t));
+    LV_ASSERT_MALLOC(style);
+    if(style == NULL) return NULL;
+    lv_style_init(style);
+
+    obj->style_cnt++;
+    for(i = obj->style_cnt - 1; i > 0 ; i--) {
+        /*Copy only normal styles (not local and transition).
+         *The new local style will be added as the last local style*/
+        if(obj->styles[i - 1].is_local || obj->styles[i - 1].is_trans) break;
+        obj->styles[i] = obj->styles[i - 1];
+    }
+
+    lv_memset_00(&obj->styles[i], sizeof(_lv_obj_style_t));
+    obj->styles[i].style = style;
+    obj->styles[i].selector = selector;
+    obj->styles[i].is_local = 1;
+
+    return obj->styles[i].style;
+}
+
+/**
+ * Look `prop` up in the styles of one object for one part. Among the styles
+ * whose state is contained in the object's state the one with the highest
+ * state value wins (so PRESSED beats FOCUSED beats CHECKED); at equal state
+ * the earlier entry (local, then the most recently added) wins.
+ */
+static lv_style_res_t get_prop_core(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop,
+                                    lv_style_value_t * v)
+{
+    uint8_t group = 1 << _lv_style_get_prop_group(prop);
+    int32_t weight = -1;
+    lv_state_t state = obj->state;
+    lv_state_t state_inv = ~state;
+    lv_style_value_t value_tmp;
+    uint32_t i;
+    lv_style_res_t found;
+    for(i = 0; i < obj->style_cnt; i++) {
+        _lv_obj_style_t * obj_style = &obj->styles[i];
+        if((obj_style->style->has_group & group) == 0) continue;
+        lv_part_t part_act = lv_obj_style_get_selector_part(obj_style->selector);
+        if(part_act != part) continue;
+
+        lv_state_t state_act = lv_obj_style_get_selector_state(obj_style->selector);
+        /*Be sure the style not specifies other state than the requested.
+         *E.g. For HOVER+PRESS object state, HOVER style only is OK, but HOVER+FOCUS style is not*/
+        if((state_act & state_inv)) continue;
+
+        /*Check only better candidates*/
+        if(state_act <= weight) continue;
+        found = lv_style_get_prop(obj_style->style, prop, &value_tmp);
+
+        if(found == LV_STYLE_RES_FOUND) {
+            if(state_act == state) {
+                *v = value_tmp;
+                return LV_STYLE_RES_FOUND;
+            }
+            if(weight < state_act) {
+                weight = state_act;
+                *v = value_tmp;
+            }
+        }
+        else if(found == LV_STYLE_RES_INHERIT) {
+            return LV_STYLE_RES_INHERIT;
+        }
+    }
+
+    if(weight >= 0) return LV_STYLE_RES_FOUND;
+    return LV_STYLE_RES_NOT_FOUND;
+}
+
+static void report_style_change_core(void * style, lv_obj_t * obj)
+{
+    uint32_t i;
+    for(i = 0; i < obj->style_cnt; i++) {
+        if(style == NULL || obj->styles[i].style == style) {
+            lv_obj_refresh_style(obj, LV_PART_ANY, LV_STYLE_PROP_ANY);
+            break;
+        }
+    }
+
+    uint32_t child_cnt = lv_obj_get_child_cnt(obj);
+    for(i = 0; i < child_cnt; i++) {
+        report_style_change_core(style, obj->spec_attr->children[i]);
+    }
+}
+
+static void refresh_children_style(lv_obj_t * obj)
+{
+    uint32_t i;
+    uint32_t child_cnt = lv_obj_get_child_cnt(obj);
+    for(i = 0; i < child_cnt; i++) {
+        lv_obj_t * child = obj->spec_attr->children[i];
+        lv_obj_invalidate(child);
+        lv_event_send(child, LV_EVENT_STYLE_CHANGED, NULL);
+        lv_obj_invalidate(child);
+
+        refresh_children_style(child); /*Check children too*/
+    }
+}
+
+static bool prop_has_flag(lv_style_prop_t prop, uint8_t flag)
+{
+    if(prop == LV_STYLE_PROP_ANY) return true;
+    if(prop == LV_STYLE_PROP_INV) return false;
+    return lv_style_prop_has_flag(prop, flag);
+}
+
+static void fade_anim_cb(void * obj, int32_t v)
+{
+    lv_obj_set_style_opa(obj, v, 0);
+}
+
+static void fade_in_anim_ready(lv_anim_t * a)
+{
+    lv_obj_remove_local_style_prop(a->var, LV_STYLE_OPA, 0);
+}
+
+/**
+ * The default of a property. Pointer properties other than the font default
+ * to NULL here: lv_style_prop_get_default sets only the 32-bit `num` member
+ * for them, which leaves the upper half of a 64-bit pointer undefined.
+ */
+static lv_style_value_t default_value(lv_style_prop_t prop)
+{
+    lv_style_value_t v;
+    switch(prop) {
+        case LV_STYLE_BG_GRAD:
+        case LV_STYLE_BG_IMG_SRC:
+        case LV_STYLE_ARC_IMG_SRC:
+        case LV_STYLE_COLOR_FILTER_DSC:
+        case LV_STYLE_ANIM:
+        case LV_STYLE_TRANSITION:
+            v.ptr = NULL;
+            return v;
+        default:
+            return lv_style_prop_get_default(prop);
+    }
+}
