@@ -9,14 +9,18 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/tools/install-deps.sh"
-# install-deps.sh only runs npm when the converter is missing; a package added
-# to package.json since then (a typeface) needs a plain install.
-for dir in lv_font_conv @fontsource/montserrat @fortawesome/fontawesome-free; do
-  if [ ! -d "$root/tools/node_modules/$dir" ]; then
-    (cd "$root/tools" && npm install --no-audit --no-fund --silent)
-    break
-  fi
-done
+# install-deps.sh only runs npm when the converter is missing; when
+# package.json has changed since (a typeface or its version), install again.
+stale=$(cd "$root/tools" && node -e '
+  const want = require("./package.json").dependencies || {};
+  for (const [name, version] of Object.entries(want)) {
+    let have = null;
+    try { have = require("./node_modules/" + name + "/package.json").version; } catch (e) {}
+    if (have !== version) console.log(name);
+  }')
+if [ -n "$stale" ]; then
+  (cd "$root/tools" && npm install --no-audit --no-fund --silent)
+fi
 
 # Debian's python3 has fontTools (python3-fonttools); a python3 earlier on
 # PATH (pyenv and the like) may not.

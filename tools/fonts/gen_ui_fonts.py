@@ -211,9 +211,24 @@ def pick_sizes(work, conv, set_args, wanted):
     return chosen
 
 
-def clean_header(text, root, work):
+def typeface_versions(root):
+    """Where the typefaces came from, for the header of every generated file."""
+    import json
+
+    parts = []
+    for package in ("lv_font_conv", "@fontsource/montserrat", "@fortawesome/fontawesome-free"):
+        with open(os.path.join(root, "tools/node_modules", package, "package.json"), encoding="utf-8") as f:
+            parts.append(f"{package} {json.load(f)['version']}")
+    debian = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "fonts-droid-fallback"],
+                            capture_output=True, text=True, check=False).stdout.strip()
+    parts.append(f"fonts-droid-fallback {debian or '(version unknown)'}")
+    return ", ".join(parts)
+
+
+def clean_header(text, root, work, sources):
     """Drop the converter's record of absolute paths; say where the file comes from."""
-    text = text.replace(" * Opts: ", " * Made by tools/gen-ui-fonts.sh (do not edit); lv_font_conv options:\n *   ", 1)
+    text = text.replace(" * Opts: ", f" * Made by tools/gen-ui-fonts.sh (do not edit) from {sources}.\n"
+                        " * lv_font_conv options:\n *   ", 1)
     for path in (work, root, os.path.expanduser("~")):
         if path and path in text:
             sys.exit(f"gen_ui_fonts: absolute path {path} in a generated file")
@@ -316,6 +331,7 @@ def main():
     out_dir = os.path.join(assets, "fonts")
     cjk = read_cjk_chars(root)
     symbols_codes = read_symbols(root)
+    sources = typeface_versions(root)
     with tempfile.TemporaryDirectory() as work:
         stage_faces(work, root)
         symbols = symbol_ranges(work, symbols_codes)
@@ -332,7 +348,7 @@ def main():
             name = font_name(kind, height)
             convert(work, conv, kind, size, name, name + ".c", set_args[kind])
             with open(os.path.join(work, name + ".c"), encoding="utf-8") as f:
-                text = pad_line_box(clean_header(f.read(), root, work), height)
+                text = pad_line_box(clean_header(f.read(), root, work, sources), height)
             if line_metrics(text)[0] != height:
                 sys.exit(f"gen_ui_fonts: {name} came out with line height {line_metrics(text)[0]}")
             with open(os.path.join(out_dir, name + ".c"), "w", encoding="utf-8") as f:
