@@ -1,7 +1,8 @@
 /*******************************************************************************
  * Size: 35 px
  * Bpp: 4
- * Made by tools/gen-ui-fonts.sh (do not edit); lv_font_conv options:
+ * Made by tools/gen-ui-fonts.sh (do not edit) from lv_font_conv 1.5.3, @fontsource/montserrat 4.5.14, @fortawesome/fontawesome-free 5.15.4, fonts-droid-fallback 1:6.0.1r16-1.1.
+ * lv_font_conv options:
  *   --format lvgl --bpp 4 --size 35 --font montserrat-600.ttf -r 0x20-0x7E --lv-font-name ui_font_digits_36 -o ui_font_digits_36.c
  ******************************************************************************/
 
