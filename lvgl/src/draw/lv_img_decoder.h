@@ -24,9 +24,10 @@ enum {
 typedef uint8_t lv_img_src_t;
 
 /**
- * Tell the kind of an image source: a string whose first byte is 0xEF..0xF8
- * (the UTF-8 lead bytes of the Private Use Area) is a symbol, another
- * printable string a file, and anything else an lv_img_dsc_t.
+ * Tell the kind of an image source by its first byte: a UTF-8 lead byte
+ * (>= 0x80, as the symbols of the Private Use Area start) means a symbol, a
+ * printable ASCII byte a file path, anything else an lv_img_dsc_t (whose
+ * header starts with a colour format below 32).
  */
 lv_img_src_t lv_img_src_get_type(const void * src);
 

@@ -43,6 +43,7 @@ static void rle_decode(bit_reader_t * r, uint8_t * px, uint32_t n, uint8_t bpp);
  **********************/
 static uint8_t * decompr_buf;
 static uint32_t decompr_buf_size;
+static uint32_t decompr_buf_generation;    /* the pool generation decompr_buf belongs to */
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -65,6 +66,12 @@ const uint8_t * lv_font_get_bitmap_fmt_txt(const lv_font_t * font, uint32_t unic
     uint32_t gsize = (uint32_t)gdsc->box_w * gdsc->box_h;
     if(gsize == 0) return NULL;
     uint32_t buf_size = (gsize * fdsc->bpp + 7) / 8;
+    if(decompr_buf_generation != _lv_mem_get_generation()) {
+        /*The pool was reset (lv_deinit): the old buffer is gone with it*/
+        decompr_buf = NULL;
+        decompr_buf_size = 0;
+        decompr_buf_generation = _lv_mem_get_generation();
+    }
     if(buf_size > decompr_buf_size) {
         uint8_t * tmp = lv_mem_realloc(decompr_buf, buf_size);
         LV_ASSERT_MALLOC(tmp);
@@ -123,11 +130,11 @@ bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t * font, lv_font_glyph_dsc_t *
 
 void _lv_font_clean_up_fmt_txt(void)
 {
-    if(decompr_buf) {
+    if(decompr_buf && decompr_buf_generation == _lv_mem_get_generation()) {
         lv_mem_free(decompr_buf);
-        decompr_buf = NULL;
-        decompr_buf_size = 0;
     }
+    decompr_buf = NULL;
+    decompr_buf_size = 0;
 }
 
 /**********************

@@ -57,6 +57,7 @@ static mem_block_t * block_find_free(uint32_t size);
 static uint64_t pool[LV_MEM_SIZE / sizeof(uint64_t)];
 static mem_block_t * bins[BIN_COUNT];
 static bool pool_ready;
+static uint32_t pool_generation;
 static uint32_t used_bytes;
 static uint32_t max_used_bytes;
 static uint32_t used_cnt;
@@ -249,6 +250,11 @@ void lv_mem_buf_free_all(void)
     }
 }
 
+uint32_t _lv_mem_get_generation(void)
+{
+    return pool_generation;
+}
+
 uint32_t lv_mem_buf_get_used_cnt(void)
 {
     uint32_t cnt = 0;
@@ -276,6 +282,7 @@ static void pool_init(void)
     used_bytes = 0;
     max_used_bytes = 0;
     used_cnt = 0;
+    pool_generation++;
     pool_ready = true;
 }
 

@@ -91,6 +91,13 @@ void lv_mem_buf_release(void * p);
 /** Free every temporary buffer (used ones included). */
 void lv_mem_buf_free_all(void);
 
+/**
+ * @return a number that changes whenever the pool is set up afresh
+ *         (lv_mem_deinit): modules caching pool memory compare it to know
+ *         their cache is gone
+ */
+uint32_t _lv_mem_get_generation(void);
+
 /** @return how many temporary buffers are currently borrowed */
 uint32_t lv_mem_buf_get_used_cnt(void);
 

@@ -142,6 +142,8 @@ lv_coord_t _lv_txt_get_width(const char * txt, uint32_t length, const lv_font_t 
         uint32_t letter;
         uint32_t letter_next;
         _lv_txt_encoded_letter_next_2(txt, &letter, &letter_next, &i);
+        if(i >= length) letter_next = 0;
+        if(is_newline(letter)) continue;
         if((flag & LV_TEXT_FLAG_RECOLOR) && _lv_txt_is_cmd(&cmd_state, letter)) continue;
         width += lv_font_get_glyph_width(font, letter, letter_next) + letter_space;
     }
