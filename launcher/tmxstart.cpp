@@ -2,9 +2,9 @@
 // own arguments, unchanged, and exits without waiting for it. The log-on task
 // runs it with "-hide". Exit code 0 when the program was started, otherwise
 // the Windows error code of the failed start (2 when the program is missing).
-#include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

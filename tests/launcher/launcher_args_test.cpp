@@ -1,9 +1,9 @@
 // Where the launcher's own name ends, natively: also the cases a real
 // process start cannot produce (an empty line, an unterminated quote). The
 // program's command line built from it is checked end to end under Wine.
-#include <gtest/gtest.h>
-
 #include "launcher/launcher_args.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

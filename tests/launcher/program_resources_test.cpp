@@ -1,9 +1,8 @@
 // The program's resource script (shell/vexa.rc) as Windows reads it from an
 // executable: this test links the script into itself and looks at its own
 // module, so it checks the resource ids and formats, not just the files.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cctype>
 #include <set>
@@ -15,7 +14,8 @@ std::string own_manifest() {
   HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
   if (!found) return {};
   HGLOBAL loaded = LoadResource(nullptr, found);
-  return std::string(static_cast<const char*>(LockResource(loaded)), SizeofResource(nullptr, found));
+  return std::string(static_cast<const char*>(LockResource(loaded)),
+                     SizeofResource(nullptr, found));
 }
 
 #pragma pack(push, 2)
@@ -34,7 +34,8 @@ std::wstring version_string(const void* block, const wchar_t* name) {
   wchar_t* value = nullptr;
   UINT length = 0;
   std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-  if (!VerQueryValueW(block, path.c_str(), reinterpret_cast<void**>(&value), &length) || !value) return {};
+  if (!VerQueryValueW(block, path.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
+    return {};
   return std::wstring(value);
 }
 
@@ -77,13 +78,15 @@ TEST(ProgramResources, the_loader_applies_the_manifest) {
   DWORD length = GetModuleFileNameW(controls, path, MAX_PATH);
   std::string folder;
   for (DWORD i = 0; i < length; ++i) folder += char(tolower(path[i] < 128 ? path[i] : '?'));
-  EXPECT_NE(folder.find("\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos)
+  EXPECT_NE(folder.find("\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6."),
+            std::string::npos)
       << folder;
   FreeLibrary(controls);
 }
 
 TEST(ProgramResources, icon_group_101_holds_the_eight_sizes_and_each_loads) {
-  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(101), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  HRSRC found =
+      FindResourceW(nullptr, MAKEINTRESOURCEW(101), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
   ASSERT_NE(found, nullptr);
   auto header = static_cast<const GroupIconHeader*>(LockResource(LoadResource(nullptr, found)));
   ASSERT_EQ(header->type, 1);

@@ -15,8 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   wchar_t current[MAX_PATH];
   DWORD current_length = GetCurrentDirectoryW(MAX_PATH, current);
-  std::wstring text = std::wstring(GetCommandLineW()) + L"\n" +
-                      std::wstring(current, current_length) + L"\n";
+  std::wstring text =
+      std::wstring(GetCommandLineW()) + L"\n" + std::wstring(current, current_length) + L"\n";
 
   std::wstring partial = folder + L"command_line.part";
   HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -1,8 +1,7 @@
 // TMXStart.exe end to end: a copy of it beside a stand-in program that
 // records its command line, in a temporary folder whose name has a space.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -16,7 +15,8 @@ const std::wstring RECORD = L"command_line.txt";
 std::wstring make_temp_folder(const wchar_t* stem) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + stem + L" " + std::to_wstring(GetTickCount64()) + L"\\";
+  std::wstring folder =
+      std::wstring(temp) + stem + L" " + std::to_wstring(GetTickCount64()) + L"\\";
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }
@@ -38,7 +38,8 @@ int run_launcher(const std::wstring& folder, const std::wstring& command_line) {
   }
   CloseHandle(info.hThread);
   DWORD code = DWORD(-1);
-  if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
+  if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0)
+    GetExitCodeProcess(info.hProcess, &code);
   CloseHandle(info.hProcess);
   return int(code);
 }
@@ -77,7 +78,8 @@ class TmxStart : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = make_temp_folder(L"vexa launcher");
-    ASSERT_TRUE(CopyFileW((test_bin_dir() + L"TMXStart.exe").c_str(), (folder_ + L"TMXStart.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((test_bin_dir() + L"TMXStart.exe").c_str(),
+                          (folder_ + L"TMXStart.exe").c_str(), FALSE));
   }
   void TearDown() override {
     for (const wchar_t* name : {L"TMXStart.exe", L"Vexa.Control.Center.exe", L"command_line.txt"}) {
@@ -113,7 +115,8 @@ TEST_F(TmxStart, passes_its_arguments_to_the_program_unchanged_and_exits_zero) {
       {"the hide switch", L"\"{}TMXStart.exe\" -hide", L"-hide"},
       {"a quoted argument with a space", L"\"{}TMXStart.exe\" \"a b\" c", L"\"a b\" c"},
       {"escaped quotes, backslashes, double and trailing spaces",
-       L"\"{}TMXStart.exe\" -hide  \"x \\\"y\\\"\" \\\\srv\\share\\ ", L"-hide  \"x \\\"y\\\"\" \\\\srv\\share\\ "},
+       L"\"{}TMXStart.exe\" -hide  \"x \\\"y\\\"\" \\\\srv\\share\\ ",
+       L"-hide  \"x \\\"y\\\"\" \\\\srv\\share\\ "},
       {"tabs after the name", L"\"{}TMXStart.exe\"\t\t-hide", L"-hide"},
       {"an unquoted name", L"TMXStart.exe -hide", L"-hide"},
       {"a name quoted only in part", L"\"{}\"TMXStart.exe \"a b\"", L"\"a b\""},

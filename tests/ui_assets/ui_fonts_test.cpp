@@ -1,5 +1,7 @@
 // Every slot of UI_FONTS against the layout tier table (line heights) and
 // against the characters the panel draws with it (glyphs, kerning, bitmaps).
+#include "ui/assets/ui_fonts.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/assets/ui_fonts.h"
 #include "ui/layout_tiers.h"
 
 namespace {
@@ -43,18 +44,21 @@ std::vector<uint32_t> cjk_chars() {
 
 std::vector<uint32_t> symbols() {
   const char* all[] = {
-      LV_SYMBOL_AUDIO, LV_SYMBOL_VIDEO, LV_SYMBOL_LIST, LV_SYMBOL_OK, LV_SYMBOL_CLOSE,
-      LV_SYMBOL_POWER, LV_SYMBOL_SETTINGS, LV_SYMBOL_HOME, LV_SYMBOL_DOWNLOAD, LV_SYMBOL_DRIVE,
-      LV_SYMBOL_REFRESH, LV_SYMBOL_MUTE, LV_SYMBOL_VOLUME_MID, LV_SYMBOL_VOLUME_MAX, LV_SYMBOL_IMAGE,
-      LV_SYMBOL_TINT, LV_SYMBOL_PREV, LV_SYMBOL_PLAY, LV_SYMBOL_PAUSE, LV_SYMBOL_STOP,
-      LV_SYMBOL_NEXT, LV_SYMBOL_EJECT, LV_SYMBOL_LEFT, LV_SYMBOL_RIGHT, LV_SYMBOL_PLUS,
-      LV_SYMBOL_MINUS, LV_SYMBOL_EYE_OPEN, LV_SYMBOL_EYE_CLOSE, LV_SYMBOL_WARNING, LV_SYMBOL_SHUFFLE,
-      LV_SYMBOL_UP, LV_SYMBOL_DOWN, LV_SYMBOL_LOOP, LV_SYMBOL_DIRECTORY, LV_SYMBOL_UPLOAD,
-      LV_SYMBOL_CALL, LV_SYMBOL_CUT, LV_SYMBOL_COPY, LV_SYMBOL_SAVE, LV_SYMBOL_BARS,
-      LV_SYMBOL_ENVELOPE, LV_SYMBOL_CHARGE, LV_SYMBOL_PASTE, LV_SYMBOL_BELL, LV_SYMBOL_KEYBOARD,
-      LV_SYMBOL_GPS, LV_SYMBOL_FILE, LV_SYMBOL_WIFI, LV_SYMBOL_BATTERY_FULL, LV_SYMBOL_BATTERY_3,
-      LV_SYMBOL_BATTERY_2, LV_SYMBOL_BATTERY_1, LV_SYMBOL_BATTERY_EMPTY, LV_SYMBOL_USB, LV_SYMBOL_BLUETOOTH,
-      LV_SYMBOL_TRASH, LV_SYMBOL_EDIT, LV_SYMBOL_BACKSPACE, LV_SYMBOL_SD_CARD, LV_SYMBOL_NEW_LINE,
+      LV_SYMBOL_AUDIO,         LV_SYMBOL_VIDEO,      LV_SYMBOL_LIST,      LV_SYMBOL_OK,
+      LV_SYMBOL_CLOSE,         LV_SYMBOL_POWER,      LV_SYMBOL_SETTINGS,  LV_SYMBOL_HOME,
+      LV_SYMBOL_DOWNLOAD,      LV_SYMBOL_DRIVE,      LV_SYMBOL_REFRESH,   LV_SYMBOL_MUTE,
+      LV_SYMBOL_VOLUME_MID,    LV_SYMBOL_VOLUME_MAX, LV_SYMBOL_IMAGE,     LV_SYMBOL_TINT,
+      LV_SYMBOL_PREV,          LV_SYMBOL_PLAY,       LV_SYMBOL_PAUSE,     LV_SYMBOL_STOP,
+      LV_SYMBOL_NEXT,          LV_SYMBOL_EJECT,      LV_SYMBOL_LEFT,      LV_SYMBOL_RIGHT,
+      LV_SYMBOL_PLUS,          LV_SYMBOL_MINUS,      LV_SYMBOL_EYE_OPEN,  LV_SYMBOL_EYE_CLOSE,
+      LV_SYMBOL_WARNING,       LV_SYMBOL_SHUFFLE,    LV_SYMBOL_UP,        LV_SYMBOL_DOWN,
+      LV_SYMBOL_LOOP,          LV_SYMBOL_DIRECTORY,  LV_SYMBOL_UPLOAD,    LV_SYMBOL_CALL,
+      LV_SYMBOL_CUT,           LV_SYMBOL_COPY,       LV_SYMBOL_SAVE,      LV_SYMBOL_BARS,
+      LV_SYMBOL_ENVELOPE,      LV_SYMBOL_CHARGE,     LV_SYMBOL_PASTE,     LV_SYMBOL_BELL,
+      LV_SYMBOL_KEYBOARD,      LV_SYMBOL_GPS,        LV_SYMBOL_FILE,      LV_SYMBOL_WIFI,
+      LV_SYMBOL_BATTERY_FULL,  LV_SYMBOL_BATTERY_3,  LV_SYMBOL_BATTERY_2, LV_SYMBOL_BATTERY_1,
+      LV_SYMBOL_BATTERY_EMPTY, LV_SYMBOL_USB,        LV_SYMBOL_BLUETOOTH, LV_SYMBOL_TRASH,
+      LV_SYMBOL_EDIT,          LV_SYMBOL_BACKSPACE,  LV_SYMBOL_SD_CARD,   LV_SYMBOL_NEW_LINE,
   };
   std::vector<uint32_t> out;
   for (const char* s : all) out.push_back(code_points(s).at(0));
@@ -77,7 +81,8 @@ struct Slot {
   const lv_font_t* font() const { return UI_FONTS[tier][role][language]; }
   std::string name() const {
     static const char* roles[] = {"normal", "message", "large", "digits"};
-    return "tier " + std::to_string(tier) + " " + roles[role] + (language == UI_FONT_ZH ? " zh" : " en");
+    return "tier " + std::to_string(tier) + " " + roles[role] +
+           (language == UI_FONT_ZH ? " zh" : " en");
   }
 };
 
@@ -94,10 +99,14 @@ std::vector<Slot> all_slots() {
 int32_t table_line_height(const Slot& s) {
   const LayoutTier& row = LAYOUT_TIERS[s.tier];
   switch (s.role) {
-    case UI_FONT_NORMAL: return row.normal_line[s.language];
-    case UI_FONT_MESSAGE: return row.message_line[s.language];
-    case UI_FONT_LARGE: return row.large_line[s.language];
-    default: return row.digits_line;
+    case UI_FONT_NORMAL:
+      return row.normal_line[s.language];
+    case UI_FONT_MESSAGE:
+      return row.message_line[s.language];
+    case UI_FONT_LARGE:
+      return row.large_line[s.language];
+    default:
+      return row.digits_line;
   }
 }
 
@@ -106,7 +115,8 @@ int32_t table_line_height(const Slot& s) {
 TEST(UiFonts, the_table_covers_every_tier_role_and_language) {
   static_assert(UI_FONT_TIER_COUNT == LAYOUT_TIER_COUNT, "one font row per layout tier");
   static_assert(UI_FONT_ROLE_COUNT == 4 && int(UI_FONT_NORMAL) == int(FONT_ROLE_NORMAL) &&
-                    int(UI_FONT_MESSAGE) == int(FONT_ROLE_MESSAGE) && int(UI_FONT_LARGE) == int(FONT_ROLE_LARGE) &&
+                    int(UI_FONT_MESSAGE) == int(FONT_ROLE_MESSAGE) &&
+                    int(UI_FONT_LARGE) == int(FONT_ROLE_LARGE) &&
                     int(UI_FONT_DIGITS) == int(FONT_ROLE_DIGITS),
                 "the panel indexes UI_FONTS with its own role numbers");
   for (const Slot& s : all_slots()) ASSERT_NE(s.font(), nullptr) << s.name();
