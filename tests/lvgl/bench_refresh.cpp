@@ -1,0 +1,174 @@
+// Refresh benchmark: one full refresh of a 960 x 1032 dark screen like the
+// panel's main screen (about 40 labels, 6 panels, 3 zoomed 880 x 440 ARGB
+// images, arcs), against one plain fill of the same buffer. The ratio of the
+// two is reported as the counter "ratio_to_fill" of the refresh benchmark.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+#include "lvgl.h"
+
+namespace {
+
+constexpr lv_coord_t kWidth = 960;
+constexpr lv_coord_t kHeight = 1032;
+
+struct Bench {
+    std::vector<lv_color_t> pixels;
+    std::vector<lv_color_t> image_px;
+    lv_img_dsc_t image;
+    lv_disp_draw_buf_t draw_buf;
+    lv_disp_drv_t drv;
+    lv_disp_t * disp = nullptr;
+};
+
+void flush_cb(lv_disp_drv_t * drv, const lv_area_t *, lv_color_t *)
+{
+    lv_disp_flush_ready(drv);
+}
+
+void make_image(Bench & b)
+{
+    const int w = 880;
+    const int h = 440;
+    b.image_px.resize(static_cast<size_t>(w) * h);
+    for(int y = 0; y < h; y++) {
+        for(int x = 0; x < w; x++) {
+            lv_color_t c = lv_color_make(static_cast<uint8_t>(x * 255 / w), static_cast<uint8_t>(y * 255 / h), 160);
+            // Opaque centre, soft transparent rim: a typical panel picture
+            double dx = (x - w / 2.0) / (w / 2.0);
+            double dy = (y - h / 2.0) / (h / 2.0);
+            double d = std::sqrt(dx * dx + dy * dy);
+            c.ch.alpha = d < 0.9 ? 255 : (d > 1.0 ? 0 : static_cast<uint8_t>((1.0 - d) * 2550));
+            b.image_px[static_cast<size_t>(y) * w + x] = c;
+        }
+    }
+    b.image.header.cf = LV_IMG_CF_TRUE_COLOR_ALPHA;
+    b.image.header.always_zero = 0;
+    b.image.header.reserved = 0;
+    b.image.header.w = w;
+    b.image.header.h = h;
+    b.image.data_size = static_cast<uint32_t>(b.image_px.size() * sizeof(lv_color_t));
+    b.image.data = reinterpret_cast<const uint8_t *>(b.image_px.data());
+}
+
+void draw_arcs(lv_event_t * e)
+{
+    lv_obj_t * obj = lv_event_get_target(e);
+    lv_draw_ctx_t * draw_ctx = lv_event_get_draw_ctx(e);
+    lv_area_t c;
+    lv_obj_get_coords(obj, &c);
+    lv_draw_arc_dsc_t arc;
+    lv_draw_arc_dsc_init(&arc);
+    arc.width = 20;
+    arc.rounded = 1;
+    lv_point_t center = {static_cast<lv_coord_t>((c.x1 + c.x2) / 2), static_cast<lv_coord_t>((c.y1 + c.y2) / 2)};
+    arc.color = lv_color_hex(0x2f3237);
+    lv_draw_arc(draw_ctx, &arc, &center, 70, 135, 45);
+    arc.color = lv_palette_main(LV_PALETTE_RED);
+    lv_draw_arc(draw_ctx, &arc, &center, 70, 135, 330);
+}
+
+void build_screen(Bench & b)
+{
+    lv_obj_t * scr = lv_obj_create(nullptr);
+    lv_obj_clear_flag(scr, LV_OBJ_FLAG_SCROLLABLE);
+    lv_obj_set_style_bg_color(scr, lv_color_hex(0x101010), 0);
+    lv_scr_load(scr);
+
+    for(int p = 0; p < 6; p++) {
+        lv_obj_t * panel = lv_obj_create(scr);
+        lv_obj_clear_flag(panel, LV_OBJ_FLAG_SCROLLABLE);
+        lv_obj_set_size(panel, 440, 300);
+        lv_obj_set_pos(panel, 20 + (p % 2) * 470, 40 + (p / 2) * 330);
+        if(p % 3 == 0) lv_obj_add_event_cb(panel, draw_arcs, LV_EVENT_DRAW_MAIN_END, nullptr);
+        for(int l = 0; l < 7; l++) {
+            lv_obj_t * label = lv_label_create(panel);
+            lv_label_set_text_fmt(label, "Setting %d.%d  " LV_SYMBOL_RIGHT " %d %%", p, l, l * 13);
+            lv_obj_set_pos(label, 0, l * 34);
+        }
+    }
+    const lv_coord_t image_y[] = {60, 380, 700};
+    for(lv_coord_t y : image_y) {
+        lv_obj_t * img = lv_img_create(scr);
+        lv_img_set_src(img, &b.image);
+        lv_img_set_zoom(img, 128);
+        lv_obj_set_pos(img, 40, y);
+    }
+}
+
+Bench & bench()
+{
+    static Bench b;
+    if(b.disp) return b;
+    lv_init();
+    b.pixels.resize(static_cast<size_t>(kWidth) * kHeight);
+    lv_disp_draw_buf_init(&b.draw_buf, b.pixels.data(), nullptr, static_cast<uint32_t>(b.pixels.size()));
+    lv_disp_drv_init(&b.drv);
+    b.drv.hor_res = kWidth;
+    b.drv.ver_res = kHeight;
+    b.drv.draw_buf = &b.draw_buf;
+    b.drv.flush_cb = flush_cb;
+    b.drv.direct_mode = 1;
+    b.drv.full_refresh = 1;
+    b.disp = lv_disp_drv_register(&b.drv);
+    lv_theme_t * th = lv_theme_default_init(b.disp, lv_palette_main(LV_PALETTE_RED),
+                                            lv_palette_main(LV_PALETTE_BLUE_GREY), true, LV_FONT_DEFAULT);
+    lv_disp_set_theme(b.disp, th);
+    make_image(b);
+    build_screen(b);
+    lv_refr_now(b.disp);
+    return b;
+}
+
+double fill_seconds;
+
+// One solid fill of the whole buffer through the renderer's default blend.
+void BM_PlainFill(benchmark::State & state)
+{
+    Bench & b = bench();
+    lv_draw_ctx_t * draw_ctx = b.drv.draw_ctx;
+    lv_area_t area = {0, 0, kWidth - 1, kHeight - 1};
+    draw_ctx->buf = b.pixels.data();
+    draw_ctx->buf_area = &area;
+    draw_ctx->clip_area = &area;
+    lv_draw_sw_blend_dsc_t dsc;
+    lv_memset_00(&dsc, sizeof(dsc));
+    dsc.blend_area = &area;
+    dsc.color = lv_color_hex(0x15171A);
+    dsc.opa = LV_OPA_COVER;
+    dsc.mask_res = LV_DRAW_MASK_RES_FULL_COVER;
+    auto start = std::chrono::steady_clock::now();
+    for(auto _ : state) {
+        lv_draw_sw_blend_basic(draw_ctx, &dsc);
+        benchmark::ClobberMemory();
+    }
+    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    fill_seconds = secs / static_cast<double>(state.iterations());
+}
+
+// One full refresh of the screen (every object drawn, one flush).
+void BM_FullRefresh(benchmark::State & state)
+{
+    Bench & b = bench();
+    lv_obj_t * scr = lv_scr_act();
+    auto start = std::chrono::steady_clock::now();
+    for(auto _ : state) {
+        lv_obj_invalidate(scr);
+        lv_refr_now(b.disp);
+        benchmark::ClobberMemory();
+    }
+    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double frame = secs / static_cast<double>(state.iterations());
+    state.counters["ms_per_frame"] = frame * 1000.0;
+    if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+}
+
+}  // namespace
+
+BENCHMARK(BM_PlainFill)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRefresh)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
