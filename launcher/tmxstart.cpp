@@ -2,9 +2,10 @@
 // own arguments, unchanged, and exits without waiting for it. The log-on task
 // runs it with "-hide". Exit code 0 when the program was started, otherwise
 // the Windows error code of the failed start (2 when the program is missing).
+#include <windows.h>
+// After windows.h, which they build on.
 #include <objbase.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -70,8 +71,12 @@ DWORD start_program(const std::wstring& folder, std::wstring_view arguments, int
 
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = WORD(show);
+  // SW_SHOWDEFAULT is what the launcher got when its starter chose nothing;
+  // the program then chooses nothing either.
+  if (show != SW_SHOWDEFAULT) {
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = WORD(show);
+  }
   PROCESS_INFORMATION info = {};
   if (CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                      folder.c_str(), &startup, &info)) {
