@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -40,6 +41,55 @@ std::vector<uint32_t> cjk_chars() {
     if (cp > 0x7F) out.push_back(cp);
   }
   return out;
+}
+
+// Contents of the string literals of a C++ source, comments skipped.
+std::string string_literals(const std::string& source) {
+  std::string out;
+  for (size_t i = 0; i < source.size(); ++i) {
+    if (source.compare(i, 2, "//") == 0) {
+      i = source.find('\n', i);
+      if (i == std::string::npos) break;
+    } else if (source.compare(i, 2, "/*") == 0) {
+      i = source.find("*/", i + 2);
+      if (i == std::string::npos) break;
+      ++i;
+    } else if (source[i] == '\'') {
+      while (++i < source.size() && source[i] != '\'') i += source[i] == '\\';
+    } else if (source[i] == '"') {
+      while (++i < source.size() && source[i] != '"') {
+        if (source[i] == '\\') ++i;
+        out += source[i];
+      }
+      out += '\n';
+    }
+  }
+  return out;
+}
+
+// Non-ASCII characters of the texts in the panel's sources (ui/, without the
+// generated assets), each with the first file that uses it.
+std::vector<std::pair<uint32_t, std::string>> panel_text_characters() {
+  std::vector<std::pair<uint32_t, std::string>> out;
+  std::set<uint32_t> seen;
+  namespace fs = std::filesystem;
+  for (const auto& entry : fs::recursive_directory_iterator(VEXA_SOURCE_DIR "/ui")) {
+    const fs::path& path = entry.path();
+    if (path.string().find("/ui/assets/") != std::string::npos) continue;
+    if (path.extension() != ".cpp" && path.extension() != ".h") continue;
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    for (uint32_t cp : code_points(string_literals(text.str()))) {
+      if (cp > 0x7F && seen.insert(cp).second) out.push_back({cp, path.filename().string()});
+    }
+  }
+  return out;
+}
+
+bool is_cjk(uint32_t cp) {
+  return (cp >= 0x2E80 && cp <= 0x9FFF) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+         (cp >= 0xFF00 && cp <= 0xFFEF);
 }
 
 std::vector<uint32_t> symbols() {
@@ -156,6 +206,22 @@ TEST(UiFonts, every_font_holds_the_characters_of_its_language) {
       for (uint32_t cp : e.letters) {
         EXPECT_EQ(has_glyph(s.font(), cp), wanted) << s.name() << ", " << e.what << ": " << hex(cp);
       }
+    }
+  }
+}
+
+// The panel's texts as written in ui/: a CJK character must be in the
+// Chinese fonts (tools/fonts/cjk_chars.txt lists it), any other non-ASCII
+// character ("°") in the fonts of both languages, as the sources do not say
+// which language a literal belongs to.
+TEST(UiFonts, every_character_of_the_panel_texts_has_a_glyph) {
+  const auto characters = panel_text_characters();
+  ASSERT_FALSE(characters.empty()) << "no non-ASCII text found in ui/";
+  for (const Slot& s : all_slots()) {
+    if (s.role == UI_FONT_DIGITS) continue;  // numbers and units only
+    for (const auto& [cp, file] : characters) {
+      if (is_cjk(cp) && s.language != UI_FONT_ZH) continue;
+      EXPECT_TRUE(has_glyph(s.font(), cp)) << s.name() << ": " << hex(cp) << " used in " << file;
     }
   }
 }
