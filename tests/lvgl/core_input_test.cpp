@@ -1,6 +1,7 @@
 // Pointer and keypad input: the event sequences an object receives.
 #include "test_display.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -63,6 +64,130 @@ TEST_F(InputTest, pointer_event_sequences_click_only_when_released_on_the_object
         lv_obj_del(btn);
         lv_obj_del(other);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A disabled object is passed over by the pointer and the keypad, but events
+// sent by code still reach it.
+TEST_F(InputTest, disabled_objects_get_no_input_events_but_lv_event_send_reaches_them)
+{
+    lv_obj_t * btn = make_button(20, 20);
+    lv_group_focus_obj(btn);
+    lv_obj_add_state(btn, LV_STATE_DISABLED);
+    EventLog log;
+    log.attach(btn);
+
+    display.click(50, 40);
+    display.type_key('a');
+    EXPECT_TRUE(log.input_codes().empty());
+
+    EXPECT_EQ(lv_event_send(btn, LV_EVENT_CLICKED, nullptr), LV_RES_OK);
+    EXPECT_EQ(log.input_codes(), Codes{LV_EVENT_CLICKED});
+
+    lv_obj_clear_state(btn, LV_STATE_DISABLED);
+    display.click(50, 40);
+    Codes got = log.input_codes();
+    EXPECT_NE(std::find(got.begin(), got.end(), LV_EVENT_PRESSED), got.end());
+}
+
+// Keys typed on the keypad go to the focused object of the default group as
+// LV_EVENT_KEY, with the key as parameter; ESC also cancels.
+TEST_F(InputTest, keypad_keys_reach_the_focused_object)
+{
+    lv_obj_t * a = make_button(20, 20);
+    lv_obj_t * b = make_button(20, 120);
+    std::vector<uint32_t> keys_a;
+    std::vector<uint32_t> keys_b;
+    auto record = [](lv_event_t * e) {
+        static_cast<std::vector<uint32_t> *>(lv_event_get_user_data(e))->push_back(lv_event_get_key(e));
+    };
+    lv_obj_add_event_cb(a, record, LV_EVENT_KEY, &keys_a);
+    lv_obj_add_event_cb(b, record, LV_EVENT_KEY, &keys_b);
+    EventLog log_b;
+    log_b.attach(b);
+
+    EXPECT_EQ(lv_group_get_focused(lv_group_get_default()), a);   // first member is focused
+    display.click(50, 140);                                        // a click moves the focus
+    EXPECT_EQ(lv_group_get_focused(lv_group_get_default()), b);
+    EXPECT_TRUE(lv_obj_has_state(b, LV_STATE_FOCUSED));
+    EXPECT_FALSE(lv_obj_has_state(b, LV_STATE_FOCUS_KEY));         // no key ring after a click
+
+    const uint32_t typed[] = {'x', 0x4E2D /*a CJK code point, as the host sends it*/, LV_KEY_ESC};
+    for(uint32_t k : typed) display.type_key(k);
+
+    EXPECT_TRUE(keys_a.empty());
+    EXPECT_EQ(keys_b, (std::vector<uint32_t>{'x', 0x4E2D, LV_KEY_ESC}));
+    EXPECT_NE(std::find(log_b.codes.begin(), log_b.codes.end(), LV_EVENT_CANCEL), log_b.codes.end());
+}
+
+TEST_F(InputTest, long_press_is_sent_once_after_the_long_press_time)
+{
+    lv_obj_t * btn = make_button(20, 20);
+    EventLog log;
+    log.attach(btn);
+    display.press(50, 40);
+    display.advance(LV_INDEV_DEF_LONG_PRESS_TIME - 50);
+    EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), LV_EVENT_LONG_PRESSED), 0);
+    display.advance(100);
+    EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), LV_EVENT_LONG_PRESSED), 1);
+    display.release();
+    EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), LV_EVENT_SHORT_CLICKED), 0);
+    EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), LV_EVENT_CLICKED), 1);
+}
+
+// Dragging inside a container taller than its content area scrolls it, and
+// the button under the finger is not clicked.
+TEST_F(InputTest, dragging_a_long_container_scrolls_it_and_clicks_nothing)
+{
+    lv_obj_t * cont = lv_obj_create(lv_scr_act());
+    lv_obj_set_size(cont, 200, 200);
+    lv_obj_set_pos(cont, 0, 0);
+    lv_obj_set_style_pad_all(cont, 0, 0);
+    lv_obj_set_style_border_width(cont, 0, 0);
+    lv_obj_t * btns[10];
+    for(int i = 0; i < 10; i++) {
+        btns[i] = lv_btn_create(cont);
+        lv_obj_set_size(btns[i], 180, 50);
+        lv_obj_set_pos(btns[i], 0, i * 60);
+    }
+    EventLog log;
+    log.attach(btns[2]);
+
+    lv_obj_update_layout(cont);
+    EXPECT_EQ(lv_obj_get_scroll_y(cont), 0);
+    EXPECT_EQ(lv_obj_get_scroll_bottom(cont), 9 * 60 + 50 - 200);
+
+    display.press(100, 140);
+    for(int y = 130; y >= 40; y -= 10) display.move(100, y);
+    display.release();
+    display.advance(500);   /*let the throw run out*/
+
+    lv_coord_t sy = lv_obj_get_scroll_y(cont);
+    EXPECT_GE(sy, 100);
+    EXPECT_LE(sy, 9 * 60 + 50 - 200);
+    EXPECT_EQ(lv_obj_get_y(btns[2]), 120);   // relative position unchanged
+    lv_area_t c;
+    lv_obj_get_coords(btns[2], &c);
+    EXPECT_EQ(c.y1, 120 - sy);
+    EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), LV_EVENT_CLICKED), 0);
+
+    // Dragging far past the end stops at the last item
+    for(int drag = 0; drag < 3; drag++) {
+        display.press(100, 190);
+        for(int y = 180; y >= 0; y -= 10) display.move(100, y);
+        display.release();
+        display.advance(500);
+    }
+    EXPECT_EQ(lv_obj_get_scroll_y(cont), 9 * 60 + 50 - 200);
+    EXPECT_EQ(lv_obj_get_scroll_bottom(cont), 0);
+
+    lv_obj_scroll_to_y(cont, 0, LV_ANIM_OFF);
+    EXPECT_EQ(lv_obj_get_scroll_y(cont), 0);
+    lv_obj_scroll_to_view(btns[9], LV_ANIM_OFF);
+    EXPECT_EQ(lv_obj_get_scroll_bottom(cont), 0);
 }
 
 }  // namespace

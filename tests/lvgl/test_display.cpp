@@ -168,11 +168,23 @@ bool TestDisplay::write_png(const char * path) const
     return std::system(cmd.c_str()) == 0;
 }
 
+static void event_log_cb(lv_event_t * e)
+{
+    static_cast<EventLog *>(lv_event_get_user_data(e))->codes.push_back(lv_event_get_code(e));
+}
+
 void EventLog::attach(lv_obj_t * obj)
 {
-    lv_obj_add_event_cb(obj, [](lv_event_t * e) {
-        static_cast<EventLog *>(lv_event_get_user_data(e))->codes.push_back(lv_event_get_code(e));
-    }, LV_EVENT_ALL, this);
+    lv_obj_add_event_cb(obj, event_log_cb, LV_EVENT_ALL, this);
+    attached.push_back(obj);
+}
+
+EventLog::~EventLog()
+{
+    if(!lv_is_initialized()) return;
+    for(lv_obj_t * obj : attached) {
+        if(lv_obj_is_valid(obj)) lv_obj_remove_event_cb_with_user_data(obj, event_log_cb, this);
+    }
 }
 
 std::vector<lv_event_code_t> EventLog::input_codes() const

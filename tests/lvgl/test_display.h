@@ -73,8 +73,11 @@ protected:
 };
 
 // Records the event codes an object receives, in order.
+// Detaches itself when it goes out of scope (objects usually outlive it).
 struct EventLog {
     std::vector<lv_event_code_t> codes;
+    std::vector<lv_obj_t *> attached;
+    ~EventLog();
     void attach(lv_obj_t * obj);
     // Only the input-related codes (pressed .. released, key, focus).
     std::vector<lv_event_code_t> input_codes() const;

@@ -128,6 +128,9 @@ void lv_obj_add_flag(lv_obj_t * obj, lv_obj_flag_t f)
 
     if(f & LV_OBJ_FLAG_HIDDEN) {
         lv_obj_invalidate(obj);
+        /*A hidden child no longer counts for its parent's content size*/
+        lv_obj_t * parent = lv_obj_get_parent(obj);
+        if(parent) lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
     }
 
     if((was_on_layout != lv_obj_is_layout_positioned(obj)) || (f & (LV_OBJ_FLAG_LAYOUT_1 |  LV_OBJ_FLAG_LAYOUT_2))) {
@@ -157,11 +160,12 @@ void lv_obj_clear_flag(lv_obj_t * obj, lv_obj_flag_t f)
 
     if(f & LV_OBJ_FLAG_HIDDEN) {
         lv_obj_invalidate(obj);
+        lv_obj_t * parent = lv_obj_get_parent(obj);
         if(lv_obj_is_layout_positioned(obj)) {
-            lv_obj_t * parent = lv_obj_get_parent(obj);
             if(parent) lv_obj_mark_layout_as_dirty(parent);
             lv_obj_mark_layout_as_dirty(obj);
         }
+        if(parent) lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
     }
 
     if((was_on_layout != lv_obj_is_layout_positioned(obj)) || (f & (LV_OBJ_FLAG_LAYOUT_1 |  LV_OBJ_FLAG_LAYOUT_2))) {
