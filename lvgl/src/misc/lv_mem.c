@@ -65,7 +65,7 @@ static uint64_t zero_mem;   /* what lv_mem_alloc(0) returns */
 static lv_mem_buf_arr_t mem_buf_arr;
 
 #define POOL_START ((uint8_t *)pool)
-#define POOL_END   ((uint8_t *)pool + sizeof(pool) - HDR_SIZE)  /* the end sentinel's header */
+#define POOL_END   ((uint8_t *)pool + sizeof(pool) - MIN_BLOCK)  /* the end sentinel: a whole block header fits */
 
 /**********************
  *   GLOBAL FUNCTIONS

@@ -1,0 +1,167 @@
+// Areas, alignment, special coordinates and the integer maths under them.
+#include "lvgl_fixture.h"
+
+namespace {
+
+TEST(MiscArea, IntersectionJoinAndSize)
+{
+    struct Case {
+        lv_area_t a, b;
+        bool overlap;
+        lv_area_t common;
+    };
+    const Case cases[] = {
+        {{0, 0, 9, 9}, {5, 5, 14, 14}, true, {5, 5, 9, 9}},
+        {{0, 0, 9, 9}, {10, 0, 19, 9}, false, {}},
+        {{0, 0, 9, 9}, {9, 9, 9, 9}, true, {9, 9, 9, 9}},
+        {{-5, -5, 5, 5}, {-2, -8, 2, 8}, true, {-2, -5, 2, 5}},
+    };
+    for(const Case & cs : cases) {
+        lv_area_t res;
+        ASSERT_EQ(_lv_area_intersect(&res, &cs.a, &cs.b), cs.overlap);
+        EXPECT_EQ(_lv_area_is_on(&cs.a, &cs.b), cs.overlap);
+        if(cs.overlap) EXPECT_TRUE(_lv_area_is_equal(&res, &cs.common));
+    }
+    lv_area_t j;
+    lv_area_t a = {0, 0, 9, 9}, b = {20, -3, 25, 4};
+    _lv_area_join(&j, &a, &b);
+    EXPECT_TRUE(_lv_area_is_equal(&j, &(const lv_area_t &)lv_area_t{0, -3, 25, 9}));
+    EXPECT_EQ(lv_area_get_size(&a), 100u);
+    lv_area_t empty = {5, 5, 4, 9};
+    EXPECT_EQ(lv_area_get_size(&empty), 0u);
+}
+
+TEST(MiscArea, DifferenceCoversExactlyTheRest)
+{
+    lv_area_t a = {0, 0, 19, 19};
+    lv_area_t hole = {5, 8, 9, 30};
+    lv_area_t parts[4];
+    int8_t n = _lv_area_diff(parts, &a, &hole);
+    ASSERT_GT(n, 0);
+    uint32_t total = 0;
+    for(int i = 0; i < n; i++) {
+        total += lv_area_get_size(&parts[i]);
+        lv_area_t x;
+        EXPECT_FALSE(_lv_area_intersect(&x, &parts[i], &hole));
+        EXPECT_TRUE(_lv_area_is_in(&parts[i], &a, 0));
+    }
+    EXPECT_EQ(total, 400u - 5u * 12u);
+    lv_area_t far = {50, 50, 60, 60};
+    EXPECT_EQ(_lv_area_diff(parts, &a, &far), -1);
+}
+
+TEST(MiscArea, PointOnRoundedAreaExcludesCutCorners)
+{
+    lv_area_t a = {0, 0, 99, 49};
+    struct Case {
+        lv_point_t p;
+        lv_coord_t radius;
+        bool on;
+    };
+    const Case cases[] = {
+        {{0, 0}, 0, true},    {{0, 0}, 10, false}, {{10, 0}, 10, true}, {{3, 3}, 10, true},
+        {{1, 1}, 10, false},  {{99, 49}, 20, false}, {{50, 25}, 100, true}, {{100, 0}, 0, false},
+    };
+    for(const Case & cs : cases) {
+        EXPECT_EQ(_lv_area_is_point_on(&a, &cs.p, cs.radius), cs.on) << cs.p.x << "," << cs.p.y << " r" << cs.radius;
+    }
+}
+
+TEST(MiscArea, AlignPlacesTheAreaAtEachAnchor)
+{
+    const lv_area_t base = {100, 100, 199, 149};    /*100 x 50*/
+    struct Case {
+        lv_align_t align;
+        lv_coord_t x, y;
+    };
+    /*A 20 x 10 area*/
+    const Case cases[] = {
+        {LV_ALIGN_TOP_LEFT, 100, 100},        {LV_ALIGN_TOP_MID, 140, 100},
+        {LV_ALIGN_TOP_RIGHT, 180, 100},       {LV_ALIGN_BOTTOM_LEFT, 100, 140},
+        {LV_ALIGN_BOTTOM_MID, 140, 140},      {LV_ALIGN_BOTTOM_RIGHT, 180, 140},
+        {LV_ALIGN_LEFT_MID, 100, 120},        {LV_ALIGN_RIGHT_MID, 180, 120},
+        {LV_ALIGN_CENTER, 140, 120},          {LV_ALIGN_OUT_TOP_LEFT, 100, 90},
+        {LV_ALIGN_OUT_TOP_MID, 140, 90},      {LV_ALIGN_OUT_TOP_RIGHT, 180, 90},
+        {LV_ALIGN_OUT_BOTTOM_LEFT, 100, 150}, {LV_ALIGN_OUT_BOTTOM_MID, 140, 150},
+        {LV_ALIGN_OUT_BOTTOM_RIGHT, 180, 150}, {LV_ALIGN_OUT_LEFT_TOP, 80, 100},
+        {LV_ALIGN_OUT_LEFT_MID, 80, 120},     {LV_ALIGN_OUT_LEFT_BOTTOM, 80, 140},
+        {LV_ALIGN_OUT_RIGHT_TOP, 200, 100},   {LV_ALIGN_OUT_RIGHT_MID, 200, 120},
+        {LV_ALIGN_OUT_RIGHT_BOTTOM, 200, 140},
+    };
+    for(const Case & cs : cases) {
+        lv_area_t a = {0, 0, 19, 9};
+        lv_area_align(&base, &a, cs.align, 3, -2);
+        EXPECT_EQ(a.x1, cs.x + 3) << (int)cs.align;
+        EXPECT_EQ(a.y1, cs.y - 2) << (int)cs.align;
+        EXPECT_EQ(lv_area_get_width(&a), 20);
+        EXPECT_EQ(lv_area_get_height(&a), 10);
+    }
+}
+
+TEST(MiscArea, PercentAndContentSizeAreDistinctSpecialCoordinates)
+{
+    for(lv_coord_t v : {0, 1, 50, 100, 1000, -1, -50, -100}) {
+        lv_coord_t c = lv_pct(v);
+        EXPECT_TRUE(LV_COORD_IS_PCT(c)) << v;
+        EXPECT_FALSE(LV_COORD_IS_PX(c)) << v;
+        EXPECT_EQ(LV_COORD_GET_PCT(c), v);
+    }
+    EXPECT_FALSE(LV_COORD_IS_PCT(LV_SIZE_CONTENT));
+    EXPECT_TRUE(LV_COORD_IS_SPEC(LV_SIZE_CONTENT));
+    EXPECT_TRUE(LV_COORD_IS_PX(-200));
+    EXPECT_TRUE(LV_COORD_IS_PX(LV_COORD_MAX));
+    EXPECT_EQ(sizeof(lv_coord_t), 2u);
+}
+
+TEST(MiscMath, TrigonometryMatchesTheLibraryWithinOneUnit)
+{
+    for(int a = -720; a <= 720; a += 7) {
+        double rad = a * M_PI / 180.0;
+        EXPECT_NEAR(lv_trigo_sin((int16_t)a), std::lround(std::sin(rad) * 32767), 1) << a;
+        EXPECT_NEAR(lv_trigo_cos((int16_t)a), std::lround(std::cos(rad) * 32767), 1) << a;
+    }
+}
+
+TEST(MiscMath, Atan2GivesClockwiseScreenDegrees)
+{
+    struct Case {
+        int x, y;
+        int deg;
+    };
+    const Case cases[] = {{1, 0, 0}, {0, 1, 90}, {-1, 0, 180}, {0, -1, 270}, {10, 10, 45},
+                          {-10, 10, 135}, {-10, -10, 225}, {10, -10, 315}, {1000, 577, 30}, {0, 0, 0}};
+    for(const Case & cs : cases) EXPECT_EQ(lv_atan2(cs.x, cs.y), cs.deg) << cs.x << "," << cs.y;
+    for(int a = 0; a < 360; a += 3) {
+        int x = (int)std::lround(std::cos(a * M_PI / 180) * 10000), y = (int)std::lround(std::sin(a * M_PI / 180) * 10000);
+        EXPECT_NEAR(lv_atan2(x, y), a, 1) << a;
+    }
+}
+
+TEST(MiscMath, SqrtMapAndPow)
+{
+    for(uint32_t x : {0u, 1u, 2u, 99u, 100u, 65535u, 1000000u, 4000000000u}) {
+        lv_sqrt_res_t r;
+        lv_sqrt(x, &r, 0x8000);
+        double exact = std::sqrt((double)x);
+        EXPECT_EQ(r.i, (uint16_t)exact) << x;
+        EXPECT_NEAR(r.i + r.f / 256.0, exact, 1.0 / 16) << x;
+    }
+    struct Case {
+        int32_t x, min_in, max_in, min_out, max_out, expected;
+    };
+    const Case cases[] = {
+        {5, 0, 10, 0, 100, 50},       {-5, 0, 10, 0, 100, 0},     {15, 0, 10, 0, 100, 100},
+        {25, 0, 100, 100, 0, 75},     {3, 10, 0, 0, 10, 7},       {50000, 0, 100000, 0, 100000, 50000},
+        {1, 0, 3, 0, 2000000000, 666666666},
+    };
+    for(const Case & cs : cases) {
+        EXPECT_EQ(lv_map(cs.x, cs.min_in, cs.max_in, cs.min_out, cs.max_out), cs.expected) << cs.x;
+    }
+    EXPECT_EQ(lv_pow(3, 4), 81);
+    EXPECT_EQ(lv_pow(2, 0), 1);
+    EXPECT_EQ(lv_pow(2, -1), 0);
+    EXPECT_EQ(lv_bezier3(0, 0, 300, 700, 1024), 0u);
+    EXPECT_EQ(lv_bezier3(1024, 0, 300, 700, 1024), 1024u);
+}
+
+}  // namespace
