@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders ui/assets/icon/vexa.svg into the program icon ui/assets/icon/vexa.ico
-# (resource 101 of shell/vexa.rc): one image per size Windows asks for at
-# 100..200 % scaling (16, 20, 24, 32, 40, 48, 64) plus 256 for Explorer's
-# large views.
+# (resource 101 of shell/vexa.rc): the small sizes of the notification area,
+# title bars and lists (16, 24, 32, 48, 64), the larger ones of high-DPI
+# shells (96, 128) and 256 for Explorer's large views.
 #
 # rsvg-convert (librsvg2-bin) draws each size from the vector source;
 # ImageMagick's own SVG reader renders gradients and anti-aliasing visibly
@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 src=$root/ui/assets/icon/vexa.svg
 out=$root/ui/assets/icon/vexa.ico
-sizes=(16 20 24 32 40 48 64 256)
+sizes=(16 24 32 48 64 96 128 256)
 
 command -v rsvg-convert >/dev/null && command -v convert >/dev/null || "$root/tools/install-deps.sh"
 

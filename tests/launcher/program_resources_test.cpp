@@ -99,7 +99,7 @@ TEST(ProgramResources, icon_group_101_holds_the_eight_sizes_and_each_loads) {
     EXPECT_EQ(entries[i].bit_count, 32) << width << " px";
     sizes.insert(width);
   }
-  EXPECT_EQ(sizes, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
+  EXPECT_EQ(sizes, (std::set<int>{16, 24, 32, 48, 64, 96, 128, 256}));
 
   for (int size : sizes) {
     HICON icon = static_cast<HICON>(
