@@ -43,6 +43,7 @@ static void lv_arc_draw(lv_event_t * e);
 static void drag_to_pointer(lv_event_t * e);
 static void step_by_key(lv_event_t * e);
 static bool ring_hit(lv_obj_t * obj, const lv_point_t * p);
+static bool press_continues_here(lv_obj_t * obj);
 static void get_center(const lv_obj_t * obj, lv_point_t * center, lv_coord_t * arc_r);
 static void draw_arc_span(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, const lv_point_t * center,
                           lv_coord_t radius, int32_t start, int32_t end);
@@ -286,6 +287,9 @@ static void lv_arc_event(const lv_obj_class_t * class_p, lv_event_t * e)
     if(code == LV_EVENT_PRESSING) {
         drag_to_pointer(e);
     }
+    else if(code == LV_EVENT_PRESS_LOST && press_continues_here(obj)) {
+        /* Slid off the ring but still held (press lock): keep turning. */
+    }
     else if(code == LV_EVENT_RELEASED || code == LV_EVENT_PRESS_LOST) {
         arc->dragging = 0;
 
@@ -442,6 +446,14 @@ static void step_by_key(lv_event_t * e)
 
     lv_arc_set_value(obj, (int16_t)new_value);
     lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
+}
+
+/* True while the active input device is still pressed on `obj`. */
+static bool press_continues_here(lv_obj_t * obj)
+{
+    lv_indev_t * indev = lv_indev_get_act();
+    if(indev == NULL || indev->proc.state != LV_INDEV_STATE_PRESSED || indev->proc.wait_until_release) return false;
+    return lv_indev_get_obj_act() == obj;
 }
 
 /* With LV_OBJ_FLAG_ADV_HITTEST only the ring (plus the extended click area) takes presses. */

@@ -35,6 +35,7 @@ static void step_by_key(lv_event_t * e);
 static void position_knob(lv_obj_t * obj, lv_area_t * knob_area, lv_coord_t knob_size, bool hor, lv_coord_t centre);
 static void draw_knob(lv_event_t * e);
 static bool is_horizontal(const lv_obj_t * obj);
+static bool press_continues_here(lv_obj_t * obj);
 
 /**********************
  *  STATIC VARIABLES
@@ -120,6 +121,10 @@ static void lv_slider_event(const lv_obj_class_t * class_p, lv_event_t * e)
     }
     else if(code == LV_EVENT_PRESSING) {
         if(slider->value_to_set != NULL) drag_to_pointer(e);
+    }
+    else if(code == LV_EVENT_PRESS_LOST && press_continues_here(obj)) {
+        /* The pointer slid off but still holds the slider (press lock):
+         * keep dragging, the value just stops at the range's end. */
     }
     else if(code == LV_EVENT_RELEASED || code == LV_EVENT_PRESS_LOST) {
         slider->dragging = 0;
@@ -281,6 +286,14 @@ static void step_by_key(lv_event_t * e)
 
     int32_t new_value = left ? lv_bar_get_start_value(obj) : lv_bar_get_value(obj);
     if(new_value != old_value) lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
+}
+
+/* True while the active input device is still pressed on `obj`. */
+static bool press_continues_here(lv_obj_t * obj)
+{
+    lv_indev_t * indev = lv_indev_get_act();
+    if(indev == NULL || indev->proc.state != LV_INDEV_STATE_PRESSED || indev->proc.wait_until_release) return false;
+    return lv_indev_get_obj_act() == obj;
 }
 
 static bool is_horizontal(const lv_obj_t * obj)
