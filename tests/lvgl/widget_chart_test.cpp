@@ -1,0 +1,297 @@
+// Chart: where scatter points land, the draw-part events an application
+// draws with (segments, tick labels), pointer events, and array upkeep.
+#include "test_display.h"
+
+#include "src/widgets/lv_widgets_extra2.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t BG_RGB = 0x202020;
+constexpr uint32_t SERIES_RGB = 0xF44336;
+
+struct Segment {
+    uint32_t id;
+    bool has_p1, has_p2;
+    lv_point_t p1, p2;
+};
+
+struct PartLog {
+    std::vector<Segment> segments;
+    std::vector<std::pair<int32_t, std::string>> y_labels;  // value, text offered on labelled primary-y ticks
+    const char * relabel_suffix = nullptr;                  // appended to every offered tick text
+
+    static void cb(lv_event_t * e)
+    {
+        auto * self = static_cast<PartLog *>(lv_event_get_user_data(e));
+        lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+        if(dsc->part == LV_PART_ITEMS && lv_obj_draw_part_check_type(dsc, &lv_chart_class, LV_CHART_DRAW_PART_LINE_AND_POINT)) {
+            Segment s{dsc->id, dsc->p1 != nullptr, dsc->p2 != nullptr, {0, 0}, {0, 0}};
+            if(dsc->p1) s.p1 = *dsc->p1;
+            if(dsc->p2) s.p2 = *dsc->p2;
+            self->segments.push_back(s);
+        }
+        if(dsc->part == LV_PART_TICKS && dsc->text && dsc->id == LV_CHART_AXIS_PRIMARY_Y) {
+            self->y_labels.emplace_back(dsc->value, dsc->text);
+            if(self->relabel_suffix) lv_snprintf(dsc->text, dsc->text_length, "%d%s", (int)dsc->value, self->relabel_suffix);
+        }
+    }
+    void attach(lv_obj_t * chart) { lv_obj_add_event_cb(chart, cb, LV_EVENT_DRAW_PART_BEGIN, this); }
+};
+
+class ChartTest : public DisplayTest {
+protected:
+    // A 300 x 200 scatter chart at (100, 40) without padding, border or division lines,
+    // so a value v on a 0..100 axis sits at v * 3 px (x) and 200 - v * 2 px (y).
+    lv_obj_t * make_scatter(const lv_coord_t (*pts)[2], uint16_t cnt)
+    {
+        lv_obj_t * chart = lv_chart_create(lv_scr_act());
+        lv_obj_set_pos(chart, 100, 40);
+        lv_obj_set_size(chart, 300, 200);
+        lv_obj_set_style_pad_all(chart, 0, 0);
+        lv_obj_set_style_border_width(chart, 0, 0);
+        lv_obj_set_style_radius(chart, 0, 0);
+        lv_obj_set_style_bg_color(chart, lv_color_hex(BG_RGB), 0);
+        lv_obj_set_style_bg_opa(chart, LV_OPA_COVER, 0);
+        lv_obj_set_style_line_width(chart, 2, LV_PART_ITEMS);
+        lv_obj_set_style_size(chart, 10, LV_PART_INDICATOR);
+        lv_obj_set_style_bg_opa(chart, LV_OPA_COVER, LV_PART_INDICATOR);
+        lv_obj_set_style_radius(chart, 0, LV_PART_INDICATOR);
+        lv_chart_set_div_line_count(chart, 0, 0);
+        lv_chart_set_type(chart, LV_CHART_TYPE_SCATTER);
+        lv_chart_set_point_count(chart, cnt);
+        ser = lv_chart_add_series(chart, lv_color_hex(SERIES_RGB), LV_CHART_AXIS_PRIMARY_Y);
+        lv_coord_t * xs = lv_chart_get_x_array(chart, ser);
+        lv_coord_t * ys = lv_chart_get_y_array(chart, ser);
+        for(uint16_t i = 0; i < cnt; i++) {
+            xs[i] = pts[i][0];
+            ys[i] = pts[i][1];
+        }
+        lv_chart_refresh(chart);
+        lv_obj_update_layout(chart);
+        return chart;
+    }
+
+    static lv_point_t expected(const lv_coord_t * pt) { return {(lv_coord_t)(100 + pt[0] * 3), (lv_coord_t)(40 + 200 - pt[1] * 2)}; }
+
+    lv_chart_series_t * ser = nullptr;
+};
+
+const lv_coord_t FAN_CURVE[7][2] = {{0, 40}, {20, 40}, {50, 50}, {60, 60}, {70, 90}, {90, 100}, {100, 100}};
+
+TEST_F(ChartTest, scatter_segments_are_announced_with_both_end_points)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    PartLog log;
+    log.attach(chart);
+    display.refresh_now();
+
+    // Six segments (id = index of their first point), then the last point on its own.
+    ASSERT_EQ(log.segments.size(), 7u);
+    for(uint32_t i = 0; i < 6; i++) {
+        SCOPED_TRACE(i);
+        const Segment & s = log.segments[i];
+        EXPECT_EQ(s.id, i);
+        ASSERT_TRUE(s.has_p1 && s.has_p2);
+        lv_point_t e1 = expected(FAN_CURVE[i]);
+        lv_point_t e2 = expected(FAN_CURVE[i + 1]);
+        EXPECT_EQ(s.p1.x, e1.x);
+        EXPECT_EQ(s.p1.y, e1.y);
+        EXPECT_EQ(s.p2.x, e2.x);
+        EXPECT_EQ(s.p2.y, e2.y);
+
+        lv_point_t rel;
+        lv_chart_get_point_pos_by_id(chart, ser, (uint16_t)i, &rel);
+        EXPECT_EQ(rel.x + chart->coords.x1, e1.x);
+        EXPECT_EQ(rel.y + chart->coords.y1, e1.y);
+    }
+    EXPECT_EQ(log.segments[6].id, 6u);
+    EXPECT_FALSE(log.segments[6].has_p1 || log.segments[6].has_p2);
+
+    // The line and the dots are drawn in the series colour.
+    lv_point_t p = expected(FAN_CURVE[3]);
+    EXPECT_EQ(display.pixel_rgb(p.x, p.y), SERIES_RGB);
+}
+
+TEST_F(ChartTest, a_missing_point_breaks_the_line)
+{
+    const lv_coord_t pts[4][2] = {{10, 10}, {30, LV_CHART_POINT_NONE}, {60, 60}, {90, 20}};
+    lv_obj_t * chart = make_scatter(pts, 4);
+    PartLog log;
+    log.attach(chart);
+    display.refresh_now();
+
+    ASSERT_EQ(log.segments.size(), 4u);
+    EXPECT_TRUE(log.segments[0].has_p1 && !log.segments[0].has_p2);
+    EXPECT_TRUE(!log.segments[1].has_p1 && log.segments[1].has_p2);
+    EXPECT_TRUE(log.segments[2].has_p1 && log.segments[2].has_p2);
+    // Nothing drawn where the line would have gone from point 0 to point 2.
+    lv_point_t a = expected(pts[0]);
+    lv_point_t c = expected(pts[2]);
+    EXPECT_EQ(display.pixel_rgb((a.x + c.x) / 2, (a.y + c.y) / 2), BG_RGB);
+}
+
+// What the fan page does: under each segment, a rectangle clipped by a line
+// mask (keep below the segment) and a fade mask, in the line's colour.
+void faded_area_cb(lv_event_t * e)
+{
+    lv_obj_t * obj = lv_event_get_target(e);
+    lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+    if(dsc->part != LV_PART_ITEMS || !dsc->p1 || !dsc->p2) return;
+
+    lv_draw_mask_line_param_t line_mask;
+    lv_draw_mask_line_points_init(&line_mask, dsc->p1->x, dsc->p1->y, dsc->p2->x, dsc->p2->y,
+                                  LV_DRAW_MASK_LINE_SIDE_BOTTOM);
+    int16_t line_id = lv_draw_mask_add(&line_mask, nullptr);
+
+    lv_coord_t h = lv_obj_get_height(obj);
+    lv_draw_mask_fade_param_t fade_mask;
+    lv_draw_mask_fade_init(&fade_mask, &obj->coords, LV_OPA_COVER, obj->coords.y1 + h / 8, LV_OPA_20, obj->coords.y2);
+    int16_t fade_id = lv_draw_mask_add(&fade_mask, nullptr);
+
+    lv_draw_rect_dsc_t rect;
+    lv_draw_rect_dsc_init(&rect);
+    rect.bg_opa = LV_OPA_20;
+    rect.bg_color = dsc->line_dsc->color;
+    lv_area_t a = {dsc->p1->x, LV_MIN(dsc->p1->y, dsc->p2->y), (lv_coord_t)(dsc->p2->x - 1), obj->coords.y2};
+    lv_draw_rect(dsc->draw_ctx, &rect, &a);
+
+    lv_draw_mask_free_param(&line_mask);
+    lv_draw_mask_free_param(&fade_mask);
+    lv_draw_mask_remove_id(line_id);
+    lv_draw_mask_remove_id(fade_id);
+}
+
+TEST_F(ChartTest, an_application_can_fill_under_segments_with_masks)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_obj_add_event_cb(chart, faded_area_cb, LV_EVENT_DRAW_PART_BEGIN, nullptr);
+    display.refresh_now();
+
+    // Across the segment from point 2 (50, 50) to point 3 (60, 60): tinted red below, untouched above.
+    lv_coord_t x = 100 + 55 * 3;
+    lv_coord_t y_line = 40 + 200 - 55 * 2;
+    uint32_t below = display.pixel_rgb(x, y_line + 30);
+    uint32_t above = display.pixel_rgb(x, y_line - 30);
+    EXPECT_EQ(above, BG_RGB);
+    int red_gain = (int)((below >> 16) & 0xFF) - (int)((BG_RGB >> 16) & 0xFF);
+    int green_gain = (int)((below >> 8) & 0xFF) - (int)((BG_RGB >> 8) & 0xFF);
+    EXPECT_GE(red_gain, 10) << std::hex << below;
+    EXPECT_GT(red_gain, green_gain) << std::hex << below;
+    // The fade: the tint is stronger near the top of the chart than at its bottom.
+    uint32_t near_bottom = display.pixel_rgb(x, 40 + 198);
+    EXPECT_GT((below >> 16) & 0xFF, (near_bottom >> 16) & 0xFF) << std::hex << near_bottom;
+    EXPECT_EQ(lv_draw_mask_get_cnt(), 0);
+}
+
+TEST_F(ChartTest, tick_label_events_offer_each_major_value_and_take_a_new_text)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_chart_set_axis_tick(chart, LV_CHART_AXIS_PRIMARY_Y, 10, 5, 6, 2, true, 50);
+    lv_chart_set_range(chart, LV_CHART_AXIS_PRIMARY_Y, 0, 100);
+    PartLog log;
+    log.relabel_suffix = "%";
+    log.attach(chart);
+    display.refresh_now();
+
+    const std::vector<std::pair<int32_t, std::string>> want = {
+        {100, "100"}, {80, "80"}, {60, "60"}, {40, "40"}, {20, "20"}, {0, "0"}};
+    EXPECT_EQ(log.y_labels, want);
+
+    // The extra draw size makes room for the labels left of the chart, where they are drawn.
+    EXPECT_GE(_lv_obj_get_ext_draw_size(chart), 50);
+    bool drawn = false;
+    for(lv_coord_t x = 60; x < 100 && !drawn; x++) {
+        for(lv_coord_t y = 30; y < 250 && !drawn; y++) drawn = display.pixel_rgb(x, y) != display.pixel_rgb(5, 5);
+    }
+    EXPECT_TRUE(drawn);
+}
+
+TEST_F(ChartTest, pointer_events_reach_the_application_and_a_line_chart_reports_the_pressed_point)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_chart_set_type(chart, LV_CHART_TYPE_LINE);
+    lv_chart_set_point_count(chart, 5);  // points every 75 px
+    EventLog log;
+    log.attach(chart);
+
+    struct Step {
+        lv_coord_t x;
+        uint32_t pressed_point;
+    };
+    const Step steps[] = {{100 + 70, 1}, {100 + 160, 2}, {100 + 299, 4}};
+    display.press(steps[0].x, 100);
+    EXPECT_EQ(lv_chart_get_pressed_point(chart), steps[0].pressed_point);
+    display.move(steps[1].x, 110);
+    display.move(steps[2].x, 120);
+    display.release();
+    EXPECT_EQ(lv_chart_get_pressed_point(chart), (uint32_t)LV_CHART_POINT_NONE);
+
+    std::vector<lv_event_code_t> codes;
+    for(lv_event_code_t c : log.input_codes()) {
+        if(c == LV_EVENT_PRESSED || c == LV_EVENT_PRESSING || c == LV_EVENT_RELEASED) codes.push_back(c);
+    }
+    ASSERT_GE(codes.size(), 4u);
+    EXPECT_EQ(codes.front(), LV_EVENT_PRESSED);
+    EXPECT_EQ(codes[1], LV_EVENT_PRESSING);
+    EXPECT_EQ(codes[codes.size() - 2], LV_EVENT_PRESSING);
+    EXPECT_EQ(codes.back(), LV_EVENT_RELEASED);
+    size_t value_changes = 0;
+    for(lv_event_code_t c : log.codes) value_changes += c == LV_EVENT_VALUE_CHANGED;
+    EXPECT_EQ(value_changes, 1u);  // only the press picks a point
+}
+
+TEST_F(ChartTest, arrays_keep_their_values_across_a_new_point_count)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_chart_set_point_count(chart, 9);
+    lv_coord_t * xs = lv_chart_get_x_array(chart, ser);
+    lv_coord_t * ys = lv_chart_get_y_array(chart, ser);
+    for(int i = 0; i < 7; i++) {
+        EXPECT_EQ(xs[i], FAN_CURVE[i][0]);
+        EXPECT_EQ(ys[i], FAN_CURVE[i][1]);
+    }
+    EXPECT_EQ(ys[7], LV_CHART_POINT_NONE);
+    EXPECT_EQ(xs[8], LV_CHART_POINT_NONE);
+
+    lv_chart_set_point_count(chart, 3);
+    EXPECT_EQ(lv_chart_get_point_count(chart), 3);
+    EXPECT_EQ(lv_chart_get_y_array(chart, ser)[2], FAN_CURVE[2][1]);
+
+    // A fresh series starts empty, and an out-of-range id gives (0, 0).
+    lv_chart_series_t * other = lv_chart_add_series(chart, lv_color_white(), LV_CHART_AXIS_PRIMARY_Y);
+    EXPECT_EQ(lv_chart_get_y_array(chart, other)[0], LV_CHART_POINT_NONE);
+    lv_point_t p = {1, 1};
+    lv_chart_get_point_pos_by_id(chart, other, 3, &p);
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, 0);
+}
+
+TEST_F(ChartTest, a_cursor_follows_its_point_or_stays_hidden)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_obj_set_style_line_width(chart, 1, LV_PART_CURSOR);
+    lv_obj_set_style_size(chart, 0, LV_PART_CURSOR);
+    lv_chart_cursor_t * cursor = lv_chart_add_cursor(chart, lv_color_hex(0x2196F3), LV_DIR_LEFT | LV_DIR_BOTTOM);
+    display.refresh_now();
+    EXPECT_NE(display.pixel_rgb(100 + 5, 40 + 200 - 45 * 2), 0x2196F3u);
+
+    // The operating point 45 degC / 45 %: lines to the left and bottom edges only.
+    lv_coord_t * xs = lv_chart_get_x_array(chart, ser);
+    lv_coord_t * ys = lv_chart_get_y_array(chart, ser);
+    xs[0] = 45;
+    ys[0] = 45;
+    lv_chart_set_cursor_point(chart, cursor, ser, 0);
+    lv_point_t c = lv_chart_get_cursor_point(chart, cursor);
+    EXPECT_EQ(c.x, 45 * 3);
+    EXPECT_EQ(c.y, 200 - 45 * 2);
+    display.refresh_now();
+    EXPECT_EQ(display.pixel_rgb(100 + 5, 40 + c.y), 0x2196F3u);       // left of the point
+    EXPECT_EQ(display.pixel_rgb(100 + c.x, 40 + 195), 0x2196F3u);     // below it
+    EXPECT_NE(display.pixel_rgb(100 + 290, 40 + c.y), 0x2196F3u);     // not to the right
+}
+
+}  // namespace
