@@ -143,6 +143,7 @@ static void lv_colorwheel_constructor(const lv_obj_class_t * class_p, lv_obj_t *
     colorwheel->mode_fixed = 0;
     colorwheel->last_click_time = 0;
     colorwheel->last_change_time = 0;
+    colorwheel->clicked_before = 0;
     colorwheel->knob.recolor = create_knob_recolor ? 1 : 0;
 
     lv_obj_add_flag(obj, LV_OBJ_FLAG_ADV_HITTEST);
@@ -474,7 +475,10 @@ static void refr_knob_pos(lv_obj_t * obj)
 
 /*
  * Two presses within the long-press time reset the component being edited
- * (hue to 0, saturation and value to 100) and wait for the release.
+ * (hue to 0, saturation and value to 100) and wait for the release. The very
+ * first press is never the second of a pair: the clock starts near 0, so a
+ * zero "last click" would turn a press in the first moments after start-up
+ * into a reset.
  */
 static lv_res_t double_click_reset(lv_obj_t * obj)
 {
@@ -482,7 +486,7 @@ static lv_res_t double_click_reset(lv_obj_t * obj)
     lv_indev_t * indev = lv_indev_get_act();
     if(indev == NULL) return LV_RES_OK;
 
-    if(lv_tick_elaps(colorwheel->last_click_time) < indev->driver->long_press_time) {
+    if(colorwheel->clicked_before && lv_tick_elaps(colorwheel->last_click_time) < indev->driver->long_press_time) {
         lv_color_hsv_t hsv_cur = colorwheel->hsv;
         switch(colorwheel->mode) {
             case LV_COLORWHEEL_MODE_HUE:
@@ -504,6 +508,7 @@ static lv_res_t double_click_reset(lv_obj_t * obj)
         }
     }
     colorwheel->last_click_time = lv_tick_get();
+    colorwheel->clicked_before = 1;
     return LV_RES_OK;
 }
 

@@ -40,6 +40,7 @@ typedef struct {
     lv_point_t last_press_point;
     lv_colorwheel_mode_t mode  : 2;
     uint8_t mode_fixed         : 1;
+    uint8_t clicked_before     : 1;  /**< 1: last_click_time holds a real press*/
 } lv_colorwheel_t;
 
 extern const lv_obj_class_t lv_colorwheel_class;
