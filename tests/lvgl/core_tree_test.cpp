@@ -192,3 +192,29 @@ TEST_F(TreeTest, auto_delete_removes_the_old_screen_after_the_animation)
 }
 
 }  // namespace
+
+namespace {
+
+// Deleting the screen that is being loaded ends the animation: the old
+// screen is active again and input works.
+TEST_F(TreeTest, deleting_the_incoming_screen_mid_animation_restores_input)
+{
+    lv_obj_t * old_scr = lv_scr_act();
+    lv_obj_t * btn = lv_btn_create(old_scr);
+    lv_obj_set_size(btn, 100, 100);
+    int clicks = 0;
+    lv_obj_add_event_cb(btn, [](lv_event_t * e) { (*static_cast<int *>(lv_event_get_user_data(e)))++; },
+                        LV_EVENT_CLICKED, &clicks);
+    lv_obj_t * next = lv_obj_create(nullptr);
+    lv_scr_load_anim(next, LV_SCR_LOAD_ANIM_MOVE_TOP, 500, 0, false);
+    display.advance(100);
+    lv_obj_del(next);
+    display.advance(600);
+    EXPECT_EQ(lv_scr_act(), old_scr);
+    EXPECT_EQ(lv_disp_get_scr_prev(display.disp), nullptr);
+    lv_obj_set_pos(old_scr, 0, 0);
+    display.click(50, 50);
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace

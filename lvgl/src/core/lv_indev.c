@@ -257,6 +257,9 @@ lv_obj_t * lv_indev_search_obj(lv_obj_t * obj, lv_point_t * point)
 {
     lv_obj_t * found_p = NULL;
 
+    /*No screen loaded (e.g. the active one was deleted): nothing to hit*/
+    if(obj == NULL) return NULL;
+
     /*If this obj is hidden the children are hidden too so return immediately*/
     if(lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return NULL;
 

@@ -36,14 +36,10 @@ void lv_obj_del(lv_obj_t * obj)
 
     lv_obj_t * par = lv_obj_get_parent(obj);
 
-    lv_disp_t * disp = NULL;
-    bool act_scr_del = false;
-    if(par == NULL) {
-        disp = lv_obj_get_disp(obj);
-        if(!disp) return;   /*Shouldn't happen*/
-        if(disp->act_scr == obj) act_scr_del = true;
-    }
+    /*A screen unknown to every display was already deleted*/
+    if(par == NULL && lv_obj_get_disp(obj) == NULL) return;
 
+    /*obj_del_core also updates the display's screen pointers*/
     obj_del_core(obj);
 
     /*Call the ancestor's event handler to the parent to notify it about the child delete*/
@@ -51,11 +47,6 @@ void lv_obj_del(lv_obj_t * obj)
         lv_obj_scrollbar_invalidate(par);
         lv_event_send(par, LV_EVENT_CHILD_CHANGED, NULL);
         lv_event_send(par, LV_EVENT_CHILD_DELETED, NULL);
-    }
-
-    /*Handle if the active screen was deleted*/
-    if(act_scr_del) {
-        disp->act_scr = NULL;
     }
 }
 
@@ -370,8 +361,18 @@ static void obj_del_core(lv_obj_t * obj)
                     disp->screens = NULL;
                 }
             }
+            /*A screen deleted in the middle of a load animation ends the
+             *animation: input devices stay off while `prev_scr` is set*/
+            if(disp->act_scr == obj && disp->prev_scr) {
+                disp->act_scr = disp->prev_scr;
+                disp->prev_scr = NULL;
+                disp->draw_prev_over_act = 0;
+            }
             if(disp->act_scr == obj) disp->act_scr = NULL;
-            if(disp->prev_scr == obj) disp->prev_scr = NULL;
+            if(disp->prev_scr == obj) {
+                disp->prev_scr = NULL;
+                disp->draw_prev_over_act = 0;
+            }
             if(disp->scr_to_load == obj) disp->scr_to_load = NULL;
         }
     }
