@@ -23,6 +23,8 @@
  **********************/
 static inline lv_opa_t cov_of(int32_t inside_fp);
 static inline uint32_t isqrt32(uint32_t v);
+static inline lv_opa_t cap_cov(int32_t qx, int32_t qy, int32_t half_w);
+static int32_t ring_spans(int32_t cx, int32_t dy, int32_t r_out, int32_t r_in, int32_t * x1, int32_t * x2);
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -61,6 +63,7 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     int32_t scx = (sx * cap_r) >> LV_TRIGO_SHIFT, scy = (sy * cap_r) >> LV_TRIGO_SHIFT;
     int32_t ecx = (ex * cap_r) >> LV_TRIGO_SHIFT, ecy = (ey * cap_r) >> LV_TRIGO_SHIFT;
     int32_t half_w = w * FP / 2;
+    /*Rounded ends stick out of the ring's angle range but stay within the ring*/
 
     lv_draw_sw_blend_dsc_t blend_dsc;
     lv_memset_00(&blend_dsc, sizeof(blend_dsc));
@@ -69,29 +72,34 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     blend_dsc.blend_mode = dsc->blend_mode;
     lv_area_t row = {clip.x1, 0, clip.x2, 0};
 
+    int32_t r_in = r - w;
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
         int32_t py = (y - center->y) * FP + FP / 2;
+        lv_memset_00(mask_buf, (size_t)cw);
+        /*Only two short spans of a row can be on the ring: skip the hole and the outside*/
+        int32_t span_x1[2], span_x2[2];
+        int32_t n_spans = ring_spans(center->x, y - center->y, r, r_in, span_x1, span_x2);
         bool any = false;
-        for(int32_t x = clip.x1; x <= clip.x2; x++) {
-            int32_t px = (x - center->x) * FP + FP / 2;
-            int32_t d = (int32_t)isqrt32((uint32_t)(px * px + py * py));
-            lv_opa_t cov = LV_MIN(cov_of(r * FP - d), cov_of(d - (r - w) * FP));
-            if(!full && cov) {
-                /*cross(u, p) / 32767 is the distance of p from the ray's line, in 1/16 px*/
-                lv_opa_t c_s = cov_of((int32_t)(((int64_t)sx * py - (int64_t)sy * px) >> LV_TRIGO_SHIFT));
-                lv_opa_t c_e = cov_of((int32_t)(((int64_t)ey * px - (int64_t)ex * py) >> LV_TRIGO_SHIFT));
-                lv_opa_t c_a = delta > 180 ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
-                cov = LV_MIN(cov, c_a);
+        for(int32_t s = 0; s < n_spans; s++) {
+            int32_t x1 = LV_MAX(span_x1[s], clip.x1), x2 = LV_MIN(span_x2[s], clip.x2);
+            for(int32_t x = x1; x <= x2; x++) {
+                int32_t px = (x - center->x) * FP + FP / 2;
+                int32_t d = (int32_t)isqrt32((uint32_t)(px * px + py * py));
+                lv_opa_t cov = LV_MIN(cov_of(r * FP - d), cov_of(d - r_in * FP));
+                if(!full && cov) {
+                    /*cross(u, p) / 32767 is the distance of p from the ray's line, in 1/16 px*/
+                    lv_opa_t c_s = cov_of((int32_t)(((int64_t)sx * py - (int64_t)sy * px) >> LV_TRIGO_SHIFT));
+                    lv_opa_t c_e = cov_of((int32_t)(((int64_t)ey * px - (int64_t)ex * py) >> LV_TRIGO_SHIFT));
+                    lv_opa_t c_a = delta > 180 ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
+                    cov = LV_MIN(cov, c_a);
+                }
+                if(!full && dsc->rounded && cov < 255) {
+                    cov = LV_MAX(cov, cap_cov(px - scx, py - scy, half_w));
+                    cov = LV_MAX(cov, cap_cov(px - ecx, py - ecy, half_w));
+                }
+                mask_buf[x - clip.x1] = cov;
+                if(cov) any = true;
             }
-            if(!full && dsc->rounded) {
-                int32_t qx = px - scx, qy = py - scy;
-                cov = LV_MAX(cov, cov_of(half_w - (int32_t)isqrt32((uint32_t)(qx * qx + qy * qy))));
-                qx = px - ecx;
-                qy = py - ecy;
-                cov = LV_MAX(cov, cov_of(half_w - (int32_t)isqrt32((uint32_t)(qx * qx + qy * qy))));
-            }
-            mask_buf[x - clip.x1] = cov;
-            if(cov) any = true;
         }
         if(!any) continue;
         row.y1 = row.y2 = (lv_coord_t)y;
@@ -109,6 +117,37 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
 /**********************
  *   STATIC FUNCTIONS
  **********************/
+
+/* Coverage of a round cap of radius half_w (1/16 px) at offset (qx, qy) from its centre. */
+static inline lv_opa_t cap_cov(int32_t qx, int32_t qy, int32_t half_w)
+{
+    int32_t lim = half_w + FP;
+    if(qx > lim || qx < -lim || qy > lim || qy < -lim) return 0;
+    return cov_of(half_w - (int32_t)isqrt32((uint32_t)(qx * qx + qy * qy)));
+}
+
+/* The pixel columns of row dy (relative to the centre) that may touch the
+ * ring between r_in and r_out: left and right of the hole, or one span where
+ * the row passes above or below it. One pixel of margin for anti-aliasing. */
+static int32_t ring_spans(int32_t cx, int32_t dy, int32_t r_out, int32_t r_in, int32_t * x1, int32_t * x2)
+{
+    int32_t yc = LV_ABS(dy * 2 + 1);     /*distance of the row's centre, in half pixels*/
+    int32_t ro2 = (r_out + 1) * 2;
+    if(yc >= ro2) return 0;
+    int32_t half_out = (int32_t)isqrt32((uint32_t)(ro2 * ro2 - yc * yc)) / 2 + 1;
+    int32_t ri2 = (r_in - 1) * 2;
+    if(r_in <= 1 || yc >= ri2) {
+        x1[0] = cx - half_out;
+        x2[0] = cx + half_out;
+        return 1;
+    }
+    int32_t half_in = (int32_t)isqrt32((uint32_t)(ri2 * ri2 - yc * yc)) / 2 - 1;
+    x1[0] = cx - half_out;
+    x2[0] = cx - half_in - 1;
+    x1[1] = cx + half_in;
+    x2[1] = cx + half_out;
+    return 2;
+}
 
 /* Coverage of a pixel whose centre is `inside_fp` (1/16 px) inside an edge. */
 static inline lv_opa_t cov_of(int32_t inside_fp)

@@ -40,6 +40,10 @@ static void draw_plain(lv_draw_ctx_t * draw_ctx, const lv_draw_img_dsc_t * dsc, 
 static void draw_transformed(lv_draw_ctx_t * draw_ctx, const lv_draw_img_dsc_t * dsc, const lv_area_t * coords,
                              const img_src_t * img);
 static inline void read_px(const img_src_t * img, int32_t x, int32_t y, lv_color_t * c, lv_opa_t * a);
+static bool sample_row_nearest(const img_src_t * img, int32_t sx, int32_t sy, int32_t step_x, int32_t step_y,
+                               int32_t n, lv_color_t * c_row, lv_opa_t * a_row);
+static bool sample_row_bilinear(const img_src_t * img, int32_t sx, int32_t sy, int32_t step_x, int32_t step_y,
+                                int32_t n, lv_color_t * c_row, lv_opa_t * a_row);
 static bool finish_band(const lv_draw_img_dsc_t * dsc, lv_img_cf_t cf, lv_color_t * cbuf, lv_opa_t * abuf,
                         const lv_area_t * band, bool alpha_used);
 static void blend_band(lv_draw_ctx_t * draw_ctx, const lv_draw_img_dsc_t * dsc, const lv_area_t * band,
@@ -112,11 +116,25 @@ static void draw_plain(lv_draw_ctx_t * draw_ctx, const lv_draw_img_dsc_t * dsc, 
         bool alpha_used = false;
         for(int32_t y = 0; y < bh; y++) {
             int32_t sy = band.y1 - coords->y1 + y;
+            int32_t sx0 = clip.x1 - coords->x1;
+            lv_opa_t * a_row = &abuf[y * cw];
+            if(img->cf == LV_IMG_CF_TRUE_COLOR_ALPHA) {
+                /*The common case, read directly: the alpha byte is the pixel's top byte*/
+                const uint32_t * src = (const uint32_t *)img->src + (size_t)sy * (size_t)img->w + sx0;
+                uint32_t all = 0xFF;
+                for(int32_t x = 0; x < cw; x++) {
+                    a_row[x] = (lv_opa_t)(src[x] >> 24);
+                    all &= a_row[x];
+                }
+                if(all != 0xFF) alpha_used = true;
+                if(cbuf) lv_memcpy(&cbuf[y * cw], src, (size_t)cw * sizeof(lv_color_t));
+                continue;
+            }
             for(int32_t x = 0; x < cw; x++) {
                 lv_color_t c;
                 lv_opa_t a;
-                read_px(img, clip.x1 - coords->x1 + x, sy, &c, &a);
-                abuf[y * cw + x] = a;
+                read_px(img, sx0 + x, sy, &c, &a);
+                a_row[x] = a;
                 if(a != 255) alpha_used = true;
                 if(cbuf) cbuf[y * cw + x] = c;
             }
@@ -227,40 +245,8 @@ static void draw_transformed(lv_draw_ctx_t * draw_ctx, const lv_draw_img_dsc_t *
             int32_t sy = (int32_t)(((ry * dxx) >> 16) - ((rx * dxy) >> 16)) + (dsc->pivot.y * 65536) - 0x8000;
             lv_color_t * c_row = &cbuf[(y - band.y1) * cw];
             lv_opa_t * a_row = &abuf[(y - band.y1) * cw];
-            for(int32_t x = 0; x < cw; x++, sx += dxx, sy -= dxy) {
-                if(!dsc->antialias) {
-                    int32_t px = (sx + 0x8000) >> 16, py = (sy + 0x8000) >> 16;
-                    if(px < 0 || py < 0 || px >= img->w || py >= img->h) {
-                        a_row[x] = 0;
-                        c_row[x].full = 0;
-                    }
-                    else read_px(img, px, py, &c_row[x], &a_row[x]);
-                }
-                else {
-                    int32_t x0 = sx >> 16, y0 = sy >> 16;
-                    uint32_t fx = (uint32_t)(sx & 0xFFFF) >> 8, fy = (uint32_t)(sy & 0xFFFF) >> 8;
-                    uint32_t acc_a = 0, acc_r = 0, acc_g = 0, acc_b = 0;
-                    for(int k = 0; k < 4; k++) {
-                        int32_t px = x0 + (k & 1), py = y0 + (k >> 1);
-                        if(px < 0 || py < 0 || px >= img->w || py >= img->h) continue;
-                        uint32_t wgt = ((k & 1) ? fx : 256 - fx) * ((k >> 1) ? fy : 256 - fy);   /*0..65536*/
-                        if(wgt == 0) continue;
-                        lv_color_t c;
-                        lv_opa_t a;
-                        read_px(img, px, py, &c, &a);
-                        uint32_t wa = (wgt * a) >> 8;   /*alpha-weighted, 0..65280*/
-                        acc_a += wa;
-                        acc_r += wa * c.ch.red;
-                        acc_g += wa * c.ch.green;
-                        acc_b += wa * c.ch.blue;
-                    }
-                    a_row[x] = (lv_opa_t)(acc_a >> 8);
-                    if(acc_a) c_row[x] = lv_color_make((uint8_t)(acc_r / acc_a), (uint8_t)(acc_g / acc_a),
-                                                           (uint8_t)(acc_b / acc_a));
-                    else c_row[x].full = 0;
-                }
-                if(a_row[x] != 255) alpha_used = true;
-            }
+            if(dsc->antialias) alpha_used |= sample_row_bilinear(img, sx, sy, dxx, -dxy, cw, c_row, a_row);
+            else alpha_used |= sample_row_nearest(img, sx, sy, dxx, -dxy, cw, c_row, a_row);
         }
         bool opaque = finish_band(dsc, img->cf, cbuf, abuf, &band, alpha_used);
         blend_band(draw_ctx, dsc, &band, cbuf, abuf, opaque);
@@ -268,4 +254,103 @@ static void draw_transformed(lv_draw_ctx_t * draw_ctx, const lv_draw_img_dsc_t *
 
     lv_mem_buf_release(abuf);
     lv_mem_buf_release(cbuf);
+}
+
+/* Linear interpolation of two 8-bit lanes (bits 0-7 and 16-23) at once; f in 0..255. */
+static inline uint32_t lerp_lanes(uint32_t a, uint32_t b, uint32_t f)
+{
+    return ((a * (256 - f) + b * f) >> 8) & 0xFF00FFu;
+}
+
+/* Nearest pixel sampling along a row: (sx, sy) is the first pixel centre's
+ * source position in 16.16, stepping by (step_x, step_y). Returns true if
+ * any sample is not fully opaque. */
+static bool sample_row_nearest(const img_src_t * img, int32_t sx, int32_t sy, int32_t step_x, int32_t step_y,
+                               int32_t n, lv_color_t * c_row, lv_opa_t * a_row)
+{
+    bool alpha_used = false;
+    for(int32_t x = 0; x < n; x++, sx += step_x, sy += step_y) {
+        int32_t px = (sx + 0x8000) >> 16, py = (sy + 0x8000) >> 16;
+        if(px < 0 || py < 0 || px >= img->w || py >= img->h) {
+            a_row[x] = 0;
+            c_row[x].full = 0;
+        }
+        else {
+            read_px(img, px, py, &c_row[x], &a_row[x]);
+        }
+        if(a_row[x] != 255) alpha_used = true;
+    }
+    return alpha_used;
+}
+
+/* Bilinear sampling: the four pixels around the source position, weighted
+ * by distance and by their alpha (so transparent neighbours do not darken
+ * the colour). Samples outside the image count as transparent, which
+ * anti-aliases the image's edges. 32-bit pixels inside the image are read
+ * directly; the rest goes through read_px. */
+static bool sample_row_bilinear(const img_src_t * img, int32_t sx, int32_t sy, int32_t step_x, int32_t step_y,
+                                int32_t n, lv_color_t * c_row, lv_opa_t * a_row)
+{
+    bool alpha_used = false;
+    bool direct = img->cf == LV_IMG_CF_TRUE_COLOR_ALPHA || img->cf == LV_IMG_CF_TRUE_COLOR;
+    uint32_t alpha_or = img->cf == LV_IMG_CF_TRUE_COLOR ? 0xFF000000u : 0;
+    const uint32_t * px32 = (const uint32_t *)img->src;
+
+    for(int32_t x = 0; x < n; x++, sx += step_x, sy += step_y) {
+        int32_t x0 = sx >> 16, y0 = sy >> 16;
+        uint32_t fx = ((uint32_t)sx >> 8) & 0xFF, fy = ((uint32_t)sy >> 8) & 0xFF;
+        uint32_t p[4];
+        if(direct && x0 >= 0 && y0 >= 0 && x0 + 1 < img->w && y0 + 1 < img->h) {
+            const uint32_t * r0 = px32 + (size_t)y0 * (size_t)img->w + x0;
+            const uint32_t * r1 = r0 + img->w;
+            p[0] = r0[0] | alpha_or;
+            p[1] = r0[1] | alpha_or;
+            p[2] = r1[0] | alpha_or;
+            p[3] = r1[1] | alpha_or;
+        }
+        else {
+            for(int k = 0; k < 4; k++) {
+                int32_t qx = x0 + (k & 1), qy = y0 + (k >> 1);
+                lv_color_t c;
+                lv_opa_t a = 0;
+                c.full = 0;
+                if(qx >= 0 && qy >= 0 && qx < img->w && qy < img->h) read_px(img, qx, qy, &c, &a);
+                p[k] = (c.full & 0xFFFFFFu) | ((uint32_t)a << 24);
+            }
+        }
+
+        if((p[0] & p[1] & p[2] & p[3]) >> 24 == 0xFF) {
+            /*All opaque: interpolate red+blue and alpha+green as pairs of 8-bit lanes*/
+            uint32_t rb = lerp_lanes(lerp_lanes(p[0] & 0xFF00FFu, p[1] & 0xFF00FFu, fx),
+                                     lerp_lanes(p[2] & 0xFF00FFu, p[3] & 0xFF00FFu, fx), fy);
+            uint32_t ag = lerp_lanes(lerp_lanes((p[0] >> 8) & 0xFF00FFu, (p[1] >> 8) & 0xFF00FFu, fx),
+                                     lerp_lanes((p[2] >> 8) & 0xFF00FFu, (p[3] >> 8) & 0xFF00FFu, fx), fy);
+            c_row[x].full = rb | (ag << 8) | 0xFF000000u;
+            a_row[x] = 255;
+            continue;
+        }
+
+        uint32_t w[4] = {(256 - fx) * (256 - fy), fx * (256 - fy), (256 - fx) * fy, fx * fy};   /*sum 65536*/
+
+        uint32_t acc_a = 0, acc_r = 0, acc_g = 0, acc_b = 0;
+        for(int k = 0; k < 4; k++) {
+            uint32_t wa = (w[k] * (p[k] >> 24)) >> 8;     /*0..65280*/
+            acc_a += wa;
+            acc_r += wa * ((p[k] >> 16) & 0xFF);
+            acc_g += wa * ((p[k] >> 8) & 0xFF);
+            acc_b += wa * (p[k] & 0xFF);
+        }
+        a_row[x] = (lv_opa_t)(acc_a >> 8);
+        if(acc_a) {
+            /*One division for the three channels*/
+            uint64_t inv = (((uint64_t)1 << 32) + acc_a - 1) / acc_a;
+            c_row[x] = lv_color_make((uint8_t)((acc_r * inv) >> 32), (uint8_t)((acc_g * inv) >> 32),
+                                     (uint8_t)((acc_b * inv) >> 32));
+        }
+        else {
+            c_row[x].full = 0;
+        }
+        if(a_row[x] != 255) alpha_used = true;
+    }
+    return alpha_used;
 }
