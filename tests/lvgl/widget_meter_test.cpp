@@ -1,0 +1,164 @@
+// Meter: tick and label draw-part events, needle and arc indicators on screen.
+#include "test_display.h"
+
+#include "src/widgets/lv_widgets_extra.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr lv_coord_t CX = 240;   // centre of the 240 x 240 meter at (120, 40)
+constexpr lv_coord_t CY = 160;
+constexpr uint32_t NEEDLE_RGB = 0x00FF00;
+constexpr uint32_t ARC_RGB = 0xF44336;
+constexpr uint32_t TICK_RGB = 0x9E9E9E;
+
+class MeterTest : public DisplayTest {};
+
+// The performance page's gauge: 21 ticks, every second one major with a
+// label, over 270 degrees starting at 135, on a plain black face.
+lv_obj_t * make_meter(lv_meter_scale_t ** scale_out, int32_t min = 0, int32_t max = 100)
+{
+    lv_obj_t * meter = lv_meter_create(lv_scr_act());
+    lv_obj_set_pos(meter, 120, 40);
+    lv_obj_set_size(meter, 240, 240);
+    lv_obj_set_style_pad_all(meter, 0, 0);
+    lv_obj_set_style_bg_color(meter, lv_color_black(), 0);
+    lv_obj_set_style_bg_opa(meter, LV_OPA_COVER, 0);
+    lv_obj_set_style_border_width(meter, 0, 0);
+    lv_obj_set_style_bg_opa(meter, LV_OPA_TRANSP, LV_PART_INDICATOR);
+    lv_meter_scale_t * scale = lv_meter_add_scale(meter);
+    lv_meter_set_scale_ticks(meter, scale, 21, 2, 6, lv_color_hex(TICK_RGB));
+    lv_meter_set_scale_major_ticks(meter, scale, 2, 4, 12, lv_color_hex(0x000000), 10);
+    lv_meter_set_scale_range(meter, scale, min, max, 270, 135);
+    *scale_out = scale;
+    return meter;
+}
+
+lv_point_t polar(double angle_deg, double r)
+{
+    double a = angle_deg * 3.14159265358979 / 180.0;
+    return {(lv_coord_t)std::lround(CX + r * std::cos(a)), (lv_coord_t)std::lround(CY + r * std::sin(a))};
+}
+
+struct TickRecord {
+    uint32_t id;
+    int32_t value;
+    std::string text;   // empty: no label
+};
+
+void record_ticks(lv_event_t * e)
+{
+    lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+    if(!lv_obj_draw_part_check_type(dsc, &lv_meter_class, LV_METER_DRAW_PART_TICK)) return;
+    auto * out = static_cast<std::vector<TickRecord> *>(lv_event_get_user_data(e));
+    out->push_back({dsc->id, dsc->value, dsc->text ? dsc->text : ""});
+}
+
+TEST_F(MeterTest, every_tick_gets_a_draw_part_event_and_major_ticks_carry_their_label)
+{
+    lv_meter_scale_t * scale;
+    lv_obj_t * meter = make_meter(&scale, 5, 30);
+    std::vector<TickRecord> ticks;
+    lv_obj_add_event_cb(meter, record_ticks, LV_EVENT_DRAW_PART_BEGIN, &ticks);
+    display.refresh_now();
+
+    ASSERT_EQ(ticks.size(), 21u);
+    for(uint32_t i = 0; i < 21; i++) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ticks[i].id, i);
+        EXPECT_EQ(ticks[i].value, 5 + (int32_t)(25 * i / 20));
+        EXPECT_EQ(ticks[i].text, i % 2 == 0 ? std::to_string(ticks[i].value) : "");
+    }
+    EXPECT_EQ(ticks.front().value, 5);
+    EXPECT_EQ(ticks.back().value, 30);
+}
+
+// A draw-part handler can change how a tick is drawn.
+void paint_top_tick(lv_event_t * e)
+{
+    lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+    if(!lv_obj_draw_part_check_type(dsc, &lv_meter_class, LV_METER_DRAW_PART_TICK)) return;
+    if(dsc->id == 10) dsc->line_dsc->color = lv_color_hex(0x0000FF);
+}
+
+TEST_F(MeterTest, a_draw_part_handler_recolours_a_tick)
+{
+    lv_meter_scale_t * scale;
+    lv_obj_t * meter = make_meter(&scale);
+    lv_obj_add_event_cb(meter, paint_top_tick, LV_EVENT_DRAW_PART_BEGIN, nullptr);
+    display.refresh_now();
+    lv_point_t top = polar(270, 117);     // the middle tick points straight up
+    lv_point_t left = polar(256.5, 117);  // its minor neighbour
+    EXPECT_EQ(display.pixel_rgb(top.x, top.y), 0x0000FFu);
+    EXPECT_NE(display.pixel_rgb(left.x, left.y), 0x0000FFu);
+    EXPECT_NE(display.pixel_rgb(left.x, left.y), 0x000000u);
+}
+
+TEST_F(MeterTest, the_needle_points_at_its_value_and_stops_at_the_scale_ends)
+{
+    struct Case {
+        int32_t value;
+        double angle;   // where the needle must point
+    };
+    const Case cases[] = {{0, 135}, {50, 270}, {100, 45}, {25, 202.5}, {150, 45}, {-20, 135}};
+    const double all_angles[] = {135, 270, 45, 202.5};
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.value);
+        lv_meter_scale_t * scale;
+        lv_obj_t * meter = make_meter(&scale);
+        lv_meter_indicator_t * needle = lv_meter_add_needle_line(meter, scale, 4, lv_color_hex(NEEDLE_RGB), -10);
+        lv_meter_set_indicator_value(meter, needle, c.value);
+        EXPECT_EQ(needle->start_value, c.value);
+        EXPECT_EQ(needle->end_value, c.value);
+        display.refresh_now();
+        for(double a : all_angles) {
+            lv_point_t p = polar(a, 50);
+            EXPECT_EQ(display.pixel_rgb(p.x, p.y) == NEEDLE_RGB, a == c.angle) << "at " << a << " degrees";
+        }
+        lv_obj_del(meter);
+    }
+}
+
+TEST_F(MeterTest, the_arc_indicator_runs_from_its_start_value_to_its_end_value)
+{
+    struct Case {
+        const char * name;
+        int32_t start;   // -1: left at the scale's minimum
+        int32_t end;
+        bool set_both;   // lv_meter_set_indicator_value instead of start/end
+    };
+    const Case cases[] = {
+        {"end only: from the minimum", -1, 50, false},
+        {"start and end", 20, 50, false},
+        {"whole scale", 0, 100, false},
+        {"one value: nothing to draw", -1, 50, true},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_meter_scale_t * scale;
+        lv_obj_t * meter = make_meter(&scale);
+        lv_meter_indicator_t * arc = lv_meter_add_arc(meter, scale, 8, lv_color_hex(ARC_RGB), 0);
+        if(c.set_both) lv_meter_set_indicator_value(meter, arc, c.end);
+        else {
+            if(c.start >= 0) lv_meter_set_indicator_start_value(meter, arc, c.start);
+            lv_meter_set_indicator_end_value(meter, arc, c.end);
+        }
+        display.refresh_now();
+
+        int32_t from = c.set_both ? c.end : (c.start >= 0 ? c.start : 0);
+        // Sample between the ticks (every 5 units = 13.5 degrees), 4 px inside the edge.
+        for(int k = 0; k < 20; k++) {
+            double mid_value = 5 * k + 2.5;
+            double angle = 135 + mid_value * 2.7;
+            bool inside = !c.set_both && mid_value > from && mid_value < c.end;
+            lv_point_t p = polar(angle, 116);
+            EXPECT_EQ(display.pixel_rgb(p.x, p.y) == ARC_RGB, inside) << "at value " << mid_value;
+        }
+        lv_obj_del(meter);
+    }
+}
+
+}  // namespace
