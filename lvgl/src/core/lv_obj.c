@@ -373,116 +373,104 @@ static void lv_obj_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
     }
 }
 
+/**
+ * The area drawn for the main part: the coordinates grown by the transform
+ * width/height (the theme's "grow" on pressed buttons).
+ */
+static void get_draw_area(lv_obj_t * obj, lv_area_t * coords)
+{
+    lv_coord_t w = lv_obj_get_style_transform_width(obj, LV_PART_MAIN);
+    lv_coord_t h = lv_obj_get_style_transform_height(obj, LV_PART_MAIN);
+    lv_area_copy(coords, &obj->coords);
+    coords->x1 -= w;
+    coords->x2 += w;
+    coords->y1 -= h;
+    coords->y2 += h;
+}
+
+static void cover_check(lv_obj_t * obj, lv_cover_check_info_t * info)
+{
+    if(info->res == LV_COVER_RES_MASKED) return;
+    if(lv_obj_get_style_clip_corner(obj, LV_PART_MAIN)) {
+        info->res = LV_COVER_RES_MASKED;
+        return;
+    }
+
+    /*Most trivial test. Is the mask fully IN the object? If no it surely doesn't cover it*/
+    lv_coord_t r = lv_obj_get_style_radius(obj, LV_PART_MAIN);
+    lv_area_t coords;
+    get_draw_area(obj, &coords);
+    if(_lv_area_is_in(info->area, &coords, r) == false) {
+        info->res = LV_COVER_RES_NOT_COVER;
+        return;
+    }
+
+    if(lv_obj_get_style_bg_opa(obj, LV_PART_MAIN) < LV_OPA_MAX) {
+        info->res = LV_COVER_RES_NOT_COVER;
+        return;
+    }
+
+    /*A fading screen lets the one below show through*/
+    if(lv_obj_get_style_opa_recursive(obj, LV_PART_MAIN) < LV_OPA_MAX) {
+        info->res = LV_COVER_RES_NOT_COVER;
+        return;
+    }
+
+    info->res = LV_COVER_RES_COVER;
+}
+
+/**
+ * Draw the main rectangle (`border_only`: just the border, drawn after the
+ * children when the style asks for border_post) with its draw-part events.
+ */
+static void draw_rect_part(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, bool border_only)
+{
+    lv_draw_rect_dsc_t draw_dsc;
+    lv_draw_rect_dsc_init(&draw_dsc);
+    if(border_only) {
+        draw_dsc.bg_opa = LV_OPA_TRANSP;
+        draw_dsc.bg_img_opa = LV_OPA_TRANSP;
+        draw_dsc.outline_opa = LV_OPA_TRANSP;
+        draw_dsc.shadow_opa = LV_OPA_TRANSP;
+    }
+    else if(lv_obj_get_style_border_post(obj, LV_PART_MAIN)) {
+        /*If the border is drawn later disable loading its properties*/
+        draw_dsc.border_post = 1;
+    }
+    lv_obj_init_draw_rect_dsc(obj, LV_PART_MAIN, &draw_dsc);
+    if(draw_dsc.border_post && !border_only) draw_dsc.border_opa = LV_OPA_TRANSP;
+
+    lv_area_t coords;
+    get_draw_area(obj, &coords);
+
+    lv_obj_draw_part_dsc_t part_dsc;
+    lv_obj_draw_dsc_init(&part_dsc, draw_ctx);
+    part_dsc.class_p = MY_CLASS;
+    part_dsc.type = border_only ? LV_OBJ_DRAW_PART_BORDER_POST : LV_OBJ_DRAW_PART_RECTANGLE;
+    part_dsc.rect_dsc = &draw_dsc;
+    part_dsc.draw_area = &coords;
+    part_dsc.part = LV_PART_MAIN;
+    lv_event_send(obj, LV_EVENT_DRAW_PART_BEGIN, &part_dsc);
+
+    lv_draw_rect(draw_ctx, &draw_dsc, &coords);
+
+    lv_event_send(obj, LV_EVENT_DRAW_PART_END, &part_dsc);
+}
+
 static void lv_obj_draw(lv_event_t * e)
 {
     lv_event_code_t code = lv_event_get_code(e);
     lv_obj_t * obj = lv_event_get_target(e);
     if(code == LV_EVENT_COVER_CHECK) {
-        lv_cover_check_info_t * info = lv_event_get_param(e);
-        if(info->res == LV_COVER_RES_MASKED) return;
-        if(lv_obj_get_style_clip_corner(obj, LV_PART_MAIN)) {
-            info->res = LV_COVER_RES_MASKED;
-            return;
-        }
-
-        /*Most trivial test. Is the mask fully IN the object? If no it surely doesn't cover it*/
-        lv_coord_t r = lv_obj_get_style_radius(obj, LV_PART_MAIN);
-        lv_coord_t w = lv_obj_get_style_transform_width(obj, LV_PART_MAIN);
-        lv_coord_t h = lv_obj_get_style_transform_height(obj, LV_PART_MAIN);
-        lv_area_t coords;
-        lv_area_copy(&coords, &obj->coords);
-        coords.x1 -= w;
-        coords.x2 += w;
-        coords.y1 -= h;
-        coords.y2 += h;
-
-        if(_lv_area_is_in(info->area, &coords, r) == false) {
-            info->res = LV_COVER_RES_NOT_COVER;
-            return;
-        }
-
-        if(lv_obj_get_style_bg_opa(obj, LV_PART_MAIN) < LV_OPA_MAX) {
-            info->res = LV_COVER_RES_NOT_COVER;
-            return;
-        }
-
-        /*A fading screen lets the one below show through*/
-        if(lv_obj_get_style_opa_recursive(obj, LV_PART_MAIN) < LV_OPA_MAX) {
-            info->res = LV_COVER_RES_NOT_COVER;
-            return;
-        }
-
-        info->res = LV_COVER_RES_COVER;
-
+        cover_check(obj, lv_event_get_param(e));
     }
     else if(code == LV_EVENT_DRAW_MAIN) {
-        lv_draw_ctx_t * draw_ctx = lv_event_get_draw_ctx(e);
-        lv_draw_rect_dsc_t draw_dsc;
-        lv_draw_rect_dsc_init(&draw_dsc);
-        /*If the border is drawn later disable loading its properties*/
-        if(lv_obj_get_style_border_post(obj, LV_PART_MAIN)) {
-            draw_dsc.border_post = 1;
-        }
-
-        lv_obj_init_draw_rect_dsc(obj, LV_PART_MAIN, &draw_dsc);
-        lv_coord_t w = lv_obj_get_style_transform_width(obj, LV_PART_MAIN);
-        lv_coord_t h = lv_obj_get_style_transform_height(obj, LV_PART_MAIN);
-        lv_area_t coords;
-        lv_area_copy(&coords, &obj->coords);
-        coords.x1 -= w;
-        coords.x2 += w;
-        coords.y1 -= h;
-        coords.y2 += h;
-
-        lv_obj_draw_part_dsc_t part_dsc;
-        lv_obj_draw_dsc_init(&part_dsc, draw_ctx);
-        part_dsc.class_p = MY_CLASS;
-        part_dsc.type = LV_OBJ_DRAW_PART_RECTANGLE;
-        part_dsc.rect_dsc = &draw_dsc;
-        part_dsc.draw_area = &coords;
-        part_dsc.part = LV_PART_MAIN;
-        lv_event_send(obj, LV_EVENT_DRAW_PART_BEGIN, &part_dsc);
-
-        lv_draw_rect(draw_ctx, &draw_dsc, &coords);
-
-        lv_event_send(obj, LV_EVENT_DRAW_PART_END, &part_dsc);
+        draw_rect_part(obj, lv_event_get_draw_ctx(e), false);
     }
     else if(code == LV_EVENT_DRAW_POST) {
         lv_draw_ctx_t * draw_ctx = lv_event_get_draw_ctx(e);
         draw_scrollbar(obj, draw_ctx);
-
-        /*If the border is drawn later draw it now*/
-        if(lv_obj_get_style_border_post(obj, LV_PART_MAIN)) {
-            lv_draw_rect_dsc_t draw_dsc;
-            lv_draw_rect_dsc_init(&draw_dsc);
-            draw_dsc.bg_opa = LV_OPA_TRANSP;
-            draw_dsc.bg_img_opa = LV_OPA_TRANSP;
-            draw_dsc.outline_opa = LV_OPA_TRANSP;
-            draw_dsc.shadow_opa = LV_OPA_TRANSP;
-            lv_obj_init_draw_rect_dsc(obj, LV_PART_MAIN, &draw_dsc);
-
-            lv_coord_t w = lv_obj_get_style_transform_width(obj, LV_PART_MAIN);
-            lv_coord_t h = lv_obj_get_style_transform_height(obj, LV_PART_MAIN);
-            lv_area_t coords;
-            lv_area_copy(&coords, &obj->coords);
-            coords.x1 -= w;
-            coords.x2 += w;
-            coords.y1 -= h;
-            coords.y2 += h;
-
-            lv_obj_draw_part_dsc_t part_dsc;
-            lv_obj_draw_dsc_init(&part_dsc, draw_ctx);
-            part_dsc.class_p = MY_CLASS;
-            part_dsc.type = LV_OBJ_DRAW_PART_BORDER_POST;
-            part_dsc.rect_dsc = &draw_dsc;
-            part_dsc.draw_area = &coords;
-            part_dsc.part = LV_PART_MAIN;
-            lv_event_send(obj, LV_EVENT_DRAW_PART_BEGIN, &part_dsc);
-
-            lv_draw_rect(draw_ctx, &draw_dsc, &coords);
-
-            lv_event_send(obj, LV_EVENT_DRAW_PART_END, &part_dsc);
-        }
+        if(lv_obj_get_style_border_post(obj, LV_PART_MAIN)) draw_rect_part(obj, draw_ctx, true);
     }
 }
 
