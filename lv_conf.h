@@ -6,7 +6,7 @@
  * lvgl/src/lv_conf_internal.h.
  */
 /* clang-format off */
-#if 1 /*Set it to "1" to enable content*/
+#if 1 /* 0 would leave every option to lv_conf_internal.h */
 
 #ifndef LV_CONF_H
 #define LV_CONF_H
@@ -273,4 +273,4 @@ __declspec(dllimport) unsigned long __stdcall GetTickCount(void);
 
 #endif /*LV_CONF_H*/
 
-#endif /*End of "Content enable"*/
+#endif

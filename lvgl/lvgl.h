@@ -10,9 +10,7 @@
 extern "C" {
 #endif
 
-/***************************
- * CURRENT VERSION OF LVGL
- ***************************/
+/* The upstream version this implementation follows. */
 #define LVGL_VERSION_MAJOR 8
 #define LVGL_VERSION_MINOR 3
 #define LVGL_VERSION_PATCH 11

@@ -31,19 +31,20 @@ extern "C" {
 
 struct _lv_font_t;
 
-/** Describes the properties of a glyph.*/
+/* A glyph as the renderer needs it. Sizes in pixels; ofs_y is the bottom of
+ * the box above the base line (negative: below it). */
 typedef struct {
-    const struct _lv_font_t * resolved_font; /**< Pointer to a font where the glyph was actually found after handling fallbacks*/
-    uint16_t adv_w; /**< The glyph needs this space. Draw the next glyph after this width.*/
-    uint16_t box_w; /**< Width of the glyph's bounding box*/
-    uint16_t box_h; /**< Height of the glyph's bounding box*/
-    int16_t ofs_x;  /**< x offset of the bounding box*/
-    int16_t ofs_y;  /**< y offset of the bounding box*/
-    uint8_t bpp: 4;  /**< Bit-per-pixel: 1, 2, 4, 8*/
-    uint8_t is_placeholder: 1; /**< Glyph is missing. But placeholder will still be displayed*/
+    const struct _lv_font_t * resolved_font; /* the font (or fallback) that has the glyph */
+    uint16_t adv_w;     /* pen advance, kerning with the next letter included */
+    uint16_t box_w;
+    uint16_t box_h;
+    int16_t ofs_x;
+    int16_t ofs_y;
+    uint8_t bpp: 4;     /* 1, 2, 3, 4 or 8 */
+    uint8_t is_placeholder: 1; /* no font has the glyph; a box is drawn instead */
 } lv_font_glyph_dsc_t;
 
-/** The bitmaps might be upscaled by 3 to achieve subpixel rendering.*/
+/* Sub-pixel rendering of a font's bitmaps (not supported: fonts here are NONE). */
 enum {
     LV_FONT_SUBPX_NONE,
     LV_FONT_SUBPX_HOR,
@@ -53,26 +54,23 @@ enum {
 
 typedef uint8_t lv_font_subpx_t;
 
-/** Describe the properties of a font*/
+/* A font: two callbacks answer glyph descriptors and bitmaps. */
 typedef struct _lv_font_t {
-    /** Get a glyph's descriptor from a font*/
     bool (*get_glyph_dsc)(const struct _lv_font_t *, lv_font_glyph_dsc_t *, uint32_t letter, uint32_t letter_next);
 
-    /** Get a glyph's bitmap from a font*/
     const uint8_t * (*get_glyph_bitmap)(const struct _lv_font_t *, uint32_t);
 
-    /*Pointer to the font in a font pack (must have the same line height)*/
-    lv_coord_t line_height;         /**< The real line height where any text fits*/
-    lv_coord_t base_line;           /**< Base line measured from the top of the line_height*/
-    uint8_t subpx  : 2;             /**< An element of `lv_font_subpx_t`*/
+    lv_coord_t line_height;         /* every glyph fits in a line this high */
+    lv_coord_t base_line;           /* base line height above the bottom of the line */
+    uint8_t subpx  : 2;             /* lv_font_subpx_t */
 
-    int8_t underline_position;      /**< Distance between the top of the underline and base line (< 0 means below the base line)*/
-    int8_t underline_thickness;     /**< Thickness of the underline*/
+    int8_t underline_position;      /* underline top relative to the base line, negative below it */
+    int8_t underline_thickness;
 
-    const void * dsc;               /**< Store implementation specific or run_time data or caching here*/
-    const struct _lv_font_t * fallback;   /**< Fallback font for missing glyph. Resolved recursively */
+    const void * dsc;               /* the font format's own data (lv_font_fmt_txt_dsc_t) */
+    const struct _lv_font_t * fallback;   /* asked for glyphs this font lacks, and its fallback in turn */
 #if LV_USE_USER_DATA
-    void * user_data;               /**< Custom user data for font.*/
+    void * user_data;
 #endif
 } lv_font_t;
 
@@ -81,7 +79,7 @@ typedef struct _lv_font_t {
  **********************/
 
 /**
- * Return with the bitmap of a font.
+ * The bitmap of a glyph.
  * @param font_p pointer to a font
  * @param letter a UNICODE character code
  * @return pointer to the bitmap of the letter (bpp of the font, rows packed)
@@ -164,8 +162,7 @@ LV_FONT_CUSTOM_DECLARE
 #endif
 
 /**
- * Just a wrapper around LV_FONT_DEFAULT because it might be more convenient to use a function in some cases
- * @return pointer to LV_FONT_DEFAULT
+ * @return LV_FONT_DEFAULT
  */
 static inline const lv_font_t * lv_font_default(void)
 {

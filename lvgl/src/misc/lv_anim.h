@@ -33,7 +33,7 @@ LV_EXPORT_CONST_INT(LV_ANIM_PLAYTIME_INFINITE);
  *      TYPEDEFS
  **********************/
 
-/** Can be used to indicate if animations are enabled or disabled in a case*/
+/* Whether a change is animated. */
 typedef enum {
     LV_ANIM_OFF,
     LV_ANIM_ON,
@@ -42,54 +42,54 @@ typedef enum {
 struct _lv_anim_t;
 struct _lv_timer_t;
 
-/** Get the current value during an animation*/
+/* The path: the current value from the animation's time (act_time of time). */
 typedef int32_t (*lv_anim_path_cb_t)(const struct _lv_anim_t *);
 
-/** Generic prototype of "animator" functions: (var, value). */
+/* Applies a value to the animated variable: (var, value). */
 typedef void (*lv_anim_exec_xcb_t)(void *, int32_t);
 
-/** Same as `lv_anim_exec_xcb_t` but receives the animation itself. */
+/* Like lv_anim_exec_xcb_t, receiving the animation itself. */
 typedef void (*lv_anim_custom_exec_cb_t)(struct _lv_anim_t *, int32_t);
 
-/** Callback to call when the animation is ready*/
+/* Called once the animation has finished (after its repeats and playback). */
 typedef void (*lv_anim_ready_cb_t)(struct _lv_anim_t *);
 
-/** Callback to call when the animation really starts (considering `delay`)*/
+/* Called when the delay is over and the animation starts moving. */
 typedef void (*lv_anim_start_cb_t)(struct _lv_anim_t *);
 
-/** Callback used when the animation values are relative to get the current value*/
+/* For relative animations: the base the start and end values are added to. */
 typedef int32_t (*lv_anim_get_value_cb_t)(struct _lv_anim_t *);
 
-/** Callback used when the animation is deleted*/
+/* Called when the animation is removed, finished or deleted. */
 typedef void (*lv_anim_deleted_cb_t)(struct _lv_anim_t *);
 
-/** Describes an animation*/
+/* An animation. Times in ms; act_time runs from -delay to time. */
 typedef struct _lv_anim_t {
-    void * var;                          /**<Variable to animate*/
-    lv_anim_exec_xcb_t exec_cb;          /**< Function to execute to animate*/
-    lv_anim_start_cb_t start_cb;         /**< Call it when the animation is starts (considering `delay`)*/
-    lv_anim_ready_cb_t ready_cb;         /**< Call it when the animation is ready*/
-    lv_anim_deleted_cb_t deleted_cb;     /**< Call it when the animation is deleted*/
-    lv_anim_get_value_cb_t get_value_cb; /**< Get the current value in relative mode*/
+    void * var;
+    lv_anim_exec_xcb_t exec_cb;
+    lv_anim_start_cb_t start_cb;
+    lv_anim_ready_cb_t ready_cb;
+    lv_anim_deleted_cb_t deleted_cb;
+    lv_anim_get_value_cb_t get_value_cb;
 #if LV_USE_USER_DATA
-    void * user_data; /**< Custom user data*/
+    void * user_data;
 #endif
-    lv_anim_path_cb_t path_cb;         /**< Describe the path (curve) of animations*/
-    int32_t start_value;               /**< Start value*/
-    int32_t current_value;             /**< Current value*/
-    int32_t end_value;                 /**< End value*/
-    int32_t time;                /**< Animation time in ms*/
-    int32_t act_time;            /**< Current time in animation. Set to negative to make delay.*/
-    uint32_t playback_delay;     /**< Wait before play back*/
-    uint32_t playback_time;      /**< Duration of playback animation*/
-    uint32_t repeat_delay;       /**< Wait before repeat*/
-    uint16_t repeat_cnt;         /**< Repeat count for the animation*/
-    uint8_t early_apply  : 1;    /**< 1: Apply start value immediately even is there is `delay`*/
+    lv_anim_path_cb_t path_cb;
+    int32_t start_value;
+    int32_t current_value;
+    int32_t end_value;
+    int32_t time;
+    int32_t act_time;
+    uint32_t playback_delay;
+    uint32_t playback_time;
+    uint32_t repeat_delay;
+    uint16_t repeat_cnt;            /* runs left; LV_ANIM_REPEAT_INFINITE: forever */
+    uint8_t early_apply  : 1;       /* apply the start value at lv_anim_start, before the delay */
 
-    /*Animation system use these - user shouldn't set*/
-    uint8_t playback_now : 1; /**< Play back is in progress*/
-    uint8_t run_round : 1;    /**< Indicates the animation has run in this round*/
-    uint8_t start_cb_called : 1;    /**< Indicates that the `start_cb` was already called*/
+    /* Bookkeeping of the animation timer */
+    uint8_t playback_now : 1;       /* running backwards */
+    uint8_t run_round : 1;          /* advanced in the current timer round */
+    uint8_t start_cb_called : 1;
 } lv_anim_t;
 
 /**********************

@@ -43,13 +43,12 @@ typedef int16_t lv_coord_t;
 
 #define LV_COORD_SET_SPEC(x)    ((x) | _LV_COORD_TYPE_SPEC)
 
-/*Special coordinates*/
+/* Percentages (negative too) and content size are special values. */
 #define LV_PCT(x)               ((x) < 0 ? LV_COORD_SET_SPEC(1000 - (x)) : LV_COORD_SET_SPEC(x))
 #define LV_COORD_IS_PCT(x)      ((LV_COORD_IS_SPEC(x) && _LV_COORD_PLAIN(x) <= 2000) ? true : false)
 #define LV_COORD_GET_PCT(x)     (_LV_COORD_PLAIN(x) > 1000 ? 1000 - _LV_COORD_PLAIN(x) : _LV_COORD_PLAIN(x))
 #define LV_SIZE_CONTENT         LV_COORD_SET_SPEC(2001)
 
-/*Max coordinate value*/
 #define LV_COORD_MAX            ((1 << _LV_COORD_TYPE_SHIFT) - 1)
 #define LV_COORD_MIN            (-LV_COORD_MAX)
 
@@ -57,13 +56,12 @@ typedef int16_t lv_coord_t;
  *      TYPEDEFS
  **********************/
 
-/** Represents a point on the screen. */
 typedef struct {
     lv_coord_t x;
     lv_coord_t y;
 } lv_point_t;
 
-/** Represents an area of the screen; both corners are inclusive. */
+/* An area; both corners are inclusive. */
 typedef struct {
     lv_coord_t x1;
     lv_coord_t y1;
@@ -71,7 +69,6 @@ typedef struct {
     lv_coord_t y2;
 } lv_area_t;
 
-/** Alignments */
 enum {
     LV_ALIGN_DEFAULT = 0,
     LV_ALIGN_TOP_LEFT,

@@ -43,8 +43,9 @@ enum {
     LV_OPA_COVER  = 255,
 };
 
-#define LV_OPA_MIN 2    /*Opacities below this will be transparent*/
-#define LV_OPA_MAX 253  /*Opacities above this will fully cover*/
+/* Opacities up to LV_OPA_MIN count as transparent, from LV_OPA_MAX as opaque. */
+#define LV_OPA_MIN 2
+#define LV_OPA_MAX 253
 
 #define LV_COLOR_SIZE 32
 #define LV_COLOR_MIX_ROUND_OFS_ 0
@@ -81,7 +82,7 @@ enum {
 #define _LV_COLOR_ZERO_INITIALIZER32  {{0x00, 0x00, 0x00, 0x00}}
 #define _LV_COLOR_ZERO_INITIALIZER _LV_COLOR_ZERO_INITIALIZER32
 
-#define LV_COLOR_MAKE32(r8, g8, b8) {{b8, g8, r8, 0xff}} /*Fix 0xff alpha*/
+#define LV_COLOR_MAKE32(r8, g8, b8) {{b8, g8, r8, 0xff}}
 
 #ifdef __cplusplus
 #define _LV_COLOR_MAKE_TYPE_HELPER lv_color_t
@@ -122,7 +123,7 @@ typedef union {
 } lv_color8_t;
 
 typedef union {
-    uint8_t full; /*must be declared first to set all bits of byte via initializer list*/
+    uint8_t full;
     union {
         uint8_t blue : 1;
         uint8_t green : 1;
@@ -179,19 +180,7 @@ typedef enum {
  * GLOBAL PROTOTYPES
  **********************/
 
-/*In color conversations:
- * - When converting to bigger color type the LSB weight of 1 LSB is calculated
- *   E.g. 16 bit Red has 5 bits
- *         8 bit Red has 3 bits
- *        ----------------------
- *        8 bit red LSB = (2^5 - 1) / (2^3 - 1) = 31 / 7 = 4
- *
- * - When calculating to smaller color type simply shift out the LSBs
- *   E.g.  8 bit Red has 3 bits
- *        16 bit Red has 5 bits
- *        ----------------------
- *         Shift right with 5 - 3 = 2
- */
+/* Conversions to the smaller colour formats keep the top bits of each channel. */
 static inline uint8_t lv_color_to1(lv_color_t color)
 {
     return (color.ch.red & 0x80) || (color.ch.green & 0x80) || (color.ch.blue & 0x80) ? 1 : 0;

@@ -15,10 +15,10 @@ extern "C" {
 #include <stddef.h>
 #include <stdbool.h>
 
-/** Dummy type to make handling easier*/
+/* Nodes are handled as byte pointers. */
 typedef uint8_t lv_ll_node_t;
 
-/** Description of a linked list*/
+/* A list; n_size is the data size of its nodes. */
 typedef struct {
     uint32_t n_size;
     lv_ll_node_t * head;

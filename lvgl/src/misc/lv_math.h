@@ -15,11 +15,13 @@ extern "C" {
 /*********************
  *      DEFINES
  *********************/
+/* lv_trigo_sin returns sin * 32767: shift right by LV_TRIGO_SHIFT to scale back. */
 #define LV_TRIGO_SIN_MAX 32768
-#define LV_TRIGO_SHIFT 15 /**<  >> LV_TRIGO_SHIFT to normalize*/
+#define LV_TRIGO_SHIFT 15
 
-#define LV_BEZIER_VAL_MAX 1024 /**< Max time in Bezier functions (not [0..1] to use integers)*/
-#define LV_BEZIER_VAL_SHIFT 10 /**< log2(LV_BEZIER_VAL_MAX): used to normalize up scaled values*/
+/* Bezier time and values run over 0..1024 instead of 0..1. */
+#define LV_BEZIER_VAL_MAX 1024
+#define LV_BEZIER_VAL_SHIFT 10
 
 /**********************
  *      TYPEDEFS

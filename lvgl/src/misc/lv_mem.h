@@ -25,16 +25,16 @@ extern "C" {
  *      TYPEDEFS
  **********************/
 
-/** Heap information structure. */
+/* Pool usage, as lv_mem_monitor reports it (sizes in bytes). */
 typedef struct {
-    uint32_t total_size; /**< Total heap size*/
+    uint32_t total_size;
     uint32_t free_cnt;
-    uint32_t free_size; /**< Size of available memory*/
+    uint32_t free_size;
     uint32_t free_biggest_size;
     uint32_t used_cnt;
-    uint32_t max_used; /**< Max size of Heap memory used*/
-    uint8_t used_pct; /**< Percentage used*/
-    uint8_t frag_pct; /**< Amount of fragmentation*/
+    uint32_t max_used;      /* high-water mark of used bytes */
+    uint8_t used_pct;
+    uint8_t frag_pct;       /* 100 - biggest free block / free bytes, in percent */
 } lv_mem_monitor_t;
 
 typedef struct {

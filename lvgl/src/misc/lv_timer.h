@@ -23,18 +23,18 @@ extern "C" {
 
 struct _lv_timer_t;
 
-/** Timers execute this type of functions. */
+/* The callback of a timer. */
 typedef void (*lv_timer_cb_t)(struct _lv_timer_t *);
 
-/** Descriptor of a lv_timer */
+/* A timer. repeat_count: -1 forever, n > 0 runs left (the timer is deleted after the last). */
 typedef struct _lv_timer_t {
-    uint32_t period;        /**< How often the timer should run*/
-    uint32_t last_run;      /**< Last time the timer ran*/
-    lv_timer_cb_t timer_cb; /**< Timer function*/
-    void * user_data;       /**< Custom user data*/
-    int32_t repeat_count;   /**< 1: One time;  -1 : infinity;  n>0: residual times*/
+    uint32_t period;        /* ms */
+    uint32_t last_run;      /* tick of the last run */
+    lv_timer_cb_t timer_cb;
+    void * user_data;
+    int32_t repeat_count;
     uint32_t paused : 1;
-    uint32_t _new_in_handler : 1; /**< Created by a callback of the running lv_timer_handler: waits for the next call*/
+    uint32_t _new_in_handler : 1; /* created during the running lv_timer_handler: waits for the next call */
 } lv_timer_t;
 
 /** Init the timer module (lv_init calls it). */

@@ -35,29 +35,29 @@ extern "C" {
  *      TYPEDEFS
  **********************/
 
-/** Options for text rendering. */
+/* How a text is laid out. */
 enum {
     LV_TEXT_FLAG_NONE    = 0x00,
-    LV_TEXT_FLAG_RECOLOR = 0x01, /**< Enable parsing of recolor command*/
-    LV_TEXT_FLAG_EXPAND  = 0x02, /**< Ignore max-width to avoid automatic word wrapping*/
-    LV_TEXT_FLAG_FIT     = 0x04, /**< Max-width is already equal to the longest line. (Used to skip some calculation)*/
+    LV_TEXT_FLAG_RECOLOR = 0x01, /* "#rrggbb text#" changes the colour */
+    LV_TEXT_FLAG_EXPAND  = 0x02, /* no wrapping: lines end only at line breaks */
+    LV_TEXT_FLAG_FIT     = 0x04, /* the width given is already the longest line's */
 };
 typedef uint8_t lv_text_flag_t;
 
-/** State machine for text renderer. */
+/* Where a walk through a text is relative to a recolour command. */
 enum {
-    LV_TEXT_CMD_STATE_WAIT, /**< Waiting for command*/
-    LV_TEXT_CMD_STATE_PAR,  /**< Processing the parameter*/
-    LV_TEXT_CMD_STATE_IN,   /**< Processing the command*/
+    LV_TEXT_CMD_STATE_WAIT,
+    LV_TEXT_CMD_STATE_PAR,  /* in the colour parameter */
+    LV_TEXT_CMD_STATE_IN,   /* in the recoloured text */
 };
 typedef uint8_t _lv_text_cmd_state_t;
 
-/** Label align policy*/
+/* Horizontal alignment of text lines; AUTO is LEFT (no right-to-left text here). */
 enum {
-    LV_TEXT_ALIGN_AUTO,   /**< Align text auto*/
-    LV_TEXT_ALIGN_LEFT,   /**< Align text to left*/
-    LV_TEXT_ALIGN_CENTER, /**< Align text to center*/
-    LV_TEXT_ALIGN_RIGHT,  /**< Align text to right*/
+    LV_TEXT_ALIGN_AUTO,
+    LV_TEXT_ALIGN_LEFT,
+    LV_TEXT_ALIGN_CENTER,
+    LV_TEXT_ALIGN_RIGHT,
 };
 typedef uint8_t lv_text_align_t;
 

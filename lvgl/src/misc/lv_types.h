@@ -40,11 +40,10 @@ extern "C" {
  *      TYPEDEFS
  **********************/
 
-/** LVGL error codes. */
+/* Result of operations that may fail or delete their object. */
 enum {
-    LV_RES_INV = 0, /*Typically indicates that the object is deleted (become invalid) in the action
-                      function or an operation was failed*/
-    LV_RES_OK,      /*The object is valid (no deleted) after the action*/
+    LV_RES_INV = 0, /* failed, or the object was deleted meanwhile */
+    LV_RES_OK,
 };
 typedef uint8_t lv_res_t;
 
