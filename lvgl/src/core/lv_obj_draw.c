@@ -304,11 +304,8 @@ lv_coord_t _lv_obj_get_ext_draw_size(const lv_obj_t * obj)
  */
 static lv_color_t filter_color(struct _lv_obj_t * obj, uint32_t part, lv_color_t color)
 {
-    const lv_color_filter_dsc_t * f = lv_obj_get_style_color_filter_dsc(obj, part);
-    if(f == NULL || f->filter_cb == NULL) return color;
-    lv_opa_t f_opa = lv_obj_get_style_color_filter_opa(obj, part);
-    if(f_opa == LV_OPA_TRANSP) return color;
-    return f->filter_cb(f, color, f_opa);
+    lv_style_value_t v = { .color = color };
+    return _lv_obj_style_apply_color_filter(obj, part, v).color;
 }
 
 static lv_opa_t mix_opa(lv_opa_t a, lv_opa_t b)

@@ -160,6 +160,12 @@ lv_state_t lv_obj_style_get_selector_state(lv_style_selector_t selector);
 
 lv_part_t lv_obj_style_get_selector_part(lv_style_selector_t selector);
 
+/**
+ * Apply the part's colour filter (e.g. the theme's darkening of pressed
+ * widgets) to a colour value.
+ */
+lv_style_value_t _lv_obj_style_apply_color_filter(const struct _lv_obj_t * obj, uint32_t part, lv_style_value_t v);
+
 #include "lv_obj_style_gen.h"
 
 static inline void lv_obj_set_style_pad_all(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
