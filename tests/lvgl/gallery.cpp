@@ -160,6 +160,8 @@ lv_obj_t * build_scroll_label(lv_obj_t * scr)
 
 }  // namespace
 
+bool gallery_widgets1(TestDisplay & display, const std::string & out);   // gallery_widgets1.cpp
+
 int main(int argc, char ** argv)
 {
     std::string out = argc > 1 ? argv[1] : "gallery";
@@ -184,6 +186,7 @@ int main(int argc, char ** argv)
         display.advance(1200);
         ok = display.write_png((out + "/gallery_scroll_" + std::to_string(i) + ".png").c_str()) && ok;
     }
+    ok = gallery_widgets1(display, out) && ok;
     display.stop();
     std::printf("%s: wrote %s/gallery_*.png\n", ok ? "ok" : "failed", out.c_str());
     return ok ? 0 : 1;

@@ -21,7 +21,7 @@
  *      DEFINES
  *********************/
 #define MODE_DARK 1     /*the default theme's flag for the dark look*/
-#define MAX_PROPS 12
+#define MAX_PROPS 16
 
 #define DARK_COLOR_CARD        lv_color_hex(0x282b30)
 #define DARK_COLOR_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
