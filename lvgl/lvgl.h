@@ -82,6 +82,12 @@ extern "C" {
 #  if __has_include("src/extra/lv_extra.h")
 #    include "src/extra/lv_extra.h"
 #  endif
+#  if __has_include("src/widgets/lv_widgets_extra.h")
+#    include "src/widgets/lv_widgets_extra.h"
+#  endif
+#  if __has_include("src/widgets/lv_widgets_extra2.h")
+#    include "src/widgets/lv_widgets_extra2.h"
+#  endif
 #else
 #  error "lvgl.h needs a compiler with __has_include (GCC >= 5, Clang)"
 #endif

@@ -24,7 +24,7 @@ usage_over() {
 e2e_setup
 start=$(date +%s.%N)
 e2e_start
-until [ "$(import -window root -crop 1x1+1100+2 +repage -format '%[hex:p{0,0}]' info: 2>/dev/null | cut -c1-6)" = 1a1a1a ]; do
+until [ "$(import -window root -crop 1x1+1100+2 +repage -format '%[hex:p{0,0}]' info: 2>/dev/null | cut -c1-6)" = 1A1A1A ]; do
   sleep 0.02
 done
 first=$(date +%s.%N)

@@ -71,7 +71,13 @@ e2e_screenshot() { import -window root "$1"; }
 
 # e2e_pixel FILE X Y: the pixel as RRGGBB.
 e2e_pixel() {
-  convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6
+  convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'
+}
+
+# e2e_tap X Y: a press held long enough for the toolkit's 10 ms input
+# polling to see it, as a finger would.
+e2e_tap() {
+  xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15 mouseup 1
 }
 
 e2e_post() { wine "$E2E_BIN/post_message.exe" "$@"; }
@@ -83,6 +89,9 @@ e2e_ec_set() { wine "$E2E_BIN/ecsim.exe" set "$1" "$2" >/dev/null; }
 e2e_reg() {
   wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
 }
+
+# e2e_count FILE PATTERN: lines of FILE matching PATTERN (0 when it is absent).
+e2e_count() { cat "$1" 2>/dev/null | grep -c -- "$2"; }
 
 # check NAME EXPECTED ACTUAL
 check() {

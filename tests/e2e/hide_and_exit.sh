@@ -18,5 +18,5 @@ check "tray Exit ends with 0" 0 $?
 check "fan back to automatic" 1 "$(e2e_ec 0x10)"
 check "lighting back to the EC" 0 "$(e2e_ec 0xB3)"
 log=$E2E_PREFIX/drive_c/ProgramData/VexaSim/ryzenadj.log
-check "cleanup_ryzenadj called once" 1 "$(grep -c '^cleanup_ryzenadj' "$log" 2>/dev/null || echo 0)"
+check "cleanup_ryzenadj called once" 1 "$(e2e_count "$log" '^cleanup_ryzenadj')"
 e2e_finish

@@ -14,7 +14,7 @@ check "no setting loaded" "" "$(e2e_reg 'HKLM\SOFTWARE\ZEV\TMX' AutoStart)"
 button_x=$((960 + 480)) button_y=$((1080 - 270 - 54))
 pixel=$(e2e_pixel "$shots/incompatible-en.png" $((button_x - 100)) $button_y)
 check "EXIT button in the primary colour" f44336 "$pixel"
-xdotool mousemove "$button_x" "$button_y" click 1
+e2e_tap "$button_x" "$button_y"
 e2e_wait_exit "$E2E_PID" 30
 check "EXIT ends with 0" 0 $?
 e2e_finish

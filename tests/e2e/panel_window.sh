@@ -33,5 +33,5 @@ e2e_wait_exit "$E2E_PID" 30
 check "WM_CLOSE ends with 0" 0 $?
 check "fan mode untouched" 0 "$(e2e_ec 0x10)"
 check "lighting untouched" 170 "$(e2e_ec 0xB3)"
-check "no RyzenAdj cleanup" 0 "$(grep -c cleanup_ryzenadj "$E2E_PREFIX/drive_c/ProgramData/VexaSim/ryzenadj.log" 2>/dev/null || echo 0)"
+check "no RyzenAdj cleanup" 0 "$(e2e_count "$E2E_PREFIX/drive_c/ProgramData/VexaSim/ryzenadj.log" cleanup_ryzenadj)"
 e2e_finish

@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   UINT message = UINT(wcstoul(argv[1], nullptr, 0));
-  WPARAM wparam = argc > 2 ? WPARAM(wcstoull(argv[2], nullptr, 0)) : 0;
-  LPARAM lparam = argc > 3 ? LPARAM(wcstoll(argv[3], nullptr, 0)) : 0;
+  WPARAM wparam = argc > 2 ? WPARAM(std::wcstoull(argv[2], nullptr, 0)) : 0;
+  LPARAM lparam = argc > 3 ? LPARAM(std::wcstoll(argv[3], nullptr, 0)) : 0;
   HWND window = FindWindowW(L"vexa_control_center", nullptr);
   if (!window) return 1;
   return PostMessageW(window, message, wparam, lparam) ? 0 : 1;

@@ -19,6 +19,9 @@
 #include "../../../widgets/lv_btn.h"
 #include "../../../widgets/lv_label.h"
 #include "../../../widgets/lv_img.h"
+#include "../../../widgets/lv_widgets_extra.h"
+#include "lv_theme_default_widgets1.h"
+#include "lv_theme_default_widgets2.h"
 
 /*********************
  *      DEFINES
@@ -452,8 +455,28 @@ static void theme_apply(lv_theme_t * th, lv_obj_t * obj)
         return;
     }
 
+    /*Before the plain-object case: a tab view's content and pages are plain
+     *objects that must not look like cards*/
+    if(lv_theme_default_widgets2_apply(obj)) return;
+
     if(lv_obj_check_type(obj, &lv_obj_class)) {
         apply_obj(obj);
+    }
+    /*Exact types: the slider is a bar underneath but is styled on its own*/
+    else if(lv_obj_check_type(obj, &lv_slider_class)) {
+        lv_theme_default_style_slider(obj);
+    }
+    else if(lv_obj_check_type(obj, &lv_bar_class)) {
+        lv_theme_default_style_bar(obj);
+    }
+    else if(lv_obj_check_type(obj, &lv_arc_class)) {
+        lv_theme_default_style_arc(obj);
+    }
+    else if(lv_obj_check_type(obj, &lv_meter_class)) {
+        lv_theme_default_style_meter(obj);
+    }
+    else if(lv_obj_check_type(obj, &lv_switch_class)) {
+        lv_theme_default_style_switch(obj);
     }
 #if LV_USE_BTN
     else if(lv_obj_check_type(obj, &lv_btn_class)) {
