@@ -161,6 +161,7 @@ lv_obj_t * build_scroll_label(lv_obj_t * scr)
 }  // namespace
 
 bool gallery_widgets1(TestDisplay & display, const std::string & out);   // gallery_widgets1.cpp
+bool write_gallery_widgets2(TestDisplay & display, const std::string & out);   // gallery_widgets2.cpp
 
 int main(int argc, char ** argv)
 {
@@ -187,6 +188,7 @@ int main(int argc, char ** argv)
         ok = display.write_png((out + "/gallery_scroll_" + std::to_string(i) + ".png").c_str()) && ok;
     }
     ok = gallery_widgets1(display, out) && ok;
+    ok = write_gallery_widgets2(display, out) && ok;
     display.stop();
     std::printf("%s: wrote %s/gallery_*.png\n", ok ? "ok" : "failed", out.c_str());
     return ok ? 0 : 1;

@@ -479,14 +479,8 @@ static void lv_chart_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
     chart->zoom_x = LV_CHART_ZOOM_NONE;
     chart->zoom_y = LV_CHART_ZOOM_NONE;
 
+    /*No ticks until the application asks for them*/
     lv_memset_00(chart->tick, sizeof(chart->tick));
-    uint32_t i;
-    for(i = 0; i < 4; i++) {
-        chart->tick[i].major_len = 5;
-        chart->tick[i].minor_len = 3;
-        chart->tick[i].major_cnt = 5;
-        chart->tick[i].minor_cnt = 2;
-    }
 }
 
 static void lv_chart_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)

@@ -142,9 +142,18 @@ lv_obj_t * lv_msgbox_create(lv_obj_t * parent, const char * title, const char * 
         /*A click on a button arrives on the box as LV_EVENT_VALUE_CHANGED*/
         lv_obj_add_flag(mbox->btns, LV_OBJ_FLAG_EVENT_BUBBLE);
 
+        /*Sized like a button matrix row: two thirds of an inch per button, a text line high*/
+        const lv_font_t * font = lv_obj_get_style_text_font(mbox->btns, LV_PART_MAIN);
+        lv_coord_t btn_h = lv_font_get_line_height(font) + LV_DPI_DEF / 10;
+        lv_obj_set_size(mbox->btns, (lv_coord_t)(btn_cnt * (2 * LV_DPI_DEF / 3)), btn_h);
+        lv_obj_set_style_max_width(mbox->btns, LV_PCT(100), 0);
+
         uint32_t i;
         for(i = 0; i < btn_cnt; i++) {
             lv_obj_t * btn = lv_btn_create(mbox->btns);
+            lv_obj_set_height(btn, LV_PCT(100));
+            lv_obj_set_flex_grow(btn, 1);
+            lv_obj_set_style_pad_all(btn, 0, 0);
             lv_obj_add_event_cb(btn, msgbox_btn_click_event_cb, LV_EVENT_CLICKED, NULL);
             lv_obj_t * label = lv_label_create(btn);
             lv_label_set_text(label, btn_txts[i]);
