@@ -222,3 +222,32 @@ TEST_F(SliderTest, a_disabled_slider_ignores_pointer_and_keys)
 }
 
 }  // namespace
+
+namespace {
+
+// A page applies stored values by sending the events itself, with no input
+// device behind them: the widgets must take them without moving.
+TEST_F(SliderTest, events_sent_by_code_without_an_input_device_change_nothing)
+{
+    lv_obj_t * s = make_slider();
+    lv_slider_set_value(s, 35, LV_ANIM_OFF);
+    lv_obj_t * arc = lv_arc_create(lv_scr_act());
+    lv_arc_set_value(arc, 12);
+    lv_obj_t * sw = lv_switch_create(lv_scr_act());
+
+    const lv_event_code_t codes[] = {LV_EVENT_PRESSED, LV_EVENT_PRESSING, LV_EVENT_VALUE_CHANGED,
+                                     LV_EVENT_RELEASED, LV_EVENT_PRESS_LOST};
+    for(lv_event_code_t code : codes) {
+        EXPECT_EQ(lv_event_send(s, code, nullptr), LV_RES_OK);
+        EXPECT_EQ(lv_event_send(arc, code, nullptr), LV_RES_OK);
+    }
+    EXPECT_EQ(lv_event_send(sw, LV_EVENT_VALUE_CHANGED, nullptr), LV_RES_OK);
+    display.advance(300);
+
+    EXPECT_EQ(lv_slider_get_value(s), 35);
+    EXPECT_FALSE(lv_slider_is_dragged(s));
+    EXPECT_EQ(lv_arc_get_value(arc), 12);
+    EXPECT_FALSE(lv_obj_has_state(sw, LV_STATE_CHECKED));
+}
+
+}  // namespace
