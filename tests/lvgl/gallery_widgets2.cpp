@@ -13,7 +13,6 @@
 
 #include "test_display.h"
 
-#include "src/extra/themes/default/lv_theme_default_widgets2.h"
 #include "src/widgets/lv_widgets_extra2.h"
 
 namespace {
@@ -218,39 +217,10 @@ void build_msgboxes(lv_obj_t * scr)
     lv_obj_align(ask, LV_ALIGN_BOTTOM_MID, 0, -60);
 }
 
-// Until the theme's apply callback calls lv_theme_default_widgets2_apply, a
-// child theme on top of the display's theme supplies these looks. The parent
-// has already given plain parts (tab view content and pages) the card look,
-// so for objects of these widgets the styles are started over.
-lv_theme_t extension_theme;
-
-void extension_apply(lv_theme_t * th, lv_obj_t * obj)
-{
-    LV_UNUSED(th);
-    if(lv_theme_default_widgets2_apply(obj)) {
-        lv_obj_remove_style_all(obj);
-        lv_theme_default_widgets2_apply(obj);
-    }
-}
-
-void ensure_widget_theme(TestDisplay & display)
-{
-    lv_obj_t * probe = lv_dropdown_create(lv_scr_act());
-    bool styled = probe->style_cnt > 0;
-    lv_obj_del(probe);
-    if(styled) return;
-    extension_theme = *lv_disp_get_theme(display.disp);
-    lv_theme_set_parent(&extension_theme, lv_disp_get_theme(display.disp));
-    lv_theme_set_apply_cb(&extension_theme, extension_apply);
-    lv_disp_set_theme(display.disp, &extension_theme);
-}
-
 }  // namespace
 
 bool write_gallery_widgets2(TestDisplay & display, const std::string & out)
 {
-    ensure_widget_theme(display);
-
     struct Page {
         const char * name;
         void (*build)(lv_obj_t *);
