@@ -32,8 +32,21 @@ trap 'prefix_end "$prefix"; [ -n "$own_display" ] && xvfb_stop "$prefix.xvfb.pid
 device_prepare "$prefix" "AMD Ryzen 7 6800U" "Vexa Crest"
 echo "run: device prefix $prefix (AMD Ryzen 7 6800U, Vexa Crest)"
 
-# Until the panel exists, the EC probe shows the program's EC access at work
-# against the simulated controller, and ecsim shows the EC's registers after.
-wine "$build/bin/ec_probe.exe"
-echo "run: simulated EC registers now:"
-wine "$build/bin/ecsim.exe" dump
+# The simulated EC, RyzenAdj and ADLX stand-ins sit beside the program in the
+# build's bin/ folder, where the program finds them as on the device.
+wine "$build/bin/Vexa.Control.Center.exe" "$@" </dev/null >>"$prefix.log" 2>&1 &
+program=$!
+if [ -n "$own_display" ]; then
+  for _ in $(seq 1 150); do
+    xdotool search --name '^Vexa Control Center$' >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+  sleep 3
+  shot=$build/run-screenshot.png
+  import -window root "$shot"
+  echo "run: the panel is running on Xvfb; screenshot: $shot"
+  echo "run: simulated EC: wine $build/bin/ecsim.exe dump (with WINEPREFIX=$prefix)"
+  echo "run: Ctrl+C ends it"
+fi
+wait "$program"
+echo "run: the program ended with exit code $?"
