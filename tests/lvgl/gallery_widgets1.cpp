@@ -6,7 +6,6 @@
 #include "test_display.h"
 
 #include "src/widgets/lv_widgets_extra.h"
-#include "src/extra/themes/default/lv_theme_default_widgets1.h"
 
 namespace {
 
@@ -240,39 +239,11 @@ lv_obj_t * page_meter()
     return scr;
 }
 
-// Until the default theme's apply callback styles these widgets itself, the
-// gallery adds their styles through a theme extending it (LVGL's own way of
-// extending a theme).
-void apply_value_widget_styles(lv_theme_t * th, lv_obj_t * obj)
-{
-    (void)th;
-    if(lv_obj_check_type(obj, &lv_bar_class)) lv_theme_default_style_bar(obj);
-    else if(lv_obj_check_type(obj, &lv_slider_class)) lv_theme_default_style_slider(obj);
-    else if(lv_obj_check_type(obj, &lv_arc_class)) lv_theme_default_style_arc(obj);
-    else if(lv_obj_check_type(obj, &lv_meter_class)) lv_theme_default_style_meter(obj);
-    else if(lv_obj_check_type(obj, &lv_switch_class)) lv_theme_default_style_switch(obj);
-}
-
-void extend_theme_if_needed(lv_disp_t * disp)
-{
-    static lv_theme_t extended;
-    lv_obj_t * probe = lv_slider_create(lv_scr_act());
-    bool styled = probe->style_cnt > 0;
-    lv_obj_del(probe);
-    lv_theme_t * base = lv_disp_get_theme(disp);
-    if(styled || base == nullptr || base == &extended) return;
-    extended = *base;
-    lv_theme_set_parent(&extended, base);
-    lv_theme_set_apply_cb(&extended, apply_value_widget_styles);
-    lv_disp_set_theme(disp, &extended);
-}
-
 }  // namespace
 
 // Renders the pages into `out`; true when every PNG was written.
 bool gallery_widgets1(TestDisplay & display, const std::string & out)
 {
-    extend_theme_if_needed(display.disp);
 
     struct Page {
         const char * file;

@@ -98,3 +98,55 @@ TEST_F(SwitchTest, a_disabled_switch_ignores_clicks_and_keys)
 }
 
 }  // namespace
+
+namespace {
+
+// The dark default theme's look of the value widgets, as a program sees it
+// through the style getters.
+TEST_F(SwitchTest, the_default_theme_styles_each_value_widget_by_its_exact_class)
+{
+    lv_obj_t * scr = lv_scr_act();
+    lv_color_t primary = lv_theme_get_color_primary(scr);
+    uint32_t p = lv_color_to32(primary) & 0xFFFFFF;
+    lv_obj_t * bar = lv_bar_create(scr);
+    lv_obj_t * slider = lv_slider_create(scr);
+    lv_obj_t * arc = lv_arc_create(scr);
+    lv_obj_t * meter = lv_meter_create(scr);
+    lv_obj_t * sw = lv_switch_create(scr);
+
+    auto bg = [](lv_obj_t * o, uint32_t sel) { return lv_color_to32(lv_obj_get_style_bg_color(o, sel)) & 0xFFFFFF; };
+    auto arc_c = [](lv_obj_t * o, uint32_t sel) { return lv_color_to32(lv_obj_get_style_arc_color(o, sel)) & 0xFFFFFF; };
+
+    // Bar and slider: a muted primary track, a primary indicator; only the slider has a knob.
+    EXPECT_EQ(bg(bar, LV_PART_MAIN), p);
+    EXPECT_EQ(lv_obj_get_style_bg_opa(bar, LV_PART_MAIN), LV_OPA_20);
+    EXPECT_EQ(bg(bar, LV_PART_INDICATOR), p);
+    EXPECT_EQ(lv_obj_get_style_bg_opa(bar, LV_PART_KNOB), LV_OPA_TRANSP);
+    EXPECT_EQ(bg(slider, LV_PART_INDICATOR), p);
+    EXPECT_EQ(bg(slider, LV_PART_KNOB), p);
+    EXPECT_EQ(lv_obj_get_style_bg_opa(slider, LV_PART_KNOB), LV_OPA_COVER);
+    EXPECT_EQ(lv_obj_get_style_radius(slider, LV_PART_MAIN), LV_RADIUS_CIRCLE);
+
+    // Arc: a grey background ring and a primary indicator of the same width, rounded.
+    EXPECT_EQ(arc_c(arc, LV_PART_MAIN), 0x2f3237u);
+    EXPECT_EQ(arc_c(arc, LV_PART_INDICATOR), p);
+    EXPECT_GT(lv_obj_get_style_arc_width(arc, LV_PART_MAIN), 0);
+    EXPECT_EQ(lv_obj_get_style_arc_width(arc, LV_PART_MAIN), lv_obj_get_style_arc_width(arc, LV_PART_INDICATOR));
+    EXPECT_TRUE(lv_obj_get_style_arc_rounded(arc, LV_PART_INDICATOR));
+
+    // Meter: a card with a round face and a grey centre disc.
+    EXPECT_EQ(bg(meter, LV_PART_MAIN), 0x282b30u);
+    EXPECT_EQ(lv_obj_get_style_radius(meter, LV_PART_MAIN), LV_RADIUS_CIRCLE);
+    EXPECT_GT(lv_obj_get_style_width(meter, LV_PART_INDICATOR), 0);
+
+    // Switch: grey track, primary when checked, white knob, animated.
+    EXPECT_EQ(bg(sw, LV_PART_MAIN), 0x2f3237u);
+    EXPECT_EQ(lv_obj_get_style_bg_opa(sw, LV_PART_INDICATOR), LV_OPA_TRANSP);
+    lv_obj_add_state(sw, LV_STATE_CHECKED);
+    EXPECT_EQ(bg(sw, LV_PART_INDICATOR), p);
+    EXPECT_EQ(lv_obj_get_style_bg_opa(sw, LV_PART_INDICATOR), LV_OPA_COVER);
+    EXPECT_EQ(bg(sw, LV_PART_KNOB), 0xFFFFFFu);
+    EXPECT_GT(lv_obj_get_style_anim_time(sw, LV_PART_MAIN), 0u);
+}
+
+}  // namespace
