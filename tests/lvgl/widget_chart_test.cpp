@@ -270,6 +270,29 @@ TEST_F(ChartTest, arrays_keep_their_values_across_a_new_point_count)
     EXPECT_EQ(p.y, 0);
 }
 
+TEST_F(ChartTest, a_shifting_line_chart_keeps_the_oldest_value_first)
+{
+    lv_obj_t * chart = lv_chart_create(lv_scr_act());
+    lv_chart_set_point_count(chart, 4);
+    lv_chart_series_t * s = lv_chart_add_series(chart, lv_color_white(), LV_CHART_AXIS_PRIMARY_Y);
+    for(lv_coord_t v = 1; v <= 6; v++) lv_chart_set_next_value(chart, s, (lv_coord_t)(v * 10));
+    // Ring of 4 after six values: 50 60 30 40, the oldest (30) at start_point 2.
+    EXPECT_EQ(lv_chart_get_x_start_point(chart, s), 2);
+
+    // Drawn (and reported) from the oldest: point 0 is 30, so it is the lowest of the four.
+    lv_point_t p0, p3;
+    lv_chart_get_point_pos_by_id(chart, s, 0, &p0);
+    lv_chart_get_point_pos_by_id(chart, s, 3, &p3);
+    EXPECT_GT(p0.y, p3.y);
+
+    // A new count unrolls the ring: oldest first, the new slots empty.
+    lv_chart_set_point_count(chart, 6);
+    const lv_coord_t want[6] = {30, 40, 50, 60, LV_CHART_POINT_NONE, LV_CHART_POINT_NONE};
+    lv_coord_t * ys = lv_chart_get_y_array(chart, s);
+    for(int i = 0; i < 6; i++) EXPECT_EQ(ys[i], want[i]) << i;
+    EXPECT_EQ(lv_chart_get_x_start_point(chart, s), 0);
+}
+
 TEST_F(ChartTest, a_cursor_follows_its_point_or_stays_hidden)
 {
     lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
