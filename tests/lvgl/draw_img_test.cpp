@@ -153,6 +153,56 @@ TEST_F(DrawImgTest, RotationByNinetyDegreesTurnsTheImageClockwise)
     EXPECT_GT(c.green(12, 14), 200);
 }
 
+TEST_F(DrawImgTest, ChromaKeyAndAlphaOnlyFormats)
+{
+    /*Chroma keyed: pure green pixels are transparent*/
+    std::vector<uint32_t> keyed = {0xFF00FF00u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};
+    lv_img_dsc_t k = {};
+    k.header.cf = LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED;
+    k.header.w = 4;
+    k.header.h = 1;
+    k.data_size = 16;
+    k.data = reinterpret_cast<const uint8_t *>(keyed.data());
+    Canvas c(4, 1, 0x202020);
+    lv_draw_img_dsc_t dsc = plain_img_dsc();
+    lv_area_t a = {0, 0, 3, 0};
+    lv_draw_img(c.draw(), &dsc, &a, &k);
+    EXPECT_EQ(c.rgb(0, 0), 0x202020u);
+    EXPECT_EQ(c.rgb(1, 0), 0xFF0000u);
+    EXPECT_EQ(c.rgb(2, 0), 0x202020u);
+    EXPECT_EQ(c.rgb(3, 0), 0x0000FFu);
+
+    /*Alpha only: the recolour colour through the alpha values*/
+    const uint8_t alpha[4] = {0, 85, 170, 255};
+    lv_img_dsc_t al = {};
+    al.header.cf = LV_IMG_CF_ALPHA_8BIT;
+    al.header.w = 4;
+    al.header.h = 1;
+    al.data_size = 4;
+    al.data = alpha;
+    Canvas d(4, 1);
+    dsc.recolor = lv_color_hex(0xFFFFFF);
+    lv_draw_img(d.draw(), &dsc, &a, &al);
+    for(int x = 0; x < 4; x++) EXPECT_NEAR(d.green(x, 0), alpha[x], 1) << x;
+}
+
+TEST_F(DrawImgTest, ImageInsideARoundedClipIsMasked)
+{
+    TestImage img(40, 40, [](int, int) { return 0xFFFFFFFFu; });
+    Canvas c(40, 40);
+    lv_area_t a = {0, 0, 39, 39};
+    lv_draw_mask_radius_param_t r;
+    lv_draw_mask_radius_init(&r, &a, 10, false);
+    int16_t id = lv_draw_mask_add(&r, nullptr);
+    lv_draw_img_dsc_t dsc = plain_img_dsc();
+    lv_draw_img(c.draw(), &dsc, &a, &img.dsc);
+    lv_draw_mask_remove_id(id);
+    EXPECT_EQ(c.green(0, 0), 0);
+    EXPECT_EQ(c.green(20, 20), 255);
+    EXPECT_EQ(c.green(20, 0), 255);
+    EXPECT_GT(c.green(3, 3), 100);
+}
+
 TEST_F(DrawImgTest, ShortDataIsNotRead)
 {
     TestImage img(10, 10, [](int, int) { return 0xFFFFFFFFu; });

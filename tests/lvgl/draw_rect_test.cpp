@@ -249,4 +249,52 @@ TEST_F(DrawRectTest, AngleMaskKeepsTheSectorClockwiseFromStartToEnd)
     EXPECT_EQ(c.green(5, 5), 0) << "top left";
 }
 
+TEST_F(DrawRectTest, ShadowFallsOffOutsideAndStaysOffTheObject)
+{
+    Canvas c(100, 100);
+    lv_draw_rect_dsc_t dsc = white_rect(0);
+    dsc.bg_opa = LV_OPA_TRANSP;
+    dsc.shadow_color = lv_color_white();
+    dsc.shadow_width = 20;
+    dsc.shadow_ofs_y = 5;
+    lv_area_t a = {30, 30, 69, 69};
+    lv_draw_rect(c.draw(), &dsc, &a);
+
+    EXPECT_EQ(c.green(50, 50), 0) << "nothing under the object";
+    /*Below the object (offset 5): strong near the shape's edge, weaker farther out, none beyond the blur*/
+    int near = c.green(50, 72), mid = c.green(50, 80), far = c.green(50, 90);
+    EXPECT_GT(near, mid);
+    EXPECT_GT(mid, far);
+    EXPECT_GT(near, 100);
+    EXPECT_EQ(far, 0);
+    /*The offset moves it down: more shadow below than above*/
+    EXPECT_GT(c.green(50, 74), c.green(50, 25));
+}
+
+TEST_F(DrawRectTest, BackgroundSymbolIsCentredInTheRecolourColour)
+{
+    Canvas c(60, 60);
+    lv_draw_rect_dsc_t dsc = white_rect(0);
+    dsc.bg_opa = LV_OPA_TRANSP;
+    dsc.bg_img_src = LV_SYMBOL_OK;
+    dsc.bg_img_recolor = lv_color_hex(0x00FF00);
+    dsc.bg_img_symbol_font = &lv_font_montserrat_20;
+    lv_area_t a = {0, 0, 59, 59};
+    lv_draw_rect(c.draw(), &dsc, &a);
+    long sx = 0, sy = 0, n = 0;
+    for(int y = 0; y < 60; y++) {
+        for(int x = 0; x < 60; x++) {
+            if(c.green(x, y) > 128) {
+                EXPECT_EQ(c.red(x, y), 0);
+                sx += x;
+                sy += y;
+                n++;
+            }
+        }
+    }
+    ASSERT_GT(n, 30);
+    EXPECT_NEAR((double)sx / n, 30, 4);
+    EXPECT_NEAR((double)sy / n, 30, 4);
+}
+
 }  // namespace
