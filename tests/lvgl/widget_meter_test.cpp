@@ -84,6 +84,46 @@ void paint_top_tick(lv_event_t * e)
     if(dsc->id == 10) dsc->line_dsc->color = lv_color_hex(0x0000FF);
 }
 
+struct PartRecord {
+    uint32_t type;
+    uint32_t part;
+    lv_coord_t radius;
+    lv_point_t p2;
+};
+
+void record_indicators(lv_event_t * e)
+{
+    lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+    if(dsc->class_p != &lv_meter_class || dsc->type == LV_METER_DRAW_PART_TICK) return;
+    auto * out = static_cast<std::vector<PartRecord> *>(lv_event_get_user_data(e));
+    out->push_back({dsc->type, dsc->part, dsc->radius, dsc->p2 ? *dsc->p2 : lv_point_t{-1, -1}});
+}
+
+TEST_F(MeterTest, arc_and_needle_indicators_get_draw_part_events_in_the_order_added)
+{
+    lv_meter_scale_t * scale;
+    lv_obj_t * meter = make_meter(&scale);
+    lv_meter_indicator_t * arc = lv_meter_add_arc(meter, scale, 8, lv_color_hex(ARC_RGB), -5);
+    lv_meter_indicator_t * needle = lv_meter_add_needle_line(meter, scale, 4, lv_color_hex(NEEDLE_RGB), -10);
+    lv_meter_set_indicator_end_value(meter, arc, 50);
+    lv_meter_set_indicator_value(meter, needle, 50);
+    std::vector<PartRecord> parts;
+    lv_obj_add_event_cb(meter, record_indicators, LV_EVENT_DRAW_PART_BEGIN, &parts);
+    display.refresh_now();
+
+    std::vector<PartRecord> indicator_parts;
+    for(const PartRecord & r : parts)
+        if(r.part != LV_PART_MAIN) indicator_parts.push_back(r);
+    ASSERT_EQ(indicator_parts.size(), 2u);
+    EXPECT_EQ(indicator_parts[0].type, (uint32_t)LV_METER_DRAW_PART_ARC);
+    EXPECT_EQ(indicator_parts[0].part, (uint32_t)LV_PART_INDICATOR);
+    EXPECT_EQ(indicator_parts[0].radius, 120 - 5);
+    EXPECT_EQ(indicator_parts[1].type, (uint32_t)LV_METER_DRAW_PART_NEEDLE_LINE);
+    EXPECT_EQ(indicator_parts[1].part, (uint32_t)LV_PART_ITEMS);
+    EXPECT_EQ(indicator_parts[1].p2.x, CX);          // value 50: straight up,
+    EXPECT_EQ(indicator_parts[1].p2.y, CY - 110);    // 10 px short of the edge
+}
+
 TEST_F(MeterTest, a_draw_part_handler_recolours_a_tick)
 {
     lv_meter_scale_t * scale;
