@@ -244,6 +244,16 @@ TEST_F(ChartTest, pointer_events_reach_the_application_and_a_line_chart_reports_
     EXPECT_EQ(value_changes, 1u);  // only the press picks a point
 }
 
+TEST_F(ChartTest, events_sent_by_the_program_leave_the_arrays_alone)
+{
+    // The fan page sends released to commit the curve, with no input device active.
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    const lv_event_code_t codes[] = {LV_EVENT_RELEASED, LV_EVENT_PRESSED, LV_EVENT_PRESSING, LV_EVENT_RELEASED};
+    for(lv_event_code_t c : codes) EXPECT_EQ(lv_event_send(chart, c, nullptr), LV_RES_OK);
+    EXPECT_EQ(lv_chart_get_pressed_point(chart), (uint32_t)LV_CHART_POINT_NONE);
+    for(int i = 0; i < 7; i++) EXPECT_EQ(lv_chart_get_y_array(chart, ser)[i], FAN_CURVE[i][1]);
+}
+
 TEST_F(ChartTest, arrays_keep_their_values_across_a_new_point_count)
 {
     lv_obj_t * chart = make_scatter(FAN_CURVE, 7);

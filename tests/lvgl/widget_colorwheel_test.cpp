@@ -151,6 +151,19 @@ TEST_F(ColorwheelTest, values_are_limited_and_only_changes_count)
     }
 }
 
+TEST_F(ColorwheelTest, events_sent_by_the_program_leave_the_colour_alone)
+{
+    // At start-up the lighting page sends value-changed and released itself, with no input device active.
+    lv_obj_t * cw = make();
+    lv_colorwheel_set_hsv(cw, lv_color_hsv_t{200, 80, 70});
+    const lv_event_code_t codes[] = {LV_EVENT_VALUE_CHANGED, LV_EVENT_RELEASED, LV_EVENT_PRESSED, LV_EVENT_PRESSING};
+    for(lv_event_code_t c : codes) EXPECT_EQ(lv_event_send(cw, c, nullptr), LV_RES_OK);
+    lv_color_hsv_t hsv = lv_colorwheel_get_hsv(cw);
+    EXPECT_EQ(hsv.h, 200);
+    EXPECT_EQ(hsv.s, 80);
+    EXPECT_EQ(hsv.v, 70);
+}
+
 TEST_F(ColorwheelTest, only_the_round_wheel_takes_presses)
 {
     lv_obj_t * cw = make();
