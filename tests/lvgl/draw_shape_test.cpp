@@ -144,6 +144,21 @@ TEST_F(DrawShapeTest, ArcCoversTheRingBetweenItsAnglesClockwise)
     }
 }
 
+TEST_F(DrawShapeTest, ArcAsWideAsItsRadiusIsAFilledPie)
+{
+    Canvas c(50, 50);
+    lv_draw_arc_dsc_t dsc;
+    lv_draw_arc_dsc_init(&dsc);
+    dsc.color = lv_color_white();
+    dsc.width = 20;
+    lv_point_t center = {25, 25};
+    lv_draw_arc(c.draw(), &dsc, &center, 20, 0, 90);
+    EXPECT_EQ(c.green(25, 25), 255) << "no hole at the centre";
+    EXPECT_EQ(c.green(30, 30), 255);
+    EXPECT_EQ(c.green(20, 30), 0);
+    EXPECT_EQ(c.green(30, 20), 0);
+}
+
 TEST_F(DrawShapeTest, ArcWithEqualAnglesDrawsNothing)
 {
     Canvas c(50, 50);

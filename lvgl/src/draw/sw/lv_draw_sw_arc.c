@@ -73,6 +73,11 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     lv_area_t row = {clip.x1, 0, clip.x2, 0};
 
     int32_t r_in = r - w;
+    /*Squared distances (1/16 px) where the ring's edges begin and end to be partly covered*/
+    uint32_t out_lo2 = (uint32_t)LV_MAX(r * FP - FP / 2, 0) * (uint32_t)LV_MAX(r * FP - FP / 2, 0);
+    uint32_t out_hi2 = (uint32_t)(r * FP + FP / 2) * (uint32_t)(r * FP + FP / 2);
+    uint32_t in_lo2 = r_in * FP - FP / 2 > 0 ? (uint32_t)(r_in * FP - FP / 2) * (uint32_t)(r_in * FP - FP / 2) : 0;
+    uint32_t in_hi2 = r_in > 0 ? (uint32_t)(r_in * FP + FP / 2) * (uint32_t)(r_in * FP + FP / 2) : 0;
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
         int32_t py = (y - center->y) * FP + FP / 2;
         lv_memset_00(mask_buf, (size_t)cw);
@@ -84,12 +89,19 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
             int32_t x1 = LV_MAX(span_x1[s], clip.x1), x2 = LV_MIN(span_x2[s], clip.x2);
             for(int32_t x = x1; x <= x2; x++) {
                 int32_t px = (x - center->x) * FP + FP / 2;
-                int32_t d = (int32_t)isqrt32((uint32_t)(px * px + py * py));
-                lv_opa_t cov = LV_MIN(cov_of(r * FP - d), cov_of(d - r_in * FP));
+                uint32_t d2 = (uint32_t)(px * px + py * py);
+                lv_opa_t cov;
+                if(d2 >= out_hi2 || d2 <= in_lo2) cov = 0;
+                else if(d2 <= out_lo2 && d2 >= in_hi2) cov = 255;   /*Well inside the ring: no root needed*/
+                else {
+                    int32_t d = (int32_t)isqrt32(d2);
+                    cov = cov_of(r * FP - d);
+                    if(r_in > 0) cov = LV_MIN(cov, cov_of(d - r_in * FP));   /*A full pie has no inner edge*/
+                }
                 if(!full && cov) {
                     /*cross(u, p) / 32767 is the distance of p from the ray's line, in 1/16 px*/
-                    lv_opa_t c_s = cov_of((int32_t)(((int64_t)sx * py - (int64_t)sy * px) >> LV_TRIGO_SHIFT));
-                    lv_opa_t c_e = cov_of((int32_t)(((int64_t)ey * px - (int64_t)ex * py) >> LV_TRIGO_SHIFT));
+                    lv_opa_t c_s = cov_of((int32_t)(((int64_t)sx * py - (int64_t)sy * px + (1 << 14)) >> LV_TRIGO_SHIFT));
+                    lv_opa_t c_e = cov_of((int32_t)(((int64_t)ey * px - (int64_t)ex * py + (1 << 14)) >> LV_TRIGO_SHIFT));
                     lv_opa_t c_a = delta > 180 ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
                     cov = LV_MIN(cov, c_a);
                 }
