@@ -19,8 +19,30 @@
 #define RADIUS_MAX 4000
 
 /**********************
+ *      TYPEDEFS
+ **********************/
+
+/* What every pixel of one arc needs, computed once. Positions relative to
+ * the centre in 1/16 px; ray directions scaled by 32767. */
+typedef struct {
+    lv_point_t center;
+    int32_t r;
+    int32_t r_in;
+    int32_t delta;          /* angle span in degrees */
+    bool full;
+    bool rounded;
+    int32_t sx, sy, ex, ey; /* start and end ray directions */
+    int32_t scx, scy, ecx, ecy, half_w;     /* the round caps */
+    uint32_t out_lo2, out_hi2, in_lo2, in_hi2;  /* squared distances bounding the edges' soft bands */
+} arc_geom_t;
+
+/**********************
  *  STATIC PROTOTYPES
  **********************/
+static void arc_geom_init(arc_geom_t * g, const lv_draw_arc_dsc_t * dsc, const lv_point_t * center, int32_t r,
+                          uint16_t start_angle, uint16_t end_angle);
+static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf);
+static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py);
 static inline lv_opa_t cov_of(int32_t inside_fp);
 static inline uint32_t isqrt32(uint32_t v);
 static inline lv_opa_t cap_cov(int32_t qx, int32_t qy, int32_t half_w);
@@ -38,13 +60,7 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
                     uint16_t radius, uint16_t start_angle, uint16_t end_angle)
 {
     if(dsc->opa <= LV_OPA_MIN || dsc->width == 0 || radius == 0 || start_angle == end_angle) return;
-    if(radius > RADIUS_MAX) radius = RADIUS_MAX;
-
-    int32_t r = radius;
-    int32_t w = LV_MIN(dsc->width, r);
-    bool full = (end_angle > start_angle ? end_angle - start_angle : start_angle - end_angle) % 360 == 0;
-    int32_t sa = start_angle % 360, ea = end_angle % 360;
-    int32_t delta = ((ea - sa) + 360) % 360;
+    int32_t r = LV_MIN(radius, RADIUS_MAX);
 
     lv_area_t area = {(lv_coord_t)(center->x - r - 1), (lv_coord_t)(center->y - r - 1),
                       (lv_coord_t)(center->x + r), (lv_coord_t)(center->y + r)
@@ -56,14 +72,8 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     lv_opa_t * mask_buf = lv_mem_buf_get((uint32_t)cw);
     if(mask_buf == NULL) return;
 
-    /*Start/end ray directions (x 32767) and the caps' centres (1/16 px, relative to the centre)*/
-    int32_t sx = lv_trigo_cos((int16_t)sa), sy = lv_trigo_sin((int16_t)sa);
-    int32_t ex = lv_trigo_cos((int16_t)ea), ey = lv_trigo_sin((int16_t)ea);
-    int32_t cap_r = (r * FP - w * FP / 2);
-    int32_t scx = (sx * cap_r) >> LV_TRIGO_SHIFT, scy = (sy * cap_r) >> LV_TRIGO_SHIFT;
-    int32_t ecx = (ex * cap_r) >> LV_TRIGO_SHIFT, ecy = (ey * cap_r) >> LV_TRIGO_SHIFT;
-    int32_t half_w = w * FP / 2;
-    /*Rounded ends stick out of the ring's angle range but stay within the ring*/
+    arc_geom_t g;
+    arc_geom_init(&g, dsc, center, r, start_angle, end_angle);
 
     lv_draw_sw_blend_dsc_t blend_dsc;
     lv_memset_00(&blend_dsc, sizeof(blend_dsc));
@@ -71,49 +81,8 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     blend_dsc.opa = dsc->opa;
     blend_dsc.blend_mode = dsc->blend_mode;
     lv_area_t row = {clip.x1, 0, clip.x2, 0};
-
-    int32_t r_in = r - w;
-    /*Squared distances (1/16 px) where the ring's edges begin and end to be partly covered*/
-    uint32_t out_lo2 = (uint32_t)LV_MAX(r * FP - FP / 2, 0) * (uint32_t)LV_MAX(r * FP - FP / 2, 0);
-    uint32_t out_hi2 = (uint32_t)(r * FP + FP / 2) * (uint32_t)(r * FP + FP / 2);
-    uint32_t in_lo2 = r_in * FP - FP / 2 > 0 ? (uint32_t)(r_in * FP - FP / 2) * (uint32_t)(r_in * FP - FP / 2) : 0;
-    uint32_t in_hi2 = r_in > 0 ? (uint32_t)(r_in * FP + FP / 2) * (uint32_t)(r_in * FP + FP / 2) : 0;
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
-        int32_t py = (y - center->y) * FP + FP / 2;
-        lv_memset_00(mask_buf, (size_t)cw);
-        /*Only two short spans of a row can be on the ring: skip the hole and the outside*/
-        int32_t span_x1[2], span_x2[2];
-        int32_t n_spans = ring_spans(center->x, y - center->y, r, r_in, span_x1, span_x2);
-        bool any = false;
-        for(int32_t s = 0; s < n_spans; s++) {
-            int32_t x1 = LV_MAX(span_x1[s], clip.x1), x2 = LV_MIN(span_x2[s], clip.x2);
-            for(int32_t x = x1; x <= x2; x++) {
-                int32_t px = (x - center->x) * FP + FP / 2;
-                uint32_t d2 = (uint32_t)(px * px + py * py);
-                lv_opa_t cov;
-                if(d2 >= out_hi2 || d2 <= in_lo2) cov = 0;
-                else if(d2 <= out_lo2 && d2 >= in_hi2) cov = 255;   /*Well inside the ring: no root needed*/
-                else {
-                    int32_t d = (int32_t)isqrt32(d2);
-                    cov = cov_of(r * FP - d);
-                    if(r_in > 0) cov = LV_MIN(cov, cov_of(d - r_in * FP));   /*A full pie has no inner edge*/
-                }
-                if(!full && cov) {
-                    /*cross(u, p) / 32767 is the distance of p from the ray's line, in 1/16 px*/
-                    lv_opa_t c_s = cov_of((int32_t)(((int64_t)sx * py - (int64_t)sy * px + (1 << 14)) >> LV_TRIGO_SHIFT));
-                    lv_opa_t c_e = cov_of((int32_t)(((int64_t)ey * px - (int64_t)ex * py + (1 << 14)) >> LV_TRIGO_SHIFT));
-                    lv_opa_t c_a = delta > 180 ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
-                    cov = LV_MIN(cov, c_a);
-                }
-                if(!full && dsc->rounded && cov < 255) {
-                    cov = LV_MAX(cov, cap_cov(px - scx, py - scy, half_w));
-                    cov = LV_MAX(cov, cap_cov(px - ecx, py - ecy, half_w));
-                }
-                mask_buf[x - clip.x1] = cov;
-                if(cov) any = true;
-            }
-        }
-        if(!any) continue;
+        if(!arc_row(&g, y, clip.x1, clip.x2, mask_buf)) continue;
         row.y1 = row.y2 = (lv_coord_t)y;
         blend_dsc.mask_res = lv_draw_mask_apply(mask_buf, clip.x1, (lv_coord_t)y, (lv_coord_t)cw);
         if(blend_dsc.mask_res == LV_DRAW_MASK_RES_TRANSP) continue;
@@ -129,6 +98,86 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
 /**********************
  *   STATIC FUNCTIONS
  **********************/
+
+static void arc_geom_init(arc_geom_t * g, const lv_draw_arc_dsc_t * dsc, const lv_point_t * center, int32_t r,
+                          uint16_t start_angle, uint16_t end_angle)
+{
+    int32_t w = LV_MIN(dsc->width, r);
+    int32_t sa = start_angle % 360, ea = end_angle % 360;
+    g->center = *center;
+    g->r = r;
+    g->r_in = r - w;
+    g->full = (end_angle > start_angle ? end_angle - start_angle : start_angle - end_angle) % 360 == 0;
+    g->delta = ((ea - sa) + 360) % 360;
+    g->rounded = dsc->rounded;
+    g->sx = lv_trigo_cos((int16_t)sa);
+    g->sy = lv_trigo_sin((int16_t)sa);
+    g->ex = lv_trigo_cos((int16_t)ea);
+    g->ey = lv_trigo_sin((int16_t)ea);
+    /*The caps sit in the middle of the ring at both ends*/
+    int32_t cap_r = r * FP - w * FP / 2;
+    g->scx = (g->sx * cap_r) >> LV_TRIGO_SHIFT;
+    g->scy = (g->sy * cap_r) >> LV_TRIGO_SHIFT;
+    g->ecx = (g->ex * cap_r) >> LV_TRIGO_SHIFT;
+    g->ecy = (g->ey * cap_r) >> LV_TRIGO_SHIFT;
+    g->half_w = w * FP / 2;
+
+    int32_t out_lo = LV_MAX(r * FP - FP / 2, 0), out_hi = r * FP + FP / 2;
+    int32_t in_lo = LV_MAX(g->r_in * FP - FP / 2, 0), in_hi = g->r_in > 0 ? g->r_in * FP + FP / 2 : 0;
+    g->out_lo2 = (uint32_t)out_lo * (uint32_t)out_lo;
+    g->out_hi2 = (uint32_t)out_hi * (uint32_t)out_hi;
+    g->in_lo2 = (uint32_t)in_lo * (uint32_t)in_lo;
+    g->in_hi2 = (uint32_t)in_hi * (uint32_t)in_hi;
+}
+
+/* Coverage of the pixel whose centre is (px, py) from the arc's centre. */
+static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py)
+{
+    uint32_t d2 = (uint32_t)(px * px + py * py);
+    lv_opa_t cov;
+    if(d2 >= g->out_hi2 || d2 <= g->in_lo2) cov = 0;
+    else if(d2 <= g->out_lo2 && d2 >= g->in_hi2) cov = 255;   /*Well inside the ring: no root needed*/
+    else {
+        int32_t d = (int32_t)isqrt32(d2);
+        cov = cov_of(g->r * FP - d);
+        if(g->r_in > 0) cov = LV_MIN(cov, cov_of(d - g->r_in * FP));   /*A full pie has no inner edge*/
+    }
+    if(g->full) return cov;
+
+    if(cov) {
+        /*cross(u, p) / 32767 is the distance of p from the ray's line, in 1/16 px*/
+        lv_opa_t c_s = cov_of((int32_t)(((int64_t)g->sx * py - (int64_t)g->sy * px + (1 << 14)) >> LV_TRIGO_SHIFT));
+        lv_opa_t c_e = cov_of((int32_t)(((int64_t)g->ey * px - (int64_t)g->ex * py + (1 << 14)) >> LV_TRIGO_SHIFT));
+        lv_opa_t c_a = g->delta > 180 ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
+        cov = LV_MIN(cov, c_a);
+    }
+    if(g->rounded && cov < 255) {
+        cov = LV_MAX(cov, cap_cov(px - g->scx, py - g->scy, g->half_w));
+        cov = LV_MAX(cov, cap_cov(px - g->ecx, py - g->ecy, g->half_w));
+    }
+    return cov;
+}
+
+/* One row's coverage into mask_buf (for x = clip_x1..clip_x2); only the two
+ * short spans of the row that can meet the ring are computed. Returns false
+ * when nothing of the row is covered. */
+static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf)
+{
+    lv_memset_00(mask_buf, (size_t)(clip_x2 - clip_x1 + 1));
+    int32_t py = (y - g->center.y) * FP + FP / 2;
+    int32_t span_x1[2], span_x2[2];
+    int32_t n_spans = ring_spans(g->center.x, y - g->center.y, g->r, g->r_in, span_x1, span_x2);
+    bool any = false;
+    for(int32_t s = 0; s < n_spans; s++) {
+        int32_t x1 = LV_MAX(span_x1[s], clip_x1), x2 = LV_MIN(span_x2[s], clip_x2);
+        for(int32_t x = x1; x <= x2; x++) {
+            lv_opa_t cov = arc_px_cov(g, (x - g->center.x) * FP + FP / 2, py);
+            mask_buf[x - clip_x1] = cov;
+            if(cov) any = true;
+        }
+    }
+    return any;
+}
 
 /* Coverage of a round cap of radius half_w (1/16 px) at offset (qx, qy) from its centre. */
 static inline lv_opa_t cap_cov(int32_t qx, int32_t qy, int32_t half_w)
