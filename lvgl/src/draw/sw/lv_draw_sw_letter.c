@@ -16,6 +16,8 @@
  *  STATIC PROTOTYPES
  **********************/
 static void draw_placeholder(lv_draw_ctx_t * draw_ctx, const lv_draw_label_dsc_t * dsc, const lv_area_t * box);
+static bool unpack_glyph(const uint8_t * bitmap, const lv_font_glyph_dsc_t * g, const lv_area_t * box,
+                         const lv_area_t * clip, lv_opa_t * mask_buf);
 
 /**********************
  *  STATIC VARIABLES
@@ -63,33 +65,13 @@ void lv_draw_sw_letter(lv_draw_ctx_t * draw_ctx, const lv_draw_label_dsc_t * dsc
     const uint8_t * bitmap = lv_font_get_glyph_bitmap(font_p, letter);
     if(bitmap == NULL) return;
 
-    const uint8_t * opa_table;
-    switch(g.bpp) {
-        case 1: opa_table = bpp1_opa_table; break;
-        case 2: opa_table = bpp2_opa_table; break;
-        case 3: opa_table = bpp3_opa_table; break;
-        case 4: opa_table = bpp4_opa_table; break;
-        case 8: opa_table = NULL; break;
-        default: return;
-    }
-
     int32_t cw = lv_area_get_width(&clip);
     int32_t ch = lv_area_get_height(&clip);
     lv_opa_t * mask_buf = lv_mem_buf_get((uint32_t)(cw * ch));
     if(mask_buf == NULL) return;
-
-    /*Unpack the clipped part of the bitmap (pixels packed MSB first, rows not padded)*/
-    uint32_t bpp = g.bpp;
-    uint32_t mask_val = (1u << bpp) - 1u;
-    for(int32_t y = 0; y < ch; y++) {
-        uint32_t bit = ((uint32_t)(clip.y1 - box.y1 + y) * g.box_w + (uint32_t)(clip.x1 - box.x1)) * bpp;
-        lv_opa_t * m = &mask_buf[y * cw];
-        for(int32_t x = 0; x < cw; x++, bit += bpp) {
-            uint32_t v;
-            if(bpp == 8) v = bitmap[bit >> 3];
-            else v = (bitmap[bit >> 3] >> (8 - bpp - (bit & 7))) & mask_val;
-            m[x] = opa_table ? opa_table[v] : (lv_opa_t)v;
-        }
+    if(!unpack_glyph(bitmap, &g, &box, &clip, mask_buf)) {
+        lv_mem_buf_release(mask_buf);
+        return;
     }
 
     lv_draw_sw_blend_dsc_t blend_dsc;
@@ -119,6 +101,39 @@ void lv_draw_sw_letter(lv_draw_ctx_t * draw_ctx, const lv_draw_label_dsc_t * dsc
 /**********************
  *   STATIC FUNCTIONS
  **********************/
+
+/* The clipped part of a glyph bitmap (pixels packed MSB first at g->bpp,
+ * rows not padded) as opacities, one byte a pixel with the clip's width.
+ * Returns false for an unsupported bpp. */
+static bool unpack_glyph(const uint8_t * bitmap, const lv_font_glyph_dsc_t * g, const lv_area_t * box,
+                         const lv_area_t * clip, lv_opa_t * mask_buf)
+{
+    const uint8_t * opa_table;
+    switch(g->bpp) {
+        case 1: opa_table = bpp1_opa_table; break;
+        case 2: opa_table = bpp2_opa_table; break;
+        case 3: opa_table = bpp3_opa_table; break;
+        case 4: opa_table = bpp4_opa_table; break;
+        case 8: opa_table = NULL; break;
+        default: return false;
+    }
+
+    int32_t cw = lv_area_get_width(clip);
+    int32_t ch = lv_area_get_height(clip);
+    uint32_t bpp = g->bpp;
+    uint32_t mask_val = (1u << bpp) - 1u;
+    for(int32_t y = 0; y < ch; y++) {
+        uint32_t bit = ((uint32_t)(clip->y1 - box->y1 + y) * g->box_w + (uint32_t)(clip->x1 - box->x1)) * bpp;
+        lv_opa_t * m = &mask_buf[y * cw];
+        for(int32_t x = 0; x < cw; x++, bit += bpp) {
+            uint32_t v;
+            if(bpp == 8) v = bitmap[bit >> 3];
+            else v = (bitmap[bit >> 3] >> (8 - bpp - (bit & 7))) & mask_val;
+            m[x] = opa_table ? opa_table[v] : (lv_opa_t)v;
+        }
+    }
+    return true;
+}
 
 /* A missing glyph shows as the outline of a box. */
 static void draw_placeholder(lv_draw_ctx_t * draw_ctx, const lv_draw_label_dsc_t * dsc, const lv_area_t * box)

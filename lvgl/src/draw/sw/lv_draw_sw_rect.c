@@ -30,6 +30,10 @@ static void draw_ring(lv_draw_ctx_t * draw_ctx, const lv_area_t * outer, int32_t
 static void fill_area(lv_draw_ctx_t * draw_ctx, const lv_area_t * a, lv_color_t color, lv_opa_t opa,
                       lv_blend_mode_t mode);
 static int32_t clamp_radius(const lv_area_t * a, int32_t r);
+static void ring_fill_straight(lv_draw_ctx_t * draw_ctx, const lv_area_t * outer, const lv_area_t * inner,
+                               int32_t sy1, int32_t sy2, int32_t sx1, int32_t sx2, lv_color_t color, lv_opa_t opa,
+                               lv_blend_mode_t mode);
+static lv_color_t * hor_gradient_buf(const lv_grad_dsc_t * grad, const lv_area_t * coords, const lv_area_t * clip);
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -106,15 +110,8 @@ static void draw_bg(lv_draw_ctx_t * draw_ctx, const lv_draw_rect_dsc_t * dsc, co
 
     int32_t w = lv_area_get_width(&clip);
     lv_opa_t * mask_buf = lv_mem_buf_get((uint32_t)w);
-    lv_color_t * grad_buf = NULL;
-    int32_t coords_w = lv_area_get_width(coords);
+    lv_color_t * grad_buf = has_grad && grad->dir == LV_GRAD_DIR_HOR ? hor_gradient_buf(grad, coords, &clip) : NULL;
     int32_t coords_h = lv_area_get_height(coords);
-    if(has_grad && grad->dir == LV_GRAD_DIR_HOR) {
-        grad_buf = lv_mem_buf_get((uint32_t)w * sizeof(lv_color_t));
-        for(int32_t i = 0; i < w; i++) {
-            grad_buf[i] = lv_gradient_calculate(grad, (lv_coord_t)coords_w, (lv_coord_t)(clip.x1 - coords->x1 + i));
-        }
-    }
 
     lv_draw_sw_blend_dsc_t blend_dsc;
     lv_memset_00(&blend_dsc, sizeof(blend_dsc));
@@ -157,6 +154,18 @@ static void draw_bg(lv_draw_ctx_t * draw_ctx, const lv_draw_rect_dsc_t * dsc, co
         lv_draw_mask_remove_id(mask_id);
         lv_draw_mask_free_param(&mask_rout);
     }
+}
+
+/* The colours of a horizontal gradient over the clipped columns (a temporary buffer). */
+static lv_color_t * hor_gradient_buf(const lv_grad_dsc_t * grad, const lv_area_t * coords, const lv_area_t * clip)
+{
+    int32_t w = lv_area_get_width(clip);
+    lv_color_t * buf = lv_mem_buf_get((uint32_t)w * sizeof(lv_color_t));
+    if(buf == NULL) return NULL;
+    for(int32_t i = 0; i < w; i++) {
+        buf[i] = lv_gradient_calculate(grad, lv_area_get_width(coords), (lv_coord_t)(clip->x1 - coords->x1 + i));
+    }
+    return buf;
 }
 
 /* A symbol (text) is centred in the rectangle; an image is centred too, or
@@ -253,6 +262,24 @@ static void draw_outline(lv_draw_ctx_t * draw_ctx, const lv_draw_rect_dsc_t * ds
     draw_ring(draw_ctx, &outer, r_out, &inner, r_in, dsc->outline_color, dsc->outline_opa, dsc->blend_mode);
 }
 
+/* The plain rectangles of a ring: the left and right sides over the rows
+ * sy1..sy2, and the top and bottom bands over the columns sx1..sx2. */
+static void ring_fill_straight(lv_draw_ctx_t * draw_ctx, const lv_area_t * outer, const lv_area_t * inner,
+                               int32_t sy1, int32_t sy2, int32_t sx1, int32_t sx2, lv_color_t color, lv_opa_t opa,
+                               lv_blend_mode_t mode)
+{
+    lv_area_t a;
+    lv_area_set(&a, outer->x1, (lv_coord_t)sy1, (lv_coord_t)LV_MIN(inner->x1 - 1, outer->x2), (lv_coord_t)sy2);
+    fill_area(draw_ctx, &a, color, opa, mode);
+    lv_area_set(&a, (lv_coord_t)LV_MAX(inner->x2 + 1, outer->x1), (lv_coord_t)sy1, outer->x2, (lv_coord_t)sy2);
+    fill_area(draw_ctx, &a, color, opa, mode);
+    if(sx1 > sx2) return;
+    lv_area_set(&a, (lv_coord_t)sx1, outer->y1, (lv_coord_t)sx2, (lv_coord_t)LV_MIN(inner->y1 - 1, sy1 - 1));
+    fill_area(draw_ctx, &a, color, opa, mode);
+    lv_area_set(&a, (lv_coord_t)sx1, (lv_coord_t)LV_MAX(inner->y2 + 1, sy2 + 1), (lv_coord_t)sx2, outer->y2);
+    fill_area(draw_ctx, &a, color, opa, mode);
+}
+
 /* The area between two rounded rectangles. The straight stretches of the
  * four sides (rows and columns clear of both outlines' corners) are plain
  * rectangles; everything else goes row by row through the two radius masks. */
@@ -262,28 +289,13 @@ static void draw_ring(lv_draw_ctx_t * draw_ctx, const lv_area_t * outer, int32_t
     lv_area_t clip;
     if(!_lv_area_intersect(&clip, outer, draw_ctx->clip_area)) return;
 
-    bool mask_any = lv_draw_mask_is_any(outer);
     /*Straight part: rows clear of every corner of both rectangles*/
     int32_t sy1 = LV_MAX(outer->y1 + r_out, inner->y1 + r_in);
     int32_t sy2 = LV_MIN(outer->y2 - r_out, inner->y2 - r_in);
-    bool straight = !mask_any && sy1 <= sy2;
-
-    if(straight) {
-        lv_area_t a;
-        lv_area_set(&a, outer->x1, (lv_coord_t)sy1, (lv_coord_t)LV_MIN(inner->x1 - 1, outer->x2), (lv_coord_t)sy2);
-        fill_area(draw_ctx, &a, color, opa, mode);
-        lv_area_set(&a, (lv_coord_t)LV_MAX(inner->x2 + 1, outer->x1), (lv_coord_t)sy1, outer->x2, (lv_coord_t)sy2);
-        fill_area(draw_ctx, &a, color, opa, mode);
-        /*Top and bottom bands between the corners of both rectangles*/
-        int32_t sx1 = LV_MAX(outer->x1 + r_out, inner->x1 + r_in);
-        int32_t sx2 = LV_MIN(outer->x2 - r_out, inner->x2 - r_in);
-        if(sx1 <= sx2) {
-            lv_area_set(&a, (lv_coord_t)sx1, outer->y1, (lv_coord_t)sx2, (lv_coord_t)LV_MIN(inner->y1 - 1, sy1 - 1));
-            fill_area(draw_ctx, &a, color, opa, mode);
-            lv_area_set(&a, (lv_coord_t)sx1, (lv_coord_t)LV_MAX(inner->y2 + 1, sy2 + 1), (lv_coord_t)sx2, outer->y2);
-            fill_area(draw_ctx, &a, color, opa, mode);
-        }
-    }
+    int32_t sx1 = LV_MAX(outer->x1 + r_out, inner->x1 + r_in);
+    int32_t sx2 = LV_MIN(outer->x2 - r_out, inner->x2 - r_in);
+    bool straight = !lv_draw_mask_is_any(outer) && sy1 <= sy2;
+    if(straight) ring_fill_straight(draw_ctx, outer, inner, sy1, sy2, sx1, sx2, color, opa, mode);
 
     lv_draw_mask_radius_param_t mask_out, mask_in;
     lv_draw_mask_radius_init(&mask_out, outer, (lv_coord_t)r_out, false);
@@ -299,8 +311,6 @@ static void draw_ring(lv_draw_ctx_t * draw_ctx, const lv_area_t * outer, int32_t
     blend_dsc.opa = opa;
     blend_dsc.blend_mode = mode;
 
-    int32_t sx1 = LV_MAX(outer->x1 + r_out, inner->x1 + r_in);
-    int32_t sx2 = LV_MIN(outer->x2 - r_out, inner->x2 - r_in);
     lv_area_t row = {clip.x1, 0, clip.x2, 0};
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
         if(straight && y >= sy1 && y <= sy2) {
