@@ -4,6 +4,7 @@
 
 #include "hardware/adlx.h"
 #include "shell/shell_state.h"
+#include "update/update_worker.h"
 
 void adlx_worker_main() {
   while (!quit_flag) {
@@ -12,10 +13,12 @@ void adlx_worker_main() {
   }
 }
 
-// Update checks and downloads come with the updater; until then the thread
-// only idles as the updater's host will.
+// Requests wake the worker through an event rather than a 1 ms poll: under
+// Wine a 1 ms sleep really is 1 ms, and a thousand wake-ups a second cost a
+// few percent of a core for nothing. The update checks and downloads come
+// with the updater; until then a pass has nothing to do.
 void update_worker_main() {
   while (!quit_flag) {
-    Sleep(1);
+    wait_for_update_work(1000);
   }
 }
