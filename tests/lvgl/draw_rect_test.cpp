@@ -152,6 +152,36 @@ TEST_F(DrawRectTest, RoundedBorderIsTheRingBetweenTwoRoundedRectangles)
     EXPECT_LT(diff.mean_err, 4.0);
 }
 
+TEST_F(DrawRectTest, TranslucentPartsAreBlendedExactlyOnce)
+{
+    /*Plain fills, masked corner rows and skipped bands meet without overlap:
+     *no pixel may come out brighter than one half-opaque layer*/
+    for(lv_coord_t radius : {0, 6, 15}) {
+        Canvas c(60, 60);
+        lv_draw_rect_dsc_t dsc = white_rect(radius);
+        dsc.bg_opa = LV_OPA_50;
+        dsc.border_color = lv_color_white();
+        dsc.border_width = 3;
+        dsc.border_opa = LV_OPA_50;
+        dsc.outline_color = lv_color_white();
+        dsc.outline_width = 2;
+        dsc.outline_opa = LV_OPA_50;
+        lv_area_t a = {8, 8, 51, 51};
+        lv_draw_rect(c.draw(), &dsc, &a);
+        int bg_level = c.green(30, 30);
+        EXPECT_NEAR(bg_level, 127, 1);
+        for(int y = 0; y < 60; y++) {
+            for(int x = 0; x < 60; x++) {
+                /*Border over background: 127 + 127 * 128 / 255 at most*/
+                ASSERT_LE(c.green(x, y), 192) << x << "," << y << " radius " << radius;
+            }
+        }
+        EXPECT_NEAR(c.green(8, 30), 191, 2) << "border over the background";
+        EXPECT_NEAR(c.green(30, 8), 191, 2);
+        EXPECT_NEAR(c.green(6, 30), 127, 1) << "outline alone";
+    }
+}
+
 TEST_F(DrawRectTest, OutlineSurroundsTheRectangleAtItsPadding)
 {
     Canvas c(40, 40);
