@@ -2,6 +2,7 @@
 #include "lvgl_fixture.h"
 
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -138,6 +139,51 @@ TEST_F(MiscTxtTest, RecolourCommandsTakeNoWidth)
         if(!_lv_txt_is_cmd(&st, (uint32_t)*p)) shown += *p;
     }
     EXPECT_EQ(shown, "a#b") << "a doubled # is a literal #";
+}
+
+TEST_F(MiscTxtTest, ArbitraryBytesAreWalkedMeasuredAndDrawnSafely)
+{
+    /*Random byte strings (invalid UTF-8 included): every walk stays inside the
+     *text, line breaking consumes it exactly, drawing does not read past it*/
+    std::mt19937 rng(3);
+    Canvas c(120, 60);
+    for(int round = 0; round < 200; round++) {
+        std::vector<char> buf(1 + rng() % 40);
+        for(size_t i = 0; i + 1 < buf.size(); i++) {
+            uint8_t b = (uint8_t)rng();
+            buf[i] = (char)(b == 0 ? 'x' : b);
+        }
+        buf.back() = '\0';
+        const char * t = buf.data();
+        size_t len = std::strlen(t);
+
+        uint32_t i = 0, n = 0;
+        while(t[i] != '\0') {
+            _lv_txt_encoded_next(t, &i);
+            ASSERT_LE(i, len);
+            n++;
+        }
+        EXPECT_EQ(n, _lv_txt_get_encoded_length(t));
+        uint32_t back = (uint32_t)len, steps = 0;
+        while(back > 0) {
+            _lv_txt_encoded_prev(t, &back);
+            ASSERT_LE(++steps, len);
+        }
+
+        uint32_t pos = 0;
+        while(t[pos] != '\0') {
+            uint32_t l = _lv_txt_get_next_line(&t[pos], &lv_font_montserrat_14, 0, 50, nullptr, LV_TEXT_FLAG_RECOLOR);
+            ASSERT_GT(l, 0u);
+            pos += l;
+        }
+        EXPECT_EQ(pos, len);
+
+        lv_draw_label_dsc_t dsc;
+        lv_draw_label_dsc_init(&dsc);
+        dsc.flag = LV_TEXT_FLAG_RECOLOR;
+        lv_area_t a = {0, 0, 119, 59};
+        lv_draw_label(c.draw(), &dsc, &a, t, nullptr);
+    }
 }
 
 TEST(MiscTxt, PrintfFormatsLikeC99)
