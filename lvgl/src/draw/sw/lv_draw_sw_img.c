@@ -330,6 +330,14 @@ static bool sample_row_bilinear(const img_src_t * img, int32_t sx, int32_t sy, i
             continue;
         }
 
+        if(((p[0] | p[1] | p[2] | p[3]) >> 24) == 0) {
+            /*All transparent (the corners around a round picture)*/
+            c_row[x].full = 0;
+            a_row[x] = 0;
+            alpha_used = true;
+            continue;
+        }
+
         uint32_t w[4] = {(256 - fx) * (256 - fy), fx * (256 - fy), (256 - fx) * fy, fx * fy};   /*sum 65536*/
 
         uint32_t acc_a = 0, acc_r = 0, acc_g = 0, acc_b = 0;
