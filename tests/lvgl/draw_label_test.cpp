@@ -180,6 +180,10 @@ TEST_F(DrawLabelTest, ClippedLinesAreSkippedAndTheHintRemembersTheFirstVisible)
     lv_area_t b = {0, 0, 99, 39};
     lv_draw_label(direct.draw(), &dsc, &b, visible.c_str(), nullptr);
     for(size_t i = 0; i < full.px.size(); i++) ASSERT_EQ(full.px[i].full, direct.px[i].full) << i;
+
+    /*A hint kept from the long text must not send a short one past its end*/
+    Canvas shorter(100, 40);
+    lv_draw_label(shorter.draw(), &dsc, &a, "Short", &hint);
 }
 
 TEST_F(DrawLabelTest, MissingGlyphShowsAPlaceholderBox)

@@ -13,6 +13,7 @@
 #include "../misc/lv_math.h"
 #include "../misc/lv_assert.h"
 #include "../misc/lv_mem.h"
+#include <string.h>
 
 /*********************
  *      DEFINES
@@ -76,8 +77,9 @@ LV_ATTRIBUTE_FAST_MEM void lv_draw_label(lv_draw_ctx_t * draw_ctx, const lv_draw
 
     uint32_t line_start = 0;
     /*Start from the hinted line if it is still at or above the clip area's top*/
+    /*A hint left over from a longer text must not point past this one's end*/
     if(hint && hint->line_start >= 0 && LV_ABS(hint->coord_y - coords->y1) < LV_LABEL_HINT_UPDATE_TH &&
-       pos.y + hint->y <= draw_ctx->clip_area->y1) {
+       pos.y + hint->y <= draw_ctx->clip_area->y1 && (size_t)hint->line_start < strlen(txt)) {
         line_start = (uint32_t)hint->line_start;
         pos.y = (lv_coord_t)(pos.y + hint->y);
     }
