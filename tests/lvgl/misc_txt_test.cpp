@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -119,6 +120,10 @@ TEST_F(MiscTxtTest, SizeCountsLinesAndTheWidestLine)
 
     lv_txt_get_size(&s, "Line\n", f, 0, 0, LV_COORD_MAX, LV_TEXT_FLAG_NONE);
     EXPECT_EQ(s.y, 2 * lh) << "a trailing line break starts a new line";
+
+    std::string tall(3000, '\n');
+    lv_txt_get_size(&s, tall.c_str(), f, 0, 0, LV_COORD_MAX, LV_TEXT_FLAG_NONE);
+    EXPECT_EQ(s.y, LV_COORD_MAX) << "3000 lines do not wrap to a negative height";
 
     lv_coord_t w1 = _lv_txt_get_width("AAA", 3, f, 0, LV_TEXT_FLAG_NONE);
     lv_coord_t w2 = _lv_txt_get_width("AAA", 3, f, 4, LV_TEXT_FLAG_NONE);

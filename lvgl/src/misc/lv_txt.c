@@ -75,8 +75,9 @@ void lv_txt_get_size(lv_point_t * size_res, const char * text, const lv_font_t *
     if(h == 0) h = letter_height;           /*An empty text is one line high*/
     else h -= line_space;
 
-    size_res->x = (lv_coord_t)w;
-    size_res->y = (lv_coord_t)h;
+    /*A very long text is taller than a coordinate can say: report the largest one rather than wrap negative*/
+    size_res->x = (lv_coord_t)LV_MIN(w, LV_COORD_MAX);
+    size_res->y = (lv_coord_t)LV_MIN(h, LV_COORD_MAX);
 }
 
 /* Walk the letters adding their widths. At each break character remember the
