@@ -21,9 +21,27 @@ constexpr wchar_t WINDOW_TITLE[] = L"Vexa Control Center";
 constexpr UINT MENU_SHOW_HIDE = 1, MENU_EXIT = 2;
 UINT taskbar_created_message = 0;
 
-PanelRect panel_rect() {
+// The work area of the primary monitor. Asked through the monitor rather
+// than SPI_GETWORKAREA: the two agree on Windows, but Wine answers
+// SPI_GETWORKAREA from a per-process copy that a mode change leaves stale.
+// With a screen size (from WM_DISPLAYCHANGE) the work area is cut to it: Wine's
+// desktop updates the work area only after that message went out, so it can
+// still be the old, larger one, and a work area never extends past the
+// primary screen, whose origin is 0,0.
+PanelRect panel_rect(int32_t screen_width = 0, int32_t screen_height = 0) {
   RECT work = {};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  if (primary && GetMonitorInfoW(primary, &info)) {
+    work = info.rcWork;
+  } else {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  }
+  if (screen_width > 0 && screen_height > 0) {
+    if (work.right > screen_width) work.right = screen_width;
+    if (work.bottom > screen_height) work.bottom = screen_height;
+  }
   return panel_rect_for_work_area(work.left, work.top, work.right, work.bottom);
 }
 
@@ -82,8 +100,8 @@ void stop_backend_once() {
   }
 }
 
-void on_display_change(HWND window) {
-  PanelRect rect = panel_rect();
+void on_display_change(HWND window, LPARAM screen_size) {
+  PanelRect rect = panel_rect(LOWORD(screen_size), HIWORD(screen_size));
   SetWindowPos(window, HWND_TOPMOST, rect.x, rect.y, rect.width, rect.height, SWP_SHOWWINDOW);
   display_changed = 1;
 }
@@ -155,7 +173,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_SIZE: on_size(wparam, lparam); return 0;
     case WM_SETTINGCHANGE: return 0;
     case WM_QUERYENDSESSION: stop_backend_once(); unhook_keyboard(); return TRUE;
-    case WM_DISPLAYCHANGE: on_display_change(window); return 0;
+    case WM_DISPLAYCHANGE: on_display_change(window, lparam); return 0;
     case WM_KEYDOWN: case WM_KEYUP: on_key_message(message, wparam); return 0;
     case WM_CHAR: on_char_message(wparam); return 0;
     case WM_IME_STARTCOMPOSITION: case WM_IME_SETCONTEXT:
