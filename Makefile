@@ -5,7 +5,7 @@ WIN  := build/win
 BENCH := build/bench
 JOBS ?= 2
 
-.PHONY: run test deps host win bench screenshots measure clean
+.PHONY: run test deps host win bench screenshots measure dist clean
 
 run: deps win
 	tools/run.sh $(WIN)
@@ -42,6 +42,10 @@ screenshots: deps win
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.
 measure: deps win
 	tools/measure.sh $(WIN)
+
+# The files installed on a device, packed (no stand-ins).
+dist: deps win
+	tools/dist.sh $(WIN)
 
 clean:
 	tools/wine-sweep.sh build || true
