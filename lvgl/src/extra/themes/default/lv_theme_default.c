@@ -26,30 +26,13 @@
 /*********************
  *      DEFINES
  *********************/
-#define MODE_DARK 1
-#define RADIUS_DEFAULT (disp_size == DISP_LARGE ? lv_disp_dpx(theme.disp, 12) : lv_disp_dpx(theme.disp, 8))
-
-/*SCREEN*/
-#define LIGHT_COLOR_SCR        lv_palette_lighten(LV_PALETTE_GREY, 4)
-#define LIGHT_COLOR_CARD       lv_color_white()
-#define LIGHT_COLOR_TEXT       lv_palette_darken(LV_PALETTE_GREY, 4)
-#define LIGHT_COLOR_GREY       lv_palette_lighten(LV_PALETTE_GREY, 2)
-#define DARK_COLOR_SCR         lv_color_hex(0x15171A)
-#define DARK_COLOR_CARD        lv_color_hex(0x282b30)
-#define DARK_COLOR_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
-#define DARK_COLOR_GREY        lv_color_hex(0x2f3237)
-
-#define TRANSITION_TIME         LV_THEME_DEFAULT_TRANSITION_TIME
-#define BORDER_WIDTH            lv_disp_dpx(theme.disp, 2)
-#define OUTLINE_WIDTH           lv_disp_dpx(theme.disp, 3)
-
-#define PAD_DEF     (disp_size == DISP_LARGE ? lv_disp_dpx(theme.disp, 24) : disp_size == DISP_MEDIUM ? lv_disp_dpx(theme.disp, 20) : lv_disp_dpx(theme.disp, 16))
-#define PAD_SMALL   (disp_size == DISP_LARGE ? lv_disp_dpx(theme.disp, 14) : disp_size == DISP_MEDIUM ? lv_disp_dpx(theme.disp, 12) : lv_disp_dpx(theme.disp, 10))
-#define PAD_TINY   (disp_size == DISP_LARGE ? lv_disp_dpx(theme.disp, 8) : disp_size == DISP_MEDIUM ? lv_disp_dpx(theme.disp, 6) : lv_disp_dpx(theme.disp, 2))
+#define THEME_FLAG_DARK 1 /*bit in lv_theme_t.flags; the widget files test the same bit*/
 
 /**********************
  *      TYPEDEFS
  **********************/
+
+/* Every style the theme hands out, allocated once from the memory pool. */
 typedef struct {
     lv_style_t scr;
     lv_style_t scrollbar;
@@ -57,7 +40,6 @@ typedef struct {
     lv_style_t card;
     lv_style_t btn;
 
-    /*Utility*/
     lv_style_t bg_color_primary;
     lv_style_t bg_color_primary_muted;
     lv_style_t bg_color_secondary;
@@ -86,265 +68,358 @@ typedef struct {
     lv_style_t anim;
     lv_style_t anim_fast;
 
-    /*Parts*/
     lv_style_t knob;
     lv_style_t indic;
 
     lv_style_t arc_indic;
     lv_style_t arc_indic_primary;
-} my_theme_styles_t;
+} theme_styles_t;
 
+/* Width class of the display; picks one of three sizes for paddings and radii. */
 typedef enum {
-    DISP_SMALL = 3,
-    DISP_MEDIUM = 2,
-    DISP_LARGE = 1,
-} disp_size_t;
+    SIZE_CLASS_SMALL,  /*up to 320 px wide (or no display yet)*/
+    SIZE_CLASS_MEDIUM, /*up to 720 px*/
+    SIZE_CLASS_LARGE,
+} size_class_t;
+
+/* The four base colours of the light or the dark look. */
+typedef struct {
+    lv_color_t screen;
+    lv_color_t card;
+    lv_color_t text;
+    lv_color_t grey;
+} theme_palette_t;
+
+/* Sizes in pixels for the current display, worked out once per build. */
+typedef struct {
+    lv_coord_t pad_normal;
+    lv_coord_t pad_small;
+    lv_coord_t pad_tiny;
+    lv_coord_t card_radius;
+    lv_coord_t btn_radius;
+    lv_coord_t border_width;
+    lv_coord_t outline_width;
+} theme_metrics_t;
 
 /**********************
  *  STATIC PROTOTYPES
  **********************/
 static void theme_apply(lv_theme_t * th, lv_obj_t * obj);
-static void style_init_reset(lv_style_t * style);
-static void style_init_base(void);
-static void style_init_utility(void);
-static void style_init_parts(void);
+static void style_start(lv_style_t * style);
+static void build_frame_styles(const theme_palette_t * pal, const theme_metrics_t * m);
+static void build_helper_styles(const theme_palette_t * pal, const theme_metrics_t * m);
+static void build_part_styles(const theme_palette_t * pal);
 static void apply_obj(lv_obj_t * obj);
 static void apply_btn(lv_obj_t * obj);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
-static my_theme_styles_t * styles;
+static theme_styles_t * styles;
 static lv_theme_t theme;
-static disp_size_t disp_size;
-static lv_color_t color_scr;
-static lv_color_t color_text;
-static lv_color_t color_card;
-static lv_color_t color_grey;
-static bool inited = false;
+static size_class_t size_class;
+static bool styles_ready = false;
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static lv_coord_t lv_disp_dpx(const lv_disp_t * disp, lv_coord_t n)
+static bool dark_look(void)
 {
-    return _LV_DPX_CALC(lv_disp_get_dpi(disp), n);
+    return (theme.flags & THEME_FLAG_DARK) != 0;
 }
 
-static lv_color_t dark_color_filter_cb(const lv_color_filter_dsc_t * f, lv_color_t c, lv_opa_t opa)
+/* `n` pixels at 160 DPI, scaled to the theme's display. */
+static lv_coord_t scaled(lv_coord_t n)
+{
+    return _LV_DPX_CALC(lv_disp_get_dpi(theme.disp), n);
+}
+
+static lv_coord_t scaled_by_class(lv_coord_t large, lv_coord_t medium, lv_coord_t small)
+{
+    switch(size_class) {
+        case SIZE_CLASS_LARGE:
+            return scaled(large);
+        case SIZE_CLASS_MEDIUM:
+            return scaled(medium);
+        default:
+            return scaled(small);
+    }
+}
+
+static size_class_t size_class_of(lv_disp_t * disp)
+{
+    if(disp == NULL) return SIZE_CLASS_SMALL;
+    lv_coord_t width = lv_disp_get_hor_res(disp);
+    if(width <= 320) return SIZE_CLASS_SMALL;
+    if(width < 720) return SIZE_CLASS_MEDIUM;
+    return SIZE_CLASS_LARGE;
+}
+
+static theme_palette_t palette_for_look(bool dark)
+{
+    theme_palette_t pal;
+    if(dark) {
+        pal.screen = lv_color_hex(0x15171A);
+        pal.card = lv_color_hex(0x282b30);
+        pal.text = lv_palette_lighten(LV_PALETTE_GREY, 5);
+        pal.grey = lv_color_hex(0x2f3237);
+    }
+    else {
+        pal.screen = lv_palette_lighten(LV_PALETTE_GREY, 4);
+        pal.card = lv_color_white();
+        pal.text = lv_palette_darken(LV_PALETTE_GREY, 4);
+        pal.grey = lv_palette_lighten(LV_PALETTE_GREY, 2);
+    }
+    return pal;
+}
+
+static theme_metrics_t metrics_for_display(void)
+{
+    theme_metrics_t m;
+    m.pad_normal = scaled_by_class(24, 20, 16);
+    m.pad_small = scaled_by_class(14, 12, 10);
+    m.pad_tiny = scaled_by_class(8, 6, 2);
+    m.card_radius = scaled_by_class(12, 8, 8);
+    m.btn_radius = scaled_by_class(16, 12, 8);
+    m.border_width = scaled(2);
+    m.outline_width = scaled(3);
+    return m;
+}
+
+/* Pressed widgets: darken by the filter opacity. */
+static lv_color_t pressed_darken_filter(const lv_color_filter_dsc_t * f, lv_color_t c, lv_opa_t opa)
 {
     LV_UNUSED(f);
     return lv_color_darken(c, opa);
 }
 
-static lv_color_t grey_filter_cb(const lv_color_filter_dsc_t * f, lv_color_t color, lv_opa_t opa)
+/* Disabled widgets: wash out towards a grey that suits the look. */
+static lv_color_t disabled_grey_filter(const lv_color_filter_dsc_t * f, lv_color_t color, lv_opa_t opa)
 {
     LV_UNUSED(f);
-    if(theme.flags & MODE_DARK) return lv_color_mix(lv_palette_darken(LV_PALETTE_GREY, 2), color, opa);
-    else return lv_color_mix(lv_palette_lighten(LV_PALETTE_GREY, 2), color, opa);
+    lv_color_t grey = dark_look() ? lv_palette_darken(LV_PALETTE_GREY, 2) : lv_palette_lighten(LV_PALETTE_GREY, 2);
+    return lv_color_mix(grey, color, opa);
 }
 
-static void style_init(void)
+static void build_styles(void)
 {
-    color_scr = theme.flags & MODE_DARK ? DARK_COLOR_SCR : LIGHT_COLOR_SCR;
-    color_text = theme.flags & MODE_DARK ? DARK_COLOR_TEXT : LIGHT_COLOR_TEXT;
-    color_card = theme.flags & MODE_DARK ? DARK_COLOR_CARD : LIGHT_COLOR_CARD;
-    color_grey = theme.flags & MODE_DARK ? DARK_COLOR_GREY : LIGHT_COLOR_GREY;
+    theme_palette_t pal = palette_for_look(dark_look());
+    theme_metrics_t m = metrics_for_display();
 
-    style_init_base();
-    style_init_utility();
-    style_init_parts();
+    build_frame_styles(&pal, &m);
+    build_helper_styles(&pal, &m);
+    build_part_styles(&pal);
 }
 
-/** Screen, scrollbar, card (plain object) and button.*/
-static void style_init_base(void)
+static void build_scrollbar_styles(void)
 {
-    style_init_reset(&styles->scrollbar);
-    lv_color_t sb_color = (theme.flags & MODE_DARK) ? lv_palette_darken(LV_PALETTE_GREY, 2) : lv_palette_main(LV_PALETTE_GREY);
-    lv_style_set_bg_color(&styles->scrollbar, sb_color);
+    style_start(&styles->scrollbar);
+    lv_color_t bar = dark_look() ? lv_palette_darken(LV_PALETTE_GREY, 2) : lv_palette_main(LV_PALETTE_GREY);
+    lv_style_set_bg_color(&styles->scrollbar, bar);
     lv_style_set_radius(&styles->scrollbar, LV_RADIUS_CIRCLE);
-    lv_style_set_pad_all(&styles->scrollbar, lv_disp_dpx(theme.disp, 7));
-    lv_style_set_width(&styles->scrollbar,  lv_disp_dpx(theme.disp, 5));
-    lv_style_set_bg_opa(&styles->scrollbar,  LV_OPA_40);
+    lv_style_set_pad_all(&styles->scrollbar, scaled(7));
+    lv_style_set_width(&styles->scrollbar, scaled(5));
+    lv_style_set_bg_opa(&styles->scrollbar, LV_OPA_40);
 
-    style_init_reset(&styles->scrollbar_scrolled);
-    lv_style_set_bg_opa(&styles->scrollbar_scrolled,  LV_OPA_COVER);
-
-    style_init_reset(&styles->scr);
-    lv_style_set_bg_opa(&styles->scr, LV_OPA_COVER);
-    lv_style_set_bg_color(&styles->scr, color_scr);
-    lv_style_set_text_color(&styles->scr, color_text);
-    lv_style_set_text_font(&styles->scr, theme.font_normal);
-    lv_style_set_pad_row(&styles->scr, PAD_SMALL);
-    lv_style_set_pad_column(&styles->scr, PAD_SMALL);
-
-    style_init_reset(&styles->card);
-    lv_style_set_radius(&styles->card, RADIUS_DEFAULT);
-    lv_style_set_bg_opa(&styles->card, LV_OPA_COVER);
-    lv_style_set_bg_color(&styles->card, color_card);
-    lv_style_set_border_color(&styles->card, color_grey);
-    lv_style_set_border_width(&styles->card, BORDER_WIDTH);
-    lv_style_set_border_post(&styles->card, true);
-    lv_style_set_text_color(&styles->card, color_text);
-    lv_style_set_pad_all(&styles->card, PAD_DEF);
-    lv_style_set_pad_row(&styles->card, PAD_SMALL);
-    lv_style_set_pad_column(&styles->card, PAD_SMALL);
-    lv_style_set_line_color(&styles->card, lv_palette_main(LV_PALETTE_GREY));
-    lv_style_set_line_width(&styles->card, lv_disp_dpx(theme.disp, 1));
-
-    style_init_reset(&styles->btn);
-    lv_style_set_radius(&styles->btn,
-                        (disp_size == DISP_LARGE ? lv_disp_dpx(theme.disp, 16) : disp_size == DISP_MEDIUM ? lv_disp_dpx(theme.disp,
-                                                                                                                     12) : lv_disp_dpx(theme.disp, 8)));
-    lv_style_set_bg_opa(&styles->btn, LV_OPA_COVER);
-    lv_style_set_bg_color(&styles->btn, color_grey);
-    if(!(theme.flags & MODE_DARK)) {
-        lv_style_set_shadow_color(&styles->btn, lv_palette_main(LV_PALETTE_GREY));
-        lv_style_set_shadow_width(&styles->btn, LV_DPX(3));
-        lv_style_set_shadow_opa(&styles->btn, LV_OPA_50);
-        lv_style_set_shadow_ofs_y(&styles->btn, lv_disp_dpx(theme.disp, LV_DPX(4)));
-    }
-    lv_style_set_text_color(&styles->btn, color_text);
-    lv_style_set_pad_hor(&styles->btn, PAD_DEF);
-    lv_style_set_pad_ver(&styles->btn, PAD_SMALL);
-    lv_style_set_pad_column(&styles->btn, lv_disp_dpx(theme.disp, 5));
-    lv_style_set_pad_row(&styles->btn, lv_disp_dpx(theme.disp, 5));
+    /*Solid while the user is scrolling*/
+    style_start(&styles->scrollbar_scrolled);
+    lv_style_set_bg_opa(&styles->scrollbar_scrolled, LV_OPA_COVER);
 }
 
-/** State and helper styles shared by many widgets.*/
-static void style_init_utility(void)
+/* The screen, the plain object's card and the button. */
+static void build_frame_styles(const theme_palette_t * pal, const theme_metrics_t * m)
 {
-    static lv_color_filter_dsc_t dark_filter;
-    lv_color_filter_dsc_init(&dark_filter, dark_color_filter_cb);
+    build_scrollbar_styles();
 
-    static lv_color_filter_dsc_t grey_filter;
-    lv_color_filter_dsc_init(&grey_filter, grey_filter_cb);
+    lv_style_t * s = &styles->scr;
+    style_start(s);
+    lv_style_set_bg_opa(s, LV_OPA_COVER);
+    lv_style_set_bg_color(s, pal->screen);
+    lv_style_set_text_color(s, pal->text);
+    lv_style_set_text_font(s, theme.font_normal);
+    lv_style_set_pad_row(s, m->pad_small);
+    lv_style_set_pad_column(s, m->pad_small);
 
-    style_init_reset(&styles->pressed);
-    lv_style_set_color_filter_dsc(&styles->pressed, &dark_filter);
+    s = &styles->card;
+    style_start(s);
+    lv_style_set_radius(s, m->card_radius);
+    lv_style_set_bg_opa(s, LV_OPA_COVER);
+    lv_style_set_bg_color(s, pal->card);
+    lv_style_set_border_color(s, pal->grey);
+    lv_style_set_border_width(s, m->border_width);
+    lv_style_set_border_post(s, true);
+    lv_style_set_text_color(s, pal->text);
+    lv_style_set_pad_all(s, m->pad_normal);
+    lv_style_set_pad_row(s, m->pad_small);
+    lv_style_set_pad_column(s, m->pad_small);
+    lv_style_set_line_color(s, lv_palette_main(LV_PALETTE_GREY));
+    lv_style_set_line_width(s, scaled(1));
+
+    s = &styles->btn;
+    style_start(s);
+    lv_style_set_radius(s, m->btn_radius);
+    lv_style_set_bg_opa(s, LV_OPA_COVER);
+    lv_style_set_bg_color(s, pal->grey);
+    if(!dark_look()) {
+        /*Only the light look lifts buttons off the card with a shadow. The
+         *offset scales twice (LV_DPX, then the theme's display) to match the
+         *reference renders.*/
+        lv_style_set_shadow_color(s, lv_palette_main(LV_PALETTE_GREY));
+        lv_style_set_shadow_width(s, LV_DPX(3));
+        lv_style_set_shadow_opa(s, LV_OPA_50);
+        lv_style_set_shadow_ofs_y(s, scaled(LV_DPX(4)));
+    }
+    lv_style_set_text_color(s, pal->text);
+    lv_style_set_pad_hor(s, m->pad_normal);
+    lv_style_set_pad_ver(s, m->pad_small);
+    lv_style_set_pad_column(s, scaled(5));
+    lv_style_set_pad_row(s, scaled(5));
+}
+
+static void build_state_styles(void)
+{
+    /*Filter descriptors are referenced by pointer from the styles, so they
+     *must outlive this call*/
+    static lv_color_filter_dsc_t darken_dsc;
+    lv_color_filter_dsc_init(&darken_dsc, pressed_darken_filter);
+
+    static lv_color_filter_dsc_t grey_dsc;
+    lv_color_filter_dsc_init(&grey_dsc, disabled_grey_filter);
+
+    style_start(&styles->pressed);
+    lv_style_set_color_filter_dsc(&styles->pressed, &darken_dsc);
     lv_style_set_color_filter_opa(&styles->pressed, 35);
 
-    style_init_reset(&styles->disabled);
-    lv_style_set_color_filter_dsc(&styles->disabled, &grey_filter);
+    style_start(&styles->disabled);
+    lv_style_set_color_filter_dsc(&styles->disabled, &grey_dsc);
     lv_style_set_color_filter_opa(&styles->disabled, LV_OPA_50);
+}
 
-    style_init_reset(&styles->clip_corner);
+static void set_pad_all_and_gaps(lv_style_t * s, lv_coord_t pad)
+{
+    lv_style_set_pad_all(s, pad);
+    lv_style_set_pad_row(s, pad);
+    lv_style_set_pad_column(s, pad);
+}
+
+static void build_padding_styles(const theme_metrics_t * m)
+{
+    style_start(&styles->pad_normal);
+    set_pad_all_and_gaps(&styles->pad_normal, m->pad_normal);
+
+    style_start(&styles->pad_small);
+    lv_style_set_pad_all(&styles->pad_small, m->pad_small);
+    lv_style_set_pad_gap(&styles->pad_small, m->pad_small);
+
+    style_start(&styles->pad_gap);
+    lv_style_set_pad_row(&styles->pad_gap, scaled(10));
+    lv_style_set_pad_column(&styles->pad_gap, scaled(10));
+
+    style_start(&styles->pad_zero);
+    set_pad_all_and_gaps(&styles->pad_zero, 0);
+
+    style_start(&styles->pad_tiny);
+    set_pad_all_and_gaps(&styles->pad_tiny, m->pad_tiny);
+}
+
+/* A background in `bg` at `bg_opa` with text in `text`. */
+static void build_fill_style(lv_style_t * s, lv_color_t bg, lv_opa_t bg_opa, lv_color_t text)
+{
+    style_start(s);
+    lv_style_set_bg_color(s, bg);
+    lv_style_set_text_color(s, text);
+    lv_style_set_bg_opa(s, bg_opa);
+}
+
+static void build_fill_styles(const theme_palette_t * pal)
+{
+    build_fill_style(&styles->bg_color_primary, theme.color_primary, LV_OPA_COVER, lv_color_white());
+    build_fill_style(&styles->bg_color_primary_muted, theme.color_primary, LV_OPA_20, theme.color_primary);
+    build_fill_style(&styles->bg_color_secondary, theme.color_secondary, LV_OPA_COVER, lv_color_white());
+    build_fill_style(&styles->bg_color_secondary_muted, theme.color_secondary, LV_OPA_20, theme.color_secondary);
+    build_fill_style(&styles->bg_color_grey, pal->grey, LV_OPA_COVER, pal->text);
+    build_fill_style(&styles->bg_color_white, pal->card, LV_OPA_COVER, pal->text);
+}
+
+static void build_outline_styles(const theme_metrics_t * m)
+{
+    /*Keyboard focus draws the ring off the edge; editing draws it on the edge*/
+    style_start(&styles->outline_primary);
+    lv_style_set_outline_color(&styles->outline_primary, theme.color_primary);
+    lv_style_set_outline_width(&styles->outline_primary, m->outline_width);
+    lv_style_set_outline_pad(&styles->outline_primary, m->outline_width);
+    lv_style_set_outline_opa(&styles->outline_primary, LV_OPA_50);
+
+    style_start(&styles->outline_secondary);
+    lv_style_set_outline_color(&styles->outline_secondary, theme.color_secondary);
+    lv_style_set_outline_width(&styles->outline_secondary, m->outline_width);
+    lv_style_set_outline_opa(&styles->outline_secondary, LV_OPA_50);
+}
+
+/* Small styles that widgets combine: states, paddings, fills, outlines. */
+static void build_helper_styles(const theme_palette_t * pal, const theme_metrics_t * m)
+{
+    build_state_styles();
+
+    style_start(&styles->clip_corner);
     lv_style_set_clip_corner(&styles->clip_corner, true);
     lv_style_set_border_post(&styles->clip_corner, true);
 
-    style_init_reset(&styles->pad_normal);
-    lv_style_set_pad_all(&styles->pad_normal, PAD_DEF);
-    lv_style_set_pad_row(&styles->pad_normal, PAD_DEF);
-    lv_style_set_pad_column(&styles->pad_normal, PAD_DEF);
+    build_padding_styles(m);
 
-    style_init_reset(&styles->pad_small);
-    lv_style_set_pad_all(&styles->pad_small, PAD_SMALL);
-    lv_style_set_pad_gap(&styles->pad_small, PAD_SMALL);
+    style_start(&styles->line_space_large);
+    lv_style_set_text_line_space(&styles->line_space_large, scaled(20));
 
-    style_init_reset(&styles->pad_gap);
-    lv_style_set_pad_row(&styles->pad_gap, lv_disp_dpx(theme.disp, 10));
-    lv_style_set_pad_column(&styles->pad_gap, lv_disp_dpx(theme.disp, 10));
-
-    style_init_reset(&styles->line_space_large);
-    lv_style_set_text_line_space(&styles->line_space_large, lv_disp_dpx(theme.disp, 20));
-
-    style_init_reset(&styles->text_align_center);
+    style_start(&styles->text_align_center);
     lv_style_set_text_align(&styles->text_align_center, LV_TEXT_ALIGN_CENTER);
 
-    style_init_reset(&styles->pad_zero);
-    lv_style_set_pad_all(&styles->pad_zero, 0);
-    lv_style_set_pad_row(&styles->pad_zero, 0);
-    lv_style_set_pad_column(&styles->pad_zero, 0);
+    build_fill_styles(pal);
 
-    style_init_reset(&styles->pad_tiny);
-    lv_style_set_pad_all(&styles->pad_tiny, PAD_TINY);
-    lv_style_set_pad_row(&styles->pad_tiny, PAD_TINY);
-    lv_style_set_pad_column(&styles->pad_tiny, PAD_TINY);
-
-    style_init_reset(&styles->bg_color_primary);
-    lv_style_set_bg_color(&styles->bg_color_primary, theme.color_primary);
-    lv_style_set_text_color(&styles->bg_color_primary, lv_color_white());
-    lv_style_set_bg_opa(&styles->bg_color_primary, LV_OPA_COVER);
-
-    style_init_reset(&styles->bg_color_primary_muted);
-    lv_style_set_bg_color(&styles->bg_color_primary_muted, theme.color_primary);
-    lv_style_set_text_color(&styles->bg_color_primary_muted, theme.color_primary);
-    lv_style_set_bg_opa(&styles->bg_color_primary_muted, LV_OPA_20);
-
-    style_init_reset(&styles->bg_color_secondary);
-    lv_style_set_bg_color(&styles->bg_color_secondary, theme.color_secondary);
-    lv_style_set_text_color(&styles->bg_color_secondary, lv_color_white());
-    lv_style_set_bg_opa(&styles->bg_color_secondary, LV_OPA_COVER);
-
-    style_init_reset(&styles->bg_color_secondary_muted);
-    lv_style_set_bg_color(&styles->bg_color_secondary_muted, theme.color_secondary);
-    lv_style_set_text_color(&styles->bg_color_secondary_muted, theme.color_secondary);
-    lv_style_set_bg_opa(&styles->bg_color_secondary_muted, LV_OPA_20);
-
-    style_init_reset(&styles->bg_color_grey);
-    lv_style_set_bg_color(&styles->bg_color_grey, color_grey);
-    lv_style_set_bg_opa(&styles->bg_color_grey, LV_OPA_COVER);
-    lv_style_set_text_color(&styles->bg_color_grey, color_text);
-
-    style_init_reset(&styles->bg_color_white);
-    lv_style_set_bg_color(&styles->bg_color_white, color_card);
-    lv_style_set_bg_opa(&styles->bg_color_white, LV_OPA_COVER);
-    lv_style_set_text_color(&styles->bg_color_white, color_text);
-
-    style_init_reset(&styles->circle);
+    style_start(&styles->circle);
     lv_style_set_radius(&styles->circle, LV_RADIUS_CIRCLE);
 
-    style_init_reset(&styles->no_radius);
+    style_start(&styles->no_radius);
     lv_style_set_radius(&styles->no_radius, 0);
 
-    style_init_reset(&styles->outline_primary);
-    lv_style_set_outline_color(&styles->outline_primary, theme.color_primary);
-    lv_style_set_outline_width(&styles->outline_primary, OUTLINE_WIDTH);
-    lv_style_set_outline_pad(&styles->outline_primary, OUTLINE_WIDTH);
-    lv_style_set_outline_opa(&styles->outline_primary, LV_OPA_50);
-
-    style_init_reset(&styles->outline_secondary);
-    lv_style_set_outline_color(&styles->outline_secondary, theme.color_secondary);
-    lv_style_set_outline_width(&styles->outline_secondary, OUTLINE_WIDTH);
-    lv_style_set_outline_opa(&styles->outline_secondary, LV_OPA_50);
+    build_outline_styles(m);
 
 #if LV_THEME_DEFAULT_GROW
-    style_init_reset(&styles->grow);
-    lv_style_set_transform_width(&styles->grow, lv_disp_dpx(theme.disp, 3));
-    lv_style_set_transform_height(&styles->grow, lv_disp_dpx(theme.disp, 3));
+    style_start(&styles->grow);
+    lv_style_set_transform_width(&styles->grow, scaled(3));
+    lv_style_set_transform_height(&styles->grow, scaled(3));
 #endif
 
     /*Transitions are not animated here (see lv_obj_style.c); the styles stay
      *so that widget code adding them keeps working*/
-    style_init_reset(&styles->transition_delayed);
-    style_init_reset(&styles->transition_normal);
+    style_start(&styles->transition_delayed);
+    style_start(&styles->transition_normal);
 
-    style_init_reset(&styles->anim);
+    style_start(&styles->anim);
     lv_style_set_anim_time(&styles->anim, 200);
 
-    style_init_reset(&styles->anim_fast);
+    style_start(&styles->anim_fast);
     lv_style_set_anim_time(&styles->anim_fast, 120);
 }
 
-/** Knob, indicator and arc parts for the value widgets.*/
-static void style_init_parts(void)
+/* Knob, indicator and arc parts for the value widgets. */
+static void build_part_styles(const theme_palette_t * pal)
 {
-    style_init_reset(&styles->knob);
+    style_start(&styles->knob);
     lv_style_set_bg_color(&styles->knob, theme.color_primary);
     lv_style_set_bg_opa(&styles->knob, LV_OPA_COVER);
-    lv_style_set_pad_all(&styles->knob, lv_disp_dpx(theme.disp, 6));
+    lv_style_set_pad_all(&styles->knob, scaled(6));
     lv_style_set_radius(&styles->knob, LV_RADIUS_CIRCLE);
 
-    style_init_reset(&styles->indic);
-    lv_style_set_radius(&styles->indic, lv_disp_dpx(theme.disp, 4));
+    style_start(&styles->indic);
+    lv_style_set_radius(&styles->indic, scaled(4));
 
-    style_init_reset(&styles->arc_indic);
-    lv_style_set_arc_color(&styles->arc_indic, color_grey);
-    lv_style_set_arc_width(&styles->arc_indic, lv_disp_dpx(theme.disp, 15));
+    style_start(&styles->arc_indic);
+    lv_style_set_arc_color(&styles->arc_indic, pal->grey);
+    lv_style_set_arc_width(&styles->arc_indic, scaled(15));
     lv_style_set_arc_rounded(&styles->arc_indic, true);
 
-    style_init_reset(&styles->arc_indic_primary);
+    style_start(&styles->arc_indic_primary);
     lv_style_set_arc_color(&styles->arc_indic_primary, theme.color_primary);
 }
 
@@ -359,19 +434,16 @@ static void style_init_parts(void)
 lv_theme_t * lv_theme_default_init(lv_disp_t * disp, lv_color_t color_primary, lv_color_t color_secondary, bool dark,
                                    const lv_font_t * font)
 {
-    /*This trick is required only to avoid the garbage collection of
-     *styles' data if LVGL is used in a binding (e.g. Micropython)
-     *In a general case styles could be in simple `static lv_style_t my_style...` variables*/
-    if(!inited) {
-        styles = (my_theme_styles_t *)lv_mem_alloc(sizeof(my_theme_styles_t));
+    /*One block from the pool for all styles: a rebuild resets them in place,
+     *so objects holding pointers to them stay valid*/
+    if(!styles_ready) {
+        styles = (theme_styles_t *)lv_mem_alloc(sizeof(theme_styles_t));
         LV_ASSERT_MALLOC(styles);
         if(styles == NULL) return NULL;
-        lv_memset_00(styles, sizeof(my_theme_styles_t));
+        lv_memset_00(styles, sizeof(theme_styles_t));
     }
 
-    if(disp == NULL || lv_disp_get_hor_res(disp) <= 320) disp_size = DISP_SMALL;
-    else if(lv_disp_get_hor_res(disp) < 720) disp_size = DISP_MEDIUM;
-    else disp_size = DISP_LARGE;
+    size_class = size_class_of(disp);
 
     theme.disp = disp;
     theme.color_primary = color_primary;
@@ -380,31 +452,27 @@ lv_theme_t * lv_theme_default_init(lv_disp_t * disp, lv_color_t color_primary, l
     theme.font_normal = font;
     theme.font_large = font;
     theme.apply_cb = theme_apply;
-    theme.flags = dark ? MODE_DARK : 0;
+    theme.flags = dark ? THEME_FLAG_DARK : 0;
 
-    style_init();
+    build_styles();
 
     if(disp == NULL || lv_disp_get_theme(disp) == &theme) {
         lv_obj_report_style_change(NULL);
     }
 
-    inited = true;
+    styles_ready = true;
 
     return (lv_theme_t *)&theme;
 }
 
 lv_theme_t * lv_theme_default_get(void)
 {
-    if(!inited) {
-        return NULL;
-    }
-
-    return (lv_theme_t *)&theme;
+    return styles_ready ? &theme : NULL;
 }
 
 bool lv_theme_default_is_inited(void)
 {
-    return inited;
+    return styles_ready;
 }
 
 /**
@@ -414,18 +482,23 @@ bool lv_theme_default_is_inited(void)
 void _lv_theme_default_deinit(void)
 {
     styles = NULL;
-    inited = false;
+    styles_ready = false;
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
+static void add_scrollbar_styles(lv_obj_t * obj)
+{
+    lv_obj_add_style(obj, &styles->scrollbar, LV_PART_SCROLLBAR);
+    lv_obj_add_style(obj, &styles->scrollbar_scrolled, LV_PART_SCROLLBAR | LV_STATE_SCROLLED);
+}
+
 static void apply_obj(lv_obj_t * obj)
 {
     lv_obj_add_style(obj, &styles->card, 0);
-    lv_obj_add_style(obj, &styles->scrollbar, LV_PART_SCROLLBAR);
-    lv_obj_add_style(obj, &styles->scrollbar_scrolled, LV_PART_SCROLLBAR | LV_STATE_SCROLLED);
+    add_scrollbar_styles(obj);
 }
 
 static void apply_btn(lv_obj_t * obj)
@@ -450,8 +523,7 @@ static void theme_apply(lv_theme_t * th, lv_obj_t * obj)
 
     if(lv_obj_get_parent(obj) == NULL) {
         lv_obj_add_style(obj, &styles->scr, 0);
-        lv_obj_add_style(obj, &styles->scrollbar, LV_PART_SCROLLBAR);
-        lv_obj_add_style(obj, &styles->scrollbar_scrolled, LV_PART_SCROLLBAR | LV_STATE_SCROLLED);
+        add_scrollbar_styles(obj);
         return;
     }
 
@@ -487,9 +559,10 @@ static void theme_apply(lv_theme_t * th, lv_obj_t * obj)
      *properties) and get no style of their own, as upstream*/
 }
 
-static void style_init_reset(lv_style_t * style)
+/* First build: initialise. Rebuild: empty the style but keep its address. */
+static void style_start(lv_style_t * style)
 {
-    if(inited) {
+    if(styles_ready) {
         lv_style_reset(style);
     }
     else {

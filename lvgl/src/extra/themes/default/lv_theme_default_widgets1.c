@@ -20,15 +20,15 @@
 /*********************
  *      DEFINES
  *********************/
-#define MODE_DARK 1     /*the default theme's flag for the dark look*/
+#define THEME_FLAG_DARK 1     /*the default theme's flag for the dark look*/
 #define MAX_PROPS 16
 
-#define DARK_COLOR_CARD        lv_color_hex(0x282b30)
-#define DARK_COLOR_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
-#define DARK_COLOR_GREY        lv_color_hex(0x2f3237)
-#define LIGHT_COLOR_CARD       lv_color_white()
-#define LIGHT_COLOR_TEXT       lv_palette_darken(LV_PALETTE_GREY, 4)
-#define LIGHT_COLOR_GREY       lv_palette_lighten(LV_PALETTE_GREY, 2)
+#define DARK_CARD        lv_color_hex(0x282b30)
+#define DARK_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
+#define DARK_GREY        lv_color_hex(0x2f3237)
+#define LIGHT_CARD       lv_color_white()
+#define LIGHT_TEXT       lv_palette_darken(LV_PALETTE_GREY, 4)
+#define LIGHT_GREY       lv_palette_lighten(LV_PALETTE_GREY, 2)
 
 /**********************
  *      TYPEDEFS
@@ -133,7 +133,7 @@ static void ts_end(table_style_t * s)
 }
 
 /* Disabled widgets are washed out towards grey. */
-static lv_color_t grey_filter_cb(const lv_color_filter_dsc_t * f, lv_color_t color, lv_opa_t opa)
+static lv_color_t disabled_grey_filter(const lv_color_filter_dsc_t * f, lv_color_t color, lv_opa_t opa)
 {
     LV_UNUSED(f);
     if(dark_mode) return lv_color_mix(lv_palette_darken(LV_PALETTE_GREY, 2), color, opa);
@@ -148,9 +148,9 @@ static lv_coord_t dpx(lv_disp_t * disp, lv_coord_t n)
 static void fill_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t secondary, bool dark)
 {
     dark_mode = dark;
-    lv_color_t color_card = dark ? DARK_COLOR_CARD : LIGHT_COLOR_CARD;
-    lv_color_t color_text = dark ? DARK_COLOR_TEXT : LIGHT_COLOR_TEXT;
-    lv_color_t color_grey = dark ? DARK_COLOR_GREY : LIGHT_COLOR_GREY;
+    lv_color_t color_card = dark ? DARK_CARD : LIGHT_CARD;
+    lv_color_t color_text = dark ? DARK_TEXT : LIGHT_TEXT;
+    lv_color_t color_grey = dark ? DARK_GREY : LIGHT_GREY;
 
     /* Sizes follow the display's width class, as the rest of the theme does. */
     lv_coord_t hor_res = disp ? lv_disp_get_hor_res(disp) : 0;
@@ -224,7 +224,7 @@ static void fill_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t seconda
     ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
     ts_end(s);
 
-    lv_color_filter_dsc_init(&grey_filter, grey_filter_cb);
+    lv_color_filter_dsc_init(&grey_filter, disabled_grey_filter);
     s = &styles.disabled;
     ts_begin(s);
     ts_ptr(s, LV_STYLE_COLOR_FILTER_DSC, &grey_filter);
@@ -290,7 +290,7 @@ static void ensure_styles(lv_obj_t * obj)
     lv_disp_t * disp = lv_obj_get_disp(obj);
     lv_color_t primary = th ? th->color_primary : lv_palette_main(LV_PALETTE_BLUE);
     lv_color_t secondary = th ? th->color_secondary : lv_palette_main(LV_PALETTE_RED);
-    uint32_t flags = th ? th->flags : MODE_DARK;
+    uint32_t flags = th ? th->flags : THEME_FLAG_DARK;
 
     styles_key_t key;
     key.valid = true;
@@ -307,7 +307,7 @@ static void ensure_styles(lv_obj_t * obj)
 
     bool refill = styles_key.valid;
     styles_key = key;
-    fill_styles(disp, primary, secondary, (flags & MODE_DARK) != 0);
+    fill_styles(disp, primary, secondary, (flags & THEME_FLAG_DARK) != 0);
     if(refill) lv_obj_report_style_change(NULL);
 }
 

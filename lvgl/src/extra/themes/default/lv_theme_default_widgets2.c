@@ -22,17 +22,17 @@
 /*********************
  *      DEFINES
  *********************/
-#define MODE_DARK 1     /*the default theme's flag for the dark look*/
+#define THEME_FLAG_DARK 1     /*the default theme's flag for the dark look*/
 #define MAX_PROPS 16
 
-#define DARK_COLOR_SCR         lv_color_hex(0x15171A)
-#define DARK_COLOR_CARD        lv_color_hex(0x282b30)
-#define DARK_COLOR_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
-#define DARK_COLOR_GREY        lv_color_hex(0x2f3237)
-#define LIGHT_COLOR_SCR        lv_palette_lighten(LV_PALETTE_GREY, 4)
-#define LIGHT_COLOR_CARD       lv_color_white()
-#define LIGHT_COLOR_TEXT       lv_palette_darken(LV_PALETTE_GREY, 4)
-#define LIGHT_COLOR_GREY       lv_palette_lighten(LV_PALETTE_GREY, 2)
+#define DARK_SCREEN         lv_color_hex(0x15171A)
+#define DARK_CARD        lv_color_hex(0x282b30)
+#define DARK_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
+#define DARK_GREY        lv_color_hex(0x2f3237)
+#define LIGHT_SCREEN        lv_palette_lighten(LV_PALETTE_GREY, 4)
+#define LIGHT_CARD       lv_color_white()
+#define LIGHT_TEXT       lv_palette_darken(LV_PALETTE_GREY, 4)
+#define LIGHT_GREY       lv_palette_lighten(LV_PALETTE_GREY, 2)
 
 /**********************
  *      TYPEDEFS
@@ -153,7 +153,7 @@ static void ts_end(table_style_t * s)
 }
 
 /* Pressed parts are drawn darker. */
-static lv_color_t dark_color_filter_cb(const lv_color_filter_dsc_t * f, lv_color_t c, lv_opa_t opa)
+static lv_color_t pressed_darken_filter(const lv_color_filter_dsc_t * f, lv_color_t c, lv_opa_t opa)
 {
     LV_UNUSED(f);
     return lv_color_darken(c, opa);
@@ -167,10 +167,10 @@ static lv_coord_t dpx(lv_disp_t * disp, lv_coord_t n)
 static void fill_base_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t secondary, bool dark,
                              const lv_font_t * font)
 {
-    lv_color_t color_scr = dark ? DARK_COLOR_SCR : LIGHT_COLOR_SCR;
-    lv_color_t color_card = dark ? DARK_COLOR_CARD : LIGHT_COLOR_CARD;
-    lv_color_t color_text = dark ? DARK_COLOR_TEXT : LIGHT_COLOR_TEXT;
-    lv_color_t color_grey = dark ? DARK_COLOR_GREY : LIGHT_COLOR_GREY;
+    lv_color_t color_scr = dark ? DARK_SCREEN : LIGHT_SCREEN;
+    lv_color_t color_card = dark ? DARK_CARD : LIGHT_CARD;
+    lv_color_t color_text = dark ? DARK_TEXT : LIGHT_TEXT;
+    lv_color_t color_grey = dark ? DARK_GREY : LIGHT_GREY;
 
     /*Sizes follow the display's width class, as the rest of the theme does*/
     lv_coord_t hor_res = disp ? lv_disp_get_hor_res(disp) : 0;
@@ -249,7 +249,7 @@ static void fill_base_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t se
     ts_num(s, LV_STYLE_PAD_COLUMN, dpx(disp, 10));
     ts_end(s);
 
-    lv_color_filter_dsc_init(&dark_filter, dark_color_filter_cb);
+    lv_color_filter_dsc_init(&dark_filter, pressed_darken_filter);
     s = &styles.pressed;
     ts_begin(s);
     ts_ptr(s, LV_STYLE_COLOR_FILTER_DSC, &dark_filter);
@@ -329,8 +329,8 @@ static void fill_base_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t se
 
 static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
 {
-    lv_color_t color_text = dark ? DARK_COLOR_TEXT : LIGHT_COLOR_TEXT;
-    lv_color_t color_grey = dark ? DARK_COLOR_GREY : LIGHT_COLOR_GREY;
+    lv_color_t color_text = dark ? DARK_TEXT : LIGHT_TEXT;
+    lv_color_t color_grey = dark ? DARK_GREY : LIGHT_GREY;
     lv_coord_t hor_res = disp ? lv_disp_get_hor_res(disp) : 0;
     bool large = hor_res >= 720;
     bool medium = hor_res > 320 && hor_res < 720;
@@ -461,7 +461,7 @@ static void ensure_styles(lv_obj_t * obj)
     lv_disp_t * disp = lv_obj_get_disp(obj);
     lv_color_t primary = th ? th->color_primary : lv_palette_main(LV_PALETTE_BLUE);
     lv_color_t secondary = th ? th->color_secondary : lv_palette_main(LV_PALETTE_RED);
-    uint32_t flags = th ? th->flags : MODE_DARK;
+    uint32_t flags = th ? th->flags : THEME_FLAG_DARK;
 
     styles_key_t key;
     key.valid = true;
@@ -480,7 +480,7 @@ static void ensure_styles(lv_obj_t * obj)
 
     bool refill = styles_key.valid;
     styles_key = key;
-    bool dark = (flags & MODE_DARK) != 0;
+    bool dark = (flags & THEME_FLAG_DARK) != 0;
     fill_base_styles(disp, primary, secondary, dark, key.font);
     fill_widget_styles(disp, primary, dark);
     if(refill) lv_obj_report_style_change(NULL);
