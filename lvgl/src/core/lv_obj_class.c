@@ -15,7 +15,9 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_obj_construct(lv_obj_t * obj);
+static bool add_as_screen(lv_obj_t * obj);
+static bool add_as_child(lv_obj_t * parent, lv_obj_t * obj);
+static void run_constructors(lv_obj_t * obj);
 static uint32_t get_instance_size(const lv_obj_class_t * class_p);
 
 /**********************
@@ -29,54 +31,19 @@ static uint32_t get_instance_size(const lv_obj_class_t * class_p);
  */
 lv_obj_t * lv_obj_class_create_obj(const lv_obj_class_t * class_p, lv_obj_t * parent)
 {
-    uint32_t s = get_instance_size(class_p);
-    lv_obj_t * obj = lv_mem_alloc(s);
+    uint32_t size = get_instance_size(class_p);
+    lv_obj_t * obj = lv_mem_alloc(size);
     LV_ASSERT_MALLOC(obj);
     if(obj == NULL) return NULL;
-    lv_memset_00(obj, s);
+    lv_memset_00(obj, size);
     obj->class_p = class_p;
     obj->parent = parent;
 
-    /*Create a screen*/
-    if(parent == NULL) {
-        lv_disp_t * disp = lv_disp_get_default();
-        if(!disp) {
-            lv_mem_free(obj);
-            return NULL;
-        }
-        lv_obj_t ** screens = lv_mem_realloc(disp->screens, sizeof(lv_obj_t *) * (disp->screen_cnt + 1));
-        LV_ASSERT_MALLOC(screens);
-        if(screens == NULL) {
-            lv_mem_free(obj);
-            return NULL;
-        }
-        disp->screens = screens;
-        disp->screens[disp->screen_cnt] = obj;
-        disp->screen_cnt++;
-
-        /*Set coordinates to full screen size*/
-        obj->coords.x1 = 0;
-        obj->coords.y1 = 0;
-        obj->coords.x2 = lv_disp_get_hor_res(NULL) - 1;
-        obj->coords.y2 = lv_disp_get_ver_res(NULL) - 1;
+    bool linked = parent ? add_as_child(parent, obj) : add_as_screen(obj);
+    if(!linked) {
+        lv_mem_free(obj);
+        return NULL;
     }
-    /*Create a normal object*/
-    else {
-        if(parent->spec_attr == NULL) {
-            lv_obj_allocate_spec_attr(parent);
-        }
-        lv_obj_t ** children = lv_mem_realloc(parent->spec_attr->children,
-                                              sizeof(lv_obj_t *) * (parent->spec_attr->child_cnt + 1));
-        LV_ASSERT_MALLOC(children);
-        if(children == NULL) {
-            lv_mem_free(obj);
-            return NULL;
-        }
-        parent->spec_attr->children = children;
-        parent->spec_attr->children[parent->spec_attr->child_cnt] = obj;
-        parent->spec_attr->child_cnt++;
-    }
-
     return obj;
 }
 
@@ -87,11 +54,12 @@ lv_obj_t * lv_obj_class_create_obj(const lv_obj_class_t * class_p, lv_obj_t * pa
 void lv_obj_class_init_obj(lv_obj_t * obj)
 {
     lv_obj_mark_layout_as_dirty(obj);
+
+    /*Theme styles and constructor settings land in one refresh below rather
+     *than one per added style*/
     lv_obj_enable_style_refresh(false);
-
     lv_theme_apply(obj);
-    lv_obj_construct(obj);
-
+    run_constructors(obj);
     lv_obj_enable_style_refresh(true);
     lv_obj_refresh_style(obj, LV_PART_ANY, LV_STYLE_PROP_ANY);
 
@@ -103,83 +71,106 @@ void lv_obj_class_init_obj(lv_obj_t * obj)
     }
 
     lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(parent) {
-        /*Call the ancestor's event handler to the parent to notify it about the new child.
-         *Also triggers layout update*/
-        lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
-        lv_event_send(parent, LV_EVENT_CHILD_CREATED, obj);
+    if(parent == NULL) return; /*a new screen is drawn when it is loaded*/
 
-        /*Invalidate the area if not screen created*/
-        lv_obj_invalidate(obj);
-    }
+    /*CHILD_CHANGED lets the parent redo its layout and content size*/
+    lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
+    lv_event_send(parent, LV_EVENT_CHILD_CREATED, obj);
+    lv_obj_invalidate(obj);
 }
 
 void _lv_obj_destruct(lv_obj_t * obj)
 {
-    if(obj->class_p->destructor_cb) obj->class_p->destructor_cb(obj->class_p, obj);
-
-    if(obj->class_p->base_class) {
-        /*Don't let the descendant methods run during destructing the ancestor type*/
-        obj->class_p = obj->class_p->base_class;
-
-        /*Call the base class's destructor too*/
-        _lv_obj_destruct(obj);
+    /*Walk from the object's own type down to lv_obj. class_p follows along so
+     *that a base destructor never dispatches into the derived type, whose
+     *data is already gone.*/
+    while(obj->class_p) {
+        const lv_obj_class_t * cls = obj->class_p;
+        if(cls->destructor_cb) cls->destructor_cb(cls, obj);
+        if(cls->base_class == NULL) break;
+        obj->class_p = cls->base_class;
     }
 }
 
 bool lv_obj_is_editable(lv_obj_t * obj)
 {
-    const lv_obj_class_t * class_p = obj->class_p;
+    const lv_obj_class_t * cls = obj->class_p;
+    while(cls && cls->editable == LV_OBJ_CLASS_EDITABLE_INHERIT) cls = cls->base_class;
 
-    /*Find a base in which editable is set*/
-    while(class_p && class_p->editable == LV_OBJ_CLASS_EDITABLE_INHERIT) class_p = class_p->base_class;
-
-    if(class_p == NULL) return false;
-
-    return class_p->editable == LV_OBJ_CLASS_EDITABLE_TRUE ? true : false;
+    return cls != NULL && cls->editable == LV_OBJ_CLASS_EDITABLE_TRUE;
 }
 
 bool lv_obj_is_group_def(lv_obj_t * obj)
 {
-    const lv_obj_class_t * class_p = obj->class_p;
+    const lv_obj_class_t * cls = obj->class_p;
+    while(cls && cls->group_def == LV_OBJ_CLASS_GROUP_DEF_INHERIT) cls = cls->base_class;
 
-    /*Find a base in which group_def is set*/
-    while(class_p && class_p->group_def == LV_OBJ_CLASS_GROUP_DEF_INHERIT) class_p = class_p->base_class;
-
-    if(class_p == NULL) return false;
-
-    return class_p->group_def == LV_OBJ_CLASS_GROUP_DEF_TRUE ? true : false;
+    return cls != NULL && cls->group_def == LV_OBJ_CLASS_GROUP_DEF_TRUE;
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_obj_construct(lv_obj_t * obj)
+/* Append `obj` to the default display's screens and size it to the display. */
+static bool add_as_screen(lv_obj_t * obj)
 {
-    const lv_obj_class_t * original_class_p = obj->class_p;
+    lv_disp_t * disp = lv_disp_get_default();
+    if(disp == NULL) return false;
 
-    if(obj->class_p->base_class) {
-        /*Don't let the descendant methods run during constructing the ancestor type*/
-        obj->class_p = obj->class_p->base_class;
+    lv_obj_t ** screens = lv_mem_realloc(disp->screens, sizeof(lv_obj_t *) * (disp->screen_cnt + 1));
+    LV_ASSERT_MALLOC(screens);
+    if(screens == NULL) return false;
+    disp->screens = screens;
+    disp->screens[disp->screen_cnt] = obj;
+    disp->screen_cnt++;
 
-        /*Construct the base first*/
-        lv_obj_construct(obj);
-    }
-
-    /*Restore the original class*/
-    obj->class_p = original_class_p;
-
-    if(obj->class_p->constructor_cb) obj->class_p->constructor_cb(obj->class_p, obj);
+    obj->coords.x1 = 0;
+    obj->coords.y1 = 0;
+    obj->coords.x2 = lv_disp_get_hor_res(NULL) - 1;
+    obj->coords.y2 = lv_disp_get_ver_res(NULL) - 1;
+    return true;
 }
 
+/* Append `obj` as the last child of `parent`. */
+static bool add_as_child(lv_obj_t * parent, lv_obj_t * obj)
+{
+    if(parent->spec_attr == NULL) {
+        lv_obj_allocate_spec_attr(parent);
+    }
+    _lv_obj_spec_attr_t * attr = parent->spec_attr;
+    lv_obj_t ** children = lv_mem_realloc(attr->children, sizeof(lv_obj_t *) * (attr->child_cnt + 1));
+    LV_ASSERT_MALLOC(children);
+    if(children == NULL) return false;
+    attr->children = children;
+    attr->children[attr->child_cnt] = obj;
+    attr->child_cnt++;
+    return true;
+}
+
+/*
+ * Constructors run base first. While a base constructor runs, class_p points
+ * at that base, so events it sends do not reach the derived type's handler
+ * before the derived constructor has set up its data.
+ */
+static void run_constructors_up_to(lv_obj_t * obj, const lv_obj_class_t * cls)
+{
+    if(cls->base_class) run_constructors_up_to(obj, cls->base_class);
+
+    obj->class_p = cls;
+    if(cls->constructor_cb) cls->constructor_cb(cls, obj);
+}
+
+static void run_constructors(lv_obj_t * obj)
+{
+    run_constructors_up_to(obj, obj->class_p);
+}
+
+/* The instance size of the nearest class in the chain that sets one (lv_obj always does). */
 static uint32_t get_instance_size(const lv_obj_class_t * class_p)
 {
-    /*Find a base in which instance size is set*/
-    const lv_obj_class_t * base = class_p;
-    while(base && base->instance_size == 0) base = base->base_class;
+    const lv_obj_class_t * cls = class_p;
+    while(cls && cls->instance_size == 0) cls = cls->base_class;
 
-    if(base == NULL) return 0;  /*Never happens: set at least in `lv_obj` class*/
-
-    return base->instance_size;
+    return cls ? cls->instance_size : 0;
 }

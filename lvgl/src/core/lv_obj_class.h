@@ -25,13 +25,13 @@ struct _lv_obj_class_t;
 struct _lv_event_t;
 
 typedef enum {
-    LV_OBJ_CLASS_EDITABLE_INHERIT,      /**< Check the base class. Must have 0 value to let zero initialized class inherit*/
+    LV_OBJ_CLASS_EDITABLE_INHERIT,      /**< Ask the base class; zero so a class that leaves the field out inherits*/
     LV_OBJ_CLASS_EDITABLE_TRUE,
     LV_OBJ_CLASS_EDITABLE_FALSE,
 } lv_obj_class_editable_t;
 
 typedef enum {
-    LV_OBJ_CLASS_GROUP_DEF_INHERIT,      /**< Check the base class. Must have 0 value to let zero initialized class inherit*/
+    LV_OBJ_CLASS_GROUP_DEF_INHERIT,      /**< Ask the base class; zero so a class that leaves the field out inherits*/
     LV_OBJ_CLASS_GROUP_DEF_TRUE,
     LV_OBJ_CLASS_GROUP_DEF_FALSE,
 } lv_obj_class_group_def_t;
@@ -39,8 +39,9 @@ typedef enum {
 typedef void (*lv_obj_class_event_cb_t)(struct _lv_obj_class_t * class_p, struct _lv_event_t * e);
 
 /**
- * Describe the common methods of every object.
- * Similar to a C++ class.
+ * One widget type: its constructor, destructor and event handler, its default
+ * size and instance size, chained to the type it extends. Fields left zero
+ * are taken from the base class.
  */
 typedef struct _lv_obj_class_t {
     const struct _lv_obj_class_t * base_class;
@@ -50,7 +51,7 @@ typedef struct _lv_obj_class_t {
     void * user_data;
 #endif
     void (*event_cb)(const struct _lv_obj_class_t * class_p,
-                     struct _lv_event_t * e);  /**< Widget type specific event function*/
+                     struct _lv_event_t * e);  /**< Handles the events of this type, then usually calls the base*/
     lv_coord_t width_def;
     lv_coord_t height_def;
     uint32_t editable : 2;             /**< Value from ::lv_obj_class_editable_t*/
@@ -63,10 +64,10 @@ typedef struct _lv_obj_class_t {
  **********************/
 
 /**
- * Create an object form a class descriptor
- * @param class_p   pointer to a class
- * @param parent    pointer to an object where the new object should be created
- * @return          pointer to the created object
+ * Allocate a zeroed object of a class and link it under its parent.
+ * @param class_p   the widget type
+ * @param parent    the new object's parent; NULL makes a screen of the default display
+ * @return          the new, not yet constructed object, or NULL when out of memory
  */
 struct _lv_obj_t * lv_obj_class_create_obj(const struct _lv_obj_class_t * class_p, struct _lv_obj_t * parent);
 
@@ -76,10 +77,19 @@ struct _lv_obj_t * lv_obj_class_create_obj(const struct _lv_obj_class_t * class_
  */
 void lv_obj_class_init_obj(struct _lv_obj_t * obj);
 
+/** Run the destructors of the class chain, the object's own type first.*/
 void _lv_obj_destruct(struct _lv_obj_t * obj);
 
+/**
+ * @param obj   an object
+ * @return      true if its type (or the nearest base that says) takes edit mode from an encoder
+ */
 bool lv_obj_is_editable(struct _lv_obj_t * obj);
 
+/**
+ * @param obj   an object
+ * @return      true if its type (or the nearest base that says) joins the default group on creation
+ */
 bool lv_obj_is_group_def(struct _lv_obj_t * obj);
 
 #ifdef __cplusplus
