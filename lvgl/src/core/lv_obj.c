@@ -28,24 +28,24 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_obj_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void lv_obj_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void lv_obj_event(const lv_obj_class_t * class_p, lv_event_t * e);
-static void lv_obj_draw(lv_event_t * e);
-static void draw_scrollbar(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx);
+static void obj_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void obj_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void obj_event(const lv_obj_class_t * class_p, lv_event_t * e);
+static void draw_event(lv_event_t * e);
+static void draw_scrollbars(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx);
 static void handle_key(lv_obj_t * obj, uint32_t key);
 static void update_focus_state(lv_obj_t * obj, bool focused);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
-static bool lv_initialized = false;
+static bool library_ready = false;
 
 const lv_obj_class_t lv_obj_class = {
     .base_class = NULL,
-    .constructor_cb = lv_obj_constructor,
-    .destructor_cb = lv_obj_destructor,
-    .event_cb = lv_obj_event,
+    .constructor_cb = obj_constructor,
+    .destructor_cb = obj_destructor,
+    .event_cb = obj_event,
     .width_def = LV_DPI_DEF,
     .height_def = LV_DPI_DEF,
     .editable = LV_OBJ_CLASS_EDITABLE_FALSE,
@@ -59,12 +59,12 @@ const lv_obj_class_t lv_obj_class = {
 
 bool lv_is_initialized(void)
 {
-    return lv_initialized;
+    return library_ready;
 }
 
 void lv_init(void)
 {
-    if(lv_initialized) return;
+    if(library_ready) return;
 
     lv_mem_init();
     _lv_timer_core_init();
@@ -79,7 +79,7 @@ void lv_init(void)
     lv_flex_init();
 #endif
 
-    lv_initialized = true;
+    library_ready = true;
 }
 
 /**
@@ -90,7 +90,7 @@ void lv_init(void)
  */
 void lv_deinit(void)
 {
-    if(!lv_initialized) return;
+    if(!library_ready) return;
     _lv_indev_core_deinit();
     lv_disp_t * disp;
     while((disp = lv_disp_get_next(NULL)) != NULL) lv_disp_remove(disp);
@@ -102,7 +102,7 @@ void lv_deinit(void)
     _lv_theme_default_deinit();
 #endif
     lv_mem_deinit();
-    lv_initialized = false;
+    library_ready = false;
 }
 
 lv_obj_t * lv_obj_create(lv_obj_t * parent)
@@ -116,6 +116,24 @@ lv_obj_t * lv_obj_create(lv_obj_t * parent)
 /*=====================
  * Setter functions
  *====================*/
+
+static void invalidate_scrollbars(lv_obj_t * obj)
+{
+    lv_area_t hor_area, ver_area;
+    lv_obj_get_scrollbar_area(obj, &hor_area, &ver_area);
+    lv_obj_invalidate_area(obj, &hor_area);
+    lv_obj_invalidate_area(obj, &ver_area);
+}
+
+/* The parent's layout must run again when `obj` joined or left it, or when a layout's own flag changed. */
+static void relayout_parent_if_needed(lv_obj_t * obj, bool was_on_layout, lv_obj_flag_t changed)
+{
+    bool on_layout = lv_obj_is_layout_positioned(obj);
+    if(on_layout == was_on_layout && !(changed & (LV_OBJ_FLAG_LAYOUT_1 | LV_OBJ_FLAG_LAYOUT_2))) return;
+
+    lv_obj_t * parent = lv_obj_get_parent(obj);
+    if(parent) lv_obj_mark_layout_as_dirty(parent);
+}
 
 void lv_obj_add_flag(lv_obj_t * obj, lv_obj_flag_t f)
 {
@@ -133,28 +151,15 @@ void lv_obj_add_flag(lv_obj_t * obj, lv_obj_flag_t f)
         if(parent) lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
     }
 
-    if((was_on_layout != lv_obj_is_layout_positioned(obj)) || (f & (LV_OBJ_FLAG_LAYOUT_1 |  LV_OBJ_FLAG_LAYOUT_2))) {
-        lv_obj_t * parent = lv_obj_get_parent(obj);
-        if(parent) lv_obj_mark_layout_as_dirty(parent);
-    }
+    relayout_parent_if_needed(obj, was_on_layout, f);
 
-    if(f & LV_OBJ_FLAG_SCROLLABLE) {
-        lv_area_t hor_area, ver_area;
-        lv_obj_get_scrollbar_area(obj, &hor_area, &ver_area);
-        lv_obj_invalidate_area(obj, &hor_area);
-        lv_obj_invalidate_area(obj, &ver_area);
-    }
+    if(f & LV_OBJ_FLAG_SCROLLABLE) invalidate_scrollbars(obj);
 }
 
 void lv_obj_clear_flag(lv_obj_t * obj, lv_obj_flag_t f)
 {
     bool was_on_layout = lv_obj_is_layout_positioned(obj);
-    if(f & LV_OBJ_FLAG_SCROLLABLE) {
-        lv_area_t hor_area, ver_area;
-        lv_obj_get_scrollbar_area(obj, &hor_area, &ver_area);
-        lv_obj_invalidate_area(obj, &hor_area);
-        lv_obj_invalidate_area(obj, &ver_area);
-    }
+    if(f & LV_OBJ_FLAG_SCROLLABLE) invalidate_scrollbars(obj);
 
     obj->flags &= (~f);
 
@@ -168,17 +173,14 @@ void lv_obj_clear_flag(lv_obj_t * obj, lv_obj_flag_t f)
         if(parent) lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
     }
 
-    if((was_on_layout != lv_obj_is_layout_positioned(obj)) || (f & (LV_OBJ_FLAG_LAYOUT_1 |  LV_OBJ_FLAG_LAYOUT_2))) {
-        lv_obj_t * parent = lv_obj_get_parent(obj);
-        if(parent) lv_obj_mark_layout_as_dirty(parent);
-    }
+    relayout_parent_if_needed(obj, was_on_layout, f);
 }
 
 /**
  * Change the whole state word. Styles are resolved per state, so a change
  * that alters the look or the layout refreshes exactly that much.
  */
-static void lv_obj_set_state(lv_obj_t * obj, lv_state_t new_state)
+static void change_state(lv_obj_t * obj, lv_state_t new_state)
 {
     if(obj->state == new_state) return;
 
@@ -202,7 +204,7 @@ void lv_obj_add_state(lv_obj_t * obj, lv_state_t state)
 {
     lv_state_t new_state = obj->state | state;
     if(obj->state != new_state) {
-        lv_obj_set_state(obj, new_state);
+        change_state(obj, new_state);
     }
 }
 
@@ -210,7 +212,7 @@ void lv_obj_clear_state(lv_obj_t * obj, lv_state_t state)
 {
     lv_state_t new_state = obj->state & (~state);
     if(obj->state != new_state) {
-        lv_obj_set_state(obj, new_state);
+        change_state(obj, new_state);
     }
 }
 
@@ -240,8 +242,7 @@ bool lv_obj_has_state(const lv_obj_t * obj, lv_state_t state)
 
 void * lv_obj_get_group(const lv_obj_t * obj)
 {
-    if(obj->spec_attr) return obj->spec_attr->group_p;
-    else return NULL;
+    return obj->spec_attr ? obj->spec_attr->group_p : NULL;
 }
 
 /*-------------------
@@ -315,62 +316,60 @@ bool lv_obj_is_valid(const lv_obj_t * obj)
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_obj_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+/* New children start at the parent's content origin with zero size; the layout places them later. */
+static void place_at_content_origin(lv_obj_t * obj, lv_obj_t * p)
 {
-    LV_UNUSED(class_p);
-    lv_obj_t * parent = obj->parent;
-    if(parent) {
-        lv_coord_t sl = lv_obj_get_scroll_left(parent);
-        lv_coord_t st = lv_obj_get_scroll_top(parent);
-        obj->coords.y1 = parent->coords.y1 + lv_obj_get_style_pad_top(parent, LV_PART_MAIN) - st;
-        obj->coords.y2 = obj->coords.y1 - 1;
-        obj->coords.x1  = parent->coords.x1 + lv_obj_get_style_pad_left(parent, LV_PART_MAIN) - sl;
-        obj->coords.x2  = obj->coords.x1 - 1;
-    }
-
-    obj->flags = LV_OBJ_FLAG_CLICKABLE;
-    obj->flags |= LV_OBJ_FLAG_SNAPPABLE;
-    if(parent) obj->flags |= LV_OBJ_FLAG_PRESS_LOCK;
-    if(parent) obj->flags |= LV_OBJ_FLAG_SCROLL_CHAIN;
-    obj->flags |= LV_OBJ_FLAG_CLICK_FOCUSABLE;
-    obj->flags |= LV_OBJ_FLAG_SCROLLABLE;
-    obj->flags |= LV_OBJ_FLAG_SCROLL_ELASTIC;
-    obj->flags |= LV_OBJ_FLAG_SCROLL_MOMENTUM;
-    obj->flags |= LV_OBJ_FLAG_SCROLL_WITH_ARROW;
-    if(parent) obj->flags |= LV_OBJ_FLAG_GESTURE_BUBBLE;
+    obj->coords.x1 = p->coords.x1 + lv_obj_get_style_pad_left(p, LV_PART_MAIN) - lv_obj_get_scroll_left(p);
+    obj->coords.y1 = p->coords.y1 + lv_obj_get_style_pad_top(p, LV_PART_MAIN) - lv_obj_get_scroll_top(p);
+    obj->coords.x2 = obj->coords.x1 - 1;
+    obj->coords.y2 = obj->coords.y1 - 1;
 }
 
-static void lv_obj_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+static void obj_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
 
+    lv_obj_flag_t flags = LV_OBJ_FLAG_CLICKABLE | LV_OBJ_FLAG_SNAPPABLE | LV_OBJ_FLAG_CLICK_FOCUSABLE |
+                          LV_OBJ_FLAG_SCROLLABLE | LV_OBJ_FLAG_SCROLL_ELASTIC | LV_OBJ_FLAG_SCROLL_MOMENTUM |
+                          LV_OBJ_FLAG_SCROLL_WITH_ARROW;
+
+    lv_obj_t * parent = obj->parent;
+    if(parent) {
+        place_at_content_origin(obj, parent);
+        /*Screens have nobody to pass presses, scrolls or gestures on to*/
+        flags |= LV_OBJ_FLAG_PRESS_LOCK | LV_OBJ_FLAG_SCROLL_CHAIN | LV_OBJ_FLAG_GESTURE_BUBBLE;
+    }
+    obj->flags = flags;
+}
+
+static void free_spec_attr(lv_obj_t * obj)
+{
+    _lv_obj_spec_attr_t * attr = obj->spec_attr;
+    if(attr == NULL) return;
+
+    lv_mem_free(attr->children);
+    lv_mem_free(attr->event_dsc);
+    lv_mem_free(attr);
+    obj->spec_attr = NULL;
+}
+
+static void obj_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+{
+    LV_UNUSED(class_p);
+
+    /*Handlers still running on this object must see that it is gone*/
     _lv_event_mark_deleted(obj);
 
-    /*Remove all style*/
-    lv_obj_enable_style_refresh(false); /*No need to refresh the style because the object will be deleted*/
+    /*Refreshing styles of a dying object would only cost time*/
+    lv_obj_enable_style_refresh(false);
     lv_obj_remove_style_all(obj);
     lv_obj_enable_style_refresh(true);
 
-    /*Remove the animations from this object*/
     lv_anim_del(obj, NULL);
 
-    /*Delete from the group*/
-    lv_group_t * group = lv_obj_get_group(obj);
-    if(group) lv_group_remove_obj(obj);
+    if(lv_obj_get_group(obj)) lv_group_remove_obj(obj);
 
-    if(obj->spec_attr) {
-        if(obj->spec_attr->children) {
-            lv_mem_free(obj->spec_attr->children);
-            obj->spec_attr->children = NULL;
-        }
-        if(obj->spec_attr->event_dsc) {
-            lv_mem_free(obj->spec_attr->event_dsc);
-            obj->spec_attr->event_dsc = NULL;
-        }
-
-        lv_mem_free(obj->spec_attr);
-        obj->spec_attr = NULL;
-    }
+    free_spec_attr(obj);
 }
 
 /**
@@ -382,41 +381,33 @@ static void get_draw_area(lv_obj_t * obj, lv_area_t * coords)
     lv_coord_t w = lv_obj_get_style_transform_width(obj, LV_PART_MAIN);
     lv_coord_t h = lv_obj_get_style_transform_height(obj, LV_PART_MAIN);
     lv_area_copy(coords, &obj->coords);
-    coords->x1 -= w;
-    coords->x2 += w;
-    coords->y1 -= h;
-    coords->y2 += h;
+    lv_area_increase(coords, w, h);
+}
+
+/* Whether the main part paints every pixel of `area` opaquely. */
+static lv_cover_res_t cover_result(lv_obj_t * obj, const lv_area_t * area)
+{
+    /*Clipped corners are drawn through a mask, so the object cannot vouch for them*/
+    if(lv_obj_get_style_clip_corner(obj, LV_PART_MAIN)) return LV_COVER_RES_MASKED;
+
+    lv_area_t coords;
+    get_draw_area(obj, &coords);
+    lv_coord_t radius = lv_obj_get_style_radius(obj, LV_PART_MAIN);
+    if(!_lv_area_is_in(area, &coords, radius)) return LV_COVER_RES_NOT_COVER;
+
+    if(lv_obj_get_style_bg_opa(obj, LV_PART_MAIN) < LV_OPA_MAX) return LV_COVER_RES_NOT_COVER;
+
+    /*A fading screen lets the one below show through*/
+    if(lv_obj_get_style_opa_recursive(obj, LV_PART_MAIN) < LV_OPA_MAX) return LV_COVER_RES_NOT_COVER;
+
+    return LV_COVER_RES_COVER;
 }
 
 static void cover_check(lv_obj_t * obj, lv_cover_check_info_t * info)
 {
+    /*A derived class already found a mask; that verdict stands*/
     if(info->res == LV_COVER_RES_MASKED) return;
-    if(lv_obj_get_style_clip_corner(obj, LV_PART_MAIN)) {
-        info->res = LV_COVER_RES_MASKED;
-        return;
-    }
-
-    /*Most trivial test. Is the mask fully IN the object? If no it surely doesn't cover it*/
-    lv_coord_t r = lv_obj_get_style_radius(obj, LV_PART_MAIN);
-    lv_area_t coords;
-    get_draw_area(obj, &coords);
-    if(_lv_area_is_in(info->area, &coords, r) == false) {
-        info->res = LV_COVER_RES_NOT_COVER;
-        return;
-    }
-
-    if(lv_obj_get_style_bg_opa(obj, LV_PART_MAIN) < LV_OPA_MAX) {
-        info->res = LV_COVER_RES_NOT_COVER;
-        return;
-    }
-
-    /*A fading screen lets the one below show through*/
-    if(lv_obj_get_style_opa_recursive(obj, LV_PART_MAIN) < LV_OPA_MAX) {
-        info->res = LV_COVER_RES_NOT_COVER;
-        return;
-    }
-
-    info->res = LV_COVER_RES_COVER;
+    info->res = cover_result(obj, info->area);
 }
 
 /**
@@ -434,7 +425,7 @@ static void draw_rect_part(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, bool border
         draw_dsc.shadow_opa = LV_OPA_TRANSP;
     }
     else if(lv_obj_get_style_border_post(obj, LV_PART_MAIN)) {
-        /*If the border is drawn later disable loading its properties*/
+        /*The border comes in the post pass; skip reading its properties now*/
         draw_dsc.border_post = 1;
     }
     lv_obj_init_draw_rect_dsc(obj, LV_PART_MAIN, &draw_dsc);
@@ -457,7 +448,7 @@ static void draw_rect_part(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, bool border
     lv_event_send(obj, LV_EVENT_DRAW_PART_END, &part_dsc);
 }
 
-static void lv_obj_draw(lv_event_t * e)
+static void draw_event(lv_event_t * e)
 {
     lv_event_code_t code = lv_event_get_code(e);
     lv_obj_t * obj = lv_event_get_target(e);
@@ -469,22 +460,31 @@ static void lv_obj_draw(lv_event_t * e)
     }
     else if(code == LV_EVENT_DRAW_POST) {
         lv_draw_ctx_t * draw_ctx = lv_event_get_draw_ctx(e);
-        draw_scrollbar(obj, draw_ctx);
+        draw_scrollbars(obj, draw_ctx);
         if(lv_obj_get_style_border_post(obj, LV_PART_MAIN)) draw_rect_part(obj, draw_ctx, true);
     }
 }
 
-static void draw_scrollbar(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx)
+static void draw_one_scrollbar(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, lv_obj_draw_part_dsc_t * part_dsc,
+                               lv_area_t * area)
+{
+    if(lv_area_get_size(area) <= 0) return;
+
+    part_dsc->draw_area = area;
+    lv_event_send(obj, LV_EVENT_DRAW_PART_BEGIN, part_dsc);
+    lv_draw_rect(draw_ctx, part_dsc->rect_dsc, area);
+    lv_event_send(obj, LV_EVENT_DRAW_PART_END, part_dsc);
+}
+
+static void draw_scrollbars(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx)
 {
     lv_area_t hor_area;
     lv_area_t ver_area;
     lv_obj_get_scrollbar_area(obj, &hor_area, &ver_area);
-
     if(lv_area_get_size(&hor_area) <= 0 && lv_area_get_size(&ver_area) <= 0) return;
 
     lv_draw_rect_dsc_t draw_dsc;
-    lv_res_t sb_res = _lv_obj_get_scrollbar_draw_dsc(obj, &draw_dsc);
-    if(sb_res != LV_RES_OK) return;
+    if(_lv_obj_get_scrollbar_draw_dsc(obj, &draw_dsc) != LV_RES_OK) return;
 
     lv_obj_draw_part_dsc_t part_dsc;
     lv_obj_draw_dsc_init(&part_dsc, draw_ctx);
@@ -493,19 +493,8 @@ static void draw_scrollbar(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx)
     part_dsc.rect_dsc = &draw_dsc;
     part_dsc.part = LV_PART_SCROLLBAR;
 
-    if(lv_area_get_size(&hor_area) > 0) {
-        part_dsc.draw_area = &hor_area;
-        lv_event_send(obj, LV_EVENT_DRAW_PART_BEGIN, &part_dsc);
-        lv_draw_rect(draw_ctx, &draw_dsc, &hor_area);
-        lv_event_send(obj, LV_EVENT_DRAW_PART_END, &part_dsc);
-    }
-    if(lv_area_get_size(&ver_area) > 0) {
-        part_dsc.draw_area = &ver_area;
-        lv_event_send(obj, LV_EVENT_DRAW_PART_BEGIN, &part_dsc);
-        part_dsc.draw_area = &ver_area;
-        lv_draw_rect(draw_ctx, &draw_dsc, &ver_area);
-        lv_event_send(obj, LV_EVENT_DRAW_PART_END, &part_dsc);
-    }
+    draw_one_scrollbar(obj, draw_ctx, &part_dsc, &hor_area);
+    draw_one_scrollbar(obj, draw_ctx, &part_dsc, &ver_area);
 }
 
 /**
@@ -523,12 +512,8 @@ lv_res_t _lv_obj_get_scrollbar_draw_dsc(lv_obj_t * obj, lv_draw_rect_dsc_t * dsc
     dsc->border_opa = lv_obj_get_style_border_opa(obj, LV_PART_SCROLLBAR);
     if(dsc->border_opa > LV_OPA_MIN) {
         dsc->border_width = lv_obj_get_style_border_width(obj, LV_PART_SCROLLBAR);
-        if(dsc->border_width > 0) {
-            dsc->border_color = lv_obj_get_style_border_color(obj, LV_PART_SCROLLBAR);
-        }
-        else {
-            dsc->border_opa = LV_OPA_TRANSP;
-        }
+        if(dsc->border_width > 0) dsc->border_color = lv_obj_get_style_border_color(obj, LV_PART_SCROLLBAR);
+        else dsc->border_opa = LV_OPA_TRANSP;
     }
 
     lv_opa_t opa = lv_obj_get_style_opa(obj, LV_PART_SCROLLBAR);
@@ -537,13 +522,10 @@ lv_res_t _lv_obj_get_scrollbar_draw_dsc(lv_obj_t * obj, lv_draw_rect_dsc_t * dsc
         dsc->border_opa = (dsc->border_opa * opa) >> 8;
     }
 
-    if(dsc->bg_opa != LV_OPA_TRANSP || dsc->border_opa != LV_OPA_TRANSP) {
-        dsc->radius = lv_obj_get_style_radius(obj, LV_PART_SCROLLBAR);
-        return LV_RES_OK;
-    }
-    else {
-        return LV_RES_INV;
-    }
+    if(dsc->bg_opa == LV_OPA_TRANSP && dsc->border_opa == LV_OPA_TRANSP) return LV_RES_INV;
+
+    dsc->radius = lv_obj_get_style_radius(obj, LV_PART_SCROLLBAR);
+    return LV_RES_OK;
 }
 
 static void update_focus_state(lv_obj_t * obj, bool focused)
@@ -569,131 +551,145 @@ static void update_focus_state(lv_obj_t * obj, bool focused)
     }
 }
 
+/* Right/up checks, left/down unchecks. */
+static void toggle_by_key(lv_obj_t * obj, uint32_t key)
+{
+    if(key == LV_KEY_RIGHT || key == LV_KEY_UP) {
+        lv_obj_add_state(obj, LV_STATE_CHECKED);
+    }
+    else if(key == LV_KEY_LEFT || key == LV_KEY_DOWN) {
+        lv_obj_clear_state(obj, LV_STATE_CHECKED);
+    }
+    /*Enter toggles on release (see obj_event), which sends its own VALUE_CHANGED*/
+    if(key != LV_KEY_ENTER) lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
+}
+
+/* Arrow keys scroll a quarter of the object per press, clamped by lv_obj_scroll_to_x/y. */
+static void scroll_by_key(lv_obj_t * obj, uint32_t key)
+{
+    lv_coord_t step_y = lv_obj_get_height(obj) / 4;
+    lv_coord_t step_x = lv_obj_get_width(obj) / 4;
+    bool can_scroll_hor = (lv_obj_get_scroll_dir(obj) & LV_DIR_HOR) &&
+                          (lv_obj_get_scroll_left(obj) > 0 || lv_obj_get_scroll_right(obj) > 0);
+
+    /*Left/right fall back to vertical scrolling when there is nothing to scroll sideways*/
+    int32_t dir = 0;
+    if(key == LV_KEY_DOWN || key == LV_KEY_RIGHT) dir = 1;
+    else if(key == LV_KEY_UP || key == LV_KEY_LEFT) dir = -1;
+    else return;
+
+    bool sideways = (key == LV_KEY_LEFT || key == LV_KEY_RIGHT) && can_scroll_hor;
+    if(sideways) lv_obj_scroll_to_x(obj, lv_obj_get_scroll_x(obj) + dir * step_x, LV_ANIM_OFF);
+    else lv_obj_scroll_to_y(obj, lv_obj_get_scroll_y(obj) + dir * step_y, LV_ANIM_OFF);
+}
+
 static void handle_key(lv_obj_t * obj, uint32_t key)
 {
     if(lv_obj_has_flag(obj, LV_OBJ_FLAG_CHECKABLE)) {
-        if(key == LV_KEY_RIGHT || key == LV_KEY_UP) {
-            lv_obj_add_state(obj, LV_STATE_CHECKED);
-        }
-        else if(key == LV_KEY_LEFT || key == LV_KEY_DOWN) {
-            lv_obj_clear_state(obj, LV_STATE_CHECKED);
-        }
-        /*With Enter LV_EVENT_RELEASED will send VALUE_CHANGE event*/
-        if(key != LV_KEY_ENTER) {
-            lv_res_t res = lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
-            if(res != LV_RES_OK) return;
-        }
+        toggle_by_key(obj, key);
     }
     else if(lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLLABLE | LV_OBJ_FLAG_SCROLL_WITH_ARROW) && !lv_obj_is_editable(obj)) {
-        /*scroll by keypad or encoder*/
-        lv_anim_enable_t anim_enable = LV_ANIM_OFF;
-        lv_coord_t sl = lv_obj_get_scroll_left(obj);
-        lv_coord_t sr = lv_obj_get_scroll_right(obj);
-        if(key == LV_KEY_DOWN) {
-            /*use scroll_to_x/y functions to enforce scroll limits*/
-            lv_obj_scroll_to_y(obj, lv_obj_get_scroll_y(obj) + lv_obj_get_height(obj) / 4, anim_enable);
-        }
-        else if(key == LV_KEY_UP) {
-            lv_obj_scroll_to_y(obj, lv_obj_get_scroll_y(obj) - lv_obj_get_height(obj) / 4, anim_enable);
-        }
-        else if(key == LV_KEY_RIGHT) {
-            /*If the object can't be scrolled horizontally then scroll it vertically*/
-            if(!((lv_obj_get_scroll_dir(obj) & LV_DIR_HOR) && (sl > 0 || sr > 0)))
-                lv_obj_scroll_to_y(obj, lv_obj_get_scroll_y(obj) + lv_obj_get_height(obj) / 4, anim_enable);
-            else
-                lv_obj_scroll_to_x(obj, lv_obj_get_scroll_x(obj) + lv_obj_get_width(obj) / 4, anim_enable);
-        }
-        else if(key == LV_KEY_LEFT) {
-            if(!((lv_obj_get_scroll_dir(obj) & LV_DIR_HOR) && (sl > 0 || sr > 0)))
-                lv_obj_scroll_to_y(obj, lv_obj_get_scroll_y(obj) - lv_obj_get_height(obj) / 4, anim_enable);
-            else
-                lv_obj_scroll_to_x(obj, lv_obj_get_scroll_x(obj) - lv_obj_get_width(obj) / 4, anim_enable);
-        }
+        scroll_by_key(obj, key);
     }
 }
 
-static void lv_obj_event(const lv_obj_class_t * class_p, lv_event_t * e)
+static void mark_children_layout_dirty(lv_obj_t * obj)
+{
+    uint32_t child_cnt = lv_obj_get_child_cnt(obj);
+    for(uint32_t i = 0; i < child_cnt; i++) {
+        lv_obj_mark_layout_as_dirty(obj->spec_attr->children[i]);
+    }
+}
+
+/* A release that did not end a scroll toggles a checkable object. */
+static void toggle_on_release(lv_obj_t * obj, lv_indev_t * indev)
+{
+    if(lv_indev_get_scroll_obj(indev) != NULL) return;
+    if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_CHECKABLE)) return;
+
+    if(lv_obj_has_state(obj, LV_STATE_CHECKED)) lv_obj_clear_state(obj, LV_STATE_CHECKED);
+    else lv_obj_add_state(obj, LV_STATE_CHECKED);
+    lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
+}
+
+static void on_size_changed(lv_obj_t * obj)
+{
+    /*Aligned objects and layouts depend on the own size; children on the parent's*/
+    if(lv_obj_get_style_layout(obj, LV_PART_MAIN) || lv_obj_get_style_align(obj, LV_PART_MAIN)) {
+        lv_obj_mark_layout_as_dirty(obj);
+    }
+    mark_children_layout_dirty(obj);
+}
+
+static void on_child_changed(lv_obj_t * obj)
+{
+    /*A child that moved, appeared or vanished matters to a layout, to
+     *alignment and to a content-sized parent*/
+    lv_coord_t w = lv_obj_get_style_width(obj, LV_PART_MAIN);
+    lv_coord_t h = lv_obj_get_style_height(obj, LV_PART_MAIN);
+    bool depends_on_children = lv_obj_get_style_layout(obj, LV_PART_MAIN) || lv_obj_get_style_align(obj, LV_PART_MAIN) ||
+                               w == LV_SIZE_CONTENT || h == LV_SIZE_CONTENT;
+    if(depends_on_children) lv_obj_mark_layout_as_dirty(obj);
+}
+
+static void on_scroll_end(lv_obj_t * obj)
+{
+    lv_obj_clear_state(obj, LV_STATE_SCROLLED);
+    /*In ACTIVE mode the bars vanish now that scrolling stopped*/
+    if(lv_obj_get_scrollbar_mode(obj) == LV_SCROLLBAR_MODE_ACTIVE) invalidate_scrollbars(obj);
+}
+
+static void obj_event(const lv_obj_class_t * class_p, lv_event_t * e)
 {
     LV_UNUSED(class_p);
 
     lv_event_code_t code = lv_event_get_code(e);
     lv_obj_t * obj = lv_event_get_current_target(e);
-    if(code == LV_EVENT_PRESSED) {
-        lv_obj_add_state(obj, LV_STATE_PRESSED);
-    }
-    else if(code == LV_EVENT_RELEASED) {
-        lv_obj_clear_state(obj, LV_STATE_PRESSED);
-        void * param = lv_event_get_param(e);
-        /*Go the checked state if enabled*/
-        if(lv_indev_get_scroll_obj(param) == NULL && lv_obj_has_flag(obj, LV_OBJ_FLAG_CHECKABLE)) {
-            if(!(lv_obj_get_state(obj) & LV_STATE_CHECKED)) lv_obj_add_state(obj, LV_STATE_CHECKED);
-            else lv_obj_clear_state(obj, LV_STATE_CHECKED);
-
-            lv_res_t res = lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
-            if(res != LV_RES_OK) return;
-        }
-    }
-    else if(code == LV_EVENT_PRESS_LOST) {
-        lv_obj_clear_state(obj, LV_STATE_PRESSED);
-    }
-    else if(code == LV_EVENT_STYLE_CHANGED) {
-        uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-        for(uint32_t i = 0; i < child_cnt; i++) {
-            lv_obj_t * child = obj->spec_attr->children[i];
-            lv_obj_mark_layout_as_dirty(child);
-        }
-    }
-    else if(code == LV_EVENT_KEY) {
-        handle_key(obj, lv_event_get_key(e));
-    }
-    else if(code == LV_EVENT_FOCUSED) {
-        if(lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLL_ON_FOCUS)) {
-            lv_obj_scroll_to_view_recursive(obj, LV_ANIM_ON);
-        }
-        update_focus_state(obj, true);
-    }
-    else if(code == LV_EVENT_SCROLL_BEGIN) {
-        lv_obj_add_state(obj, LV_STATE_SCROLLED);
-    }
-    else if(code == LV_EVENT_SCROLL_END) {
-        lv_obj_clear_state(obj, LV_STATE_SCROLLED);
-        if(lv_obj_get_scrollbar_mode(obj) == LV_SCROLLBAR_MODE_ACTIVE) {
-            lv_area_t hor_area, ver_area;
-            lv_obj_get_scrollbar_area(obj, &hor_area, &ver_area);
-            lv_obj_invalidate_area(obj, &hor_area);
-            lv_obj_invalidate_area(obj, &ver_area);
-        }
-    }
-    else if(code == LV_EVENT_DEFOCUSED) {
-        update_focus_state(obj, false);
-    }
-    else if(code == LV_EVENT_SIZE_CHANGED) {
-        lv_coord_t align = lv_obj_get_style_align(obj, LV_PART_MAIN);
-        uint16_t layout = lv_obj_get_style_layout(obj, LV_PART_MAIN);
-        if(layout || align) {
-            lv_obj_mark_layout_as_dirty(obj);
-        }
-
-        uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-        for(uint32_t i = 0; i < child_cnt; i++) {
-            lv_obj_t * child = obj->spec_attr->children[i];
-            lv_obj_mark_layout_as_dirty(child);
-        }
-    }
-    else if(code == LV_EVENT_CHILD_CHANGED) {
-        lv_coord_t w = lv_obj_get_style_width(obj, LV_PART_MAIN);
-        lv_coord_t h = lv_obj_get_style_height(obj, LV_PART_MAIN);
-        lv_coord_t align = lv_obj_get_style_align(obj, LV_PART_MAIN);
-        uint16_t layout = lv_obj_get_style_layout(obj, LV_PART_MAIN);
-        if(layout || align || w == LV_SIZE_CONTENT || h == LV_SIZE_CONTENT) {
-            lv_obj_mark_layout_as_dirty(obj);
-        }
-    }
-    else if(code == LV_EVENT_REFR_EXT_DRAW_SIZE) {
-        lv_coord_t d = lv_obj_calculate_ext_draw_size(obj, LV_PART_MAIN);
-        lv_event_set_ext_draw_size(e, d);
-    }
-    else if(code == LV_EVENT_DRAW_MAIN || code == LV_EVENT_DRAW_POST || code == LV_EVENT_COVER_CHECK) {
-        lv_obj_draw(e);
+    switch(code) {
+        case LV_EVENT_PRESSED:
+            lv_obj_add_state(obj, LV_STATE_PRESSED);
+            break;
+        case LV_EVENT_RELEASED:
+            lv_obj_clear_state(obj, LV_STATE_PRESSED);
+            toggle_on_release(obj, lv_event_get_param(e));
+            break;
+        case LV_EVENT_PRESS_LOST:
+            lv_obj_clear_state(obj, LV_STATE_PRESSED);
+            break;
+        case LV_EVENT_STYLE_CHANGED:
+            mark_children_layout_dirty(obj);
+            break;
+        case LV_EVENT_KEY:
+            handle_key(obj, lv_event_get_key(e));
+            break;
+        case LV_EVENT_FOCUSED:
+            if(lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLL_ON_FOCUS)) lv_obj_scroll_to_view_recursive(obj, LV_ANIM_ON);
+            update_focus_state(obj, true);
+            break;
+        case LV_EVENT_DEFOCUSED:
+            update_focus_state(obj, false);
+            break;
+        case LV_EVENT_SCROLL_BEGIN:
+            lv_obj_add_state(obj, LV_STATE_SCROLLED);
+            break;
+        case LV_EVENT_SCROLL_END:
+            on_scroll_end(obj);
+            break;
+        case LV_EVENT_SIZE_CHANGED:
+            on_size_changed(obj);
+            break;
+        case LV_EVENT_CHILD_CHANGED:
+            on_child_changed(obj);
+            break;
+        case LV_EVENT_REFR_EXT_DRAW_SIZE:
+            lv_event_set_ext_draw_size(e, lv_obj_calculate_ext_draw_size(obj, LV_PART_MAIN));
+            break;
+        case LV_EVENT_DRAW_MAIN:
+        case LV_EVENT_DRAW_POST:
+        case LV_EVENT_COVER_CHECK:
+            draw_event(e);
+            break;
+        default:
+            break;
     }
 }
