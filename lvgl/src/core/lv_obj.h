@@ -35,7 +35,8 @@ extern "C" {
 typedef struct _lv_obj_t lv_obj_t;
 
 /**
- * Possible states of a widget. OR-ed values are possible.
+ * State bits of an object; several can be set at once. Styles are chosen by
+ * the current state.
  */
 enum {
     LV_STATE_DEFAULT     =  0x0000,
@@ -59,8 +60,8 @@ enum {
 typedef uint16_t lv_state_t;
 
 /**
- * The possible parts of widgets. Parts sit in the bits above the state in a
- * style selector.
+ * Parts of a widget that carry their own styles. In a style selector the
+ * part sits in the bits above the state.
  */
 enum {
     LV_PART_MAIN         = 0x000000,
@@ -80,7 +81,7 @@ enum {
 typedef uint32_t lv_part_t;
 
 /**
- * On/Off features controlling the object's behaviour. OR-ed values are possible.
+ * Behaviour switches of an object; combine with `|`.
  */
 enum {
     LV_OBJ_FLAG_HIDDEN          = (1L << 0),
@@ -122,9 +123,9 @@ typedef uint32_t lv_obj_flag_t;
  * `type` field of `lv_obj_draw_part_dsc_t` for the base object's own parts.
  */
 typedef enum {
-    LV_OBJ_DRAW_PART_RECTANGLE,  /**< The main rectangle*/
-    LV_OBJ_DRAW_PART_BORDER_POST,/**< The border if style_border_post = true*/
-    LV_OBJ_DRAW_PART_SCROLLBAR,  /**< The scrollbar*/
+    LV_OBJ_DRAW_PART_RECTANGLE,  /**< background, border (unless drawn later), outline and shadow*/
+    LV_OBJ_DRAW_PART_BORDER_POST,/**< the border alone, drawn over the children when border_post is set*/
+    LV_OBJ_DRAW_PART_SCROLLBAR,  /**< each visible scrollbar*/
 } lv_obj_draw_part_type_t;
 
 #include "lv_obj_tree.h"
@@ -141,21 +142,21 @@ typedef enum {
  * position); allocated on first use so a plain label stays small.
  */
 typedef struct {
-    struct _lv_obj_t ** children;   /**< Store the pointer of the children in an array.*/
-    uint32_t child_cnt;             /**< Number of children*/
+    struct _lv_obj_t ** children;   /**< children in drawing order, oldest first*/
+    uint32_t child_cnt;
     lv_group_t * group_p;
 
-    struct _lv_event_dsc_t * event_dsc; /**< Dynamically allocated event callback and user data array*/
-    lv_point_t scroll;                  /**< The current X/Y scroll offset*/
+    struct _lv_event_dsc_t * event_dsc; /**< the handlers added with lv_obj_add_event_cb, in order*/
+    lv_point_t scroll;                  /**< how far the content is scrolled, positive towards the end*/
 
-    lv_coord_t ext_click_pad;   /**< Extra click padding in all direction*/
-    lv_coord_t ext_draw_size;   /**< EXTend the size in every direction for drawing.*/
+    lv_coord_t ext_click_pad;   /**< the clickable area reaches this far past the edges*/
+    lv_coord_t ext_draw_size;   /**< drawing (shadow, outline...) reaches this far past the edges*/
 
-    lv_scrollbar_mode_t scrollbar_mode : 2; /**< How to display scrollbars*/
-    lv_scroll_snap_t scroll_snap_x : 2;     /**< Where to align the snappable children horizontally*/
-    lv_scroll_snap_t scroll_snap_y : 2;     /**< Where to align the snappable children vertically*/
-    lv_dir_t scroll_dir : 4;                /**< The allowed scroll direction(s)*/
-    uint8_t event_dsc_cnt : 6;              /**< Number of event callbacks stored in `event_dsc` array*/
+    lv_scrollbar_mode_t scrollbar_mode : 2;
+    lv_scroll_snap_t scroll_snap_x : 2;     /**< where snappable children come to rest horizontally*/
+    lv_scroll_snap_t scroll_snap_y : 2;     /**< and vertically*/
+    lv_dir_t scroll_dir : 4;                /**< directions the user may scroll*/
+    uint8_t event_dsc_cnt : 6;
 } _lv_obj_spec_attr_t;
 
 struct _lv_obj_t {
@@ -182,61 +183,56 @@ struct _lv_obj_t {
  **********************/
 
 /**
- * Initialize LVGL library.
- * Should be called before any other LVGL related function.
+ * Start the library: memory pool, timers, animations, drawing, styles.
+ * Call it once before any other lv_ function; later calls do nothing.
  */
 void lv_init(void);
 
 /**
- * Deinitialize the 'lv' library: free every display, input device, timer and
- * the memory pool's content.
+ * Stop the library: remove every display and input device and empty the
+ * memory pool. lv_init may be called again afterwards.
  */
 void lv_deinit(void);
 
-/**
- * Returns whether the 'lv' library is currently initialized
- */
+/** @return true between lv_init and lv_deinit*/
 bool lv_is_initialized(void);
 
 /**
- * Create a base object (a rectangle)
- * @param parent    pointer to a parent object. If NULL then a screen will be created.
- * @return          pointer to the new object
+ * Create a plain object: a styled rectangle that can hold children.
+ * @param parent    the parent, or NULL for a new screen
+ * @return          the new object, or NULL when out of memory
  */
 lv_obj_t * lv_obj_create(lv_obj_t * parent);
 
 /**
- * Set one or more flags
- * @param obj   pointer to an object
- * @param f     R-ed values from `lv_obj_flag_t` to set.
+ * Switch behaviour flags on.
+ * @param obj   the object
+ * @param f     one or more `LV_OBJ_FLAG_...` values
  */
 void lv_obj_add_flag(lv_obj_t * obj, lv_obj_flag_t f);
 
 /**
- * Clear one or more flags
- * @param obj   pointer to an object
- * @param f     OR-ed values from `lv_obj_flag_t` to set.
+ * Switch behaviour flags off.
+ * @param obj   the object
+ * @param f     one or more `LV_OBJ_FLAG_...` values
  */
 void lv_obj_clear_flag(lv_obj_t * obj, lv_obj_flag_t f);
 
 /**
- * Add one or more states to the object. The other state bits will remain unchanged.
- * If specified in the styles, transition animation will be started from the previous state to the current.
- * @param obj       pointer to an object
- * @param state     the states to add. E.g `LV_STATE_PRESSED | LV_STATE_FOCUSED`
+ * Set state bits, leaving the others as they are; the look follows.
+ * @param obj       the object
+ * @param state     one or more `LV_STATE_...` values
  */
 void lv_obj_add_state(lv_obj_t * obj, lv_state_t state);
 
 /**
- * Remove one or more states to the object. The other state bits will remain unchanged.
- * @param obj       pointer to an object
- * @param state     the states to add. E.g `LV_STATE_PRESSED | LV_STATE_FOCUSED`
+ * Clear state bits, leaving the others as they are; the look follows.
+ * @param obj       the object
+ * @param state     one or more `LV_STATE_...` values
  */
 void lv_obj_clear_state(lv_obj_t * obj, lv_state_t state);
 
-/**
- * Set the user_data field of the object
- */
+/* The program's own pointer carried by each object. */
 #if LV_USE_USER_DATA
 static inline void lv_obj_set_user_data(lv_obj_t * obj, void * user_data)
 {
@@ -249,67 +245,37 @@ static inline void * lv_obj_get_user_data(lv_obj_t * obj)
 }
 #endif
 
-/**
- * Check if a given flag or all the given flags are set on an object.
- * @return      true: all flags are set; false: not all flags are set
- */
+/** @return true if every flag in `f` is set on `obj`*/
 bool lv_obj_has_flag(const lv_obj_t * obj, lv_obj_flag_t f);
 
-/**
- * Check if a given flag or any of the flags are set on an object.
- * @return      true: at lest one flag flag is set; false: none of the flags are set
- */
+/** @return true if at least one flag in `f` is set on `obj`*/
 bool lv_obj_has_flag_any(const lv_obj_t * obj, lv_obj_flag_t f);
 
-/**
- * Get the state of an object
- */
+/** @return all state bits of `obj`*/
 lv_state_t lv_obj_get_state(const lv_obj_t * obj);
 
-/**
- * Check if the object is in a given state or not.
- */
+/** @return true if any bit of `state` is set on `obj`*/
 bool lv_obj_has_state(const lv_obj_t * obj, lv_state_t state);
 
-/**
- * Get the group of the object
- * @return      the pointer to group of the object
- */
+/** @return the input group `obj` belongs to, or NULL*/
 void * lv_obj_get_group(const lv_obj_t * obj);
 
-/**
- * Allocate special data for an object if not allocated yet.
- */
+/** Give `obj` its rarely needed attributes (children, events, scroll) if it has none yet.*/
 void lv_obj_allocate_spec_attr(lv_obj_t * obj);
 
-/**
- * Check the type of obj.
- * @return      true: `class_p` is the `obj` class.
- */
+/** @return true if `obj` is exactly of `class_p` (not merely derived from it)*/
 bool lv_obj_check_type(const lv_obj_t * obj, const lv_obj_class_t * class_p);
 
-/**
- * Check if any object has a given class (type).
- * It checks the ancestor classes too.
- * @return      true: `obj` has the given class
- */
+/** @return true if `obj` is of `class_p` or of a class derived from it*/
 bool lv_obj_has_class(const lv_obj_t * obj, const lv_obj_class_t * class_p);
 
-/**
- * Get the class (type) of the object
- */
+/** @return the class `obj` was created with*/
 const lv_obj_class_t * lv_obj_get_class(const lv_obj_t * obj);
 
-/**
- * Check if any object is still "alive".
- * @return      true: valid
- */
+/** @return true if `obj` still hangs in the tree of some display (slow: walks every object)*/
 bool lv_obj_is_valid(const lv_obj_t * obj);
 
-/**
- * Scale the given number of pixels (a distance or size) relative to a 160 DPI display
- * considering the DPI of the `obj`'s display.
- */
+/** @return `n` pixels at 160 DPI converted to the DPI of `obj`'s display*/
 static inline lv_coord_t lv_obj_dpx(const lv_obj_t * obj, lv_coord_t n)
 {
     return _LV_DPX_CALC(lv_disp_get_dpi(lv_obj_get_disp(obj)), n);

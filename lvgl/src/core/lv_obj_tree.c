@@ -21,32 +21,64 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_obj_del_async_cb(void * obj);
-static void obj_del_core(lv_obj_t * obj);
-static lv_obj_tree_walk_res_t walk_core(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data);
+static void del_async_cb(void * obj);
+static void delete_subtree(lv_obj_t * obj);
+static lv_obj_tree_walk_res_t walk_subtree(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data);
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
+
+/* Close the gap at `index` in an array of `cnt` object pointers. */
+static void remove_from_array(lv_obj_t ** items, uint32_t cnt, uint32_t index)
+{
+    for(uint32_t i = index; i + 1 < cnt; i++) items[i] = items[i + 1];
+}
+
+/*
+ * Drop the child at `index` from `parent`'s list. `shrink` gives the spare
+ * slot back to the pool; deletion skips that since the list usually goes
+ * soon anyway.
+ */
+static void remove_from_child_list(lv_obj_t * parent, uint32_t index, bool shrink)
+{
+    _lv_obj_spec_attr_t * attr = parent->spec_attr;
+    remove_from_array(attr->children, attr->child_cnt, index);
+    attr->child_cnt--;
+    if(attr->child_cnt == 0) {
+        lv_mem_free(attr->children);
+        attr->children = NULL;
+    }
+    else if(shrink) {
+        attr->children = lv_mem_realloc(attr->children, attr->child_cnt * sizeof(lv_obj_t *));
+    }
+}
+
+static void append_to_child_list(lv_obj_t * parent, lv_obj_t * obj)
+{
+    _lv_obj_spec_attr_t * attr = parent->spec_attr;
+    attr->child_cnt++;
+    attr->children = lv_mem_realloc(attr->children, attr->child_cnt * sizeof(lv_obj_t *));
+    attr->children[attr->child_cnt - 1] = obj;
+}
 
 void lv_obj_del(lv_obj_t * obj)
 {
     if(obj == NULL) return;
     lv_obj_invalidate(obj);
 
-    lv_obj_t * par = lv_obj_get_parent(obj);
+    lv_obj_t * parent = lv_obj_get_parent(obj);
 
     /*A screen unknown to every display was already deleted*/
-    if(par == NULL && lv_obj_get_disp(obj) == NULL) return;
+    if(parent == NULL && lv_obj_get_disp(obj) == NULL) return;
 
-    /*obj_del_core also updates the display's screen pointers*/
-    obj_del_core(obj);
+    /*delete_subtree also updates the display's screen pointers*/
+    delete_subtree(obj);
 
-    /*Call the ancestor's event handler to the parent to notify it about the child delete*/
-    if(par) {
-        lv_obj_scrollbar_invalidate(par);
-        lv_event_send(par, LV_EVENT_CHILD_CHANGED, NULL);
-        lv_event_send(par, LV_EVENT_CHILD_DELETED, NULL);
+    if(parent) {
+        lv_obj_scrollbar_invalidate(parent);
+        lv_event_send(parent, LV_EVENT_CHILD_CHANGED, NULL);
+        lv_event_send(parent, LV_EVENT_CHILD_DELETED, NULL);
     }
 }
 
@@ -56,12 +88,10 @@ void lv_obj_clean(lv_obj_t * obj)
 
     lv_obj_invalidate(obj);
 
-    lv_obj_t * child = lv_obj_get_child(obj, 0);
-    while(child) {
-        obj_del_core(child);
-        child = lv_obj_get_child(obj, 0);
-    }
-    /*Just to remove scroll animations if any*/
+    lv_obj_t * child;
+    while((child = lv_obj_get_child(obj, 0)) != NULL) delete_subtree(child);
+
+    /*Also stops a running scroll animation*/
     lv_obj_scroll_to(obj, 0, 0, LV_ANIM_OFF);
     if(obj->spec_attr) {
         obj->spec_attr->scroll.x = 0;
@@ -92,51 +122,29 @@ void lv_obj_del_anim_ready_cb(lv_anim_t * a)
  */
 void lv_obj_del_async(lv_obj_t * obj)
 {
-    lv_async_call_cancel(lv_obj_del_async_cb, obj);
-    lv_async_call(lv_obj_del_async_cb, obj);
+    lv_async_call_cancel(del_async_cb, obj);
+    lv_async_call(del_async_cb, obj);
 }
 
 void lv_obj_set_parent(lv_obj_t * obj, lv_obj_t * parent)
 {
-    if(obj->parent == NULL) return; /*Screens can't be moved*/
-    if(parent == NULL) return;
-    if(parent == obj->parent) return;
+    if(obj->parent == NULL) return; /*screens stay screens*/
+    if(parent == NULL || parent == obj->parent) return;
 
     lv_obj_invalidate(obj);
 
     lv_obj_allocate_spec_attr(parent);
 
     lv_obj_t * old_parent = obj->parent;
-    /*Remove the object from the old parent's child list*/
-    int32_t i;
-    for(i = lv_obj_get_index(obj); i <= (int32_t)lv_obj_get_child_cnt(old_parent) - 2; i++) {
-        old_parent->spec_attr->children[i] = old_parent->spec_attr->children[i + 1];
-    }
-    old_parent->spec_attr->child_cnt--;
-    if(old_parent->spec_attr->child_cnt) {
-        old_parent->spec_attr->children = lv_mem_realloc(old_parent->spec_attr->children,
-                                                         old_parent->spec_attr->child_cnt * (sizeof(lv_obj_t *)));
-    }
-    else {
-        lv_mem_free(old_parent->spec_attr->children);
-        old_parent->spec_attr->children = NULL;
-    }
-
-    /*Add the child to the new parent as the last (newest child)*/
-    parent->spec_attr->child_cnt++;
-    parent->spec_attr->children = lv_mem_realloc(parent->spec_attr->children,
-                                                 parent->spec_attr->child_cnt * (sizeof(lv_obj_t *)));
-    parent->spec_attr->children[lv_obj_get_child_cnt(parent) - 1] = obj;
-
+    remove_from_child_list(old_parent, lv_obj_get_index(obj), true);
+    append_to_child_list(parent, obj);
     obj->parent = parent;
 
-    /*Notify the original parent because one of its children is lost*/
     lv_obj_readjust_scroll(old_parent, LV_ANIM_OFF);
     lv_obj_scrollbar_invalidate(old_parent);
     lv_event_send(old_parent, LV_EVENT_CHILD_CHANGED, obj);
     lv_event_send(old_parent, LV_EVENT_CHILD_DELETED, NULL);
 
-    /*Notify the new parent about the child*/
     lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
     lv_event_send(parent, LV_EVENT_CHILD_CREATED, NULL);
 
@@ -150,31 +158,17 @@ void lv_obj_move_to_index(lv_obj_t * obj, int32_t index)
     lv_obj_t * parent = lv_obj_get_parent(obj);
     if(!parent) return;
 
-    if(index < 0) {
-        index = lv_obj_get_child_cnt(parent) + index;
-    }
+    int32_t cnt = (int32_t)lv_obj_get_child_cnt(parent);
+    int32_t to = index < 0 ? cnt + index : index;
+    int32_t from = (int32_t)lv_obj_get_index(obj);
+    if(to < 0 || to >= cnt || to == from) return;
 
-    const int32_t old_index = lv_obj_get_index(obj);
+    /*Shift the siblings between the two places by one towards `from`*/
+    lv_obj_t ** children = parent->spec_attr->children;
+    int32_t step = to < from ? -1 : 1;
+    for(int32_t i = from; i != to; i += step) children[i] = children[i + step];
+    children[to] = obj;
 
-    if(index < 0) return;
-    if(index >= (int32_t) lv_obj_get_child_cnt(parent)) return;
-    if(index == old_index) return;
-
-    int32_t i = old_index;
-    if(index < old_index) {
-        while(i > index)  {
-            parent->spec_attr->children[i] = parent->spec_attr->children[i - 1];
-            i--;
-        }
-    }
-    else {
-        while(i < index) {
-            parent->spec_attr->children[i] = parent->spec_attr->children[i + 1];
-            i++;
-        }
-    }
-
-    parent->spec_attr->children[index] = obj;
     lv_event_send(parent, LV_EVENT_CHILD_CHANGED, NULL);
     lv_obj_invalidate(parent);
 }
@@ -208,65 +202,43 @@ void lv_obj_swap(lv_obj_t * obj1, lv_obj_t * obj2)
 
 lv_obj_t * lv_obj_get_screen(const lv_obj_t * obj)
 {
-    const lv_obj_t * par = obj;
-    const lv_obj_t * act_par;
+    while(obj->parent) obj = obj->parent;
+    return (lv_obj_t *)obj;
+}
 
-    do {
-        act_par = par;
-        par = lv_obj_get_parent(act_par);
-    } while(par != NULL);
-
-    return (lv_obj_t *)act_par;
+static bool disp_owns_screen(const lv_disp_t * disp, const lv_obj_t * scr)
+{
+    for(uint32_t i = 0; i < disp->screen_cnt; i++) {
+        if(disp->screens[i] == scr) return true;
+    }
+    return disp->top_layer == scr || disp->sys_layer == scr;
 }
 
 lv_disp_t * lv_obj_get_disp(const lv_obj_t * obj)
 {
-    const lv_obj_t * scr;
-
-    if(obj->parent == NULL) scr = obj;  /*`obj` is a screen*/
-    else scr = lv_obj_get_screen(obj);  /*get the screen of `obj`*/
-
-    lv_disp_t * d = lv_disp_get_next(NULL);
-    while(d) {
-        uint32_t i;
-        for(i = 0; i < d->screen_cnt; i++) {
-            if(d->screens[i] == scr) return d;
-        }
-        if(d->top_layer == scr || d->sys_layer == scr) return d;
-        d = lv_disp_get_next(d);
+    const lv_obj_t * scr = lv_obj_get_screen(obj);
+    for(lv_disp_t * d = lv_disp_get_next(NULL); d; d = lv_disp_get_next(d)) {
+        if(disp_owns_screen(d, scr)) return d;
     }
-
     return NULL;
 }
 
 lv_obj_t * lv_obj_get_parent(const lv_obj_t * obj)
 {
-    if(obj == NULL) return NULL;
-    return obj->parent;
+    return obj ? obj->parent : NULL;
 }
 
 lv_obj_t * lv_obj_get_child(const lv_obj_t * obj, int32_t id)
 {
-    if(obj->spec_attr == NULL) return NULL;
-
-    uint32_t idu;
-    if(id < 0) {
-        id = obj->spec_attr->child_cnt + id;
-        if(id < 0) return NULL;
-        idu = (uint32_t) id;
-    }
-    else {
-        idu = id;
-    }
-
-    if(idu >= obj->spec_attr->child_cnt) return NULL;
-    else return obj->spec_attr->children[id];
+    uint32_t cnt = lv_obj_get_child_cnt(obj);
+    int64_t index = id < 0 ? (int64_t)cnt + id : id;
+    if(index < 0 || index >= (int64_t)cnt) return NULL;
+    return obj->spec_attr->children[index];
 }
 
 uint32_t lv_obj_get_child_cnt(const lv_obj_t * obj)
 {
-    if(obj->spec_attr == NULL) return 0;
-    return obj->spec_attr->child_cnt;
+    return obj->spec_attr ? obj->spec_attr->child_cnt : 0;
 }
 
 uint32_t lv_obj_get_index(const lv_obj_t * obj)
@@ -274,26 +246,85 @@ uint32_t lv_obj_get_index(const lv_obj_t * obj)
     lv_obj_t * parent = lv_obj_get_parent(obj);
     if(parent == NULL) return 0xFFFFFFFF;
 
-    uint32_t i = 0;
-    for(i = 0; i < lv_obj_get_child_cnt(parent); i++) {
-        if(lv_obj_get_child(parent, i) == obj) return i;
+    uint32_t cnt = lv_obj_get_child_cnt(parent);
+    for(uint32_t i = 0; i < cnt; i++) {
+        if(parent->spec_attr->children[i] == obj) return i;
     }
-
-    return 0xFFFFFFFF; /*Shouldn't happen*/
+    return 0xFFFFFFFF; /*a parent that does not list its child: the tree is broken*/
 }
 
 void lv_obj_tree_walk(lv_obj_t * start_obj, lv_obj_tree_walk_cb_t cb, void * user_data)
 {
-    walk_core(start_obj, cb, user_data);
+    if(start_obj) {
+        walk_subtree(start_obj, cb, user_data);
+        return;
+    }
+
+    /*NULL: every screen of every display (not the layers)*/
+    for(lv_disp_t * disp = lv_disp_get_next(NULL); disp; disp = lv_disp_get_next(disp)) {
+        for(uint32_t i = 0; i < disp->screen_cnt; i++) walk_subtree(disp->screens[i], cb, user_data);
+    }
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_obj_del_async_cb(void * obj)
+static void del_async_cb(void * obj)
 {
     lv_obj_del(obj);
+}
+
+/* Input devices must not keep pointing at an object that is about to be freed. */
+static void forget_in_indevs(lv_obj_t * obj)
+{
+    lv_group_t * group = lv_obj_get_group(obj);
+    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev; indev = lv_indev_get_next(indev)) {
+        lv_indev_type_t type = lv_indev_get_type(indev);
+        if(type == LV_INDEV_TYPE_POINTER || type == LV_INDEV_TYPE_BUTTON) {
+            _lv_indev_proc_t * proc = &indev->proc;
+            if(proc->types.pointer.act_obj == obj || proc->types.pointer.last_obj == obj ||
+               proc->types.pointer.scroll_obj == obj) {
+                lv_indev_reset(indev, obj);
+            }
+            if(proc->types.pointer.last_pressed == obj) proc->types.pointer.last_pressed = NULL;
+        }
+        if(indev->group == group && obj == lv_indev_get_obj_act()) {
+            lv_indev_reset(indev, obj);
+        }
+    }
+}
+
+/* Take a deleted screen off its display's list and out of the display's screen pointers. */
+static void unlink_screen(lv_obj_t * scr)
+{
+    lv_disp_t * disp = lv_obj_get_disp(scr);
+    if(disp == NULL) return;
+
+    for(uint32_t i = 0; i < disp->screen_cnt; i++) {
+        if(disp->screens[i] != scr) continue;
+        remove_from_array(disp->screens, disp->screen_cnt, i);
+        disp->screen_cnt--;
+        if(disp->screen_cnt == 0) {
+            lv_mem_free(disp->screens);
+            disp->screens = NULL;
+        }
+        break;
+    }
+
+    /*A screen deleted in the middle of a load animation ends the
+     *animation: input devices stay off while `prev_scr` is set*/
+    if(disp->act_scr == scr && disp->prev_scr) {
+        disp->act_scr = disp->prev_scr;
+        disp->prev_scr = NULL;
+        disp->draw_prev_over_act = 0;
+    }
+    if(disp->act_scr == scr) disp->act_scr = NULL;
+    if(disp->prev_scr == scr) {
+        disp->prev_scr = NULL;
+        disp->draw_prev_over_act = 0;
+    }
+    if(disp->scr_to_load == scr) disp->scr_to_load = NULL;
 }
 
 /**
@@ -301,124 +332,36 @@ static void lv_obj_del_async_cb(void * obj)
  * while still intact; input devices, groups and the display forget it
  * before the memory is released, so nothing keeps a dangling pointer.
  */
-static void obj_del_core(lv_obj_t * obj)
+static void delete_subtree(lv_obj_t * obj)
 {
-    /*Let the user free the resources used in `LV_EVENT_DELETE`*/
-    lv_res_t res = lv_event_send(obj, LV_EVENT_DELETE, NULL);
-    if(res == LV_RES_INV) return;
+    /*The program frees what it attached to the object here*/
+    if(lv_event_send(obj, LV_EVENT_DELETE, NULL) == LV_RES_INV) return;
 
-    /*Recursively delete the children*/
-    lv_obj_t * child = lv_obj_get_child(obj, 0);
-    while(child) {
-        obj_del_core(child);
-        child = lv_obj_get_child(obj, 0);
-    }
-
-    lv_group_t * group = lv_obj_get_group(obj);
+    lv_obj_t * child;
+    while((child = lv_obj_get_child(obj, 0)) != NULL) delete_subtree(child);
 
     /*A pending asynchronous delete of this object would free it a second time*/
-    lv_async_call_cancel(lv_obj_del_async_cb, obj);
+    lv_async_call_cancel(del_async_cb, obj);
 
-    /*Reset all input devices if the object to delete is used*/
-    lv_indev_t * indev = lv_indev_get_next(NULL);
-    while(indev) {
-        lv_indev_type_t type = lv_indev_get_type(indev);
-        if(type == LV_INDEV_TYPE_POINTER || type == LV_INDEV_TYPE_BUTTON) {
-            if(indev->proc.types.pointer.act_obj == obj || indev->proc.types.pointer.last_obj == obj ||
-               indev->proc.types.pointer.scroll_obj == obj) {
-                lv_indev_reset(indev, obj);
-            }
-            if(indev->proc.types.pointer.last_pressed == obj) {
-                indev->proc.types.pointer.last_pressed = NULL;
-            }
-        }
-        if(indev->group == group && obj == lv_indev_get_obj_act()) {
-            lv_indev_reset(indev, obj);
-        }
-        indev = lv_indev_get_next(indev);
-    }
+    forget_in_indevs(obj);
 
-    /*All children deleted. Now clean up the object specific data*/
     _lv_obj_destruct(obj);
 
-    /*Remove the screen for the screen list*/
-    if(obj->parent == NULL) {
-        lv_disp_t * disp = lv_obj_get_disp(obj);
-        if(disp) {
-            uint32_t i;
-            /*Find the screen in the list*/
-            for(i = 0; i < disp->screen_cnt; i++) {
-                if(disp->screens[i] == obj) break;
-            }
-            if(i < disp->screen_cnt) {
-                uint32_t id = i;
-                for(i = id; i < disp->screen_cnt - 1; i++) {
-                    disp->screens[i] = disp->screens[i + 1];
-                }
-                disp->screen_cnt--;
-                if(disp->screen_cnt == 0) {
-                    lv_mem_free(disp->screens);
-                    disp->screens = NULL;
-                }
-            }
-            /*A screen deleted in the middle of a load animation ends the
-             *animation: input devices stay off while `prev_scr` is set*/
-            if(disp->act_scr == obj && disp->prev_scr) {
-                disp->act_scr = disp->prev_scr;
-                disp->prev_scr = NULL;
-                disp->draw_prev_over_act = 0;
-            }
-            if(disp->act_scr == obj) disp->act_scr = NULL;
-            if(disp->prev_scr == obj) {
-                disp->prev_scr = NULL;
-                disp->draw_prev_over_act = 0;
-            }
-            if(disp->scr_to_load == obj) disp->scr_to_load = NULL;
-        }
-    }
-    /*Remove the object from the child list of its parent*/
-    else {
-        uint32_t id = lv_obj_get_index(obj);
-        uint32_t i;
-        for(i = id; i < obj->parent->spec_attr->child_cnt - 1; i++) {
-            obj->parent->spec_attr->children[i] = obj->parent->spec_attr->children[i + 1];
-        }
-        obj->parent->spec_attr->child_cnt--;
-        if(obj->parent->spec_attr->child_cnt == 0) {
-            lv_mem_free(obj->parent->spec_attr->children);
-            obj->parent->spec_attr->children = NULL;
-        }
-    }
+    if(obj->parent == NULL) unlink_screen(obj);
+    else remove_from_child_list(obj->parent, lv_obj_get_index(obj), false);
 
-    /*Free the object itself*/
     lv_mem_free(obj);
 }
 
-static lv_obj_tree_walk_res_t walk_core(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data)
+static lv_obj_tree_walk_res_t walk_subtree(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data)
 {
-    lv_obj_tree_walk_res_t res = LV_OBJ_TREE_WALK_NEXT;
-
-    if(obj == NULL) {
-        lv_disp_t * disp = lv_disp_get_next(NULL);
-        while(disp) {
-            uint32_t i;
-            for(i = 0; i < disp->screen_cnt; i++) {
-                walk_core(disp->screens[i], cb, user_data);
-            }
-            disp = lv_disp_get_next(disp);
-        }
-        return LV_OBJ_TREE_WALK_END;    /*The value doesn't matter as it wasn't called recursively*/
-    }
-
-    res = cb(obj, user_data);
-
+    lv_obj_tree_walk_res_t res = cb(obj, user_data);
     if(res == LV_OBJ_TREE_WALK_END) return LV_OBJ_TREE_WALK_END;
+    if(res == LV_OBJ_TREE_WALK_SKIP_CHILDREN) return LV_OBJ_TREE_WALK_NEXT;
 
-    if(res != LV_OBJ_TREE_WALK_SKIP_CHILDREN) {
-        uint32_t i;
-        for(i = 0; i < lv_obj_get_child_cnt(obj); i++) {
-            res = walk_core(lv_obj_get_child(obj, i), cb, user_data);
-            if(res == LV_OBJ_TREE_WALK_END) return LV_OBJ_TREE_WALK_END;
+    for(uint32_t i = 0; i < lv_obj_get_child_cnt(obj); i++) {
+        if(walk_subtree(obj->spec_attr->children[i], cb, user_data) == LV_OBJ_TREE_WALK_END) {
+            return LV_OBJ_TREE_WALK_END;
         }
     }
     return LV_OBJ_TREE_WALK_NEXT;

@@ -36,94 +36,62 @@ typedef lv_obj_tree_walk_res_t (*lv_obj_tree_walk_cb_t)(struct _lv_obj_t *, void
  **********************/
 
 /**
- * Delete an object and all of its children.
- * Also remove the objects from their group and remove all animations (if any).
- * Send `LV_EVENT_DELETED` to deleted objects.
+ * Delete an object with all its descendants. Each gets LV_EVENT_DELETE, leaves
+ * its group and loses its animations.
  */
 void lv_obj_del(struct _lv_obj_t * obj);
 
-/**
- * Delete all children of an object.
- */
+/** Delete every child of `obj`, keeping `obj` itself.*/
 void lv_obj_clean(struct _lv_obj_t * obj);
 
-/**
- * Delete an object after some time
- */
+/** Delete `obj` once `delay_ms` milliseconds have passed (driven by an animation).*/
 void lv_obj_del_delayed(struct _lv_obj_t * obj, uint32_t delay_ms);
 
-/**
- * A function to be easily used in animation ready callback to delete an object when the animation is ready
- */
+/** An animation ready callback that deletes the animated object.*/
 void lv_obj_del_anim_ready_cb(lv_anim_t * a);
 
 /**
- * Helper function for asynchronously deleting objects.
- * Useful for cases where you can't delete an object directly in an `LV_EVENT_DELETE` handler (i.e. parent).
+ * Delete `obj` on the next timer run rather than now; for handlers that may
+ * not delete it themselves, such as a parent's LV_EVENT_DELETE.
  */
 void lv_obj_del_async(struct _lv_obj_t * obj);
 
-/**
- * Move the parent of an object. The relative coordinates will be kept.
- */
+/** Move `obj` under another parent, keeping its position relative to the parent.*/
 void lv_obj_set_parent(struct _lv_obj_t * obj, struct _lv_obj_t * parent);
 
-/**
- * Swap the positions of two objects.
- */
+/** Exchange the places of two objects in their parents' child lists.*/
 void lv_obj_swap(struct _lv_obj_t * obj1, struct _lv_obj_t * obj2);
 
 /**
- * moves the object to the given index in its parent.
- * When used in listviews, it can be used to sort the listview based on some criteria.
- * @param index     new index in parent. -1 to count from the back
+ * Move `obj` to another place among its siblings, which changes the drawing
+ * order and the order of a layout.
+ * @param index     the new index; negative values count from the end (-1: last)
  */
 void lv_obj_move_to_index(struct _lv_obj_t * obj, int32_t index);
 
-/**
- * Get the screen of an object
- */
+/** @return the screen `obj` is on*/
 struct _lv_obj_t * lv_obj_get_screen(const struct _lv_obj_t * obj);
 
-/**
- * Get the display of the object
- */
+/** @return the display `obj` is on*/
 lv_disp_t * lv_obj_get_disp(const struct _lv_obj_t * obj);
 
-/**
- * Get the parent of an object
- * @return          the parent of the object. (NULL if `obj` was a screen)
- */
+/** @return the parent of `obj`, or NULL for a screen*/
 struct _lv_obj_t * lv_obj_get_parent(const struct _lv_obj_t * obj);
 
 /**
- * Get the child of an object by the child's index.
- * @param id        the index of the child.
- *                  0: the oldest (firstly created) child
- *                  1: the second oldest
- *                  child count-1: the youngest
- *                  -1: the youngest
- *                  -2: the second youngest
- * @return          pointer to the child or NULL if the index was invalid
+ * @param id        the child's index: 0 is the oldest child; negative values
+ *                  count from the newest (-1 is the newest)
+ * @return          the child, or NULL when there is none at that index
  */
 struct _lv_obj_t * lv_obj_get_child(const struct _lv_obj_t * obj, int32_t id);
 
-/**
- * Get the number of children
- */
+/** @return how many children `obj` has*/
 uint32_t lv_obj_get_child_cnt(const struct _lv_obj_t * obj);
 
-/**
- * Get the index of a child.
- * @return          the child index of the object.
- *                  E.g. 0: the oldest (firstly created child)
- *                  (0xFFFFFFFF if the object has no parent)
- */
+/** @return the place of `obj` among its siblings (0: oldest), or 0xFFFFFFFF for a screen*/
 uint32_t lv_obj_get_index(const struct _lv_obj_t * obj);
 
-/**
- * Iterate through all children of any object.
- */
+/** Call `cb` for `start_obj` and its descendants, parents before children, as long as `cb` says go on.*/
 void lv_obj_tree_walk(struct _lv_obj_t * start_obj, lv_obj_tree_walk_cb_t cb, void * user_data);
 
 /**********************
