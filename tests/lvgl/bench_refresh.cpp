@@ -99,6 +99,62 @@ void build_screen(Bench & b)
     }
 }
 
+lv_obj_t * widget_screen;
+
+// One of each widget the panel uses, laid out like a busy page.
+lv_obj_t * build_widget_screen(Bench & b)
+{
+    lv_obj_t * scr = lv_obj_create(nullptr);
+    lv_obj_set_style_bg_color(scr, lv_color_hex(0x101010), 0);
+    lv_obj_set_flex_flow(scr, LV_FLEX_FLOW_ROW_WRAP);
+
+    lv_obj_t * label = lv_label_create(scr);
+    lv_label_set_text(label, "Performance " LV_SYMBOL_CHARGE);
+    lv_obj_t * btn = lv_btn_create(scr);
+    lv_label_set_text(lv_label_create(btn), "Button");
+    lv_obj_t * img = lv_img_create(scr);
+    lv_img_set_src(img, &b.image);
+    lv_img_set_zoom(img, 84);
+    lv_obj_t * slider = lv_slider_create(scr);
+    lv_slider_set_value(slider, 60, LV_ANIM_OFF);
+    lv_obj_t * bar = lv_bar_create(scr);
+    lv_bar_set_value(bar, 40, LV_ANIM_OFF);
+    lv_obj_t * arc = lv_arc_create(scr);
+    lv_arc_set_value(arc, 70);
+    lv_obj_t * sw = lv_switch_create(scr);
+    lv_obj_add_state(sw, LV_STATE_CHECKED);
+    lv_obj_t * meter = lv_meter_create(scr);
+    lv_obj_set_size(meter, 300, 300);
+    lv_meter_scale_t * scale = lv_meter_add_scale(meter);
+    lv_meter_set_scale_ticks(meter, scale, 21, 2, 6, lv_color_hex(0x9e9e9e));
+    lv_meter_set_scale_major_ticks(meter, scale, 2, 4, 12, lv_color_hex(0x000000), 10);
+    lv_meter_set_scale_range(meter, scale, 4, 34, 270, 135);
+    lv_meter_indicator_t * ind = lv_meter_add_arc(meter, scale, 8, lv_color_hex(0xf44336), 0);
+    lv_meter_set_indicator_end_value(meter, ind, 18);
+    lv_meter_set_indicator_value(meter, lv_meter_add_needle_line(meter, scale, 4, lv_color_hex(0xf44336), -10), 18);
+    lv_obj_t * dd = lv_dropdown_create(scr);
+    lv_dropdown_set_options(dd, "Manual\nAuto\nCurve");
+    lv_obj_t * chart = lv_chart_create(scr);
+    lv_obj_set_size(chart, 400, 250);
+    lv_chart_set_type(chart, LV_CHART_TYPE_SCATTER);
+    lv_chart_set_point_count(chart, 7);
+    lv_chart_series_t * ser = lv_chart_add_series(chart, lv_color_hex(0xf44336), LV_CHART_AXIS_PRIMARY_Y);
+    for(int i = 0; i < 7; i++) lv_chart_set_next_value2(chart, ser, (lv_coord_t)(i * 15), (lv_coord_t)(30 + i * 10));
+    lv_obj_t * wheel = lv_colorwheel_create(scr, true);
+    lv_obj_set_size(wheel, 250, 250);
+    lv_obj_t * tabs = lv_tabview_create(scr, LV_DIR_TOP, 60);
+    lv_obj_set_size(tabs, 400, 250);
+    lv_tabview_add_tab(tabs, "One");
+    lv_tabview_add_tab(tabs, "Two");
+    lv_obj_t * list = lv_list_create(scr);
+    lv_obj_set_size(list, 300, 250);
+    for(int i = 0; i < 8; i++) lv_list_add_btn(list, LV_SYMBOL_OK, "1920 X 1080");
+    static const char * no_buttons[] = {""};
+    lv_obj_t * box = lv_msgbox_create(scr, "Info", "Extended Resolutions applied.", no_buttons, true);
+    lv_obj_set_size(box, 400, 200);
+    return scr;
+}
+
 Bench & bench()
 {
     static Bench b;
@@ -118,6 +174,7 @@ Bench & bench()
                                             lv_palette_main(LV_PALETTE_BLUE_GREY), true, LV_FONT_DEFAULT);
     lv_disp_set_theme(b.disp, th);
     make_image(b);
+    widget_screen = build_widget_screen(b);
     build_screen(b);
     lv_refr_now(b.disp);
     return b;
@@ -166,9 +223,30 @@ void BM_FullRefresh(benchmark::State & state)
     if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
 }
 
+// One full refresh of a screen holding one of each widget.
+void BM_WidgetFrame(benchmark::State & state)
+{
+    Bench & b = bench();
+    lv_obj_t * previous = lv_scr_act();
+    lv_scr_load(widget_screen);
+    lv_refr_now(b.disp);
+    auto start = std::chrono::steady_clock::now();
+    for(auto _ : state) {
+        lv_obj_invalidate(widget_screen);
+        lv_refr_now(b.disp);
+        benchmark::ClobberMemory();
+    }
+    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double frame = secs / static_cast<double>(state.iterations());
+    state.counters["ms_per_frame"] = frame * 1000.0;
+    if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+    lv_scr_load(previous);
+}
+
 }  // namespace
 
 BENCHMARK(BM_PlainFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WidgetFrame)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
