@@ -31,18 +31,18 @@ typedef struct _lv_event_dsc_t {
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static lv_event_dsc_t * lv_obj_get_event_dsc(const lv_obj_t * obj, uint32_t id);
-static lv_res_t event_send_core(lv_event_t * e);
+static lv_event_dsc_t * event_dsc_at(const lv_obj_t * obj, uint32_t id);
+static lv_res_t deliver_here_and_up(lv_event_t * e);
 static lv_res_t run_callbacks(lv_event_t * e, bool preprocess);
-static bool event_is_bubbled(lv_event_t * e);
+static bool goes_on_to_parent(lv_event_t * e);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 /*Events being processed, innermost first: a deletion marks every one of them
  *that targets the deleted object so each sender learns about it*/
-static lv_event_t * event_head;
-static uint32_t last_id = _LV_EVENT_LAST;
+static lv_event_t * events_in_flight;
+static uint32_t last_custom_code = _LV_EVENT_LAST;
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -68,32 +68,27 @@ lv_res_t lv_event_send(lv_obj_t * obj, lv_event_code_t event_code, void * param)
     e.stop_bubbling = 0;
     e.stop_processing = 0;
 
-    e.prev = event_head;
-    event_head = &e;
+    e.prev = events_in_flight;
+    events_in_flight = &e;
 
-    lv_res_t res = event_send_core(&e);
+    lv_res_t res = deliver_here_and_up(&e);
 
-    event_head = e.prev;
+    events_in_flight = e.prev;
 
     return res;
 }
 
 lv_res_t lv_obj_event_base(const lv_obj_class_t * class_p, lv_event_t * e)
 {
-    const lv_obj_class_t * base;
-    if(class_p == NULL) base = e->current_target->class_p;
-    else base = class_p->base_class;
+    /*NULL starts at the object's own class; otherwise at the caller's base.
+     *Classes without a handler are skipped.*/
+    const lv_obj_class_t * handler_class = class_p ? class_p->base_class : e->current_target->class_p;
+    while(handler_class && handler_class->event_cb == NULL) handler_class = handler_class->base_class;
+    if(handler_class == NULL) return LV_RES_OK;
 
-    /*Find a base in which call the ancestor's event handler_cb if set*/
-    while(base && base->event_cb == NULL) base = base->base_class;
+    e->user_data = NULL; /*class handlers have no user data*/
+    handler_class->event_cb(handler_class, e);
 
-    if(base == NULL) return LV_RES_OK;
-
-    /*Call the actual event callback*/
-    e->user_data = NULL;
-    base->event_cb(base, e);
-
-    /*Stop if the object is deleted*/
     return e->deleted ? LV_RES_INV : LV_RES_OK;
 }
 
@@ -134,17 +129,13 @@ void lv_event_stop_processing(lv_event_t * e)
 
 uint32_t lv_event_register_id(void)
 {
-    last_id ++;
-    return last_id;
+    return ++last_custom_code;
 }
 
 void _lv_event_mark_deleted(lv_obj_t * obj)
 {
-    lv_event_t * e = event_head;
-
-    while(e) {
+    for(lv_event_t * e = events_in_flight; e; e = e->prev) {
         if(e->current_target == obj || e->target == obj) e->deleted = 1;
-        e = e->prev;
     }
 }
 
@@ -191,42 +182,44 @@ static void remove_event_dsc_at(lv_obj_t * obj, int32_t i)
     }
 }
 
+/*
+ * Index of the first callback entry that matches `cb` (NULL: any) and, when
+ * `match_user_data` is set, `user_data`; -1 when none does.
+ */
+static int32_t find_event_dsc(const lv_obj_t * obj, lv_event_cb_t cb, bool match_user_data, const void * user_data)
+{
+    if(obj->spec_attr == NULL) return -1;
+    for(int32_t i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
+        const lv_event_dsc_t * dsc = &obj->spec_attr->event_dsc[i];
+        if(cb != NULL && dsc->cb != cb) continue;
+        if(match_user_data && dsc->user_data != user_data) continue;
+        return i;
+    }
+    return -1;
+}
+
 bool lv_obj_remove_event_cb(lv_obj_t * obj, lv_event_cb_t event_cb)
 {
-    if(obj->spec_attr == NULL) return false;
-
-    int32_t i = 0;
-    for(i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
-        if(event_cb == NULL || obj->spec_attr->event_dsc[i].cb == event_cb) {
-            remove_event_dsc_at(obj, i);
-            return true;
-        }
-    }
-    return false;
+    int32_t i = find_event_dsc(obj, event_cb, false, NULL);
+    if(i < 0) return false;
+    remove_event_dsc_at(obj, i);
+    return true;
 }
 
 bool lv_obj_remove_event_cb_with_user_data(lv_obj_t * obj, lv_event_cb_t event_cb, const void * user_data)
 {
-    if(obj->spec_attr == NULL) return false;
-
-    int32_t i = 0;
-    for(i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
-        if((event_cb == NULL || obj->spec_attr->event_dsc[i].cb == event_cb) &&
-           obj->spec_attr->event_dsc[i].user_data == user_data) {
-            remove_event_dsc_at(obj, i);
-            return true;
-        }
-    }
-    return false;
+    int32_t i = find_event_dsc(obj, event_cb, true, user_data);
+    if(i < 0) return false;
+    remove_event_dsc_at(obj, i);
+    return true;
 }
 
 bool lv_obj_remove_event_dsc(lv_obj_t * obj, struct _lv_event_dsc_t * event_dsc)
 {
-    if(obj->spec_attr == NULL) return false;
-
-    int32_t i = 0;
-    for(i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
-        if(&obj->spec_attr->event_dsc[i] == event_dsc) {
+    if(obj->spec_attr == NULL || event_dsc == NULL) return false;
+    lv_event_dsc_t * first = obj->spec_attr->event_dsc;
+    for(int32_t i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
+        if(&first[i] == event_dsc) {
             remove_event_dsc_at(obj, i);
             return true;
         }
@@ -236,10 +229,9 @@ bool lv_obj_remove_event_dsc(lv_obj_t * obj, struct _lv_event_dsc_t * event_dsc)
 
 void * lv_obj_get_event_user_data(lv_obj_t * obj, lv_event_cb_t event_cb)
 {
+    /*An exact match: unlike removal, a NULL callback is no wildcard here*/
     if(obj->spec_attr == NULL) return NULL;
-
-    int32_t i = 0;
-    for(i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
+    for(int32_t i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
         if(obj->spec_attr->event_dsc[i].cb == event_cb) return obj->spec_attr->event_dsc[i].user_data;
     }
     return NULL;
@@ -347,7 +339,8 @@ void lv_event_set_cover_res(lv_event_t * e, lv_cover_res_t res)
 {
     if(e->code == LV_EVENT_COVER_CHECK) {
         lv_cover_check_info_t * p = lv_event_get_param(e);
-        if(res > p->res) p->res = res;  /*Save only "stronger" results*/
+        /*Results are ordered from covering to not covering; the most cautious wins*/
+        if(res > p->res) p->res = res;
     }
 }
 
@@ -355,7 +348,7 @@ void lv_event_set_cover_res(lv_event_t * e, lv_cover_res_t res)
  *   STATIC FUNCTIONS
  **********************/
 
-static lv_event_dsc_t * lv_obj_get_event_dsc(const lv_obj_t * obj, uint32_t id)
+static lv_event_dsc_t * event_dsc_at(const lv_obj_t * obj, uint32_t id)
 {
     if(!obj->spec_attr) return NULL;
     if(id >= obj->spec_attr->event_dsc_cnt) return NULL;
@@ -372,7 +365,7 @@ static lv_event_dsc_t * lv_obj_get_event_dsc(const lv_obj_t * obj, uint32_t id)
 static lv_res_t run_callbacks(lv_event_t * e, bool preprocess)
 {
     uint32_t i = 0;
-    lv_event_dsc_t * event_dsc = lv_obj_get_event_dsc(e->current_target, 0);
+    lv_event_dsc_t * event_dsc = event_dsc_at(e->current_target, 0);
     while(event_dsc) {
         bool is_pre = (event_dsc->filter & LV_EVENT_PREPROCESS) != 0;
         lv_event_code_t f = event_dsc->filter & ~LV_EVENT_PREPROCESS;
@@ -381,19 +374,18 @@ static lv_res_t run_callbacks(lv_event_t * e, bool preprocess)
             event_dsc->cb(e);
 
             if(e->stop_processing) return LV_RES_OK;
-            /*Stop if the object is deleted*/
             if(e->deleted) return LV_RES_INV;
         }
 
         i++;
-        event_dsc = lv_obj_get_event_dsc(e->current_target, i);
+        event_dsc = event_dsc_at(e->current_target, i);
     }
     return LV_RES_OK;
 }
 
-static lv_res_t event_send_core(lv_event_t * e)
+static lv_res_t deliver_here_and_up(lv_event_t * e)
 {
-    /*Call the input device's feedback callback if set*/
+    /*The device that caused the event may want to click or buzz*/
     lv_indev_t * indev_act = lv_indev_get_act();
     if(indev_act) {
         if(indev_act->driver->feedback_cb) indev_act->driver->feedback_cb(indev_act->driver, e->code);
@@ -410,20 +402,20 @@ static lv_res_t event_send_core(lv_event_t * e)
     res = run_callbacks(e, false);
     if(res != LV_RES_OK || e->stop_processing) return res;
 
-    if(e->current_target->parent && event_is_bubbled(e)) {
+    if(e->current_target->parent && goes_on_to_parent(e)) {
         e->current_target = e->current_target->parent;
-        res = event_send_core(e);
+        res = deliver_here_and_up(e);
         if(res != LV_RES_OK) return LV_RES_INV;
     }
 
     return res;
 }
 
-static bool event_is_bubbled(lv_event_t * e)
+static bool goes_on_to_parent(lv_event_t * e)
 {
     if(e->stop_bubbling) return false;
 
-    /*Event codes that always bubble*/
+    /*Parents always hear about children coming and going*/
     switch(e->code) {
         case LV_EVENT_CHILD_CREATED:
         case LV_EVENT_CHILD_DELETED:
@@ -432,7 +424,8 @@ static bool event_is_bubbled(lv_event_t * e)
             break;
     }
 
-    /*Check other codes only if bubbling is enabled*/
+    /*Everything else only with EVENT_BUBBLE, and never the events that are
+     *about the object itself (drawing, size, style, deletion)*/
     if(lv_obj_has_flag(e->current_target, LV_OBJ_FLAG_EVENT_BUBBLE) == false) return false;
 
     switch(e->code) {

@@ -29,62 +29,61 @@ struct _lv_event_dsc_t;
 typedef enum {
     LV_EVENT_ALL = 0,
 
-    /** Input device events*/
-    LV_EVENT_PRESSED,             /**< The object has been pressed*/
-    LV_EVENT_PRESSING,            /**< The object is being pressed (called continuously while pressing)*/
-    LV_EVENT_PRESS_LOST,          /**< The object is still being pressed but slid cursor/finger off of the object */
-    LV_EVENT_SHORT_CLICKED,       /**< The object was pressed for a short period of time, then released it. Not called if scrolled.*/
-    LV_EVENT_LONG_PRESSED,        /**< Object has been pressed for at least `long_press_time`.  Not called if scrolled.*/
-    LV_EVENT_LONG_PRESSED_REPEAT, /**< Called after `long_press_time` in every `long_press_repeat_time` ms.  Not called if scrolled.*/
-    LV_EVENT_CLICKED,             /**< Called on release if not scrolled (regardless to long press)*/
-    LV_EVENT_RELEASED,            /**< Called in every cases when the object has been released*/
-    LV_EVENT_SCROLL_BEGIN,        /**< Scrolling begins. The event parameter is a pointer to the animation of the scroll. Can be modified*/
-    LV_EVENT_SCROLL_END,          /**< Scrolling ends*/
-    LV_EVENT_SCROLL,              /**< Scrolling*/
-    LV_EVENT_GESTURE,             /**< A gesture is detected. Get the gesture with `lv_indev_get_gesture_dir(lv_indev_get_act());` */
-    LV_EVENT_KEY,                 /**< A key is sent to the object. Get the key with `lv_indev_get_key(lv_indev_get_act());`*/
-    LV_EVENT_FOCUSED,             /**< The object is focused*/
-    LV_EVENT_DEFOCUSED,           /**< The object is defocused*/
-    LV_EVENT_LEAVE,               /**< The object is defocused but still selected*/
-    LV_EVENT_HIT_TEST,            /**< Perform advanced hit-testing*/
+    /*From input devices (the parameter is the lv_indev_t)*/
+    LV_EVENT_PRESSED,             /**< pressed down on the object*/
+    LV_EVENT_PRESSING,            /**< repeated on every read while the press lasts*/
+    LV_EVENT_PRESS_LOST,          /**< the press slid off the object but has not ended*/
+    LV_EVENT_SHORT_CLICKED,       /**< released before the long-press time, without scrolling*/
+    LV_EVENT_LONG_PRESSED,        /**< held for `long_press_time`, without scrolling*/
+    LV_EVENT_LONG_PRESSED_REPEAT, /**< then every `long_press_repeat_time` ms while still held*/
+    LV_EVENT_CLICKED,             /**< released without scrolling, long press or not*/
+    LV_EVENT_RELEASED,            /**< released, in every case*/
+    LV_EVENT_SCROLL_BEGIN,        /**< scrolling starts; the parameter is the scroll animation (may be changed) or NULL*/
+    LV_EVENT_SCROLL_END,
+    LV_EVENT_SCROLL,              /**< the scroll position changed*/
+    LV_EVENT_GESTURE,             /**< a swipe; ask lv_indev_get_gesture_dir for its direction*/
+    LV_EVENT_KEY,                 /**< a key for the focused object; the parameter points at the key code*/
+    LV_EVENT_FOCUSED,
+    LV_EVENT_DEFOCUSED,
+    LV_EVENT_LEAVE,               /**< focus left in edit mode while the object stays selected*/
+    LV_EVENT_HIT_TEST,            /**< refine whether a point hits the object (lv_hit_test_info_t)*/
 
-    /** Drawing events*/
-    LV_EVENT_COVER_CHECK,        /**< Check if the object fully covers an area. The event parameter is `lv_cover_check_info_t *`.*/
-    LV_EVENT_REFR_EXT_DRAW_SIZE, /**< Get the required extra draw area around the object (e.g. for shadow). The event parameter is `lv_coord_t *` to store the size.*/
-    LV_EVENT_DRAW_MAIN_BEGIN,    /**< Starting the main drawing phase*/
-    LV_EVENT_DRAW_MAIN,          /**< Perform the main drawing*/
-    LV_EVENT_DRAW_MAIN_END,      /**< Finishing the main drawing phase*/
-    LV_EVENT_DRAW_POST_BEGIN,    /**< Starting the post draw phase (when all children are drawn)*/
-    LV_EVENT_DRAW_POST,          /**< Perform the post draw phase (when all children are drawn)*/
-    LV_EVENT_DRAW_POST_END,      /**< Finishing the post draw phase (when all children are drawn)*/
-    LV_EVENT_DRAW_PART_BEGIN,    /**< Starting to draw a part. The event parameter is `lv_obj_draw_dsc_t *`. */
-    LV_EVENT_DRAW_PART_END,      /**< Finishing to draw a part. The event parameter is `lv_obj_draw_dsc_t *`. */
+    /*From the renderer*/
+    LV_EVENT_COVER_CHECK,        /**< does the object hide an area completely? (lv_cover_check_info_t)*/
+    LV_EVENT_REFR_EXT_DRAW_SIZE, /**< how far drawing reaches past the edges; the parameter is an lv_coord_t to raise*/
+    LV_EVENT_DRAW_MAIN_BEGIN,    /**< the parameter of the six DRAW_MAIN/POST events is the draw context*/
+    LV_EVENT_DRAW_MAIN,          /**< draw the object itself*/
+    LV_EVENT_DRAW_MAIN_END,
+    LV_EVENT_DRAW_POST_BEGIN,    /**< the POST events come after the children are drawn*/
+    LV_EVENT_DRAW_POST,
+    LV_EVENT_DRAW_POST_END,
+    LV_EVENT_DRAW_PART_BEGIN,    /**< a part is about to be drawn; its lv_obj_draw_part_dsc_t may be changed*/
+    LV_EVENT_DRAW_PART_END,      /**< that part is drawn*/
 
-    /** Special events*/
-    LV_EVENT_VALUE_CHANGED,       /**< The object's value has changed (i.e. slider moved)*/
-    LV_EVENT_INSERT,              /**< A text is inserted to the object. The event data is `char *` being inserted.*/
-    LV_EVENT_REFRESH,             /**< Notify the object to refresh something on it (for the user)*/
-    LV_EVENT_READY,               /**< A process has finished*/
-    LV_EVENT_CANCEL,              /**< A process has been cancelled */
+    /*From widgets*/
+    LV_EVENT_VALUE_CHANGED,       /**< the widget's value changed (slider moved, box checked...)*/
+    LV_EVENT_INSERT,              /**< text is about to be inserted; the parameter is the text*/
+    LV_EVENT_REFRESH,             /**< sent by the program to make a widget refresh itself*/
+    LV_EVENT_READY,               /**< something the widget did is done*/
+    LV_EVENT_CANCEL,              /**< and here it was given up*/
 
-    /** Other events*/
-    LV_EVENT_DELETE,              /**< Object is being deleted*/
-    LV_EVENT_CHILD_CHANGED,       /**< Child was removed, added, or its size, position were changed */
-    LV_EVENT_CHILD_CREATED,       /**< Child was created, always bubbles up to all parents*/
-    LV_EVENT_CHILD_DELETED,       /**< Child was deleted, always bubbles up to all parents*/
-    LV_EVENT_SCREEN_UNLOAD_START, /**< A screen unload started, fired immediately when scr_load is called*/
-    LV_EVENT_SCREEN_LOAD_START,   /**< A screen load started, fired when the screen change delay is expired*/
-    LV_EVENT_SCREEN_LOADED,       /**< A screen was loaded*/
-    LV_EVENT_SCREEN_UNLOADED,     /**< A screen was unloaded*/
-    LV_EVENT_SIZE_CHANGED,        /**< Object coordinates/size have changed*/
-    LV_EVENT_STYLE_CHANGED,       /**< Object's style has changed*/
-    LV_EVENT_LAYOUT_CHANGED,      /**< The children position has changed due to a layout recalculation*/
-    LV_EVENT_GET_SELF_SIZE,       /**< Get the internal size of a widget*/
+    /*From the object tree and the styles*/
+    LV_EVENT_DELETE,              /**< the object is about to be freed*/
+    LV_EVENT_CHILD_CHANGED,       /**< a child appeared, vanished, moved or changed size*/
+    LV_EVENT_CHILD_CREATED,       /**< a child was created; goes up through every ancestor*/
+    LV_EVENT_CHILD_DELETED,       /**< a child was deleted; goes up through every ancestor*/
+    LV_EVENT_SCREEN_UNLOAD_START, /**< to the old screen as soon as lv_scr_load_anim is called*/
+    LV_EVENT_SCREEN_LOAD_START,   /**< to the new screen once the load delay has passed*/
+    LV_EVENT_SCREEN_LOADED,
+    LV_EVENT_SCREEN_UNLOADED,
+    LV_EVENT_SIZE_CHANGED,        /**< the coordinates changed; the parameter is the old area*/
+    LV_EVENT_STYLE_CHANGED,
+    LV_EVENT_LAYOUT_CHANGED,      /**< a layout moved the children*/
+    LV_EVENT_GET_SELF_SIZE,       /**< content size of the widget itself (lv_point_t to raise), e.g. a label's text*/
 
-    _LV_EVENT_LAST,               /** Number of default events*/
+    _LV_EVENT_LAST,               /**< first code free for lv_event_register_id*/
 
-    LV_EVENT_PREPROCESS = 0x80,   /** This is a flag that can be set with an event so it's processed
-                                      before the class default event processing */
+    LV_EVENT_PREPROCESS = 0x80,   /**< OR-ed into a filter: the callback runs before the class's own handler*/
 } lv_event_code_t;
 
 typedef struct _lv_event_t {
@@ -99,28 +98,22 @@ typedef struct _lv_event_t {
     uint8_t stop_bubbling : 1;
 } lv_event_t;
 
-/**
- * @brief Event callback.
- * Events are used to notify the user of some action being taken on the object.
- */
+/** A handler added with lv_obj_add_event_cb.*/
 typedef void (*lv_event_cb_t)(lv_event_t * e);
 
 /**
- * Used as the event parameter of ::LV_EVENT_HIT_TEST to check if an `point` can click the object or not.
- * `res` should be set like this:
- *   - If already set to `false` an other event wants that point non clickable. If you want to respect it leave it as `false` or set `true` to overwrite it.
- *   - If already set `true` and `point` shouldn't be clickable set to `false`
- *   - If already set to `true` you agree that `point` can click the object leave it as `true`
+ * Parameter of LV_EVENT_HIT_TEST. `res` arrives with the verdict so far
+ * (the object's area); a handler clears it to exclude the point or sets it to
+ * include the point anyway.
  */
 typedef struct {
-    const lv_point_t * point;   /**< A point relative to screen to check if it can click the object or not*/
-    bool res;                   /**< true: `point` can click the object; false: it cannot*/
+    const lv_point_t * point;   /**< the point on the screen*/
+    bool res;                   /**< true: the point hits the object*/
 } lv_hit_test_info_t;
 
 /**
- * Used as the event parameter of ::LV_EVENT_COVER_CHECK to check if an area is covered by the object or not.
- * In the event use `const lv_area_t * area = lv_event_get_cover_area(e)` to get the area to check
- * and `lv_event_set_cover_res(e, res)` to set the result.
+ * Parameter of LV_EVENT_COVER_CHECK; read it with lv_event_get_cover_area
+ * and answer with lv_event_set_cover_res.
  */
 typedef struct {
     lv_cover_res_t res;
@@ -132,31 +125,27 @@ typedef struct {
  **********************/
 
 /**
- * Send an event to the object
- * @param obj           pointer to an object
- * @param event_code    the type of the event from `lv_event_t`
- * @param param         arbitrary data depending on the widget type and the event. (Usually `NULL`)
- * @return LV_RES_OK: `obj` was not deleted in the event; LV_RES_INV: `obj` was deleted in the event_code
+ * Deliver an event to `obj`, then to its ancestors while it bubbles.
+ * @param obj           the target
+ * @param event_code    what happened
+ * @param param         data for that event code, often NULL
+ * @return              LV_RES_INV if a handler deleted `obj` (do not touch it then), else LV_RES_OK
  */
 lv_res_t lv_event_send(struct _lv_obj_t * obj, lv_event_code_t event_code, void * param);
 
 /**
- * Used by the widgets internally to call the ancestor widget types's event handler
- * @param class_p   pointer to the class of the widget (NOT the ancestor class)
- * @param e         pointer to the event descriptor
- * @return          LV_RES_OK: the target object was not deleted in the event; LV_RES_INV: it was deleted in the event_code
+ * For a widget's event handler: pass the event on to the handler of the
+ * nearest base class that has one.
+ * @param class_p   the class whose handler is calling (not its base)
+ * @param e         the event being handled
+ * @return          LV_RES_INV if the target was deleted meanwhile, else LV_RES_OK
  */
 lv_res_t lv_obj_event_base(const lv_obj_class_t * class_p, lv_event_t * e);
 
-/**
- * Get the object originally targeted by the event. It's the same even if the event is bubbled.
- */
+/** @return the object the event was sent to, also while it bubbles through the ancestors*/
 struct _lv_obj_t * lv_event_get_target(lv_event_t * e);
 
-/**
- * Get the current target of the event. It's the object which event handler being called.
- * If the event is not bubbled it's the same as "normal" target.
- */
+/** @return the object whose handlers are running now: the target, or an ancestor when bubbling*/
 struct _lv_obj_t * lv_event_get_current_target(lv_event_t * e);
 
 lv_event_code_t lv_event_get_code(lv_event_t * e);
@@ -165,122 +154,87 @@ void * lv_event_get_param(lv_event_t * e);
 
 void * lv_event_get_user_data(lv_event_t * e);
 
-/**
- * Stop the event from bubbling.
- * This is only valid when called in the middle of an event processing chain.
- */
+/** From inside a handler: do not pass this event on to the parent.*/
 void lv_event_stop_bubbling(lv_event_t * e);
 
-/**
- * Stop processing this event.
- * This is only valid when called in the middle of an event processing chain.
- */
+/** From inside a handler: call no further handlers for this event.*/
 void lv_event_stop_processing(lv_event_t * e);
 
-/**
- * Register a new, custom event ID.
- * It can be used the same way as e.g. `LV_EVENT_CLICKED` to send custom events
- */
+/** @return a fresh event code for the program's own events, above the built-in ones*/
 uint32_t lv_event_register_id(void);
 
 /**
- * Nested events can be called and one of them might belong to an object that is being deleted.
- * Mark this object's `event_temp_data` deleted to know that its `lv_event_send` should return `LV_RES_INV`
+ * Flag every event now being delivered to `obj` (events nest) so that its
+ * lv_event_send returns LV_RES_INV. Called when `obj` is deleted.
  */
 void _lv_event_mark_deleted(struct _lv_obj_t * obj);
 
 /**
- * Add an event handler function for an object.
- * Used by the user to react on event which happens with the object.
- * An object can have multiple event handler. They will be called in the same order as they were added.
- * @param filter    and event code (e.g. `LV_EVENT_CLICKED`) on which the event should be called. `LV_EVENT_ALL` can be sued the receive all the events.
- * @return          a pointer the event descriptor. Can be used in ::lv_obj_remove_event_dsc
+ * Add a handler to `obj`. Handlers run in the order they were added.
+ * @param filter    the event code to react to, LV_EVENT_ALL for every one;
+ *                  OR LV_EVENT_PREPROCESS to run before the class's handler
+ * @return          the handler's entry (for lv_obj_remove_event_dsc), NULL if it could not be added
  */
 struct _lv_event_dsc_t * lv_obj_add_event_cb(struct _lv_obj_t * obj, lv_event_cb_t event_cb, lv_event_code_t filter,
                                              void * user_data);
 
 /**
- * Remove an event handler function for an object.
- * @return          true if any event handlers were removed
+ * Remove the first handler that is `event_cb` (NULL: the first handler at all).
+ * @return          true if one was removed
  */
 bool lv_obj_remove_event_cb(struct _lv_obj_t * obj, lv_event_cb_t event_cb);
 
 /**
- * Remove an event handler function with a specific user_data from an object.
- * @param user_data the user_data specified in ::lv_obj_add_event_cb
- * @return          true if any event handlers were removed
+ * Remove the first handler that is `event_cb` (NULL: any) and was added with `user_data`.
+ * @return          true if one was removed
  */
 bool lv_obj_remove_event_cb_with_user_data(struct _lv_obj_t * obj, lv_event_cb_t event_cb,
                                            const void * user_data);
 
 /**
- * DEPRECATED because doesn't work if multiple event handlers are added to an object.
- * Remove an event handler function for an object.
- * @return          true if any event handlers were removed
+ * Remove the handler entry returned by lv_obj_add_event_cb. Entries move
+ * when other handlers are removed, so the pointer may be stale by then.
+ * @return          true if it was found and removed
  */
 bool lv_obj_remove_event_dsc(struct _lv_obj_t * obj, struct _lv_event_dsc_t * event_dsc);
 
-/**
- * The user data of an event object event callback. Always the first match with `event_cb` will be returned.
- */
+/** @return the user data of the first handler that is `event_cb`, or NULL*/
 void * lv_obj_get_event_user_data(struct _lv_obj_t * obj, lv_event_cb_t event_cb);
 
-/**
- * Get the input device passed as parameter to indev related events.
- */
+/** @return the input device behind an input event, or NULL for other events*/
 lv_indev_t * lv_event_get_indev(lv_event_t * e);
 
-/**
- * Get the part draw descriptor passed as parameter to `LV_EVENT_DRAW_PART_BEGIN/END`.
- */
+/** @return the part descriptor of LV_EVENT_DRAW_PART_BEGIN/END, else NULL*/
 lv_obj_draw_part_dsc_t * lv_event_get_draw_part_dsc(lv_event_t * e);
 
-/**
- * Get the draw context which should be the first parameter of the draw functions.
- * Namely: `LV_EVENT_DRAW_MAIN/POST`, `LV_EVENT_DRAW_MAIN/POST_BEGIN`, `LV_EVENT_DRAW_MAIN/POST_END`
- */
+/** @return the draw context of the DRAW_MAIN and DRAW_POST events (and their BEGIN/END), else NULL*/
 lv_draw_ctx_t * lv_event_get_draw_ctx(lv_event_t * e);
 
-/**
- * Get the old area of the object before its size was changed. Can be used in `LV_EVENT_SIZE_CHANGED`
- */
+/** @return the coordinates before the change, in LV_EVENT_SIZE_CHANGED; else NULL*/
 const lv_area_t * lv_event_get_old_size(lv_event_t * e);
 
-/**
- * Get the key passed as parameter to an event. Can be used in `LV_EVENT_KEY`
- */
+/** @return the key of LV_EVENT_KEY, else 0*/
 uint32_t lv_event_get_key(lv_event_t * e);
 
-/**
- * Get the animation descriptor of a scrolling. Can be used in `LV_EVENT_SCROLL_BEGIN`
- */
+/** @return the scroll animation in LV_EVENT_SCROLL_BEGIN (NULL when not animated); else NULL*/
 lv_anim_t * lv_event_get_scroll_anim(lv_event_t * e);
 
-/**
- * Set the new extra draw size. Can be used in `LV_EVENT_REFR_EXT_DRAW_SIZE`
- */
+/** In LV_EVENT_REFR_EXT_DRAW_SIZE: make sure the extra draw size is at least `size`.*/
 void lv_event_set_ext_draw_size(lv_event_t * e, lv_coord_t size);
 
 /**
- * Get a pointer to an `lv_point_t` variable in which the self size should be saved (width in `point->x` and height `point->y`).
- * Can be used in `LV_EVENT_GET_SELF_SIZE`
+ * @return in LV_EVENT_GET_SELF_SIZE, the point to raise to the widget's own
+ *         content width (x) and height (y); else NULL
  */
 lv_point_t * lv_event_get_self_size_info(lv_event_t * e);
 
-/**
- * Get a pointer to an `lv_hit_test_info_t` variable in which the hit test result should be saved. Can be used in `LV_EVENT_HIT_TEST`
- */
+/** @return the hit-test question and answer in LV_EVENT_HIT_TEST, else NULL*/
 lv_hit_test_info_t * lv_event_get_hit_test_info(lv_event_t * e);
 
-/**
- * Get a pointer to an area which should be examined whether the object fully covers it or not.
- * Can be used in `LV_EVENT_HIT_TEST`
- */
+/** @return the area to check in LV_EVENT_COVER_CHECK, else NULL*/
 const lv_area_t * lv_event_get_cover_area(lv_event_t * e);
 
-/**
- * Set the result of cover checking. Can be used in `LV_EVENT_COVER_CHECK`
- */
+/** In LV_EVENT_COVER_CHECK: report a result; a more cautious earlier result is kept.*/
 void lv_event_set_cover_res(lv_event_t * e, lv_cover_res_t res);
 
 #ifdef __cplusplus
