@@ -16,10 +16,10 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static bool focus_next_core(lv_group_t * group, void * (*begin)(const lv_ll_t *),
-                            void * (*move)(const lv_ll_t *, const void *));
-static void lv_group_refocus(lv_group_t * g);
-static lv_indev_t * get_indev(const lv_group_t * g);
+static bool step_focus(lv_group_t * group, bool forward);
+static void refocus_after_loss(lv_group_t * g);
+static lv_indev_t * indev_of_group(const lv_group_t * g);
+static void detach_all_members(lv_group_t * group);
 
 /**********************
  *  STATIC VARIABLES
@@ -39,11 +39,8 @@ void _lv_group_init(void)
 
 void _lv_group_deinit(void)
 {
-    lv_group_t * g = _lv_ll_get_head(&group_ll);
-    while(g) {
-        lv_group_del(g);
-        g = _lv_ll_get_head(&group_ll);
-    }
+    lv_group_t * g;
+    while((g = _lv_ll_get_head(&group_ll)) != NULL) lv_group_del(g);
 }
 
 lv_group_t * lv_group_create(void)
@@ -69,31 +66,14 @@ lv_group_t * lv_group_create(void)
 
 void lv_group_del(lv_group_t * group)
 {
-    /*Defocus the currently focused object*/
-    if(group->obj_focus != NULL) {
-        lv_event_send(*group->obj_focus, LV_EVENT_DEFOCUSED, get_indev(group));
-        lv_obj_invalidate(*group->obj_focus);
+    detach_all_members(group);
+
+    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev; indev = lv_indev_get_next(indev)) {
+        if(indev->group == group) lv_indev_set_group(indev, NULL);
     }
 
-    /*Remove the objects from the group*/
-    lv_obj_t ** obj;
-    _LV_LL_READ(&group->obj_ll, obj) {
-        if((*obj)->spec_attr)(*obj)->spec_attr->group_p = NULL;
-    }
-
-    /*Remove the group from any indev devices */
-    lv_indev_t * indev = lv_indev_get_next(NULL);
-    while(indev) {
-        if(indev->group == group) {
-            lv_indev_set_group(indev, NULL);
-        }
-        indev = lv_indev_get_next(indev);
-    }
-
-    /*If the group is the default group, set the default group as NULL*/
     if(group == lv_group_get_default()) lv_group_set_default(NULL);
 
-    _lv_ll_clear(&(group->obj_ll));
     _lv_ll_remove(&group_ll, group);
     lv_mem_free(group);
 }
@@ -108,60 +88,56 @@ lv_group_t * lv_group_get_default(void)
     return default_group;
 }
 
+static lv_obj_t ** find_member(lv_group_t * group, const lv_obj_t * obj)
+{
+    lv_obj_t ** entry;
+    _LV_LL_READ(&group->obj_ll, entry) {
+        if(*entry == obj) return entry;
+    }
+    return NULL;
+}
+
 void lv_group_add_obj(lv_group_t * group, lv_obj_t * obj)
 {
     if(group == NULL) return;
 
-    /*Be sure the object is removed from its current group*/
+    /*An object belongs to one group at most*/
     lv_group_remove_obj(obj);
+    if(find_member(group, obj)) return;
 
-    /*Do not add the object twice*/
-    lv_obj_t ** obj_i;
-    _LV_LL_READ(&group->obj_ll, obj_i) {
-        if((*obj_i) == obj) {
-            return;
-        }
-    }
-
-    /*If the object is already in a group and focused then refocus it*/
+    /*Only reachable when the object's group pointer and that group's list
+     *disagree; hand its focus on as a removal would*/
     lv_group_t * group_cur = lv_obj_get_group(obj);
-    if(group_cur) {
-        if(obj->spec_attr->group_p && *(obj->spec_attr->group_p->obj_focus) == obj) {
-            lv_group_refocus(group_cur);
-        }
+    if(group_cur && group_cur->obj_focus && *group_cur->obj_focus == obj) {
+        refocus_after_loss(group_cur);
     }
 
     lv_obj_allocate_spec_attr(obj);
     obj->spec_attr->group_p = group;
 
-    lv_obj_t ** next = _lv_ll_ins_tail(&group->obj_ll);
-    LV_ASSERT_MALLOC(next);
-    if(next == NULL) return;
-    *next = obj;
+    lv_obj_t ** entry = _lv_ll_ins_tail(&group->obj_ll);
+    LV_ASSERT_MALLOC(entry);
+    if(entry == NULL) return;
+    *entry = obj;
 
-    /*If the head and the tail is equal then there is only one object in the linked list.
-     *In this case automatically activate it*/
-    if(_lv_ll_get_head(&group->obj_ll) == next) {
-        lv_group_refocus(group);
-    }
+    /*The first member takes the focus at once*/
+    if(_lv_ll_get_head(&group->obj_ll) == entry) refocus_after_loss(group);
 }
 
 void lv_group_swap_obj(lv_obj_t * obj1, lv_obj_t * obj2)
 {
-    lv_group_t * g1 = lv_obj_get_group(obj1);
-    lv_group_t * g2 = lv_obj_get_group(obj2);
-    if(g1 != g2) return;
-    if(g1 == NULL) return;
+    lv_group_t * g = lv_obj_get_group(obj1);
+    if(g == NULL || g != lv_obj_get_group(obj2)) return;
 
-    /*Do not add the object twice*/
-    lv_obj_t ** obj_i;
-    _LV_LL_READ(&g1->obj_ll, obj_i) {
-        if((*obj_i) == obj1)(*obj_i) = obj2;
-        else if((*obj_i) == obj2)(*obj_i) = obj1;
+    lv_obj_t ** entry;
+    _LV_LL_READ(&g->obj_ll, entry) {
+        if(*entry == obj1) *entry = obj2;
+        else if(*entry == obj2) *entry = obj1;
     }
 
-    if(*g1->obj_focus == obj1) lv_group_focus_obj(obj2);
-    else if(*g1->obj_focus == obj2) lv_group_focus_obj(obj1);
+    /*The focus stays with the object, not with its place in the list*/
+    if(*g->obj_focus == obj1) lv_group_focus_obj(obj2);
+    else if(*g->obj_focus == obj2) lv_group_focus_obj(obj1);
 }
 
 void lv_group_remove_obj(lv_obj_t * obj)
@@ -169,110 +145,67 @@ void lv_group_remove_obj(lv_obj_t * obj)
     lv_group_t * g = lv_obj_get_group(obj);
     if(g == NULL) return;
 
-    /*Focus on the next object*/
     if(g->obj_focus && *g->obj_focus == obj) {
-        if(g->frozen) g->frozen = 0;
+        g->frozen = 0;
+        bool only_member = _lv_ll_get_head(&g->obj_ll) == g->obj_focus &&
+                           _lv_ll_get_tail(&g->obj_ll) == g->obj_focus;
+        if(only_member) lv_event_send(*g->obj_focus, LV_EVENT_DEFOCUSED, indev_of_group(g));
+        else refocus_after_loss(g);
 
-        /*If this is the only object in the group then focus to nothing.*/
-        if(_lv_ll_get_head(&g->obj_ll) == g->obj_focus && _lv_ll_get_tail(&g->obj_ll) == g->obj_focus) {
-            lv_event_send(*g->obj_focus, LV_EVENT_DEFOCUSED, get_indev(g));
-        }
-        /*If there more objects in the group then focus to the next/prev object*/
-        else {
-            lv_group_refocus(g);
-        }
+        /*Nothing else could take the focus: the group is left without one*/
+        if(g->obj_focus && *g->obj_focus == obj) g->obj_focus = NULL;
     }
 
-    /*If the focuses object is still the same then it was the only object in the group but it will
-     *be deleted. Set the `obj_focus` to NULL to get back to the initial state of the group with
-     *zero objects*/
-    if(g->obj_focus && *g->obj_focus == obj) {
-        g->obj_focus = NULL;
-    }
-
-    /*Search the object and remove it from its group*/
-    lv_obj_t ** i;
-    _LV_LL_READ(&g->obj_ll, i) {
-        if(*i == obj) {
-            _lv_ll_remove(&g->obj_ll, i);
-            lv_mem_free(i);
-            if(obj->spec_attr) obj->spec_attr->group_p = NULL;
-            break;
-        }
+    lv_obj_t ** entry = find_member(g, obj);
+    if(entry) {
+        _lv_ll_remove(&g->obj_ll, entry);
+        lv_mem_free(entry);
+        if(obj->spec_attr) obj->spec_attr->group_p = NULL;
     }
 }
 
 void lv_group_remove_all_objs(lv_group_t * group)
 {
-    /*Defocus the currently focused object*/
-    if(group->obj_focus != NULL) {
-        lv_event_send(*group->obj_focus, LV_EVENT_DEFOCUSED, get_indev(group));
-        lv_obj_invalidate(*group->obj_focus);
-        group->obj_focus = NULL;
-    }
-
-    /*Remove the objects from the group*/
-    lv_obj_t ** obj;
-    _LV_LL_READ(&group->obj_ll, obj) {
-        if((*obj)->spec_attr)(*obj)->spec_attr->group_p = NULL;
-    }
-
-    _lv_ll_clear(&(group->obj_ll));
+    detach_all_members(group);
 }
 
 void lv_group_focus_obj(lv_obj_t * obj)
 {
     if(obj == NULL) return;
     lv_group_t * g = lv_obj_get_group(obj);
-    if(g == NULL) return;
+    if(g == NULL || g->frozen) return;
 
-    if(g->frozen != 0) return;
-
-    /*On defocus edit mode must be leaved*/
+    /*A new focus always starts in navigation mode*/
     lv_group_set_editing(g, false);
 
-    lv_obj_t ** i;
-    _LV_LL_READ(&g->obj_ll, i) {
-        if(*i == obj) {
-            if(g->obj_focus != NULL && obj != *g->obj_focus) {  /*Do not defocus if the same object needs to be focused again*/
-                lv_res_t res = lv_event_send(*g->obj_focus, LV_EVENT_DEFOCUSED, get_indev(g));
-                if(res != LV_RES_OK) return;
-                lv_obj_invalidate(*g->obj_focus);
-            }
+    lv_obj_t ** entry = find_member(g, obj);
+    if(entry == NULL) return;
 
-            g->obj_focus = i;
-
-            if(g->obj_focus != NULL) {
-                if(g->focus_cb) g->focus_cb(g);
-                lv_res_t res = lv_event_send(*g->obj_focus, LV_EVENT_FOCUSED, get_indev(g));
-                if(res != LV_RES_OK) return;
-                lv_obj_invalidate(*g->obj_focus);
-            }
-            break;
-        }
+    /*Focusing the focused object again sends FOCUSED but no DEFOCUSED*/
+    if(g->obj_focus != NULL && obj != *g->obj_focus) {
+        if(lv_event_send(*g->obj_focus, LV_EVENT_DEFOCUSED, indev_of_group(g)) != LV_RES_OK) return;
+        lv_obj_invalidate(*g->obj_focus);
     }
+
+    g->obj_focus = entry;
+    if(g->focus_cb) g->focus_cb(g);
+    if(lv_event_send(obj, LV_EVENT_FOCUSED, indev_of_group(g)) != LV_RES_OK) return;
+    lv_obj_invalidate(obj);
 }
 
 void lv_group_focus_next(lv_group_t * group)
 {
-    bool focus_changed = focus_next_core(group, _lv_ll_get_head, _lv_ll_get_next);
-    if(group->edge_cb) {
-        if(!focus_changed) group->edge_cb(group, true);
-    }
+    if(!step_focus(group, true) && group->edge_cb) group->edge_cb(group, true);
 }
 
 void lv_group_focus_prev(lv_group_t * group)
 {
-    bool focus_changed = focus_next_core(group, _lv_ll_get_tail, _lv_ll_get_prev);
-    if(group->edge_cb) {
-        if(!focus_changed) group->edge_cb(group, false);
-    }
+    if(!step_focus(group, false) && group->edge_cb) group->edge_cb(group, false);
 }
 
 void lv_group_focus_freeze(lv_group_t * group, bool en)
 {
-    if(en == false) group->frozen = 0;
-    else group->frozen = 1;
+    group->frozen = en ? 1 : 0;
 }
 
 lv_res_t lv_group_send_data(lv_group_t * group, uint32_t c)
@@ -298,19 +231,16 @@ void lv_group_set_edge_cb(lv_group_t * group, lv_group_edge_cb_t edge_cb)
 void lv_group_set_editing(lv_group_t * group, bool edit)
 {
     if(group == NULL) return;
-    uint8_t en_val = edit ? 1 : 0;
+    uint8_t editing = edit ? 1 : 0;
+    if(editing == group->editing) return;
 
-    if(en_val == group->editing) return; /*Do not set the same mode again*/
+    group->editing = editing;
 
-    group->editing     = en_val;
+    /*FOCUSED again lets the object pick up (or drop) the EDITED state*/
     lv_obj_t * focused = lv_group_get_focused(group);
-
-    if(focused) {
-        lv_res_t res = lv_event_send(*group->obj_focus, LV_EVENT_FOCUSED, get_indev(group));
-        if(res != LV_RES_OK) return;
-
-        lv_obj_invalidate(focused);
-    }
+    if(focused == NULL) return;
+    if(lv_event_send(focused, LV_EVENT_FOCUSED, indev_of_group(group)) != LV_RES_OK) return;
+    lv_obj_invalidate(focused);
 }
 
 void lv_group_set_refocus_policy(lv_group_t * group, lv_group_refocus_policy_t policy)
@@ -325,9 +255,7 @@ void lv_group_set_wrap(lv_group_t * group, bool en)
 
 lv_obj_t * lv_group_get_focused(const lv_group_t * group)
 {
-    if(!group) return NULL;
-    if(group->obj_focus == NULL) return NULL;
-
+    if(group == NULL || group->obj_focus == NULL) return NULL;
     return *group->obj_focus;
 }
 
@@ -367,125 +295,130 @@ uint32_t lv_group_get_obj_count(lv_group_t * group)
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_group_refocus(lv_group_t * g)
+/* Defocus the focused member and forget every member; the group stays. */
+static void detach_all_members(lv_group_t * group)
 {
-    /*Refocus must temporarily allow wrapping to work correctly*/
-    uint8_t temp_wrap = g->wrap;
-    g->wrap = 1;
-
-    if(g->refocus_policy == LV_GROUP_REFOCUS_POLICY_NEXT)
-        lv_group_focus_next(g);
-    else if(g->refocus_policy == LV_GROUP_REFOCUS_POLICY_PREV)
-        lv_group_focus_prev(g);
-    /*Restore wrap property*/
-    g->wrap = temp_wrap;
-}
-
-/**
- * Move the focus one step along the list (direction given by `begin` and
- * `move`), skipping hidden and disabled objects. Returns whether the focus
- * changed.
- */
-static bool focus_next_core(lv_group_t * group, void * (*begin)(const lv_ll_t *),
-                            void * (*move)(const lv_ll_t *, const void *))
-{
-    bool focus_changed = false;
-    if(group->frozen) return focus_changed;
-
-    lv_obj_t ** obj_next     = group->obj_focus;
-    lv_obj_t ** obj_sentinel = NULL;
-    bool can_move            = true;
-    bool can_begin           = true;
-
-    for(;;) {
-        if(obj_next == NULL) {
-            if(group->wrap || obj_sentinel == NULL) {
-                if(!can_begin) return focus_changed;
-                obj_next  = begin(&group->obj_ll);
-                can_move  = false;
-                can_begin = false;
-            }
-            else {
-                /*Currently focused object is the last/first in the group, keep it that way*/
-                return focus_changed;
-            }
-        }
-
-        if(obj_sentinel == NULL) {
-            obj_sentinel = obj_next;
-            if(obj_sentinel == NULL) return focus_changed; /*Group is empty*/
-        }
-
-        if(can_move) {
-            obj_next = move(&group->obj_ll, obj_next);
-
-            /*Give up if we walked the entire list and haven't found another visible object*/
-            if(obj_next == obj_sentinel) return focus_changed;
-        }
-
-        can_move = true;
-
-        if(obj_next == NULL) continue;
-        if(lv_obj_get_state(*obj_next) & LV_STATE_DISABLED) continue;
-
-        /*Hidden objects don't receive focus.
-         *If any parent is hidden, the object is also hidden)*/
-        lv_obj_t * parent = *obj_next;
-        while(parent) {
-            if(lv_obj_has_flag(parent, LV_OBJ_FLAG_HIDDEN)) break;
-            parent = lv_obj_get_parent(parent);
-        }
-
-        if(parent && lv_obj_has_flag(parent, LV_OBJ_FLAG_HIDDEN)) continue;
-
-        /*If we got her a good candidate is found*/
-        break;
+    if(group->obj_focus != NULL) {
+        lv_event_send(*group->obj_focus, LV_EVENT_DEFOCUSED, indev_of_group(group));
+        lv_obj_invalidate(*group->obj_focus);
+        group->obj_focus = NULL;
     }
 
-    if(obj_next == group->obj_focus) return focus_changed; /*There's only one visible object and it's already focused*/
+    lv_obj_t ** entry;
+    _LV_LL_READ(&group->obj_ll, entry) {
+        if((*entry)->spec_attr) (*entry)->spec_attr->group_p = NULL;
+    }
+    _lv_ll_clear(&group->obj_ll);
+}
 
+/*
+ * The focused member is going away: move the focus as the refocus policy
+ * says. Wrapping is forced on for this, since the lost member may have been
+ * the last one in that direction.
+ */
+static void refocus_after_loss(lv_group_t * g)
+{
+    uint8_t wrap = g->wrap;
+    g->wrap = 1;
+    if(g->refocus_policy == LV_GROUP_REFOCUS_POLICY_NEXT) lv_group_focus_next(g);
+    else lv_group_focus_prev(g);
+    g->wrap = wrap;
+}
+
+/* Disabled objects, and objects that are hidden or inside a hidden one, are passed over. */
+static bool can_take_focus(lv_obj_t * obj)
+{
+    if(lv_obj_has_state(obj, LV_STATE_DISABLED)) return false;
+    for(lv_obj_t * o = obj; o; o = lv_obj_get_parent(o)) {
+        if(lv_obj_has_flag(o, LV_OBJ_FLAG_HIDDEN)) return false;
+    }
+    return true;
+}
+
+static lv_obj_t ** list_step(const lv_group_t * group, lv_obj_t ** entry, bool forward)
+{
+    return forward ? _lv_ll_get_next(&group->obj_ll, entry) : _lv_ll_get_prev(&group->obj_ll, entry);
+}
+
+static lv_obj_t ** list_end(const lv_group_t * group, bool forward)
+{
+    return forward ? _lv_ll_get_head(&group->obj_ll) : _lv_ll_get_tail(&group->obj_ll);
+}
+
+/*
+ * The member the focus should move to, in list order from the focused one
+ * (from the first one when nothing is focused). Past the end it goes round
+ * once if the group wraps. May return the focused member itself; NULL when
+ * no member can take the focus.
+ */
+static lv_obj_t ** next_focus_entry(const lv_group_t * group, bool forward)
+{
+    lv_obj_t ** start = group->obj_focus;
+    if(start == NULL) {
+        for(lv_obj_t ** e = list_end(group, forward); e; e = list_step(group, e, forward)) {
+            if(can_take_focus(*e)) return e;
+        }
+        return NULL;
+    }
+
+    bool wrapped = false;
+    lv_obj_t ** e = list_step(group, start, forward);
+    for(;;) {
+        if(e == NULL) {
+            if(!group->wrap || wrapped) return NULL;
+            wrapped = true;
+            e = list_end(group, forward);
+            /*Checked before the stop test below, so a lone focusable start comes back*/
+            if(can_take_focus(*e)) return e;
+            e = list_step(group, e, forward);
+            continue;
+        }
+        if(e == start) return NULL; /*went all the way round*/
+        if(can_take_focus(*e)) return e;
+        e = list_step(group, e, forward);
+    }
+}
+
+/* Move the focus one member on; true if it moved to another object. */
+static bool step_focus(lv_group_t * group, bool forward)
+{
+    if(group->frozen) return false;
+
+    lv_obj_t ** next = next_focus_entry(group, forward);
+    if(next == NULL || next == group->obj_focus) return false;
+
+    lv_indev_t * indev = indev_of_group(group);
     if(group->obj_focus) {
-        lv_res_t res = lv_event_send(*group->obj_focus, LV_EVENT_DEFOCUSED, get_indev(group));
-        if(res != LV_RES_OK) return focus_changed;
+        if(lv_event_send(*group->obj_focus, LV_EVENT_DEFOCUSED, indev) != LV_RES_OK) return false;
         lv_obj_invalidate(*group->obj_focus);
     }
 
-    group->obj_focus = obj_next;
-
-    lv_res_t res = lv_event_send(*group->obj_focus, LV_EVENT_FOCUSED, get_indev(group));
-    if(res != LV_RES_OK) return focus_changed;
-
-    lv_obj_invalidate(*group->obj_focus);
+    group->obj_focus = next;
+    if(lv_event_send(*next, LV_EVENT_FOCUSED, indev) != LV_RES_OK) return false;
+    lv_obj_invalidate(*next);
 
     if(group->focus_cb) group->focus_cb(group);
-    focus_changed = true;
-    return focus_changed;
+    return true;
 }
 
-/**
- * Find an indev preferably with KEYPAD or ENCOEDR type that uses the given group.
- * In other words, find an indev, that is related to the given group.
- * In the worst case simply return the latest indev
+/*
+ * The input device to name in focus events: a keypad on this group first,
+ * then an encoder on it, then any device on it, else the first device (or
+ * NULL when there is none).
  */
-static lv_indev_t * get_indev(const lv_group_t * g)
+static lv_indev_t * indev_of_group(const lv_group_t * g)
 {
-    lv_indev_t * indev_encoder = NULL;
-    lv_indev_t * indev_group = NULL;
-    lv_indev_t * indev = lv_indev_get_next(NULL);
-    while(indev) {
-        lv_indev_type_t indev_type = lv_indev_get_type(indev);
-        if(indev->group == g) {
-            /*Prefer KEYPAD*/
-            if(indev_type == LV_INDEV_TYPE_KEYPAD) return indev;
-            if(indev_type == LV_INDEV_TYPE_ENCODER) indev_encoder = indev;
-            indev_group = indev;
-        }
-        indev = lv_indev_get_next(indev);
+    lv_indev_t * encoder = NULL;
+    lv_indev_t * any_on_group = NULL;
+    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev; indev = lv_indev_get_next(indev)) {
+        if(indev->group != g) continue;
+        lv_indev_type_t type = lv_indev_get_type(indev);
+        if(type == LV_INDEV_TYPE_KEYPAD) return indev;
+        if(type == LV_INDEV_TYPE_ENCODER) encoder = indev;
+        any_on_group = indev;
     }
 
-    if(indev_encoder) return indev_encoder;
-    if(indev_group) return indev_group;
-
-    /*In lack of a better option use the first input device. (It can be NULL if there is no input device)*/
+    if(encoder) return encoder;
+    if(any_on_group) return any_on_group;
     return lv_indev_get_next(NULL);
 }

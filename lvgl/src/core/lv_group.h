@@ -51,28 +51,25 @@ typedef void (*lv_group_focus_cb_t)(struct _lv_group_t *);
 typedef void (*lv_group_edge_cb_t)(struct _lv_group_t *, bool);
 
 /**
- * Groups can be used to logically hold objects so that they can be individually focused.
- * They are NOT for laying out objects on a screen (try layouts for that).
+ * The objects a keypad or encoder moves the focus between, in the order they
+ * were added. Layout on the screen is no concern of a group.
  */
 typedef struct _lv_group_t {
-    lv_ll_t obj_ll;        /**< Linked list to store the objects in the group*/
-    struct _lv_obj_t ** obj_focus; /**< The object in focus*/
+    lv_ll_t obj_ll;                /**< members, as `lv_obj_t *` entries*/
+    struct _lv_obj_t ** obj_focus; /**< the entry of the focused member, or NULL*/
 
-    lv_group_focus_cb_t focus_cb;              /**< A function to call when a new object is focused (optional)*/
-    lv_group_edge_cb_t  edge_cb;               /**< A function to call when an edge is reached, no more focus
-                                                    targets are available in this direction (to allow edge feedback
-                                                    like a sound or a scroll bounce) */
+    lv_group_focus_cb_t focus_cb;  /**< optional; called when another member gets the focus*/
+    lv_group_edge_cb_t  edge_cb;   /**< optional; called when next/prev found nothing to move to
+                                        (true: going forward), e.g. to give feedback*/
 
 #if LV_USE_USER_DATA
     void * user_data;
 #endif
 
-    uint8_t frozen : 1;         /**< 1: can't focus to new object*/
-    uint8_t editing : 1;        /**< 1: Edit mode, 0: Navigate mode*/
-    uint8_t refocus_policy : 1; /**< 1: Focus prev if focused on deletion. 0: Focus next if focused on
-                                   deletion.*/
-    uint8_t wrap : 1;           /**< 1: Focus next/prev can wrap at end of list. 0: Focus next/prev stops at end
-                                   of list.*/
+    uint8_t frozen : 1;         /**< the focus stays where it is*/
+    uint8_t editing : 1;        /**< keys go to the focused member rather than moving the focus*/
+    uint8_t refocus_policy : 1; /**< where the focus goes when the focused member leaves (lv_group_refocus_policy_t)*/
+    uint8_t wrap : 1;           /**< next/prev go round from the last member to the first and back*/
 } lv_group_t;
 
 typedef enum {
@@ -84,82 +81,52 @@ typedef enum {
  * GLOBAL PROTOTYPES
  **********************/
 
-/**
- * Init. the group module
- * @remarks Internal function, do not call directly.
- */
+/** Set up the list of groups; called by lv_init.*/
 void _lv_group_init(void);
 
 /** Delete every group; called by lv_deinit.*/
 void _lv_group_deinit(void);
 
-/**
- * Create a new object group
- * @return          pointer to the new object group
- */
+/** @return a new empty group, or NULL when out of memory*/
 lv_group_t * lv_group_create(void);
 
-/**
- * Delete a group object
- */
+/** Delete a group: its members leave it and input devices stop using it.*/
 void lv_group_del(lv_group_t * group);
 
-/**
- * Set a default group. New object are added to this group if it's enabled in their class with `add_to_def_group = true`
- * @param group     pointer to a group (can be `NULL`)
- */
+/** New objects whose class asks for it join `group` (NULL: none).*/
 void lv_group_set_default(lv_group_t * group);
 
-/**
- * Get the default group
- * @return          pointer to the default group
- */
+/** @return the group new objects join, or NULL*/
 lv_group_t * lv_group_get_default(void);
 
-/**
- * Add an object to a group
- */
+/** Append `obj` to `group`, taking it out of its previous group. The first member is focused at once.*/
 void lv_group_add_obj(lv_group_t * group, struct _lv_obj_t * obj);
 
-/**
- * Swap 2 object in a group. The object must be in the same group
- */
+/** Exchange the places of two members of the same group; the focus stays with its object.*/
 void lv_group_swap_obj(struct _lv_obj_t * obj1, struct _lv_obj_t * obj2);
 
-/**
- * Remove an object from its group
- */
+/** Take `obj` out of its group; if it had the focus, the focus moves on as the refocus policy says.*/
 void lv_group_remove_obj(struct _lv_obj_t * obj);
 
-/**
- * Remove all objects from a group
- */
+/** Empty `group`, defocusing its focused member.*/
 void lv_group_remove_all_objs(lv_group_t * group);
 
-/**
- * Focus on an object (defocus the current)
- */
+/** Give the focus to `obj` within its group (unless the group is frozen) and leave edit mode.*/
 void lv_group_focus_obj(struct _lv_obj_t * obj);
 
-/**
- * Focus the next object in a group (defocus the current)
- */
+/** Move the focus to the next member that is neither hidden nor disabled.*/
 void lv_group_focus_next(lv_group_t * group);
 
-/**
- * Focus the previous object in a group (defocus the current)
- */
+/** Move the focus to the previous member that is neither hidden nor disabled.*/
 void lv_group_focus_prev(lv_group_t * group);
 
-/**
- * Do not let to change the focus from the current object
- */
+/** `en`: keep the focus where it is until unfrozen.*/
 void lv_group_focus_freeze(lv_group_t * group, bool en);
 
 /**
- * Send a control character to the focuses object of a group
- * @param c         a character (use LV_KEY_.. to navigate)
- * @return          result of focused object in group.
+ * Deliver a key to the focused member as LV_EVENT_KEY (not to a disabled one).
+ * @param c         a character or an LV_KEY_... code
+ * @return          LV_RES_INV if the member was deleted while handling it
  */
 lv_res_t lv_group_send_data(lv_group_t * group, uint32_t c);
 
@@ -167,19 +134,13 @@ void lv_group_set_focus_cb(lv_group_t * group, lv_group_focus_cb_t focus_cb);
 void lv_group_set_edge_cb(lv_group_t * group, lv_group_edge_cb_t edge_cb);
 void lv_group_set_refocus_policy(lv_group_t * group, lv_group_refocus_policy_t policy);
 
-/**
- * Manually set the current mode (edit or navigate).
- */
+/** Switch between edit mode (keys go to the member) and navigation (keys move the focus).*/
 void lv_group_set_editing(lv_group_t * group, bool edit);
 
-/**
- * Set whether focus next/prev will allow wrapping from first->last or last->first object.
- */
+/** `en`: next/prev go round from the last member to the first and back.*/
 void lv_group_set_wrap(lv_group_t * group, bool en);
 
-/**
- * Get the focused object or NULL if there isn't one
- */
+/** @return the focused member, or NULL*/
 struct _lv_obj_t * lv_group_get_focused(const lv_group_t * group);
 
 lv_group_focus_cb_t lv_group_get_focus_cb(const lv_group_t * group);
@@ -187,9 +148,7 @@ lv_group_edge_cb_t lv_group_get_edge_cb(const lv_group_t * group);
 bool lv_group_get_editing(const lv_group_t * group);
 bool lv_group_get_wrap(lv_group_t * group);
 
-/**
- * Get the number of object in the group
- */
+/** @return how many members `group` has*/
 uint32_t lv_group_get_obj_count(lv_group_t * group);
 
 #ifdef __cplusplus
