@@ -274,12 +274,10 @@ void lv_obj_refresh_ext_draw_size(lv_obj_t * obj)
 
     if(s_new != s_old) lv_obj_invalidate(obj);
 
-    /*Store the result if the special attrs already allocated*/
+    /*A size of 0 needs no storage: objects without the extra record read as 0*/
     if(obj->spec_attr) {
         obj->spec_attr->ext_draw_size = s_new;
     }
-    /*Allocate spec. attrs. only if the result is not zero.
-     *Zero is the default value if the spec. attr. are not defined.*/
     else if(s_new != 0) {
         lv_obj_allocate_spec_attr(obj);
         obj->spec_attr->ext_draw_size = s_new;
