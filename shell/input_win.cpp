@@ -1,6 +1,8 @@
 // Pointer, touch, keypad and input-method handling of the overlay window.
 #include <windows.h>
 
+#include <vector>
+
 #include "shell/char_input.h"
 #include "shell/gamepad.h"
 #include "shell/key_queue.h"
@@ -58,9 +60,9 @@ void on_touch_message(HWND window, WPARAM count, LPARAM touch_handle) {
   auto close_handle =
       reinterpret_cast<CloseTouchInputHandleFn>(GetProcAddress(user32, "CloseTouchInputHandle"));
   UINT inputs = LOWORD(count);
-  auto* records = new TOUCHINPUT[inputs ? inputs : 1];
+  std::vector<TOUCHINPUT> records(inputs);
   HTOUCHINPUT handle = reinterpret_cast<HTOUCHINPUT>(touch_handle);
-  if (get_info && get_info(handle, inputs, records, sizeof(TOUCHINPUT))) {
+  if (get_info && inputs && get_info(handle, inputs, records.data(), sizeof(TOUCHINPUT))) {
     for (UINT i = 0; i < inputs; ++i) {
       POINT point = {records[i].x / 100, records[i].y / 100};
       if (!ScreenToClient(window, &point)) continue;
@@ -68,7 +70,6 @@ void on_touch_message(HWND window, WPARAM count, LPARAM touch_handle) {
       pointer_pressed = (records[i].dwFlags & (TOUCHEVENTF_MOVE | TOUCHEVENTF_DOWN)) != 0;
     }
   }
-  delete[] records;
   if (close_handle) close_handle(handle);
 }
 
