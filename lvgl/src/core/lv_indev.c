@@ -28,99 +28,85 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void indev_pointer_proc(lv_indev_t * i, lv_indev_data_t * data);
-static void indev_keypad_proc(lv_indev_t * i, lv_indev_data_t * data);
-static void indev_keypad_pressing(lv_indev_t * i, lv_indev_data_t * data, lv_group_t * g);
-static void indev_proc_press(_lv_indev_proc_t * proc);
-static void indev_proc_press_new_obj(_lv_indev_proc_t * proc);
-static void indev_proc_pressing(_lv_indev_proc_t * proc);
-static void indev_proc_release(_lv_indev_proc_t * proc);
-static void indev_proc_reset_query_handler(lv_indev_t * indev);
-static void indev_click_focus(_lv_indev_proc_t * proc);
-static bool indev_reset_check(_lv_indev_proc_t * proc);
-static lv_obj_t * pointer_search_obj(lv_disp_t * disp, lv_point_t * p);
-static void scroll_handler(_lv_indev_proc_t * proc);
-static void scroll_throw_handler(_lv_indev_proc_t * proc);
-static lv_obj_t * find_scroll_obj(_lv_indev_proc_t * proc);
+static void process_pointer(lv_indev_t * i, lv_indev_data_t * data);
+static void process_keypad(lv_indev_t * i, lv_indev_data_t * data);
+static void keypad_key_held(lv_indev_t * i, lv_indev_data_t * data, lv_group_t * g);
+static void pointer_pressed(_lv_indev_proc_t * proc);
+static void pointer_switch_object(_lv_indev_proc_t * proc);
+static void pointer_held(_lv_indev_proc_t * proc);
+static void pointer_released(_lv_indev_proc_t * proc);
+static void apply_pending_reset(lv_indev_t * indev);
+static void focus_on_click(_lv_indev_proc_t * proc);
+static bool reset_requested(_lv_indev_proc_t * proc);
+static lv_obj_t * object_under_point(lv_disp_t * disp, lv_point_t * p);
+static void drag_scroll(_lv_indev_proc_t * proc);
+static void throw_scroll(_lv_indev_proc_t * proc);
+static lv_obj_t * pick_scroll_target(_lv_indev_proc_t * proc);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
-static lv_indev_t * indev_act;
-static lv_obj_t * indev_obj_act = NULL;
+static lv_indev_t * active_indev;
+static lv_obj_t * active_obj = NULL;
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
 
+/**
+ * The read timer of one input device: read it until the driver has nothing
+ * more queued and turn each reading into events. Resets requested on the
+ * way (an object deleted, the device reset) are applied between readings.
+ */
 void lv_indev_read_timer_cb(lv_timer_t * timer)
 {
-    lv_indev_data_t data;
+    active_indev = timer->user_data;
+    lv_disp_t * disp = active_indev->driver->disp;
+    if(disp == NULL) return; /*a device without a display has nowhere to send input*/
 
-    indev_act = timer->user_data;
+    apply_pending_reset(active_indev);
 
-    /*Read and process all indevs*/
-    if(indev_act->driver->disp == NULL) return; /*Not assigned to any displays*/
-
-    /*Handle reset query before processing the point*/
-    indev_proc_reset_query_handler(indev_act);
-
-    /*Input is disabled, or a screen load animation is running*/
-    if(indev_act->proc.disabled || indev_act->driver->disp->prev_scr != NULL) {
-        indev_act = NULL;
+    /*No input while disabled or while a screen load animation runs*/
+    if(active_indev->proc.disabled || disp->prev_scr != NULL) {
+        active_indev = NULL;
         return;
     }
-    bool continue_reading;
+
+    lv_indev_data_t data;
     do {
-        /*Read the data*/
-        _lv_indev_read(indev_act, &data);
-        continue_reading = data.continue_reading;
+        _lv_indev_read(active_indev, &data);
 
-        /*The active object might be deleted even in the read function*/
-        indev_proc_reset_query_handler(indev_act);
-        indev_obj_act = NULL;
+        /*The read callback itself may have deleted the object in use*/
+        apply_pending_reset(active_indev);
+        active_obj = NULL;
 
-        indev_act->proc.state = data.state;
+        active_indev->proc.state = data.state;
+        if(data.state == LV_INDEV_STATE_PRESSED) disp->last_activity_time = lv_tick_get();
 
-        /*Save the last activity time*/
-        if(indev_act->proc.state == LV_INDEV_STATE_PRESSED) {
-            indev_act->driver->disp->last_activity_time = lv_tick_get();
-        }
+        if(active_indev->driver->type == LV_INDEV_TYPE_POINTER) process_pointer(active_indev, &data);
+        else if(active_indev->driver->type == LV_INDEV_TYPE_KEYPAD) process_keypad(active_indev, &data);
 
-        if(indev_act->driver->type == LV_INDEV_TYPE_POINTER) {
-            indev_pointer_proc(indev_act, &data);
-        }
-        else if(indev_act->driver->type == LV_INDEV_TYPE_KEYPAD) {
-            indev_keypad_proc(indev_act, &data);
-        }
-        /*Handle reset query if it happened in during processing*/
-        indev_proc_reset_query_handler(indev_act);
-    } while(continue_reading);
+        apply_pending_reset(active_indev);
+    } while(data.continue_reading);
 
-    /*End of indev processing, so no act indev*/
-    indev_act     = NULL;
-    indev_obj_act = NULL;
+    active_indev = NULL;
+    active_obj = NULL;
 }
 
 void lv_indev_enable(lv_indev_t * indev, bool en)
 {
-    uint8_t enable = en ? 0 : 1;
+    uint8_t disabled = en ? 0 : 1;
 
     if(indev) {
-        indev->proc.disabled = enable;
+        indev->proc.disabled = disabled;
+        return;
     }
-    else {
-        lv_indev_t * i = lv_indev_get_next(NULL);
-        while(i) {
-            i->proc.disabled = enable;
-            i = lv_indev_get_next(i);
-        }
-    }
+    for(lv_indev_t * i = lv_indev_get_next(NULL); i; i = lv_indev_get_next(i)) i->proc.disabled = disabled;
 }
 
 lv_indev_t * lv_indev_get_act(void)
 {
-    return indev_act;
+    return active_indev;
 }
 
 lv_indev_type_t lv_indev_get_type(const lv_indev_t * indev)
@@ -130,31 +116,27 @@ lv_indev_type_t lv_indev_get_type(const lv_indev_t * indev)
     return indev->driver->type;
 }
 
+/* Ask `indev` to drop its press state at the next chance; forget `obj` (NULL: anything) as last pressed. */
+static void request_reset(lv_indev_t * indev, lv_obj_t * obj)
+{
+    indev->proc.reset_query = 1;
+    if(active_indev == indev) active_obj = NULL;
+
+    lv_indev_type_t type = indev->driver->type;
+    if(type != LV_INDEV_TYPE_POINTER && type != LV_INDEV_TYPE_KEYPAD) return;
+    if(obj == NULL || indev->proc.types.pointer.last_pressed == obj) {
+        indev->proc.types.pointer.last_pressed = NULL;
+    }
+}
+
 void lv_indev_reset(lv_indev_t * indev, lv_obj_t * obj)
 {
     if(indev) {
-        indev->proc.reset_query = 1;
-        if(indev_act == indev) indev_obj_act = NULL;
-        if(indev->driver->type == LV_INDEV_TYPE_POINTER || indev->driver->type == LV_INDEV_TYPE_KEYPAD) {
-            if(obj == NULL || indev->proc.types.pointer.last_pressed == obj) {
-                indev->proc.types.pointer.last_pressed = NULL;
-            }
-        }
+        request_reset(indev, obj);
+        return;
     }
-    else {
-        lv_indev_t * i = lv_indev_get_next(NULL);
-        while(i) {
-            i->proc.reset_query = 1;
-            if(indev_act == i) indev_obj_act = NULL;
-            if(i->driver->type == LV_INDEV_TYPE_POINTER || i->driver->type == LV_INDEV_TYPE_KEYPAD) {
-                if(obj == NULL || i->proc.types.pointer.last_pressed == obj) {
-                    i->proc.types.pointer.last_pressed = NULL;
-                }
-            }
-            i = lv_indev_get_next(i);
-        }
-        indev_obj_act = NULL;
-    }
+    for(lv_indev_t * i = lv_indev_get_next(NULL); i; i = lv_indev_get_next(i)) request_reset(i, obj);
+    active_obj = NULL;
 }
 
 void lv_indev_reset_long_press(lv_indev_t * indev)
@@ -199,7 +181,7 @@ lv_dir_t lv_indev_get_gesture_dir(const lv_indev_t * indev)
 uint32_t lv_indev_get_key(const lv_indev_t * indev)
 {
     if(indev == NULL || indev->driver->type != LV_INDEV_TYPE_KEYPAD) return 0;
-    else return indev->proc.types.keypad.last_key;
+    return indev->proc.types.keypad.last_key;
 }
 
 lv_dir_t lv_indev_get_scroll_dir(const lv_indev_t * indev)
@@ -232,20 +214,20 @@ void lv_indev_get_vect(const lv_indev_t * indev, lv_point_t * point)
 
 void lv_indev_wait_release(lv_indev_t * indev)
 {
-    if(indev == NULL)return;
+    if(indev == NULL) return;
     indev->proc.wait_until_release = 1;
 }
 
 lv_obj_t * lv_indev_get_obj_act(void)
 {
-    return indev_obj_act;
+    return active_obj;
 }
 
+/* The parameter is typed lv_disp_t in the published prototype, but is an input device. */
 lv_timer_t * lv_indev_get_read_timer(lv_disp_t * indev)
 {
     lv_indev_t * i = (lv_indev_t *)indev;
-    if(!i) return NULL;
-    return i->driver->read_timer;
+    return i ? i->driver->read_timer : NULL;
 }
 
 /**
@@ -255,214 +237,181 @@ lv_timer_t * lv_indev_get_read_timer(lv_disp_t * indev)
  */
 lv_obj_t * lv_indev_search_obj(lv_obj_t * obj, lv_point_t * point)
 {
-    lv_obj_t * found_p = NULL;
-
     /*No screen loaded (e.g. the active one was deleted): nothing to hit*/
     if(obj == NULL) return NULL;
+    if(lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return NULL; /*and all its children with it*/
 
-    /*If this obj is hidden the children are hidden too so return immediately*/
-    if(lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return NULL;
+    /*Ask before the children: their handlers could change what the hit test sees*/
+    bool hits_obj = lv_obj_hit_test(obj, point);
 
-    bool hit_test_ok = lv_obj_hit_test(obj, point);
-
-    /*If the point is on this object or has overflow visible check its children too*/
-    if(_lv_area_is_point_on(&obj->coords, point, 0) || lv_obj_has_flag(obj, LV_OBJ_FLAG_OVERFLOW_VISIBLE)) {
-        int32_t i;
-        uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-
-        /*If a child matches use it*/
-        for(i = child_cnt - 1; i >= 0; i--) {
-            lv_obj_t * child = obj->spec_attr->children[i];
-            found_p = lv_indev_search_obj(child, point);
-            if(found_p) return found_p;
+    /*Children only stick out of their parent when it lets them overflow*/
+    bool children_reachable = _lv_area_is_point_on(&obj->coords, point, 0) ||
+                              lv_obj_has_flag(obj, LV_OBJ_FLAG_OVERFLOW_VISIBLE);
+    if(children_reachable) {
+        for(int32_t i = (int32_t)lv_obj_get_child_cnt(obj) - 1; i >= 0; i--) {
+            lv_obj_t * found = lv_indev_search_obj(obj->spec_attr->children[i], point);
+            if(found) return found;
         }
     }
 
-    /*If not return earlier for a clicked child and this obj's hittest was ok use it
-     *else return NULL*/
-    if(hit_test_ok) return obj;
-    else return NULL;
+    return hits_obj ? obj : NULL;
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static void indev_pointer_proc(lv_indev_t * i, lv_indev_data_t * data)
+/* Clamp to [0, size - 1]; the upper bound wins, so a zero-sized display gives -1. */
+static lv_coord_t keep_on_display(lv_coord_t v, lv_coord_t size)
 {
-    lv_disp_t * disp = i->driver->disp;
-    /*Save the raw points so they can be used again in _lv_indev_read*/
-    i->proc.types.pointer.last_raw_point.x = data->point.x;
-    i->proc.types.pointer.last_raw_point.y = data->point.y;
-
-    /*Keep the point on the display: a window host may report a position
-     *outside the client area while a button is held*/
-    lv_coord_t hor_res = lv_disp_get_hor_res(disp);
-    lv_coord_t ver_res = lv_disp_get_ver_res(disp);
-    if(data->point.x < 0) data->point.x = 0;
-    if(data->point.y < 0) data->point.y = 0;
-    if(data->point.x >= hor_res) data->point.x = hor_res - 1;
-    if(data->point.y >= ver_res) data->point.y = ver_res - 1;
-
-    i->proc.types.pointer.act_point.x = data->point.x;
-    i->proc.types.pointer.act_point.y = data->point.y;
-
-    if(i->proc.state == LV_INDEV_STATE_PRESSED) {
-        indev_proc_press(&i->proc);
-    }
-    else {
-        indev_proc_release(&i->proc);
-    }
-
-    i->proc.types.pointer.last_point.x = i->proc.types.pointer.act_point.x;
-    i->proc.types.pointer.last_point.y = i->proc.types.pointer.act_point.y;
+    if(v < 0) v = 0;
+    if(v >= size) v = size - 1;
+    return v;
 }
 
-static void indev_keypad_proc(lv_indev_t * i, lv_indev_data_t * data)
+static void process_pointer(lv_indev_t * i, lv_indev_data_t * data)
 {
-    if(data->state == LV_INDEV_STATE_PRESSED && i->proc.wait_until_release) return;
+    lv_disp_t * disp = i->driver->disp;
 
+    /*_lv_indev_read repeats the unclamped point when a driver reports none*/
+    i->proc.types.pointer.last_raw_point = data->point;
+
+    /*A window host may report a position outside the client area while a
+     *button is held*/
+    data->point.x = keep_on_display(data->point.x, lv_disp_get_hor_res(disp));
+    data->point.y = keep_on_display(data->point.y, lv_disp_get_ver_res(disp));
+    i->proc.types.pointer.act_point = data->point;
+
+    if(i->proc.state == LV_INDEV_STATE_PRESSED) pointer_pressed(&i->proc);
+    else pointer_released(&i->proc);
+
+    i->proc.types.pointer.last_point = i->proc.types.pointer.act_point;
+}
+
+/* NEXT/PREV move the focus; a keypad has no use for edit mode, so it is left first. */
+static void keypad_move_focus(lv_group_t * g, uint32_t key)
+{
+    lv_group_set_editing(g, false);
+    if(key == LV_KEY_NEXT) lv_group_focus_next(g);
+    else lv_group_focus_prev(g);
+}
+
+/*
+ * A key went down. Every key but NEXT/PREV reaches the focused object as
+ * LV_EVENT_KEY; ENTER then also presses it and ESC cancels it.
+ */
+static void keypad_key_down(lv_indev_t * i, lv_group_t * g, uint32_t key, bool disabled)
+{
+    i->proc.pr_timestamp = lv_tick_get();
+
+    if(key == LV_KEY_NEXT || key == LV_KEY_PREV) {
+        keypad_move_focus(g, key);
+        return;
+    }
+    if(disabled) return;
+
+    lv_group_send_data(g, key);
+    if(reset_requested(&i->proc)) return;
+
+    if(key == LV_KEY_ENTER) lv_event_send(active_obj, LV_EVENT_PRESSED, active_indev);
+    else if(key == LV_KEY_ESC) lv_event_send(active_obj, LV_EVENT_CANCEL, active_indev);
+}
+
+/* A key came up. Releasing ENTER completes the press begun by keypad_key_down as a click. */
+static void keypad_key_up(lv_indev_t * i, uint32_t key)
+{
+    if(key == LV_KEY_ENTER) {
+        lv_event_send(active_obj, LV_EVENT_RELEASED, active_indev);
+        if(reset_requested(&i->proc)) return;
+
+        if(i->proc.long_pr_sent == 0) {
+            lv_event_send(active_obj, LV_EVENT_SHORT_CLICKED, active_indev);
+            if(reset_requested(&i->proc)) return;
+        }
+
+        lv_event_send(active_obj, LV_EVENT_CLICKED, active_indev);
+        if(reset_requested(&i->proc)) return;
+    }
+    i->proc.pr_timestamp = 0;
+    i->proc.long_pr_sent = 0;
+}
+
+static void process_keypad(lv_indev_t * i, lv_indev_data_t * data)
+{
     if(i->proc.wait_until_release) {
-        i->proc.wait_until_release      = 0;
-        i->proc.pr_timestamp            = 0;
-        i->proc.long_pr_sent            = 0;
-        i->proc.types.keypad.last_state = LV_INDEV_STATE_RELEASED; /*To skip the processing of release*/
+        if(data->state == LV_INDEV_STATE_PRESSED) return;
+        /*The awaited release: end the press without acting on it*/
+        i->proc.wait_until_release = 0;
+        i->proc.pr_timestamp = 0;
+        i->proc.long_pr_sent = 0;
+        i->proc.types.keypad.last_state = LV_INDEV_STATE_RELEASED;
     }
 
     lv_group_t * g = i->group;
     if(g == NULL) return;
 
-    indev_obj_act = lv_group_get_focused(g);
-    if(indev_obj_act == NULL) return;
+    active_obj = lv_group_get_focused(g);
+    if(active_obj == NULL) return;
 
-    bool dis = lv_obj_has_state(indev_obj_act, LV_STATE_DISABLED);
+    bool disabled = lv_obj_has_state(active_obj, LV_STATE_DISABLED);
 
-    /*Save the last key to compare it with the current latter on RELEASE*/
+    /*Store key and state before any handler runs: handlers read the key
+     *through lv_indev_get_key, and one that deletes objects cuts this call
+     *short, yet the next reading must compare against this one*/
     uint32_t prev_key = i->proc.types.keypad.last_key;
-
-    /*Save the last key.
-     *It must be done here else `lv_indev_get_key` will return the last key in events*/
+    lv_indev_state_t prev_state = i->proc.types.keypad.last_state;
     i->proc.types.keypad.last_key = data->key;
-
-    /*Save the previous state so we can detect state changes below and also set the last state now
-     *so if any event handler on the way returns `LV_RES_INV` the last state is remembered
-     *for the next time*/
-    uint32_t prev_state             = i->proc.types.keypad.last_state;
     i->proc.types.keypad.last_state = data->state;
 
-    /*Key press happened*/
-    if(data->state == LV_INDEV_STATE_PRESSED && prev_state == LV_INDEV_STATE_RELEASED) {
-        i->proc.pr_timestamp = lv_tick_get();
+    bool pressed = data->state == LV_INDEV_STATE_PRESSED;
+    bool was_pressed = prev_state == LV_INDEV_STATE_PRESSED;
 
-        if(data->key == LV_KEY_NEXT) {
-            lv_group_set_editing(g, false); /*Editing is not used by KEYPAD is be sure it is disabled*/
-            lv_group_focus_next(g);
-            if(indev_reset_check(&i->proc)) return;
-        }
-        else if(data->key == LV_KEY_PREV) {
-            lv_group_set_editing(g, false); /*Editing is not used by KEYPAD is be sure it is disabled*/
-            lv_group_focus_prev(g);
-            if(indev_reset_check(&i->proc)) return;
-        }
-        else if(!dis) {
-            /*Simulate a press on the object if ENTER was pressed*/
-            if(data->key == LV_KEY_ENTER) {
-                /*Send the ENTER as a normal KEY*/
-                lv_group_send_data(g, LV_KEY_ENTER);
-                if(indev_reset_check(&i->proc)) return;
-
-                lv_event_send(indev_obj_act, LV_EVENT_PRESSED, indev_act);
-                if(indev_reset_check(&i->proc)) return;
-            }
-            else if(data->key == LV_KEY_ESC) {
-                /*Send the ESC as a normal KEY*/
-                lv_group_send_data(g, LV_KEY_ESC);
-                if(indev_reset_check(&i->proc)) return;
-
-                lv_event_send(indev_obj_act, LV_EVENT_CANCEL, indev_act);
-                if(indev_reset_check(&i->proc)) return;
-            }
-            /*Just send other keys to the object (e.g. 'A' or `LV_GROUP_KEY_RIGHT`)*/
-            else {
-                lv_group_send_data(g, data->key);
-                if(indev_reset_check(&i->proc)) return;
-            }
-        }
+    if(pressed && !was_pressed) {
+        keypad_key_down(i, g, data->key, disabled);
     }
-    /*Pressing*/
-    else if(!dis && data->state == LV_INDEV_STATE_PRESSED && prev_state == LV_INDEV_STATE_PRESSED) {
-        indev_keypad_pressing(i, data, g);
+    else if(!disabled && pressed && was_pressed) {
+        keypad_key_held(i, data, g);
     }
-    /*Release happened*/
-    else if(!dis && data->state == LV_INDEV_STATE_RELEASED && prev_state == LV_INDEV_STATE_PRESSED) {
-        /*The user might clear the key when it was released. Always release the pressed key*/
+    else if(!disabled && !pressed && was_pressed) {
+        /*Drivers may report no key with the release; it is the key that went down*/
         data->key = prev_key;
-        if(data->key == LV_KEY_ENTER) {
-            lv_event_send(indev_obj_act, LV_EVENT_RELEASED, indev_act);
-            if(indev_reset_check(&i->proc)) return;
-
-            if(i->proc.long_pr_sent == 0) {
-                lv_event_send(indev_obj_act, LV_EVENT_SHORT_CLICKED, indev_act);
-                if(indev_reset_check(&i->proc)) return;
-            }
-
-            lv_event_send(indev_obj_act, LV_EVENT_CLICKED, indev_act);
-            if(indev_reset_check(&i->proc)) return;
-        }
-        i->proc.pr_timestamp = 0;
-        i->proc.long_pr_sent = 0;
+        keypad_key_up(i, data->key);
     }
-    indev_obj_act = NULL;
+    active_obj = NULL;
 }
 
 /**
  * A key held down: ENTER reports PRESSING and long presses; other keys
  * repeat at the long-press repeat period once the long-press time passed.
  */
-static void indev_keypad_pressing(lv_indev_t * i, lv_indev_data_t * data, lv_group_t * g)
+static void keypad_key_held(lv_indev_t * i, lv_indev_data_t * data, lv_group_t * g)
 {
-    if(data->key == LV_KEY_ENTER) {
-        lv_event_send(indev_obj_act, LV_EVENT_PRESSING, indev_act);
-        if(indev_reset_check(&i->proc)) return;
+    uint32_t key = data->key;
+    if(key == LV_KEY_ENTER) {
+        lv_event_send(active_obj, LV_EVENT_PRESSING, active_indev);
+        if(reset_requested(&i->proc)) return;
     }
 
-    /*Long press time has elapsed?*/
-    if(i->proc.long_pr_sent == 0 && lv_tick_elaps(i->proc.pr_timestamp) > i->driver->long_press_time) {
+    if(i->proc.long_pr_sent == 0) {
+        if(lv_tick_elaps(i->proc.pr_timestamp) <= i->driver->long_press_time) return;
         i->proc.long_pr_sent = 1;
-        if(data->key == LV_KEY_ENTER) {
+        if(key == LV_KEY_ENTER) {
             i->proc.longpr_rep_timestamp = lv_tick_get();
-            lv_event_send(indev_obj_act, LV_EVENT_LONG_PRESSED, indev_act);
-            if(indev_reset_check(&i->proc)) return;
+            lv_event_send(active_obj, LV_EVENT_LONG_PRESSED, active_indev);
         }
+        return;
     }
-    /*Long press repeated time has elapsed?*/
-    else if(i->proc.long_pr_sent != 0 &&
-            lv_tick_elaps(i->proc.longpr_rep_timestamp) > i->driver->long_press_repeat_time) {
 
-        i->proc.longpr_rep_timestamp = lv_tick_get();
+    if(lv_tick_elaps(i->proc.longpr_rep_timestamp) <= i->driver->long_press_repeat_time) return;
+    i->proc.longpr_rep_timestamp = lv_tick_get();
 
-        if(data->key == LV_KEY_ENTER) {
-            lv_event_send(indev_obj_act, LV_EVENT_LONG_PRESSED_REPEAT, indev_act);
-            if(indev_reset_check(&i->proc)) return;
-        }
-        else if(data->key == LV_KEY_NEXT) {
-            lv_group_set_editing(g, false);
-            lv_group_focus_next(g);
-            if(indev_reset_check(&i->proc)) return;
-        }
-        else if(data->key == LV_KEY_PREV) {
-            lv_group_set_editing(g, false);
-            lv_group_focus_prev(g);
-            if(indev_reset_check(&i->proc)) return;
-        }
-        else {
-            lv_group_send_data(g, data->key);
-            if(indev_reset_check(&i->proc)) return;
-        }
-    }
+    if(key == LV_KEY_ENTER) lv_event_send(active_obj, LV_EVENT_LONG_PRESSED_REPEAT, active_indev);
+    else if(key == LV_KEY_NEXT || key == LV_KEY_PREV) keypad_move_focus(g, key);
+    else lv_group_send_data(g, key);
 }
 
-static lv_obj_t * pointer_search_obj(lv_disp_t * disp, lv_point_t * p)
+/* System layer over top layer over the active screen. */
+static lv_obj_t * object_under_point(lv_disp_t * disp, lv_point_t * p)
 {
     lv_obj_t * obj = lv_indev_search_obj(lv_disp_get_layer_sys(disp), p);
     if(obj == NULL) obj = lv_indev_search_obj(lv_disp_get_layer_top(disp), p);
@@ -470,147 +419,165 @@ static lv_obj_t * pointer_search_obj(lv_disp_t * disp, lv_point_t * p)
     return obj;
 }
 
+/*
+ * Whether the press should look for the object under the point again: when
+ * nothing is pressed yet, or when the pressed object neither scrolls nor
+ * holds on to the press (PRESS_LOCK).
+ */
+static bool press_may_change_object(const _lv_indev_proc_t * proc)
+{
+    lv_obj_t * pressed = proc->types.pointer.act_obj;
+    if(pressed == NULL) return true;
+    return proc->types.pointer.scroll_obj == NULL && !lv_obj_has_flag(pressed, LV_OBJ_FLAG_PRESS_LOCK);
+}
+
+/*
+ * Movement since the last reading, and the throw speed kept for the release:
+ * the average of the previous speed and this movement, which smooths the
+ * jitter of single readings.
+ */
+static void track_motion(_lv_indev_proc_t * proc)
+{
+    lv_point_t * vect = &proc->types.pointer.vect;
+    lv_point_t * thr = &proc->types.pointer.scroll_throw_vect;
+    vect->x = proc->types.pointer.act_point.x - proc->types.pointer.last_point.x;
+    vect->y = proc->types.pointer.act_point.y - proc->types.pointer.last_point.y;
+    thr->x = (thr->x + vect->x) / 2;
+    thr->y = (thr->y + vect->y) / 2;
+    proc->types.pointer.scroll_throw_vect_ori = *thr;
+}
+
 /**
  * Process a pressed pointer: find the object under it (unless the pressed
  * object holds the press), switch objects with PRESS_LOST/PRESSED, then run
  * PRESSING, scrolling and long-press detection.
  */
-static void indev_proc_press(_lv_indev_proc_t * proc)
+static void pointer_pressed(_lv_indev_proc_t * proc)
 {
-    indev_obj_act = proc->types.pointer.act_obj;
+    active_obj = proc->types.pointer.act_obj;
+    if(proc->wait_until_release) return;
 
-    if(proc->wait_until_release != 0) return;
+    bool searched = press_may_change_object(proc);
+    if(searched) active_obj = object_under_point(active_indev->driver->disp, &proc->types.pointer.act_point);
 
-    lv_disp_t * disp = indev_act->driver->disp;
-    bool new_obj_searched = false;
-
-    /*If there is no last object then search*/
-    if(indev_obj_act == NULL) {
-        indev_obj_act = pointer_search_obj(disp, &proc->types.pointer.act_point);
-        new_obj_searched = true;
-    }
-    /*If there is last object but it is not scrolled and not protected also search*/
-    else if(proc->types.pointer.scroll_obj == NULL &&
-            lv_obj_has_flag(indev_obj_act, LV_OBJ_FLAG_PRESS_LOCK) == false) {
-        indev_obj_act = pointer_search_obj(disp, &proc->types.pointer.act_point);
-        new_obj_searched = true;
-    }
-
-    /*The last object might have scroll throw. Stop it manually*/
-    if(new_obj_searched && proc->types.pointer.last_obj) {
+    /*A new press catches a scroll of the previous one that is still being thrown*/
+    if(searched && proc->types.pointer.last_obj) {
         proc->types.pointer.scroll_throw_vect.x = 0;
         proc->types.pointer.scroll_throw_vect.y = 0;
-        scroll_throw_handler(proc);
-        if(indev_reset_check(proc)) return;
+        throw_scroll(proc);
+        if(reset_requested(proc)) return;
     }
 
-    /*If a new object was found reset some variables and send a pressed event handler*/
-    if(indev_obj_act != proc->types.pointer.act_obj) {
-        indev_proc_press_new_obj(proc);
-        if(indev_reset_check(proc)) return;
+    if(active_obj != proc->types.pointer.act_obj) {
+        pointer_switch_object(proc);
+        if(reset_requested(proc)) return;
         if(proc->wait_until_release) return;
     }
 
-    /*Calculate the vector and apply a low pass filter: new value = 0.5 * old_value + 0.5 * new_value*/
-    proc->types.pointer.vect.x = proc->types.pointer.act_point.x - proc->types.pointer.last_point.x;
-    proc->types.pointer.vect.y = proc->types.pointer.act_point.y - proc->types.pointer.last_point.y;
+    track_motion(proc);
 
-    proc->types.pointer.scroll_throw_vect.x = (proc->types.pointer.scroll_throw_vect.x + proc->types.pointer.vect.x) / 2;
-    proc->types.pointer.scroll_throw_vect.y = (proc->types.pointer.scroll_throw_vect.y + proc->types.pointer.vect.y) / 2;
-
-    proc->types.pointer.scroll_throw_vect_ori = proc->types.pointer.scroll_throw_vect;
-
-    if(indev_obj_act) indev_proc_pressing(proc);
+    if(active_obj) pointer_held(proc);
 }
 
-static void indev_proc_press_new_obj(_lv_indev_proc_t * proc)
+/* Start a fresh press: gesture, scroll and long-press tracking begin anew. */
+static void restart_press_tracking(_lv_indev_proc_t * proc)
 {
-    proc->types.pointer.last_point.x = proc->types.pointer.act_point.x;
-    proc->types.pointer.last_point.y = proc->types.pointer.act_point.y;
-
-    /*If a new object found the previous was lost, so send a PRESS_LOST event*/
-    if(proc->types.pointer.act_obj != NULL) {
-        /*Save the obj because in special cases `act_obj` can change in the event */
-        lv_obj_t * last_obj = proc->types.pointer.act_obj;
-
-        lv_event_send(last_obj, LV_EVENT_PRESS_LOST, indev_act);
-        if(indev_reset_check(proc)) return;
-    }
-
-    proc->types.pointer.act_obj  = indev_obj_act; /*Save the pressed object*/
-    proc->types.pointer.last_obj = indev_obj_act;
-
-    if(indev_obj_act == NULL) return;
-
-    /*Save the time when the obj pressed to count long press time.*/
-    proc->pr_timestamp                 = lv_tick_get();
-    proc->long_pr_sent                 = 0;
-    proc->types.pointer.scroll_sum.x     = 0;
-    proc->types.pointer.scroll_sum.y     = 0;
+    proc->pr_timestamp = lv_tick_get();
+    proc->long_pr_sent = 0;
+    proc->types.pointer.scroll_sum.x = 0;
+    proc->types.pointer.scroll_sum.y = 0;
     proc->types.pointer.scroll_dir = LV_DIR_NONE;
     proc->types.pointer.gesture_dir = LV_DIR_NONE;
-    proc->types.pointer.gesture_sent   = 0;
-    proc->types.pointer.gesture_sum.x  = 0;
-    proc->types.pointer.gesture_sum.y  = 0;
-    proc->types.pointer.vect.x         = 0;
-    proc->types.pointer.vect.y         = 0;
+    proc->types.pointer.gesture_sent = 0;
+    proc->types.pointer.gesture_sum.x = 0;
+    proc->types.pointer.gesture_sum.y = 0;
+    proc->types.pointer.vect.x = 0;
+    proc->types.pointer.vect.y = 0;
+}
 
-    /*Call the ancestor's event handler about the press*/
-    lv_event_send(indev_obj_act, LV_EVENT_PRESSED, indev_act);
+/* The pointer is over another object than before: the old one loses the press, the new one gets it. */
+static void pointer_switch_object(_lv_indev_proc_t * proc)
+{
+    proc->types.pointer.last_point = proc->types.pointer.act_point;
+
+    lv_obj_t * previous = proc->types.pointer.act_obj;
+    if(previous != NULL) {
+        lv_event_send(previous, LV_EVENT_PRESS_LOST, active_indev);
+        if(reset_requested(proc)) return;
+    }
+
+    proc->types.pointer.act_obj = active_obj;
+    proc->types.pointer.last_obj = active_obj;
+    if(active_obj == NULL) return;
+
+    restart_press_tracking(proc);
+    lv_event_send(active_obj, LV_EVENT_PRESSED, active_indev);
+}
+
+/*
+ * A press-locked object keeps the press when the pointer slides off it, but
+ * shows it: PRESS_LOST on leaving, the pressed look again on coming back.
+ */
+static void follow_slide_off_and_back(_lv_indev_proc_t * proc)
+{
+    bool over = lv_obj_hit_test(active_obj, &proc->types.pointer.act_point);
+    bool looks_pressed = lv_obj_has_state(active_obj, LV_STATE_PRESSED);
+    if(!over && looks_pressed) {
+        lv_event_send(active_obj, LV_EVENT_PRESS_LOST, active_indev);
+    }
+    else if(over && !looks_pressed) {
+        lv_obj_add_state(active_obj, LV_STATE_PRESSED);
+    }
+}
+
+/* LONG_PRESSED once after `long_press_time`, then LONG_PRESSED_REPEAT every `long_press_repeat_time`. */
+static void check_long_press(_lv_indev_proc_t * proc)
+{
+    const lv_indev_drv_t * drv = active_indev->driver;
+    if(proc->long_pr_sent == 0 && lv_tick_elaps(proc->pr_timestamp) > drv->long_press_time) {
+        lv_event_send(active_obj, LV_EVENT_LONG_PRESSED, active_indev);
+        if(reset_requested(proc)) return;
+        proc->long_pr_sent = 1;
+        proc->longpr_rep_timestamp = lv_tick_get();
+    }
+
+    if(proc->long_pr_sent == 1 && lv_tick_elaps(proc->longpr_rep_timestamp) > drv->long_press_repeat_time) {
+        lv_event_send(active_obj, LV_EVENT_LONG_PRESSED_REPEAT, active_indev);
+        if(reset_requested(proc)) return;
+        proc->longpr_rep_timestamp = lv_tick_get();
+    }
 }
 
 /**
  * The pressed object while the pointer is held: PRESSING, scroll handling,
  * leaving/returning over a press-locked object, long press and repeat.
  */
-static void indev_proc_pressing(_lv_indev_proc_t * proc)
+static void pointer_held(_lv_indev_proc_t * proc)
 {
-    lv_event_send(indev_obj_act, LV_EVENT_PRESSING, indev_act);
-    if(indev_reset_check(proc)) return;
+    lv_event_send(active_obj, LV_EVENT_PRESSING, active_indev);
+    if(reset_requested(proc)) return;
+    if(active_indev->proc.wait_until_release) return;
 
-    if(indev_act->proc.wait_until_release) return;
+    drag_scroll(proc);
+    if(reset_requested(proc)) return;
 
-    scroll_handler(proc);
-    if(indev_reset_check(proc)) return;
+    /*Once the drag scrolls, the press is no longer a press of the object*/
+    if(proc->types.pointer.scroll_obj != NULL) return;
 
-    /*A press-locked object keeps the press when the pointer slides off it, but
-     *shows it: PRESS_LOST on leaving, pressed look again on coming back*/
-    if(proc->types.pointer.scroll_obj == NULL) {
-        bool over = lv_obj_hit_test(indev_obj_act, &proc->types.pointer.act_point);
-        bool was_pressed = lv_obj_has_state(indev_obj_act, LV_STATE_PRESSED);
-        if(!over && was_pressed) {
-            lv_event_send(indev_obj_act, LV_EVENT_PRESS_LOST, indev_act);
-            if(indev_reset_check(proc)) return;
-        }
-        else if(over && !was_pressed) {
-            lv_obj_add_state(indev_obj_act, LV_STATE_PRESSED);
-        }
+    follow_slide_off_and_back(proc);
+    if(reset_requested(proc)) return;
+
+    check_long_press(proc);
+}
+
+/* A release over the pressed object that did not scroll is a click. */
+static void send_clicks(_lv_indev_proc_t * proc)
+{
+    if(proc->long_pr_sent == 0) {
+        lv_event_send(active_obj, LV_EVENT_SHORT_CLICKED, active_indev);
+        if(reset_requested(proc)) return;
     }
-
-    /*If there is no scrolling then check for long press time*/
-    if(proc->types.pointer.scroll_obj == NULL && proc->long_pr_sent == 0) {
-        /*Call the ancestor's event handler about the long press if enough time elapsed*/
-        if(lv_tick_elaps(proc->pr_timestamp) > indev_act->driver->long_press_time) {
-            lv_event_send(indev_obj_act, LV_EVENT_LONG_PRESSED, indev_act);
-            if(indev_reset_check(proc)) return;
-
-            /*Mark the Call the ancestor's event handler sending to do not send it again*/
-            proc->long_pr_sent = 1;
-
-            /*Save the long press time stamp for the long press repeat handler*/
-            proc->longpr_rep_timestamp = lv_tick_get();
-        }
-    }
-
-    /*Send long press repeated Call the ancestor's event handler*/
-    if(proc->types.pointer.scroll_obj == NULL && proc->long_pr_sent == 1) {
-        /*Call the ancestor's event handler about the long press repeat if enough time elapsed*/
-        if(lv_tick_elaps(proc->longpr_rep_timestamp) > indev_act->driver->long_press_repeat_time) {
-            lv_event_send(indev_obj_act, LV_EVENT_LONG_PRESSED_REPEAT, indev_act);
-            if(indev_reset_check(proc)) return;
-            proc->longpr_rep_timestamp = lv_tick_get();
-        }
-    }
+    lv_event_send(active_obj, LV_EVENT_CLICKED, active_indev);
 }
 
 /**
@@ -618,152 +585,117 @@ static void indev_proc_pressing(_lv_indev_proc_t * proc)
  * clicks (only when released over it and nothing scrolled) and focus; then
  * keep throwing a scroll that was in progress.
  */
-static void indev_proc_release(_lv_indev_proc_t * proc)
+static void pointer_released(_lv_indev_proc_t * proc)
 {
-    if(proc->wait_until_release != 0) {
-        lv_event_send(proc->types.pointer.act_obj, LV_EVENT_PRESS_LOST, indev_act);
-        if(indev_reset_check(proc)) return;
+    /*lv_indev_wait_release was called during the press: end it as lost*/
+    if(proc->wait_until_release) {
+        lv_event_send(proc->types.pointer.act_obj, LV_EVENT_PRESS_LOST, active_indev);
+        if(reset_requested(proc)) return;
 
-        proc->types.pointer.act_obj  = NULL;
+        proc->types.pointer.act_obj = NULL;
         proc->types.pointer.last_obj = NULL;
-        proc->pr_timestamp           = 0;
-        proc->longpr_rep_timestamp   = 0;
-        proc->wait_until_release     = 0;
+        proc->pr_timestamp = 0;
+        proc->longpr_rep_timestamp = 0;
+        proc->wait_until_release = 0;
     }
-    indev_obj_act = proc->types.pointer.act_obj;
+
+    active_obj = proc->types.pointer.act_obj;
     lv_obj_t * scroll_obj = proc->types.pointer.scroll_obj;
 
-    /*Forget the act obj and send a released event*/
-    if(indev_obj_act) {
-        bool over = lv_obj_hit_test(indev_obj_act, &proc->types.pointer.act_point);
+    if(active_obj) {
+        bool over = lv_obj_hit_test(active_obj, &proc->types.pointer.act_point);
 
-        lv_event_send(indev_obj_act, LV_EVENT_RELEASED, indev_act);
-        if(indev_reset_check(proc)) return;
+        lv_event_send(active_obj, LV_EVENT_RELEASED, active_indev);
+        if(reset_requested(proc)) return;
 
-        /*Send CLICK if no scrolling and released where it was pressed*/
+        /*Focus follows a click only, so that a drag that turned into a
+         *scroll, or a press that slid off the object, focuses nothing*/
         if(scroll_obj == NULL && over) {
-            if(proc->long_pr_sent == 0) {
-                lv_event_send(indev_obj_act, LV_EVENT_SHORT_CLICKED, indev_act);
-                if(indev_reset_check(proc)) return;
-            }
-
-            lv_event_send(indev_obj_act, LV_EVENT_CLICKED, indev_act);
-            if(indev_reset_check(proc)) return;
-        }
-
-        /*Focus on a click only, so that a drag that turns into a scroll, or a
-         *press that slid off the object, focuses nothing*/
-        if(scroll_obj == NULL && over) {
-            indev_click_focus(proc);
-            if(indev_reset_check(proc)) return;
+            send_clicks(proc);
+            if(reset_requested(proc)) return;
+            focus_on_click(proc);
+            if(reset_requested(proc)) return;
         }
 
         proc->types.pointer.act_obj = NULL;
-        proc->pr_timestamp          = 0;
-        proc->longpr_rep_timestamp  = 0;
+        proc->pr_timestamp = 0;
+        proc->longpr_rep_timestamp = 0;
     }
 
-    /*The reset can be set in the Call the ancestor's event handler function.
-     * In case of reset query ignore the remaining parts.*/
-    if(scroll_obj) {
-        scroll_throw_handler(proc);
-        if(indev_reset_check(proc)) return;
-    }
+    if(scroll_obj) throw_scroll(proc);
 }
 
-static void indev_proc_reset_query_handler(lv_indev_t * indev)
+/* Carry out a reset asked for with lv_indev_reset: forget the press, scroll and gesture. */
+static void apply_pending_reset(lv_indev_t * indev)
 {
-    if(indev->proc.reset_query) {
-        indev->proc.types.pointer.act_obj           = NULL;
-        indev->proc.types.pointer.last_obj          = NULL;
-        indev->proc.types.pointer.scroll_obj          = NULL;
-        indev->proc.long_pr_sent                    = 0;
-        indev->proc.pr_timestamp                    = 0;
-        indev->proc.longpr_rep_timestamp            = 0;
-        indev->proc.types.pointer.scroll_sum.x        = 0;
-        indev->proc.types.pointer.scroll_sum.y        = 0;
-        indev->proc.types.pointer.scroll_dir = LV_DIR_NONE;
-        indev->proc.types.pointer.scroll_throw_vect.x = 0;
-        indev->proc.types.pointer.scroll_throw_vect.y = 0;
-        indev->proc.types.pointer.gesture_sum.x     = 0;
-        indev->proc.types.pointer.gesture_sum.y     = 0;
-        indev->proc.reset_query                     = 0;
-        indev_obj_act                               = NULL;
-    }
+    if(!indev->proc.reset_query) return;
+
+    _lv_indev_proc_t * proc = &indev->proc;
+    proc->types.pointer.act_obj = NULL;
+    proc->types.pointer.last_obj = NULL;
+    proc->types.pointer.scroll_obj = NULL;
+    proc->long_pr_sent = 0;
+    proc->pr_timestamp = 0;
+    proc->longpr_rep_timestamp = 0;
+    proc->types.pointer.scroll_sum.x = 0;
+    proc->types.pointer.scroll_sum.y = 0;
+    proc->types.pointer.scroll_dir = LV_DIR_NONE;
+    proc->types.pointer.scroll_throw_vect.x = 0;
+    proc->types.pointer.scroll_throw_vect.y = 0;
+    proc->types.pointer.gesture_sum.x = 0;
+    proc->types.pointer.gesture_sum.y = 0;
+    proc->reset_query = 0;
+    active_obj = NULL;
 }
 
-/**
- * Handle focus/defocus on click for POINTER input devices
+/* Send DEFOCUSED (or LEAVE, when it stays focused in its group) to the previously clicked object. */
+static void release_previous_focus(_lv_indev_proc_t * proc, lv_obj_t * prev, bool stays_in_group)
+{
+    if(prev == NULL) return;
+    lv_event_send(prev, stays_in_group ? LV_EVENT_LEAVE : LV_EVENT_DEFOCUSED, active_indev);
+}
+
+/* Objects in a group are focused through it; others just get FOCUSED. */
+static void give_focus(lv_obj_t * obj, lv_group_t * group)
+{
+    if(group) lv_group_focus_obj(obj);
+    else lv_event_send(obj, LV_EVENT_FOCUSED, active_indev);
+}
+
+/*
+ * A click moves the focus to the clicked object if it is click-focusable and
+ * was not the last one clicked. Within one group the group does the
+ * defocusing. Otherwise the last clicked object is defocused when it has no
+ * group, and gets LEAVE when it has one (it stays that group's focus).
  */
-static void indev_click_focus(_lv_indev_proc_t * proc)
+static void focus_on_click(_lv_indev_proc_t * proc)
 {
-    /*Handle click focus*/
-    if(lv_obj_has_flag(indev_obj_act, LV_OBJ_FLAG_CLICK_FOCUSABLE) == false ||
-       proc->types.pointer.last_pressed == indev_obj_act) {
-        return;
+    lv_obj_t * prev = proc->types.pointer.last_pressed;
+    if(!lv_obj_has_flag(active_obj, LV_OBJ_FLAG_CLICK_FOCUSABLE) || prev == active_obj) return;
+
+    lv_group_t * g_new = lv_obj_get_group(active_obj);
+    lv_group_t * g_prev = prev ? lv_obj_get_group(prev) : NULL;
+
+    if(g_new == NULL || g_new != g_prev) {
+        /*With no group at all, prev is plainly defocused; with a group it only leaves*/
+        release_previous_focus(proc, prev, g_new != g_prev && g_prev != NULL);
+        if(reset_requested(proc)) return;
     }
 
-    lv_group_t * g_act = lv_obj_get_group(indev_obj_act);
-    lv_group_t * g_prev = proc->types.pointer.last_pressed ? lv_obj_get_group(proc->types.pointer.last_pressed) : NULL;
+    give_focus(active_obj, g_new);
+    if(reset_requested(proc)) return;
 
-    /*If both the last and act. obj. are in the same group (or have no group)*/
-    if(g_act == g_prev) {
-        /*The objects are in a group*/
-        if(g_act) {
-            lv_group_focus_obj(indev_obj_act);
-            if(indev_reset_check(proc)) return;
-        }
-        /*The object are not in group*/
-        else {
-            if(proc->types.pointer.last_pressed) {
-                lv_event_send(proc->types.pointer.last_pressed, LV_EVENT_DEFOCUSED, indev_act);
-                if(indev_reset_check(proc)) return;
-            }
-
-            lv_event_send(indev_obj_act, LV_EVENT_FOCUSED, indev_act);
-            if(indev_reset_check(proc)) return;
-        }
-    }
-    /*The object are not in the same group (in different groups or one has no group)*/
-    else {
-        /*If the prev. obj. is not in a group then defocus it.*/
-        if(g_prev == NULL && proc->types.pointer.last_pressed) {
-            lv_event_send(proc->types.pointer.last_pressed, LV_EVENT_DEFOCUSED, indev_act);
-            if(indev_reset_check(proc)) return;
-        }
-        /*Focus on a non-group object*/
-        else {
-            if(proc->types.pointer.last_pressed) {
-                /*If the prev. object also was in a group at least "LEAVE" it instead of defocus*/
-                lv_event_send(proc->types.pointer.last_pressed, LV_EVENT_LEAVE, indev_act);
-                if(indev_reset_check(proc)) return;
-            }
-        }
-
-        /*Focus to the act. in its group*/
-        if(g_act) {
-            lv_group_focus_obj(indev_obj_act);
-            if(indev_reset_check(proc)) return;
-        }
-        else {
-            lv_event_send(indev_obj_act, LV_EVENT_FOCUSED, indev_act);
-            if(indev_reset_check(proc)) return;
-        }
-    }
-    proc->types.pointer.last_pressed = indev_obj_act;
+    proc->types.pointer.last_pressed = active_obj;
 }
 
-/**
- * Checks if the reset_query flag has been set. If so, perform necessary global indev cleanup actions
- * @return true if indev query should be immediately truncated.
+/*
+ * After every event: did a handler ask for a reset (e.g. by deleting the
+ * object in use)? Then the caller must stop processing this reading.
  */
-static bool indev_reset_check(_lv_indev_proc_t * proc)
+static bool reset_requested(_lv_indev_proc_t * proc)
 {
-    if(proc->reset_query) {
-        indev_obj_act = NULL;
-    }
-
-    return proc->reset_query ? true : false;
+    if(proc->reset_query) active_obj = NULL;
+    return proc->reset_query != 0;
 }
 
 /*=====================
@@ -775,15 +707,14 @@ static bool indev_reset_check(_lv_indev_proc_t * proc)
  * the object to scroll and scroll it by each later movement, within its
  * limits (no elastic over-scroll).
  */
-static void scroll_handler(_lv_indev_proc_t * proc)
+static void drag_scroll(_lv_indev_proc_t * proc)
 {
     lv_obj_t * scroll_obj = proc->types.pointer.scroll_obj;
-    /*If there is no scroll object yet try to find one*/
     if(scroll_obj == NULL) {
         proc->types.pointer.scroll_sum.x += proc->types.pointer.vect.x;
         proc->types.pointer.scroll_sum.y += proc->types.pointer.vect.y;
 
-        scroll_obj = find_scroll_obj(proc);
+        scroll_obj = pick_scroll_target(proc);
         if(scroll_obj == NULL) return;
 
         lv_obj_get_coords(scroll_obj, &proc->types.pointer.scroll_area);
@@ -797,16 +728,12 @@ static void scroll_handler(_lv_indev_proc_t * proc)
         proc->types.pointer.vect = proc->types.pointer.scroll_sum;
     }
 
-    /*Set new position or scroll if the vector is not zero*/
-    if(proc->types.pointer.vect.x != 0 || proc->types.pointer.vect.y != 0) {
-        lv_coord_t diff_x = 0;
-        lv_coord_t diff_y = 0;
-        if(proc->types.pointer.scroll_dir == LV_DIR_HOR) diff_x = proc->types.pointer.vect.x;
-        else diff_y = proc->types.pointer.vect.y;
-
-        lv_obj_scroll_by_bounded(scroll_obj, diff_x, diff_y, LV_ANIM_OFF);
-        if(proc->reset_query) return;
-    }
+    /*Only along the direction the scroll was started in*/
+    lv_point_t v = proc->types.pointer.vect;
+    if(v.x == 0 && v.y == 0) return;
+    if(proc->types.pointer.scroll_dir == LV_DIR_HOR) v.y = 0;
+    else v.x = 0;
+    lv_obj_scroll_by_bounded(scroll_obj, v.x, v.y, LV_ANIM_OFF);
 }
 
 /**
@@ -814,14 +741,14 @@ static void scroll_handler(_lv_indev_proc_t * proc)
  * `scroll_throw` percent every read, until it stops; then SCROLL_END.
  * Objects without LV_OBJ_FLAG_SCROLL_MOMENTUM stop at once.
  */
-static void scroll_throw_handler(_lv_indev_proc_t * proc)
+static void throw_scroll(_lv_indev_proc_t * proc)
 {
     lv_obj_t * scroll_obj = proc->types.pointer.scroll_obj;
     if(scroll_obj == NULL) return;
     if(proc->types.pointer.scroll_dir == LV_DIR_NONE) return;
 
-    lv_indev_t * indev_act_local = lv_indev_get_act();
-    lv_coord_t scroll_throw = indev_act_local ? indev_act_local->driver->scroll_throw : LV_INDEV_DEF_SCROLL_THROW;
+    lv_indev_t * indev = lv_indev_get_act();
+    lv_coord_t scroll_throw = indev ? indev->driver->scroll_throw : LV_INDEV_DEF_SCROLL_THROW;
 
     if(lv_obj_has_flag(scroll_obj, LV_OBJ_FLAG_SCROLL_MOMENTUM) == false) {
         proc->types.pointer.scroll_throw_vect.y = 0;
@@ -836,14 +763,13 @@ static void scroll_throw_handler(_lv_indev_proc_t * proc)
 
     if(v->x != 0 || v->y != 0) {
         lv_obj_scroll_by_bounded(scroll_obj, v->x, v->y, LV_ANIM_OFF);
-        if(proc->reset_query) return;
         return;
     }
 
-    /*The scroll stopped*/
+    /*Come to rest*/
     proc->types.pointer.scroll_dir = LV_DIR_NONE;
     proc->types.pointer.scroll_obj = NULL;
-    lv_event_send(scroll_obj, LV_EVENT_SCROLL_END, indev_act);
+    lv_event_send(scroll_obj, LV_EVENT_SCROLL_END, active_indev);
     if(proc->reset_query) return;
     lv_obj_scrollbar_invalidate(scroll_obj);
 }
@@ -853,41 +779,41 @@ static void scroll_throw_handler(_lv_indev_proc_t * proc)
  * move in the dominant drag direction (allowed by its scroll_dir and having
  * content beyond that edge). Chaining stops at objects without the chain flag.
  */
-static lv_obj_t * find_scroll_obj(_lv_indev_proc_t * proc)
+static lv_obj_t * pick_scroll_target(_lv_indev_proc_t * proc)
 {
-    lv_indev_t * indev_act_local = lv_indev_get_act();
-    lv_coord_t scroll_limit = indev_act_local->driver->scroll_limit;
+    lv_indev_t * indev = lv_indev_get_act();
+    lv_coord_t scroll_limit = indev->driver->scroll_limit;
     lv_point_t sum = proc->types.pointer.scroll_sum;
 
     bool hor_en = LV_ABS(sum.x) >= scroll_limit && LV_ABS(sum.x) > LV_ABS(sum.y);
     bool ver_en = LV_ABS(sum.y) >= scroll_limit && LV_ABS(sum.y) >= LV_ABS(sum.x);
     if(!hor_en && !ver_en) return NULL;
 
-    lv_obj_t * obj_act = proc->types.pointer.act_obj;
-    while(obj_act) {
-        if(lv_obj_has_flag(obj_act, LV_OBJ_FLAG_SCROLLABLE)) {
-            lv_dir_t dir = lv_obj_get_scroll_dir(obj_act);
+    lv_obj_t * candidate = proc->types.pointer.act_obj;
+    while(candidate) {
+        if(lv_obj_has_flag(candidate, LV_OBJ_FLAG_SCROLLABLE)) {
+            lv_dir_t dir = lv_obj_get_scroll_dir(candidate);
             bool can = false;
             if(ver_en && (dir & LV_DIR_VER)) {
                 /*Dragging down shows the content above*/
-                if(sum.y > 0) can = lv_obj_get_scroll_top(obj_act) > 0;
-                else can = lv_obj_get_scroll_bottom(obj_act) > 0;
+                if(sum.y > 0) can = lv_obj_get_scroll_top(candidate) > 0;
+                else can = lv_obj_get_scroll_bottom(candidate) > 0;
             }
             if(hor_en && (dir & LV_DIR_HOR)) {
-                if(sum.x > 0) can = lv_obj_get_scroll_left(obj_act) > 0;
-                else can = lv_obj_get_scroll_right(obj_act) > 0;
+                if(sum.x > 0) can = lv_obj_get_scroll_left(candidate) > 0;
+                else can = lv_obj_get_scroll_right(candidate) > 0;
             }
             if(can) {
                 proc->types.pointer.scroll_dir = hor_en ? LV_DIR_HOR : LV_DIR_VER;
-                proc->types.pointer.scroll_obj = obj_act;
-                return obj_act;
+                proc->types.pointer.scroll_obj = candidate;
+                return candidate;
             }
         }
 
-        bool chain = hor_en ? lv_obj_has_flag(obj_act, LV_OBJ_FLAG_SCROLL_CHAIN_HOR) :
-                     lv_obj_has_flag(obj_act, LV_OBJ_FLAG_SCROLL_CHAIN_VER);
+        bool chain = hor_en ? lv_obj_has_flag(candidate, LV_OBJ_FLAG_SCROLL_CHAIN_HOR) :
+                     lv_obj_has_flag(candidate, LV_OBJ_FLAG_SCROLL_CHAIN_VER);
         if(!chain) break;
-        obj_act = lv_obj_get_parent(obj_act);
+        candidate = lv_obj_get_parent(candidate);
     }
     return NULL;
 }

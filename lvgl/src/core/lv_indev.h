@@ -22,107 +22,75 @@ extern "C" {
  **********************/
 
 /**
- * Called periodically to read the input devices
- * @param timer     pointer to a timer to read
+ * The read timer's callback: read the device in the timer's user data and
+ * turn what it reports into events.
+ * @param timer     the device's read timer
  */
 void lv_indev_read_timer_cb(lv_timer_t * timer);
 
 /**
- * Enable or disable one or all input devices (default enabled)
- * @param indev     pointer to an input device or NULL to enable/disable all of them
+ * Let a device's input through or ignore it (devices start enabled).
+ * @param indev     the device, or NULL for every device
  */
 void lv_indev_enable(lv_indev_t * indev, bool en);
 
-/**
- * Get the currently processed input device. Can be used in action functions too.
- * @return          pointer to the currently processed input device or NULL if no input device processing right now
- */
+/** @return the device whose input is being processed right now, or NULL outside of that*/
 lv_indev_t * lv_indev_get_act(void);
 
-/**
- * Get the type of an input device
- * @return          the type of the input device from `lv_hal_indev_type_t` (`LV_INDEV_TYPE_...`)
- */
+/** @return the kind of device (`LV_INDEV_TYPE_...`), LV_INDEV_TYPE_NONE for NULL*/
 lv_indev_type_t lv_indev_get_type(const lv_indev_t * indev);
 
 /**
- * Reset one or all input devices
- * @param obj       pointer to an object which triggers the reset.
+ * Make a device (NULL: every device) drop its current press, scroll and
+ * gesture at the next chance.
+ * @param obj       the object that is the reason (e.g. being deleted), or NULL
  */
 void lv_indev_reset(lv_indev_t * indev, lv_obj_t * obj);
 
-/**
- * Reset the long press state of an input device
- */
+/** Start the long-press timing of the current press over.*/
 void lv_indev_reset_long_press(lv_indev_t * indev);
 
-/**
- * Set a destination group for a keypad input device (for LV_INDEV_TYPE_KEYPAD)
- */
+/** Let a keypad or encoder drive `group`; other kinds of device ignore this.*/
 void lv_indev_set_group(lv_indev_t * indev, lv_group_t * group);
 
 /**
- * Get the last point of an input device (for LV_INDEV_TYPE_POINTER and
- * LV_INDEV_TYPE_BUTTON)
- * @param point     pointer to a point to store the result
+ * Where a pointer or button device was last seen; (-1, -1) for other kinds.
+ * @param point     receives the position
  */
 void lv_indev_get_point(const lv_indev_t * indev, lv_point_t * point);
 
-/**
- * Get the current gesture direct
- */
+/** @return the direction of the swipe just detected by a pointer, or LV_DIR_NONE*/
 lv_dir_t lv_indev_get_gesture_dir(const lv_indev_t * indev);
 
-/**
- * Get the last pressed key of an input device (for LV_INDEV_TYPE_KEYPAD)
- * @return          the last pressed key (0 on error)
- */
+/** @return the key a keypad reported last, 0 for other devices*/
 uint32_t lv_indev_get_key(const lv_indev_t * indev);
 
-/**
- * Check the current scroll direction of an input device (for LV_INDEV_TYPE_POINTER and
- * LV_INDEV_TYPE_BUTTON)
- * @return          LV_DIR_NONE: no scrolling now
- *                  LV_DIR_HOR/LV_DIR_VER
- */
+/** @return LV_DIR_HOR or LV_DIR_VER while the device drags a scroll, else LV_DIR_NONE*/
 lv_dir_t lv_indev_get_scroll_dir(const lv_indev_t * indev);
 
-/**
- * Get the currently scrolled object (for LV_INDEV_TYPE_POINTER and
- * LV_INDEV_TYPE_BUTTON)
- * @return          pointer to the currently scrolled object or NULL if no scrolling by this indev
- */
+/** @return the object the device is scrolling now, or NULL*/
 lv_obj_t * lv_indev_get_scroll_obj(const lv_indev_t * indev);
 
 /**
- * Get the movement vector of an input device (for LV_INDEV_TYPE_POINTER and
- * LV_INDEV_TYPE_BUTTON)
- * @param point     pointer to a point to store the types.pointer.vector
+ * How far a pointer moved since the previous reading.
+ * @param point     receives the movement; (0, 0) for other devices
  */
 void lv_indev_get_vect(const lv_indev_t * indev, lv_point_t * point);
 
-/**
- * Do nothing until the next release
- */
+/** Ignore the device until the current press ends.*/
 void lv_indev_wait_release(lv_indev_t * indev);
 
-/**
- * Gets a pointer to the currently active object in the currently processed input device.
- * @return          pointer to currently active object or NULL if no active object
- */
+/** @return the object the device being processed is acting on, or NULL*/
 lv_obj_t * lv_indev_get_obj_act(void);
 
-/**
- * Get a pointer to the indev read timer to
- * modify its parameters with `lv_timer_...` functions.
- */
+/** @return the timer that reads the device, e.g. to change its period*/
 lv_timer_t * lv_indev_get_read_timer(lv_disp_t * indev);
 
 /**
- * Search the most top, clickable object by a point
- * @param obj       pointer to a start object, typically the screen
- * @param point     pointer to a point for searching the most top child
- * @return          pointer to the found object or NULL if there was no suitable object
+ * Find the topmost object under a point that accepts clicks there.
+ * @param obj       where to start, usually a screen or a layer
+ * @param point     a point on the display
+ * @return          the object, or NULL if nothing there takes the point
  */
 lv_obj_t * lv_indev_search_obj(lv_obj_t * obj, lv_point_t * point);
 
