@@ -16,22 +16,37 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void scr_load_internal(lv_obj_t * scr);
-static void scr_load_anim_start(lv_anim_t * a);
-static void opa_scale_anim(void * obj, int32_t v);
-static void set_x_anim(void * obj, int32_t v);
-static void set_y_anim(void * obj, int32_t v);
-static void scr_anim_ready(lv_anim_t * a);
-static bool is_out_anim(lv_scr_load_anim_t a);
+static void switch_screen_now(lv_obj_t * scr);
+static void load_anim_started(lv_anim_t * a);
+static void anim_set_opa(void * obj, int32_t v);
+static void anim_set_x(void * obj, int32_t v);
+static void anim_set_y(void * obj, int32_t v);
+static void load_anim_finished(lv_anim_t * a);
+static bool old_screen_on_top(lv_scr_load_anim_t a);
 static void setup_load_anims(lv_disp_t * d, lv_scr_load_anim_t anim_type, lv_anim_t * a_new, lv_anim_t * a_old);
+static void finish_pending_load(lv_disp_t * d);
+static void put_screen_at_rest(lv_obj_t * scr);
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
 
+/* NULL stands for the default display throughout this API. */
+static lv_disp_t * disp_or_default(lv_disp_t * disp)
+{
+    return disp ? disp : lv_disp_get_default();
+}
+
+static void invalidate_whole_display(lv_disp_t * disp)
+{
+    lv_area_t a;
+    lv_area_set(&a, 0, 0, lv_disp_get_hor_res(disp) - 1, lv_disp_get_ver_res(disp) - 1);
+    _lv_inv_area(disp, &a);
+}
+
 lv_obj_t * lv_disp_get_scr_act(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return NULL;
 
     return disp->act_scr;
@@ -39,7 +54,7 @@ lv_obj_t * lv_disp_get_scr_act(lv_disp_t * disp)
 
 lv_obj_t * lv_disp_get_scr_prev(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return NULL;
 
     return disp->prev_scr;
@@ -52,7 +67,7 @@ void lv_disp_load_scr(lv_obj_t * scr)
 
 lv_obj_t * lv_disp_get_layer_top(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return NULL;
 
     return disp->top_layer;
@@ -60,7 +75,7 @@ lv_obj_t * lv_disp_get_layer_top(lv_disp_t * disp)
 
 lv_obj_t * lv_disp_get_layer_sys(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return NULL;
 
     return disp->sys_layer;
@@ -68,7 +83,7 @@ lv_obj_t * lv_disp_get_layer_sys(lv_disp_t * disp)
 
 void lv_disp_set_theme(lv_disp_t * disp, lv_theme_t * th)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
     disp->theme = th;
@@ -84,45 +99,36 @@ void lv_disp_set_theme(lv_disp_t * disp, lv_theme_t * th)
 
 lv_theme_t * lv_disp_get_theme(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return NULL;
     return disp->theme;
 }
 
 void lv_disp_set_bg_color(lv_disp_t * disp, lv_color_t color)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
     disp->bg_color = color;
-
-    lv_area_t a;
-    lv_area_set(&a, 0, 0, lv_disp_get_hor_res(disp) - 1, lv_disp_get_ver_res(disp) - 1);
-    _lv_inv_area(disp, &a);
+    invalidate_whole_display(disp);
 }
 
 void lv_disp_set_bg_image(lv_disp_t * disp, const void  * img_src)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
     disp->bg_img = img_src;
-
-    lv_area_t a;
-    lv_area_set(&a, 0, 0, lv_disp_get_hor_res(disp) - 1, lv_disp_get_ver_res(disp) - 1);
-    _lv_inv_area(disp, &a);
+    invalidate_whole_display(disp);
 }
 
 void lv_disp_set_bg_opa(lv_disp_t * disp, lv_opa_t opa)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
     disp->bg_opa = opa;
-
-    lv_area_t a;
-    lv_area_set(&a, 0, 0, lv_disp_get_hor_res(disp) - 1, lv_disp_get_ver_res(disp) - 1);
-    _lv_inv_area(disp, &a);
+    invalidate_whole_display(disp);
 }
 
 /**
@@ -137,52 +143,33 @@ void lv_scr_load_anim(lv_obj_t * new_scr, lv_scr_load_anim_t anim_type, uint32_t
 {
     lv_disp_t * d = lv_obj_get_disp(new_scr);
     if(d == NULL) return;
+    if(d->act_scr == new_scr || d->scr_to_load == new_scr) return;
+
+    if(d->scr_to_load && d->act_scr != d->scr_to_load) {
+        finish_pending_load(d);
+        if(d->act_scr == new_scr) return;
+    }
     lv_obj_t * act_scr = d->act_scr;
-
-    if(act_scr == new_scr || d->scr_to_load == new_scr) {
-        return;
-    }
-
-    /*If an other screen load animation is in progress
-     *make target screen loaded immediately. */
-    if(d->scr_to_load && act_scr != d->scr_to_load) {
-        lv_obj_t * pending = d->scr_to_load;
-        lv_anim_del(pending, NULL);
-        if(act_scr) lv_anim_del(act_scr, NULL);
-        d->prev_scr = NULL;
-        scr_load_internal(pending);
-        lv_obj_set_pos(pending, 0, 0);
-        lv_obj_remove_local_style_prop(pending, LV_STYLE_OPA, 0);
-        if(d->del_prev && act_scr) lv_obj_del(act_scr);
-        act_scr = d->act_scr;
-        if(act_scr == new_scr) return;
-    }
 
     d->scr_to_load = new_scr;
 
+    /*An old screen of an earlier animated load that is still kept around*/
     if(d->prev_scr && d->del_prev) {
         lv_obj_del(d->prev_scr);
         d->prev_scr = NULL;
     }
 
-    d->draw_prev_over_act = is_out_anim(anim_type);
+    d->draw_prev_over_act = old_screen_on_top(anim_type);
     d->del_prev = auto_del;
 
-    /*Be sure there is no other animation on the screens*/
+    /*Start both screens from rest: no animation, at 0,0, fully opaque*/
     lv_anim_del(new_scr, NULL);
     if(act_scr) lv_anim_del(act_scr, NULL);
+    put_screen_at_rest(new_scr);
+    if(act_scr) put_screen_at_rest(act_scr);
 
-    /*Be sure both screens are in a normal position*/
-    lv_obj_set_pos(new_scr, 0, 0);
-    lv_obj_remove_local_style_prop(new_scr, LV_STYLE_OPA, 0);
-    if(act_scr) {
-        lv_obj_set_pos(act_scr, 0, 0);
-        lv_obj_remove_local_style_prop(act_scr, LV_STYLE_OPA, 0);
-    }
-
-    /*Shortcut for immediate load*/
     if((time == 0 && delay == 0) || act_scr == NULL) {
-        scr_load_internal(new_scr);
+        switch_screen_now(new_scr);
         if(auto_del && act_scr) lv_obj_del(act_scr);
         return;
     }
@@ -190,8 +177,8 @@ void lv_scr_load_anim(lv_obj_t * new_scr, lv_scr_load_anim_t anim_type, uint32_t
     lv_anim_t a_new;
     lv_anim_init(&a_new);
     lv_anim_set_var(&a_new, new_scr);
-    lv_anim_set_start_cb(&a_new, scr_load_anim_start);
-    lv_anim_set_ready_cb(&a_new, scr_anim_ready);
+    lv_anim_set_start_cb(&a_new, load_anim_started);
+    lv_anim_set_ready_cb(&a_new, load_anim_finished);
     lv_anim_set_time(&a_new, time);
     lv_anim_set_delay(&a_new, delay);
 
@@ -213,21 +200,17 @@ uint32_t lv_disp_get_inactive_time(const lv_disp_t * disp)
 {
     if(disp) return lv_tick_elaps(disp->last_activity_time);
 
-    lv_disp_t * d;
+    /*All displays: the most recent activity on any of them counts*/
     uint32_t t = UINT32_MAX;
-    d          = lv_disp_get_next(NULL);
-    while(d) {
-        uint32_t elaps = lv_tick_elaps(d->last_activity_time);
-        t = LV_MIN(t, elaps);
-        d = lv_disp_get_next(d);
+    for(lv_disp_t * d = lv_disp_get_next(NULL); d; d = lv_disp_get_next(d)) {
+        t = LV_MIN(t, lv_tick_elaps(d->last_activity_time));
     }
-
     return t;
 }
 
 void lv_disp_trig_activity(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
     disp->last_activity_time = lv_tick_get();
@@ -235,16 +218,15 @@ void lv_disp_trig_activity(lv_disp_t * disp)
 
 void lv_disp_clean_dcache(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
-    if(disp->driver->clean_dcache_cb)
-        disp->driver->clean_dcache_cb(disp->driver);
+    if(disp->driver->clean_dcache_cb) disp->driver->clean_dcache_cb(disp->driver);
 }
 
 void lv_disp_enable_invalidation(lv_disp_t * disp, bool en)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return;
 
     disp->inv_en_cnt += en ? 1 : -1;
@@ -252,7 +234,7 @@ void lv_disp_enable_invalidation(lv_disp_t * disp, bool en)
 
 bool lv_disp_is_invalidation_enabled(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return false;
 
     return (disp->inv_en_cnt >= 0);
@@ -260,7 +242,7 @@ bool lv_disp_is_invalidation_enabled(lv_disp_t * disp)
 
 lv_timer_t * _lv_disp_get_refr_timer(lv_disp_t * disp)
 {
-    if(!disp) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(!disp) return NULL;
 
     return disp->refr_timer;
@@ -282,7 +264,7 @@ static void setup_load_anims(lv_disp_t * d, lv_scr_load_anim_t anim_type, lv_ani
 
     /*The new screen always runs an animation (a still one at least) so the
      *start and ready callbacks fire after the delay and the time*/
-    lv_anim_set_exec_cb(a_new, set_x_anim);
+    lv_anim_set_exec_cb(a_new, anim_set_x);
     lv_anim_set_values(a_new, 0, 0);
     lv_anim_set_exec_cb(a_old, NULL);
 
@@ -296,66 +278,89 @@ static void setup_load_anims(lv_disp_t * d, lv_scr_load_anim_t anim_type, lv_ani
             lv_anim_set_values(a_new, -hor, 0);
             break;
         case LV_SCR_LOAD_ANIM_OVER_TOP:
-            lv_anim_set_exec_cb(a_new, set_y_anim);
+            lv_anim_set_exec_cb(a_new, anim_set_y);
             lv_anim_set_values(a_new, ver, 0);
             break;
         case LV_SCR_LOAD_ANIM_OVER_BOTTOM:
-            lv_anim_set_exec_cb(a_new, set_y_anim);
+            lv_anim_set_exec_cb(a_new, anim_set_y);
             lv_anim_set_values(a_new, -ver, 0);
             break;
         case LV_SCR_LOAD_ANIM_MOVE_LEFT:
             lv_anim_set_values(a_new, hor, 0);
-            lv_anim_set_exec_cb(a_old, set_x_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_x);
             lv_anim_set_values(a_old, 0, -hor);
             break;
         case LV_SCR_LOAD_ANIM_MOVE_RIGHT:
             lv_anim_set_values(a_new, -hor, 0);
-            lv_anim_set_exec_cb(a_old, set_x_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_x);
             lv_anim_set_values(a_old, 0, hor);
             break;
         case LV_SCR_LOAD_ANIM_MOVE_TOP:
-            lv_anim_set_exec_cb(a_new, set_y_anim);
+            lv_anim_set_exec_cb(a_new, anim_set_y);
             lv_anim_set_values(a_new, ver, 0);
-            lv_anim_set_exec_cb(a_old, set_y_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_y);
             lv_anim_set_values(a_old, 0, -ver);
             break;
         case LV_SCR_LOAD_ANIM_MOVE_BOTTOM:
-            lv_anim_set_exec_cb(a_new, set_y_anim);
+            lv_anim_set_exec_cb(a_new, anim_set_y);
             lv_anim_set_values(a_new, -ver, 0);
-            lv_anim_set_exec_cb(a_old, set_y_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_y);
             lv_anim_set_values(a_old, 0, ver);
             break;
         case LV_SCR_LOAD_ANIM_FADE_IN:
-            lv_anim_set_exec_cb(a_new, opa_scale_anim);
+            lv_anim_set_exec_cb(a_new, anim_set_opa);
             lv_anim_set_values(a_new, LV_OPA_TRANSP, LV_OPA_COVER);
             break;
         case LV_SCR_LOAD_ANIM_FADE_OUT:
-            lv_anim_set_exec_cb(a_old, opa_scale_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_opa);
             lv_anim_set_values(a_old, LV_OPA_COVER, LV_OPA_TRANSP);
             break;
         case LV_SCR_LOAD_ANIM_OUT_LEFT:
-            lv_anim_set_exec_cb(a_old, set_x_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_x);
             lv_anim_set_values(a_old, 0, -hor);
             break;
         case LV_SCR_LOAD_ANIM_OUT_RIGHT:
-            lv_anim_set_exec_cb(a_old, set_x_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_x);
             lv_anim_set_values(a_old, 0, hor);
             break;
         case LV_SCR_LOAD_ANIM_OUT_TOP:
-            lv_anim_set_exec_cb(a_old, set_y_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_y);
             lv_anim_set_values(a_old, 0, -ver);
             break;
         case LV_SCR_LOAD_ANIM_OUT_BOTTOM:
-            lv_anim_set_exec_cb(a_old, set_y_anim);
+            lv_anim_set_exec_cb(a_old, anim_set_y);
             lv_anim_set_values(a_old, 0, ver);
             break;
     }
 }
 
-static void scr_load_internal(lv_obj_t * scr)
+static void put_screen_at_rest(lv_obj_t * scr)
+{
+    lv_obj_set_pos(scr, 0, 0);
+    lv_obj_remove_local_style_prop(scr, LV_STYLE_OPA, 0);
+}
+
+/*
+ * A load is asked for while another is still animating: cut that one short
+ * and show its screen at once, deleting the old one if that was asked for.
+ */
+static void finish_pending_load(lv_disp_t * d)
+{
+    lv_obj_t * pending = d->scr_to_load;
+    lv_obj_t * act_scr = d->act_scr;
+    lv_anim_del(pending, NULL);
+    if(act_scr) lv_anim_del(act_scr, NULL);
+    d->prev_scr = NULL;
+    switch_screen_now(pending);
+    put_screen_at_rest(pending);
+    if(d->del_prev && act_scr) lv_obj_del(act_scr);
+}
+
+/* Make `scr` the active screen without animation, with the load and unload events. */
+static void switch_screen_now(lv_obj_t * scr)
 {
     lv_disp_t * d = lv_obj_get_disp(scr);
-    if(!d) return;  /*Shouldn't happen, just to be sure*/
+    if(!d) return;
 
     lv_obj_t * old_scr = d->act_scr;
 
@@ -371,7 +376,8 @@ static void scr_load_internal(lv_obj_t * scr)
     lv_obj_invalidate(scr);
 }
 
-static void scr_load_anim_start(lv_anim_t * a)
+/* After the delay: the new screen becomes active, the old one is still drawn as prev_scr. */
+static void load_anim_started(lv_anim_t * a)
 {
     lv_disp_t * d = lv_obj_get_disp(a->var);
 
@@ -381,22 +387,23 @@ static void scr_load_anim_start(lv_anim_t * a)
     lv_event_send(d->act_scr, LV_EVENT_SCREEN_LOAD_START, NULL);
 }
 
-static void opa_scale_anim(void * obj, int32_t v)
+static void anim_set_opa(void * obj, int32_t v)
 {
     lv_obj_set_style_opa(obj, v, 0);
 }
 
-static void set_x_anim(void * obj, int32_t v)
+static void anim_set_x(void * obj, int32_t v)
 {
     lv_obj_set_x(obj, v);
 }
 
-static void set_y_anim(void * obj, int32_t v)
+static void anim_set_y(void * obj, int32_t v)
 {
     lv_obj_set_y(obj, v);
 }
 
-static void scr_anim_ready(lv_anim_t * a)
+/* The animation has run: finish the events, drop (or delete) the old screen. */
+static void load_anim_finished(lv_anim_t * a)
 {
     lv_disp_t * d = lv_obj_get_disp(a->var);
 
@@ -411,7 +418,8 @@ static void scr_anim_ready(lv_anim_t * a)
     lv_obj_invalidate(d->act_scr);
 }
 
-static bool is_out_anim(lv_scr_load_anim_t anim_type)
+/* The OUT_ kinds and FADE_OUT move the old screen away, so it is drawn above the new one. */
+static bool old_screen_on_top(lv_scr_load_anim_t anim_type)
 {
     return anim_type == LV_SCR_LOAD_ANIM_FADE_OUT  ||
            anim_type == LV_SCR_LOAD_ANIM_OUT_LEFT  ||
