@@ -24,10 +24,10 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static lv_coord_t calc_content_width(lv_obj_t * obj);
-static lv_coord_t calc_content_height(lv_obj_t * obj);
+static lv_coord_t content_size(lv_obj_t * obj, bool hor);
 static lv_coord_t resolve_size(lv_obj_t * obj, bool hor, bool * is_content);
-static void layout_update_core(lv_obj_t * obj);
+static void update_layout_subtree(lv_obj_t * obj);
+static void get_ext_draw_area(const lv_obj_t * obj, lv_area_t * area);
 static void align_to_offsets(const lv_obj_t * obj, const lv_obj_t * base, lv_align_t align,
                              lv_coord_t * x, lv_coord_t * y);
 
@@ -47,22 +47,52 @@ void lv_obj_set_pos(lv_obj_t * obj, lv_coord_t x, lv_coord_t y)
     lv_obj_set_y(obj, y);
 }
 
+/* Set a local coordinate style only when it differs, since every set triggers a refresh. */
+static void set_local_coord(lv_obj_t * obj, lv_style_prop_t prop, lv_coord_t value)
+{
+    lv_style_value_t current;
+    if(lv_obj_get_local_style_prop(obj, prop, &current, 0) == LV_STYLE_RES_FOUND && current.num == value) return;
+
+    lv_style_value_t v = { .num = (int32_t)value };
+    lv_obj_set_local_style_prop(obj, prop, v, 0);
+}
+
 void lv_obj_set_x(lv_obj_t * obj, lv_coord_t x)
 {
-    lv_style_value_t v_x;
-    lv_style_res_t res_x = lv_obj_get_local_style_prop(obj, LV_STYLE_X, &v_x, 0);
-    if(res_x != LV_STYLE_RES_FOUND || v_x.num != x) {
-        lv_obj_set_style_x(obj, x, 0);
-    }
+    set_local_coord(obj, LV_STYLE_X, x);
 }
 
 void lv_obj_set_y(lv_obj_t * obj, lv_coord_t y)
 {
-    lv_style_value_t v_y;
-    lv_style_res_t res_y = lv_obj_get_local_style_prop(obj, LV_STYLE_Y, &v_y, 0);
-    if(res_y != LV_STYLE_RES_FOUND || v_y.num != y) {
-        lv_obj_set_style_y(obj, y, 0);
-    }
+    set_local_coord(obj, LV_STYLE_Y, y);
+}
+
+/*
+ * A child that sticks out of its parent's content area gives the parent
+ * scrollbars, so they are redrawn when the child leaves, enters or moves
+ * while outside. Capture the state before the change, then report after it.
+ */
+typedef struct {
+    lv_obj_t * parent;
+    lv_area_t content;
+    bool was_inside;
+} parent_fit_t;
+
+static void parent_fit_before(parent_fit_t * fit, lv_obj_t * parent, const lv_area_t * old_coords)
+{
+    fit->parent = parent;
+    fit->was_inside = false;
+    if(parent == NULL) return;
+    lv_obj_get_content_coords(parent, &fit->content);
+    fit->was_inside = _lv_area_is_in(old_coords, &fit->content, 0);
+    if(!fit->was_inside) lv_obj_scrollbar_invalidate(parent);
+}
+
+static void parent_fit_after(const parent_fit_t * fit, const lv_area_t * new_coords)
+{
+    if(fit->parent == NULL) return;
+    bool inside = _lv_area_is_in(new_coords, &fit->content, 0);
+    if(fit->was_inside || inside) lv_obj_scrollbar_invalidate(fit->parent);
 }
 
 /**
@@ -73,70 +103,45 @@ void lv_obj_set_y(lv_obj_t * obj, lv_coord_t y)
  */
 bool lv_obj_refr_size(lv_obj_t * obj)
 {
-    /*If the width or height is set by a layout do not modify them*/
+    /*Both sides set by the parent's layout: nothing to work out here*/
     if(obj->w_layout && obj->h_layout) return false;
 
     lv_obj_t * parent = lv_obj_get_parent(obj);
     if(parent == NULL) return false;
 
-    lv_coord_t sl_ori = lv_obj_get_scroll_left(obj);
-    lv_coord_t st_ori = lv_obj_get_scroll_top(obj);
+    /*Measuring the content scrolls to the start; put the scroll back afterwards*/
+    lv_coord_t scroll_left = lv_obj_get_scroll_left(obj);
+    lv_coord_t scroll_top = lv_obj_get_scroll_top(obj);
 
     bool w_is_content = false;
     bool h_is_content = false;
     lv_coord_t w = obj->w_layout ? lv_area_get_width(&obj->coords) : resolve_size(obj, true, &w_is_content);
     lv_coord_t h = obj->h_layout ? lv_area_get_height(&obj->coords) : resolve_size(obj, false, &h_is_content);
 
-    /*calc_auto_size set the scroll x/y to 0 so revert the original value*/
-    if(w_is_content || h_is_content) {
-        lv_obj_scroll_to(obj, sl_ori, st_ori, LV_ANIM_OFF);
-    }
+    if(w_is_content || h_is_content) lv_obj_scroll_to(obj, scroll_left, scroll_top, LV_ANIM_OFF);
 
-    /*Do nothing if the size is not changed*/
-    /*It is very important else recursive resizing can occur without size change*/
+    /*Stopping on an unchanged size is what ends the SIZE_CHANGED/CHILD_CHANGED ping-pong*/
     if(lv_area_get_width(&obj->coords) == w && lv_area_get_height(&obj->coords) == h) return false;
 
-    /*Invalidate the original area*/
     lv_obj_invalidate(obj);
 
-    /*Save the original coordinates*/
-    lv_area_t ori = obj->coords;
+    lv_area_t old_coords = obj->coords;
+    parent_fit_t fit;
+    parent_fit_before(&fit, parent, &old_coords);
 
-    /*Check if the object inside the parent or not*/
-    lv_area_t parent_fit_area;
-    lv_obj_get_content_coords(parent, &parent_fit_area);
-
-    /*If the object is already out of the parent and its position is changes
-     *surely the scrollbars also changes so invalidate them*/
-    bool on1 = _lv_area_is_in(&ori, &parent_fit_area, 0);
-    if(!on1) lv_obj_scrollbar_invalidate(parent);
-
+    /*Right-to-left objects keep their right edge*/
     obj->coords.y2 = obj->coords.y1 + h - 1;
-    if(lv_obj_get_style_base_dir(obj, LV_PART_MAIN) == LV_BASE_DIR_RTL) {
-        obj->coords.x1 = obj->coords.x2 - w + 1;
-    }
-    else {
-        obj->coords.x2 = obj->coords.x1 + w - 1;
-    }
+    if(lv_obj_get_style_base_dir(obj, LV_PART_MAIN) == LV_BASE_DIR_RTL) obj->coords.x1 = obj->coords.x2 - w + 1;
+    else obj->coords.x2 = obj->coords.x1 + w - 1;
 
-    /*Call the ancestor's event handler to the object with its new coordinates*/
-    lv_event_send(obj, LV_EVENT_SIZE_CHANGED, &ori);
-
-    /*Call the ancestor's event handler to the parent too*/
+    lv_event_send(obj, LV_EVENT_SIZE_CHANGED, &old_coords);
     lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
 
-    /*Invalidate the new area*/
     lv_obj_invalidate(obj);
-
     lv_obj_readjust_scroll(obj, LV_ANIM_OFF);
-
-    /*If the object was out of the parent invalidate the new scrollbar area too.
-     *If it wasn't out of the parent but out now, also invalidate the srollbars*/
-    bool on2 = _lv_area_is_in(&obj->coords, &parent_fit_area, 0);
-    if(on1 || (!on1 && on2)) lv_obj_scrollbar_invalidate(parent);
+    parent_fit_after(&fit, &obj->coords);
 
     lv_obj_refresh_ext_draw_size(obj);
-
     return true;
 }
 
@@ -148,20 +153,12 @@ void lv_obj_set_size(lv_obj_t * obj, lv_coord_t w, lv_coord_t h)
 
 void lv_obj_set_width(lv_obj_t * obj, lv_coord_t w)
 {
-    lv_style_value_t v_w;
-    lv_style_res_t res_w = lv_obj_get_local_style_prop(obj, LV_STYLE_WIDTH, &v_w, 0);
-    if(res_w != LV_STYLE_RES_FOUND || v_w.num != w) {
-        lv_obj_set_style_width(obj, w, 0);
-    }
+    set_local_coord(obj, LV_STYLE_WIDTH, w);
 }
 
 void lv_obj_set_height(lv_obj_t * obj, lv_coord_t h)
 {
-    lv_style_value_t v_h;
-    lv_style_res_t res_h = lv_obj_get_local_style_prop(obj, LV_STYLE_HEIGHT, &v_h, 0);
-    if(res_h != LV_STYLE_RES_FOUND || v_h.num != h) {
-        lv_obj_set_style_height(obj, h, 0);
-    }
+    set_local_coord(obj, LV_STYLE_HEIGHT, h);
 }
 
 void lv_obj_set_content_width(lv_obj_t * obj, lv_coord_t w)
@@ -195,43 +192,42 @@ bool lv_obj_is_layout_positioned(const lv_obj_t * obj)
     lv_obj_t * parent = lv_obj_get_parent(obj);
     if(parent == NULL) return false;
 
-    uint32_t layout = lv_obj_get_style_layout(parent, LV_PART_MAIN);
-    if(layout) return true;
-    else return false;
+    return lv_obj_get_style_layout(parent, LV_PART_MAIN) != 0;
 }
 
 void lv_obj_mark_layout_as_dirty(lv_obj_t * obj)
 {
     obj->layout_inv = 1;
 
-    /*Mark the screen as dirty too to mark that there is something to do on this screen*/
+    /*The screen's flag tells lv_obj_update_layout that this tree has work*/
     lv_obj_t * scr = lv_obj_get_screen(obj);
     scr->scr_layout_inv = 1;
 
-    /*Make the display refreshing*/
+    /*A paused refresh timer would leave the layout stale until the next input*/
     lv_disp_t * disp = lv_obj_get_disp(scr);
     if(disp && disp->refr_timer) lv_timer_resume(disp->refr_timer);
 }
 
 void lv_obj_update_layout(const lv_obj_t * obj)
 {
-    static bool mutex = false;
-    if(mutex) return;
-    mutex = true;
+    /*Getters called from layout callbacks end up here again; the outer call finishes the job*/
+    static bool updating = false;
+    if(updating) return;
+    updating = true;
 
     lv_obj_t * scr = lv_obj_get_screen(obj);
 
-    /*Repeat until there where layout invalidations. A size change of a parent
-     *marks its percentage-sized children again; the loop settles because
-     *unchanged sizes do not mark anything.*/
+    /*A size change of a parent marks its percentage-sized children again, so
+     *go round until nothing is marked; unchanged sizes mark nothing, which
+     *makes this settle. The cap guards against styles that never settle.*/
     uint32_t rounds = 0;
     while(scr->scr_layout_inv && rounds < 64) {
         scr->scr_layout_inv = 0;
-        layout_update_core(scr);
+        update_layout_subtree(scr);
         rounds++;
     }
 
-    mutex = false;
+    updating = false;
 }
 
 uint32_t lv_layout_register(lv_layout_update_cb_t cb, void * user_data)
@@ -243,7 +239,7 @@ uint32_t lv_layout_register(lv_layout_update_cb_t cb, void * user_data)
     layout_cnt++;
     layout_list[layout_cnt - 1].cb = cb;
     layout_list[layout_cnt - 1].user_data = user_data;
-    return layout_cnt;  /*No -1 to skip 0th index*/
+    return layout_cnt;  /*ids start at 1: 0 in the layout style means no layout*/
 }
 
 /** Forget the registered layouts (the memory pool they live in is reset).*/
@@ -435,6 +431,54 @@ bool lv_obj_refresh_self_size(lv_obj_t * obj)
  * parent's content size, negative percentages included), the translation and
  * the alignment. Objects placed by their parent's layout are left alone.
  */
+/* A coordinate that may be a percentage, in pixels of `ref`. */
+static lv_coord_t resolve_pct(lv_coord_t v, lv_coord_t ref)
+{
+    return LV_COORD_IS_PCT(v) ? (ref * LV_COORD_GET_PCT(v)) / 100 : v;
+}
+
+/* Shift of an object of w x h that an alignment inside a pw x ph content area adds. */
+static void align_in_parent(lv_align_t align, lv_coord_t pw, lv_coord_t ph, lv_coord_t w, lv_coord_t h,
+                            lv_coord_t * x, lv_coord_t * y)
+{
+    lv_coord_t mid_x = pw / 2 - w / 2;
+    lv_coord_t mid_y = ph / 2 - h / 2;
+    lv_coord_t right = pw - w;
+    lv_coord_t bottom = ph - h;
+    switch(align) {
+        case LV_ALIGN_TOP_MID:
+            *x += mid_x;
+            break;
+        case LV_ALIGN_TOP_RIGHT:
+            *x += right;
+            break;
+        case LV_ALIGN_LEFT_MID:
+            *y += mid_y;
+            break;
+        case LV_ALIGN_BOTTOM_LEFT:
+            *y += bottom;
+            break;
+        case LV_ALIGN_BOTTOM_MID:
+            *x += mid_x;
+            *y += bottom;
+            break;
+        case LV_ALIGN_BOTTOM_RIGHT:
+            *x += right;
+            *y += bottom;
+            break;
+        case LV_ALIGN_RIGHT_MID:
+            *x += right;
+            *y += mid_y;
+            break;
+        case LV_ALIGN_CENTER:
+            *x += mid_x;
+            *y += mid_y;
+            break;
+        default:
+            break;
+    }
+}
+
 void lv_obj_refr_pos(lv_obj_t * obj)
 {
     if(lv_obj_is_layout_positioned(obj)) return;
@@ -448,220 +492,116 @@ void lv_obj_refr_pos(lv_obj_t * obj)
         return;
     }
 
-    /*Handle percentage value*/
+    /*Position percentages refer to the parent's content, translation
+     *percentages to the object's own size*/
     lv_coord_t pw = lv_obj_get_content_width(parent);
     lv_coord_t ph = lv_obj_get_content_height(parent);
-    if(LV_COORD_IS_PCT(x)) x = (pw * LV_COORD_GET_PCT(x)) / 100;
-    if(LV_COORD_IS_PCT(y)) y = (ph * LV_COORD_GET_PCT(y)) / 100;
-
-    /*Handle percentage value of translate*/
-    lv_coord_t tr_x = lv_obj_get_style_translate_x(obj, LV_PART_MAIN);
-    lv_coord_t tr_y = lv_obj_get_style_translate_y(obj, LV_PART_MAIN);
     lv_coord_t w = lv_obj_get_width(obj);
     lv_coord_t h = lv_obj_get_height(obj);
-    if(LV_COORD_IS_PCT(tr_x)) tr_x = (w * LV_COORD_GET_PCT(tr_x)) / 100;
-    if(LV_COORD_IS_PCT(tr_y)) tr_y = (h * LV_COORD_GET_PCT(tr_y)) / 100;
-
-    /*Use the translation*/
-    x += tr_x;
-    y += tr_y;
+    x = resolve_pct(x, pw) + resolve_pct(lv_obj_get_style_translate_x(obj, LV_PART_MAIN), w);
+    y = resolve_pct(y, ph) + resolve_pct(lv_obj_get_style_translate_y(obj, LV_PART_MAIN), h);
 
     lv_align_t align = lv_obj_get_style_align(obj, LV_PART_MAIN);
-
     if(align == LV_ALIGN_DEFAULT) {
-        if(lv_obj_get_style_base_dir(parent, LV_PART_MAIN) == LV_BASE_DIR_RTL) align = LV_ALIGN_TOP_RIGHT;
-        else align = LV_ALIGN_TOP_LEFT;
+        bool rtl = lv_obj_get_style_base_dir(parent, LV_PART_MAIN) == LV_BASE_DIR_RTL;
+        align = rtl ? LV_ALIGN_TOP_RIGHT : LV_ALIGN_TOP_LEFT;
     }
+    align_in_parent(align, pw, ph, w, h, &x, &y);
 
-    switch(align) {
-        case LV_ALIGN_TOP_MID:
-            x += pw / 2 - w / 2;
-            break;
-        case LV_ALIGN_TOP_RIGHT:
-            x += pw - w;
-            break;
-        case LV_ALIGN_LEFT_MID:
-            y += ph / 2 - h / 2;
-            break;
-        case LV_ALIGN_BOTTOM_LEFT:
-            y += ph - h;
-            break;
-        case LV_ALIGN_BOTTOM_MID:
-            x += pw / 2 - w / 2;
-            y += ph - h;
-            break;
-        case LV_ALIGN_BOTTOM_RIGHT:
-            x += pw - w;
-            y += ph - h;
-            break;
-        case LV_ALIGN_RIGHT_MID:
-            x += pw - w;
-            y += ph / 2 - h / 2;
-            break;
-        case LV_ALIGN_CENTER:
-            x += pw / 2 - w / 2;
-            y += ph / 2 - h / 2;
-            break;
-        default:
-            break;
-    }
     lv_obj_move_to(obj, x, y);
 }
 
 void lv_obj_move_to(lv_obj_t * obj, lv_coord_t x, lv_coord_t y)
 {
-    /*Convert x and y to absolute coordinates*/
+    /*From the parent's content origin to screen coordinates; floating
+     *children do not scroll with the content*/
     lv_obj_t * parent = obj->parent;
-
     if(parent) {
-        lv_coord_t pad_left = lv_obj_get_style_pad_left(parent, LV_PART_MAIN);
-        lv_coord_t pad_top = lv_obj_get_style_pad_top(parent, LV_PART_MAIN);
-
-        if(lv_obj_has_flag(obj, LV_OBJ_FLAG_FLOATING)) {
-            x += pad_left + parent->coords.x1;
-            y += pad_top + parent->coords.y1;
-        }
-        else {
-            x += pad_left + parent->coords.x1 - lv_obj_get_scroll_x(parent);
-            y += pad_top + parent->coords.y1 - lv_obj_get_scroll_y(parent);
-        }
-
         lv_coord_t border_width = lv_obj_get_style_border_width(parent, LV_PART_MAIN);
-        x += border_width;
-        y += border_width;
+        x += parent->coords.x1 + lv_obj_get_style_pad_left(parent, LV_PART_MAIN) + border_width;
+        y += parent->coords.y1 + lv_obj_get_style_pad_top(parent, LV_PART_MAIN) + border_width;
+        if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_FLOATING)) {
+            x -= lv_obj_get_scroll_x(parent);
+            y -= lv_obj_get_scroll_y(parent);
+        }
     }
 
-    /*Calculate and set the movement*/
-    lv_point_t diff;
-    diff.x = x - obj->coords.x1;
-    diff.y = y - obj->coords.y1;
+    lv_coord_t dx = x - obj->coords.x1;
+    lv_coord_t dy = y - obj->coords.y1;
 
-    /*Do nothing if the position is not changed*/
-    /*It is very important else recursive positioning can occur without position change*/
-    if(diff.x == 0 && diff.y == 0) return;
+    /*Stopping on an unchanged position keeps CHILD_CHANGED from looping*/
+    if(dx == 0 && dy == 0) return;
 
-    /*Invalidate the original area*/
     lv_obj_invalidate(obj);
 
-    /*Save the original coordinates*/
-    lv_area_t ori = obj->coords;
+    parent_fit_t fit;
+    parent_fit_before(&fit, parent, &obj->coords);
 
-    /*Check if the object inside the parent or not*/
-    lv_area_t parent_fit_area;
-    bool on1 = false;
-    if(parent) {
-        lv_obj_get_content_coords(parent, &parent_fit_area);
+    lv_area_move(&obj->coords, dx, dy);
+    lv_obj_move_children_by(obj, dx, dy, false);
 
-        /*If the object is already out of the parent and its position is changes
-         *surely the scrollbars also changes so invalidate them*/
-        on1 = _lv_area_is_in(&ori, &parent_fit_area, 0);
-        if(!on1) lv_obj_scrollbar_invalidate(parent);
-    }
-
-    obj->coords.x1 += diff.x;
-    obj->coords.y1 += diff.y;
-    obj->coords.x2 += diff.x;
-    obj->coords.y2 += diff.y;
-
-    lv_obj_move_children_by(obj, diff.x, diff.y, false);
-
-    /*Call the ancestor's event handler to the parent too*/
     if(parent) lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
 
-    /*Invalidate the new area*/
     lv_obj_invalidate(obj);
-
-    /*If the object was out of the parent invalidate the new scrollbar area too.
-     *If it wasn't out of the parent but out now, also invalidate the scrollbars*/
-    if(parent) {
-        bool on2 = _lv_area_is_in(&obj->coords, &parent_fit_area, 0);
-        if(on1 || (!on1 && on2)) lv_obj_scrollbar_invalidate(parent);
-    }
+    parent_fit_after(&fit, &obj->coords);
 }
 
 void lv_obj_move_children_by(lv_obj_t * obj, lv_coord_t x_diff, lv_coord_t y_diff, bool ignore_floating)
 {
-    uint32_t i;
     uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-    for(i = 0; i < child_cnt; i++) {
+    for(uint32_t i = 0; i < child_cnt; i++) {
         lv_obj_t * child = obj->spec_attr->children[i];
         if(ignore_floating && lv_obj_has_flag(child, LV_OBJ_FLAG_FLOATING)) continue;
-        child->coords.x1 += x_diff;
-        child->coords.y1 += y_diff;
-        child->coords.x2 += x_diff;
-        child->coords.y2 += y_diff;
-
+        lv_area_move(&child->coords, x_diff, y_diff);
         lv_obj_move_children_by(child, x_diff, y_diff, false);
     }
 }
 
 void lv_obj_invalidate_area(const lv_obj_t * obj, const lv_area_t * area)
 {
-    lv_disp_t * disp   = lv_obj_get_disp(obj);
+    lv_disp_t * disp = lv_obj_get_disp(obj);
     if(disp == NULL || !lv_disp_is_invalidation_enabled(disp)) return;
 
-    lv_area_t area_tmp;
-    lv_area_copy(&area_tmp, area);
-    if(!lv_obj_area_is_visible(obj, &area_tmp)) return;
+    lv_area_t visible = *area;
+    if(!lv_obj_area_is_visible(obj, &visible)) return;
 
-    _lv_inv_area(disp,  &area_tmp);
+    _lv_inv_area(disp, &visible);
 }
 
 void lv_obj_invalidate(const lv_obj_t * obj)
 {
-    /*Truncate the area to the object*/
-    lv_area_t obj_coords;
-    lv_coord_t ext_size = _lv_obj_get_ext_draw_size(obj);
-    lv_area_copy(&obj_coords, &obj->coords);
-    obj_coords.x1 -= ext_size;
-    obj_coords.y1 -= ext_size;
-    obj_coords.x2 += ext_size;
-    obj_coords.y2 += ext_size;
+    lv_area_t area;
+    get_ext_draw_area(obj, &area);
+    lv_obj_invalidate_area(obj, &area);
+}
 
-    lv_obj_invalidate_area(obj, &obj_coords);
+/* Only the shown screen, the one being replaced and the two layers are drawn. */
+static bool screen_is_drawn(lv_obj_t * scr, lv_disp_t * disp)
+{
+    return scr == lv_disp_get_scr_act(disp) || scr == lv_disp_get_scr_prev(disp) ||
+           scr == lv_disp_get_layer_top(disp) || scr == lv_disp_get_layer_sys(disp);
 }
 
 bool lv_obj_area_is_visible(const lv_obj_t * obj, lv_area_t * area)
 {
     if(lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return false;
 
-    /*Invalidate the object only if it belongs to the current or previous or one of the layers'*/
-    lv_obj_t * obj_scr = lv_obj_get_screen(obj);
-    lv_disp_t * disp   = lv_obj_get_disp(obj_scr);
-    if(disp == NULL) return false;
-    if(obj_scr != lv_disp_get_scr_act(disp) &&
-       obj_scr != lv_disp_get_scr_prev(disp) &&
-       obj_scr != lv_disp_get_layer_top(disp) &&
-       obj_scr != lv_disp_get_layer_sys(disp)) {
-        return false;
-    }
+    lv_obj_t * scr = lv_obj_get_screen(obj);
+    lv_disp_t * disp = lv_obj_get_disp(scr);
+    if(disp == NULL || !screen_is_drawn(scr, disp)) return false;
 
-    /*Truncate the area to the object*/
+    /*Clip to what the object draws, shadow and outline included*/
     if(!lv_obj_has_flag_any(obj, LV_OBJ_FLAG_OVERFLOW_VISIBLE)) {
-        lv_area_t obj_coords;
-        lv_coord_t ext_size = _lv_obj_get_ext_draw_size(obj);
-        lv_area_copy(&obj_coords, &obj->coords);
-        obj_coords.x1 -= ext_size;
-        obj_coords.y1 -= ext_size;
-        obj_coords.x2 += ext_size;
-        obj_coords.y2 += ext_size;
-
-        /*The area is not on the object*/
-        if(!_lv_area_intersect(area, area, &obj_coords)) return false;
+        lv_area_t drawn;
+        get_ext_draw_area(obj, &drawn);
+        if(!_lv_area_intersect(area, area, &drawn)) return false;
     }
 
-    /*Truncate recursively to the parents*/
-    lv_obj_t * par = lv_obj_get_parent(obj);
-    while(par != NULL) {
-        /*If the parent is hidden then the child is hidden and won't be drawn*/
+    /*Then to every ancestor that clips its children; a hidden one hides all*/
+    for(lv_obj_t * par = lv_obj_get_parent(obj); par != NULL; par = lv_obj_get_parent(par)) {
         if(lv_obj_has_flag(par, LV_OBJ_FLAG_HIDDEN)) return false;
-
-        /*Truncate to the parent and if no common parts break*/
-        if(!lv_obj_has_flag(par, LV_OBJ_FLAG_OVERFLOW_VISIBLE)) {
-            if(!_lv_area_intersect(area, area, &par->coords)) return false;
-        }
-
-        par = lv_obj_get_parent(par);
+        if(lv_obj_has_flag(par, LV_OBJ_FLAG_OVERFLOW_VISIBLE)) continue;
+        if(!_lv_area_intersect(area, area, &par->coords)) return false;
     }
 
     return true;
@@ -669,15 +609,9 @@ bool lv_obj_area_is_visible(const lv_obj_t * obj, lv_area_t * area)
 
 bool lv_obj_is_visible(const lv_obj_t * obj)
 {
-    lv_area_t obj_coords;
-    lv_coord_t ext_size = _lv_obj_get_ext_draw_size(obj);
-    lv_area_copy(&obj_coords, &obj->coords);
-    obj_coords.x1 -= ext_size;
-    obj_coords.y1 -= ext_size;
-    obj_coords.x2 += ext_size;
-    obj_coords.y2 += ext_size;
-
-    return lv_obj_area_is_visible(obj, &obj_coords);
+    lv_area_t area;
+    get_ext_draw_area(obj, &area);
+    return lv_obj_area_is_visible(obj, &area);
 }
 
 void lv_obj_set_ext_click_area(lv_obj_t * obj, lv_coord_t size)
@@ -689,12 +623,7 @@ void lv_obj_set_ext_click_area(lv_obj_t * obj, lv_coord_t size)
 void lv_obj_get_click_area(const lv_obj_t * obj, lv_area_t * area)
 {
     lv_area_copy(area, &obj->coords);
-    if(obj->spec_attr) {
-        area->x1 -= obj->spec_attr->ext_click_pad;
-        area->x2 += obj->spec_attr->ext_click_pad;
-        area->y1 -= obj->spec_attr->ext_click_pad;
-        area->y2 += obj->spec_attr->ext_click_pad;
-    }
+    if(obj->spec_attr) lv_area_increase(area, obj->spec_attr->ext_click_pad, obj->spec_attr->ext_click_pad);
 }
 
 /**
@@ -709,18 +638,15 @@ bool lv_obj_hit_test(lv_obj_t * obj, const lv_point_t * point)
 
     lv_area_t a;
     lv_obj_get_click_area(obj, &a);
-    bool res = _lv_area_is_point_on(&a, point, 0);
-    if(res == false) return false;
+    if(!_lv_area_is_point_on(&a, point, 0)) return false;
 
-    if(lv_obj_has_flag(obj, LV_OBJ_FLAG_ADV_HITTEST)) {
-        lv_hit_test_info_t hit_info;
-        hit_info.point = point;
-        hit_info.res = true;
-        lv_event_send(obj, LV_EVENT_HIT_TEST, &hit_info);
-        return hit_info.res;
-    }
+    if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_ADV_HITTEST)) return true;
 
-    return res;
+    lv_hit_test_info_t hit_info;
+    hit_info.point = point;
+    hit_info.res = true;
+    lv_event_send(obj, LV_EVENT_HIT_TEST, &hit_info);
+    return hit_info.res;
 }
 
 lv_coord_t lv_clamp_width(lv_coord_t width, lv_coord_t min_width, lv_coord_t max_width, lv_coord_t ref_width)
@@ -741,10 +667,33 @@ lv_coord_t lv_clamp_height(lv_coord_t height, lv_coord_t min_height, lv_coord_t 
  *   STATIC FUNCTIONS
  **********************/
 
+/* The object's area grown by its extra draw size (shadow, outline...). */
+static void get_ext_draw_area(const lv_obj_t * obj, lv_area_t * area)
+{
+    lv_coord_t ext = _lv_obj_get_ext_draw_size(obj);
+    lv_area_copy(area, &obj->coords);
+    lv_area_increase(area, ext, ext);
+}
+
+/* Whether the parent's content size depends on this side of its own size. */
+static bool sizes_to_content(const lv_obj_t * parent, bool hor)
+{
+    if(hor) return parent->w_layout == 0 && lv_obj_get_style_width(parent, 0) == LV_SIZE_CONTENT;
+    return parent->h_layout == 0 && lv_obj_get_style_height(parent, 0) == LV_SIZE_CONTENT;
+}
+
+/* Padding plus border on both ends of one axis. */
+static lv_coord_t frame_size(lv_obj_t * obj, bool hor)
+{
+    lv_coord_t border_w = lv_obj_get_style_border_width(obj, 0);
+    if(hor) return lv_obj_get_style_pad_left(obj, 0) + lv_obj_get_style_pad_right(obj, 0) + 2 * border_w;
+    return lv_obj_get_style_pad_top(obj, 0) + lv_obj_get_style_pad_bottom(obj, 0) + 2 * border_w;
+}
+
 /**
- * Resolve the width (`hor`) or height style to pixels. A percentage of a
- * parent that itself sizes to its content would be circular; such a child
- * gets only its own padding and border, as upstream does.
+ * Resolve the width (`hor`) or height style to pixels, within min/max.
+ * A percentage of a parent that sizes to its content would be circular;
+ * such a child gets just its own padding and border.
  */
 static lv_coord_t resolve_size(lv_obj_t * obj, bool hor, bool * is_content)
 {
@@ -753,147 +702,91 @@ static lv_coord_t resolve_size(lv_obj_t * obj, bool hor, bool * is_content)
     lv_coord_t parent_v = hor ? lv_obj_get_content_width(parent) : lv_obj_get_content_height(parent);
     *is_content = v == LV_SIZE_CONTENT;
 
-    if(*is_content) {
-        v = hor ? calc_content_width(obj) : calc_content_height(obj);
-    }
-    else if(LV_COORD_IS_PCT(v)) {
-        bool parent_content = hor ? (parent->w_layout == 0 && lv_obj_get_style_width(parent, 0) == LV_SIZE_CONTENT) :
-                              (parent->h_layout == 0 && lv_obj_get_style_height(parent, 0) == LV_SIZE_CONTENT);
-        if(parent_content) {
-            lv_coord_t border_w = lv_obj_get_style_border_width(obj, 0);
-            if(hor) v = lv_obj_get_style_pad_left(obj, 0) + lv_obj_get_style_pad_right(obj, 0) + 2 * border_w;
-            else v = lv_obj_get_style_pad_top(obj, 0) + lv_obj_get_style_pad_bottom(obj, 0) + 2 * border_w;
-        }
-        else {
-            v = (LV_COORD_GET_PCT(v) * parent_v) / 100;
-        }
-    }
+    if(*is_content) v = content_size(obj, hor);
+    else if(LV_COORD_IS_PCT(v)) v = sizes_to_content(parent, hor) ? frame_size(obj, hor) : (LV_COORD_GET_PCT(v) * parent_v) / 100;
 
     if(hor) {
-        lv_coord_t minw = lv_obj_get_style_min_width(obj, LV_PART_MAIN);
-        lv_coord_t maxw = lv_obj_get_style_max_width(obj, LV_PART_MAIN);
-        v = lv_clamp_width(v, minw, maxw, parent_v);
+        return lv_clamp_width(v, lv_obj_get_style_min_width(obj, LV_PART_MAIN),
+                              lv_obj_get_style_max_width(obj, LV_PART_MAIN), parent_v);
     }
-    else {
-        lv_coord_t minh = lv_obj_get_style_min_height(obj, LV_PART_MAIN);
-        lv_coord_t maxh = lv_obj_get_style_max_height(obj, LV_PART_MAIN);
-        v = lv_clamp_height(v, minh, maxh, parent_v);
+    return lv_clamp_height(v, lv_obj_get_style_min_height(obj, LV_PART_MAIN),
+                           lv_obj_get_style_max_height(obj, LV_PART_MAIN), parent_v);
+}
+
+/* Alignments that anchor a child at the start of the axis, so its far edge is a fair measure. */
+static bool anchored_at_start(lv_align_t align, bool hor)
+{
+    if(hor) {
+        return align == LV_ALIGN_DEFAULT || align == LV_ALIGN_TOP_LEFT || align == LV_ALIGN_BOTTOM_LEFT ||
+               align == LV_ALIGN_LEFT_MID;
     }
-    return v;
+    return align == LV_ALIGN_DEFAULT || align == LV_ALIGN_TOP_LEFT || align == LV_ALIGN_TOP_MID ||
+           align == LV_ALIGN_TOP_RIGHT;
+}
+
+/*
+ * How much of the axis a child needs from the content start. A centred or
+ * end-aligned child would move with the parent's size, so it counts only
+ * its own size, and only without an offset; LV_COORD_MIN means "nothing".
+ */
+static lv_coord_t child_extent(const lv_obj_t * obj, lv_obj_t * child, bool hor, lv_coord_t start_pad)
+{
+    lv_coord_t to_far_edge = hor ? child->coords.x2 - (obj->coords.x1 + start_pad) + 1 :
+                             child->coords.y2 - (obj->coords.y1 + start_pad) + 1;
+    if(lv_obj_is_layout_positioned(child)) return to_far_edge;
+    if(anchored_at_start(lv_obj_get_style_align(child, 0), hor)) return to_far_edge;
+
+    lv_coord_t offset = hor ? lv_obj_get_style_x(child, 0) : lv_obj_get_style_y(child, 0);
+    if(offset != 0) return LV_COORD_MIN;
+    return hor ? lv_area_get_width(&child->coords) : lv_area_get_height(&child->coords);
 }
 
 /**
- * The content width: the widget's own content (label text, image) or the
- * right edge of the farthest child, whichever is larger, plus padding and
- * border. Children aligned other than to the left contribute only their
- * width, and only when their x offset is 0, to avoid a circular dependency.
+ * The content size along one axis: the widget's own content (label text,
+ * image) or what the visible children need, whichever is larger, plus
+ * padding and border. Measured unscrolled.
  */
-static lv_coord_t calc_content_width(lv_obj_t * obj)
+static lv_coord_t content_size(lv_obj_t * obj, bool hor)
 {
-    lv_obj_scroll_to_x(obj, 0, LV_ANIM_OFF);
+    if(hor) lv_obj_scroll_to_x(obj, 0, LV_ANIM_OFF);
+    else lv_obj_scroll_to_y(obj, 0, LV_ANIM_OFF);
 
     lv_coord_t border_width = lv_obj_get_style_border_width(obj, LV_PART_MAIN);
-    lv_coord_t pad_left = lv_obj_get_style_pad_left(obj, LV_PART_MAIN) + border_width;
-    lv_coord_t pad_right = lv_obj_get_style_pad_right(obj, LV_PART_MAIN) + border_width;
+    lv_coord_t start_pad = border_width + (hor ? lv_obj_get_style_pad_left(obj, LV_PART_MAIN) :
+                                           lv_obj_get_style_pad_top(obj, LV_PART_MAIN));
+    lv_coord_t end_pad = border_width + (hor ? lv_obj_get_style_pad_right(obj, LV_PART_MAIN) :
+                                         lv_obj_get_style_pad_bottom(obj, LV_PART_MAIN));
 
-    lv_coord_t self_w = lv_obj_get_self_width(obj) + pad_left + pad_right;
+    lv_coord_t self = (hor ? lv_obj_get_self_width(obj) : lv_obj_get_self_height(obj)) + start_pad + end_pad;
 
-    lv_coord_t child_res = LV_COORD_MIN;
-    uint32_t i;
+    lv_coord_t children = LV_COORD_MIN;
     uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-    for(i = 0; i < child_cnt; i++) {
+    for(uint32_t i = 0; i < child_cnt; i++) {
         lv_obj_t * child = obj->spec_attr->children[i];
-        if(lv_obj_has_flag_any(child,  LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING)) continue;
-
-        lv_coord_t right = LV_COORD_MIN;
-        if(!lv_obj_is_layout_positioned(child)) {
-            lv_align_t align = lv_obj_get_style_align(child, 0);
-            switch(align) {
-                case LV_ALIGN_DEFAULT:
-                case LV_ALIGN_TOP_LEFT:
-                case LV_ALIGN_BOTTOM_LEFT:
-                case LV_ALIGN_LEFT_MID:
-                    right = child->coords.x2 - (obj->coords.x1 + pad_left) + 1;
-                    break;
-                default:
-                    if(lv_obj_get_style_x(child, 0) == 0) right = lv_area_get_width(&child->coords);
-                    break;
-            }
-        }
-        else {
-            right = child->coords.x2 - (obj->coords.x1 + pad_left) + 1;
-        }
-        child_res = LV_MAX(child_res, right);
+        if(lv_obj_has_flag_any(child, LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING)) continue;
+        children = LV_MAX(children, child_extent(obj, child, hor, start_pad));
     }
 
-    if(child_res == LV_COORD_MIN) return self_w;
-    return LV_MAX(child_res + pad_left + pad_right, self_w);
+    if(children == LV_COORD_MIN) return self;
+    return LV_MAX(children + start_pad + end_pad, self);
 }
 
-static lv_coord_t calc_content_height(lv_obj_t * obj)
+/* Children first, so a parent sized to its content sees their final sizes. */
+static void update_layout_subtree(lv_obj_t * obj)
 {
-    lv_obj_scroll_to_y(obj, 0, LV_ANIM_OFF);
-
-    lv_coord_t border_width = lv_obj_get_style_border_width(obj, LV_PART_MAIN);
-    lv_coord_t pad_top = lv_obj_get_style_pad_top(obj, LV_PART_MAIN) + border_width;
-    lv_coord_t pad_bottom = lv_obj_get_style_pad_bottom(obj, LV_PART_MAIN) + border_width;
-
-    lv_coord_t self_h = lv_obj_get_self_height(obj) + pad_top + pad_bottom;
-
-    lv_coord_t child_res = LV_COORD_MIN;
-    uint32_t i;
     uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-    for(i = 0; i < child_cnt; i++) {
-        lv_obj_t * child = obj->spec_attr->children[i];
-        if(lv_obj_has_flag_any(child,  LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING)) continue;
-
-        lv_coord_t bottom = LV_COORD_MIN;
-        if(!lv_obj_is_layout_positioned(child)) {
-            lv_align_t align = lv_obj_get_style_align(child, 0);
-            switch(align) {
-                case LV_ALIGN_DEFAULT:
-                case LV_ALIGN_TOP_RIGHT:
-                case LV_ALIGN_TOP_MID:
-                case LV_ALIGN_TOP_LEFT:
-                    bottom = child->coords.y2 - (obj->coords.y1 + pad_top) + 1;
-                    break;
-                default:
-                    if(lv_obj_get_style_y(child, 0) == 0) bottom = lv_area_get_height(&child->coords);
-                    break;
-            }
-        }
-        else {
-            bottom = child->coords.y2 - (obj->coords.y1 + pad_top) + 1;
-        }
-        child_res = LV_MAX(child_res, bottom);
-    }
-
-    if(child_res == LV_COORD_MIN) return self_h;
-    return LV_MAX(child_res + pad_top + pad_bottom, self_h);
-}
-
-static void layout_update_core(lv_obj_t * obj)
-{
-    uint32_t i;
-    uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-    for(i = 0; i < child_cnt; i++) {
-        lv_obj_t * child = obj->spec_attr->children[i];
-        layout_update_core(child);
-    }
+    for(uint32_t i = 0; i < child_cnt; i++) update_layout_subtree(obj->spec_attr->children[i]);
 
     if(obj->layout_inv == 0) return;
-
     obj->layout_inv = 0;
 
     lv_obj_refr_size(obj);
     lv_obj_refr_pos(obj);
 
-    if(child_cnt > 0) {
-        uint32_t layout_id = lv_obj_get_style_layout(obj, LV_PART_MAIN);
-        if(layout_id > 0 && layout_id <= layout_cnt) {
-            void  * user_data = layout_list[layout_id - 1].user_data;
-            layout_list[layout_id - 1].cb(obj, user_data);
-        }
+    if(child_cnt == 0) return;
+    uint32_t layout_id = lv_obj_get_style_layout(obj, LV_PART_MAIN);
+    if(layout_id > 0 && layout_id <= layout_cnt) {
+        layout_list[layout_id - 1].cb(obj, layout_list[layout_id - 1].user_data);
     }
 }
 
