@@ -22,20 +22,22 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static lv_style_t * get_local_style(lv_obj_t * obj, lv_style_selector_t selector);
-static lv_style_res_t get_prop_core(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop,
+static lv_style_t * local_style_for(lv_obj_t * obj, lv_style_selector_t selector);
+static lv_style_res_t lookup_in_own_styles(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop,
                                     lv_style_value_t * v);
-static void report_style_change_core(void * style, lv_obj_t * obj);
-static void refresh_children_style(lv_obj_t * obj);
-static bool prop_has_flag(lv_style_prop_t prop, uint8_t flag);
-static void fade_anim_cb(void * obj, int32_t v);
-static void fade_in_anim_ready(lv_anim_t * a);
+static void refresh_users_of_style(void * style, lv_obj_t * obj);
+static void notify_descendants(lv_obj_t * obj);
+static bool prop_affects(lv_style_prop_t prop, uint8_t flag);
+static void anim_set_opa(void * obj, int32_t v);
+static void fade_in_done(lv_anim_t * a);
 static lv_style_value_t default_value(lv_style_prop_t prop);
+static _lv_obj_style_t * insert_style_entry(lv_obj_t * obj, uint32_t index);
+static int32_t find_local_style(const lv_obj_t * obj, lv_style_selector_t selector);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
-static bool style_refr = true;
+static bool style_refresh_enabled = true;
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -43,12 +45,12 @@ static bool style_refr = true;
 
 void _lv_obj_style_init(void)
 {
-    style_refr = true;
+    style_refresh_enabled = true;
 }
 
 void _lv_obj_style_deinit(void)
 {
-    style_refr = true;
+    style_refresh_enabled = true;
 }
 
 /**
@@ -58,67 +60,54 @@ void _lv_obj_style_deinit(void)
  */
 void lv_obj_add_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector)
 {
-    /*Go after the transition and local styles*/
-    uint32_t i;
-    for(i = 0; i < obj->style_cnt; i++) {
-        if(obj->styles[i].is_trans) continue;
-        if(obj->styles[i].is_local) continue;
-        break;
-    }
+    /*The list runs from strongest to weakest: transitions, local styles,
+     *then added styles newest first*/
+    uint32_t i = 0;
+    while(i < obj->style_cnt && (obj->styles[i].is_trans || obj->styles[i].is_local)) i++;
 
-    _lv_obj_style_t * styles = lv_mem_realloc(obj->styles, (obj->style_cnt + 1) * sizeof(_lv_obj_style_t));
-    LV_ASSERT_MALLOC(styles);
-    if(styles == NULL) return;
-    obj->styles = styles;
-    obj->style_cnt++;
-
-    uint32_t j;
-    for(j = obj->style_cnt - 1; j > i ; j--) {
-        obj->styles[j] = obj->styles[j - 1];
-    }
-
-    lv_memset_00(&obj->styles[i], sizeof(_lv_obj_style_t));
-    obj->styles[i].style = style;
-    obj->styles[i].selector = selector;
+    _lv_obj_style_t * entry = insert_style_entry(obj, i);
+    if(entry == NULL) return;
+    entry->style = style;
+    entry->selector = selector;
 
     lv_obj_refresh_style(obj, selector, LV_STYLE_PROP_ANY);
+}
+
+/* Whether an entry falls under a removal request; ANY state or part and a NULL style match everything. */
+static bool entry_matches(const _lv_obj_style_t * entry, const lv_style_t * style, lv_state_t state, lv_part_t part)
+{
+    if(state != LV_STATE_ANY && lv_obj_style_get_selector_state(entry->selector) != state) return false;
+    if(part != LV_PART_ANY && lv_obj_style_get_selector_part(entry->selector) != part) return false;
+    return style == NULL || style == entry->style;
+}
+
+/* Drop entry `i`; local and transition styles belong to the object and are freed with it. */
+static void remove_style_entry(lv_obj_t * obj, uint32_t i)
+{
+    _lv_obj_style_t * entry = &obj->styles[i];
+    if(entry->is_local || entry->is_trans) {
+        lv_style_reset(entry->style);
+        lv_mem_free(entry->style);
+        entry->style = NULL;
+    }
+    for(uint32_t j = i; j + 1 < obj->style_cnt; j++) obj->styles[j] = obj->styles[j + 1];
+    obj->style_cnt--;
 }
 
 void lv_obj_remove_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector)
 {
     lv_state_t state = lv_obj_style_get_selector_state(selector);
     lv_part_t part = lv_obj_style_get_selector_part(selector);
-    lv_style_prop_t prop = LV_STYLE_PROP_ANY;
-    if(style && style->prop_cnt == 0) prop = LV_STYLE_PROP_INV;
 
-    uint32_t i = 0;
     bool deleted = false;
-    while(i <  obj->style_cnt) {
-        lv_state_t state_act = lv_obj_style_get_selector_state(obj->styles[i].selector);
-        lv_part_t part_act = lv_obj_style_get_selector_part(obj->styles[i].selector);
-        if((state != LV_STATE_ANY && state_act != state) ||
-           (part != LV_PART_ANY && part_act != part) ||
-           (style != NULL && style != obj->styles[i].style)) {
+    uint32_t i = 0;
+    while(i < obj->style_cnt) {
+        if(!entry_matches(&obj->styles[i], style, state, part)) {
             i++;
             continue;
         }
-
-        if(obj->styles[i].is_local || obj->styles[i].is_trans) {
-            lv_style_reset(obj->styles[i].style);
-            lv_mem_free(obj->styles[i].style);
-            obj->styles[i].style = NULL;
-        }
-
-        /*Shift the styles after `i` by one*/
-        uint32_t j;
-        for(j = i; j < (uint32_t)obj->style_cnt - 1 ; j++) {
-            obj->styles[j] = obj->styles[j + 1];
-        }
-
-        obj->style_cnt--;
+        remove_style_entry(obj, i); /*the next entry moved to `i`*/
         deleted = true;
-        /*The style from the current `i` index is removed, so `i` points to the next style.
-         *Therefore it doesn't needs to be incremented*/
     }
 
     if(obj->style_cnt == 0 && obj->styles) {
@@ -130,22 +119,17 @@ void lv_obj_remove_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t
         if(styles) obj->styles = styles;
     }
 
-    if(deleted && prop != LV_STYLE_PROP_INV) {
-        lv_obj_refresh_style(obj, part, prop);
-    }
+    /*An empty style changed nothing, so nothing needs a refresh*/
+    bool style_was_empty = style && style->prop_cnt == 0;
+    if(deleted && !style_was_empty) lv_obj_refresh_style(obj, part, LV_STYLE_PROP_ANY);
 }
 
 void lv_obj_report_style_change(lv_style_t * style)
 {
-    if(!style_refr) return;
-    lv_disp_t * d = lv_disp_get_next(NULL);
+    if(!style_refresh_enabled) return;
 
-    while(d) {
-        uint32_t i;
-        for(i = 0; i < d->screen_cnt; i++) {
-            report_style_change_core(style, d->screens[i]);
-        }
-        d = lv_disp_get_next(d);
+    for(lv_disp_t * d = lv_disp_get_next(NULL); d; d = lv_disp_get_next(d)) {
+        for(uint32_t i = 0; i < d->screen_cnt; i++) refresh_users_of_style(style, d->screens[i]);
     }
 }
 
@@ -157,28 +141,28 @@ void lv_obj_report_style_change(lv_style_t * style)
  */
 void lv_obj_refresh_style(lv_obj_t * obj, lv_style_selector_t selector, lv_style_prop_t prop)
 {
-    if(!style_refr) return;
+    if(!style_refresh_enabled) return;
 
     lv_obj_invalidate(obj);
 
     lv_part_t part = lv_obj_style_get_selector_part(selector);
 
-    bool is_layout_refr = prop_has_flag(prop, LV_STYLE_PROP_LAYOUT_REFR);
-    bool is_ext_draw = prop_has_flag(prop, LV_STYLE_PROP_EXT_DRAW);
-    bool is_inheritable = prop_has_flag(prop, LV_STYLE_PROP_INHERIT);
-    bool is_parent_layout = prop_has_flag(prop, LV_STYLE_PROP_PARENT_LAYOUT_REFR);
+    bool is_layout_refr = prop_affects(prop, LV_STYLE_PROP_LAYOUT_REFR);
+    bool is_ext_draw = prop_affects(prop, LV_STYLE_PROP_EXT_DRAW);
+    bool is_inheritable = prop_affects(prop, LV_STYLE_PROP_INHERIT);
+    bool is_parent_layout = prop_affects(prop, LV_STYLE_PROP_PARENT_LAYOUT_REFR);
 
     lv_event_send(obj, LV_EVENT_STYLE_CHANGED, NULL);
 
+    /*A part other than the main one changes the size only of an object sized by its content*/
+    bool main_part = part == LV_PART_ANY || part == LV_PART_MAIN;
     if(is_layout_refr) {
-        if(part == LV_PART_ANY ||
-           part == LV_PART_MAIN ||
-           lv_obj_get_style_height(obj, 0) == LV_SIZE_CONTENT ||
+        if(main_part || lv_obj_get_style_height(obj, 0) == LV_SIZE_CONTENT ||
            lv_obj_get_style_width(obj, 0) == LV_SIZE_CONTENT) {
             lv_obj_mark_layout_as_dirty(obj);
         }
     }
-    if((part == LV_PART_ANY || part == LV_PART_MAIN) && (is_parent_layout || is_layout_refr)) {
+    if(main_part && (is_parent_layout || is_layout_refr)) {
         lv_obj_t * parent = lv_obj_get_parent(obj);
         if(parent) lv_obj_mark_layout_as_dirty(parent);
     }
@@ -188,16 +172,15 @@ void lv_obj_refresh_style(lv_obj_t * obj, lv_style_selector_t selector, lv_style
     }
     lv_obj_invalidate(obj);
 
+    /*Inherited properties reach the children; the scrollbar passes nothing on*/
     if(prop == LV_STYLE_PROP_ANY || (is_inheritable && (is_ext_draw || is_layout_refr))) {
-        if(part != LV_PART_SCROLLBAR) {
-            refresh_children_style(obj);
-        }
+        if(part != LV_PART_SCROLLBAR) notify_descendants(obj);
     }
 }
 
 void lv_obj_enable_style_refresh(bool en)
 {
-    style_refr = en;
+    style_refresh_enabled = en;
 }
 
 /**
@@ -206,58 +189,47 @@ void lv_obj_enable_style_refresh(bool en)
  * main part and then on the ancestors; otherwise the class's default size
  * (width/height) or the property's default value is returned.
  */
+/* Width or height of the nearest class in the chain that sets one; 0 if none does. */
+static lv_coord_t class_default_size(const lv_obj_class_t * cls, bool width)
+{
+    for(; cls; cls = cls->base_class) {
+        lv_coord_t v = width ? cls->width_def : cls->height_def;
+        if(v != 0) return v;
+    }
+    return 0;
+}
+
 lv_style_value_t lv_obj_get_style_prop(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop)
 {
-    lv_style_value_t value_act = { .num = 0 };
+    lv_style_value_t value = { .num = 0 };
     bool inheritable = lv_style_prop_has_flag(prop, LV_STYLE_PROP_INHERIT);
-    lv_style_res_t found = LV_STYLE_RES_NOT_FOUND;
     const lv_obj_t * start = obj;
+    lv_style_res_t found = LV_STYLE_RES_NOT_FOUND;
     while(obj) {
-        found = get_prop_core(obj, part, prop, &value_act);
-        if(found == LV_STYLE_RES_FOUND) break;
-        if(!inheritable) break;
+        found = lookup_in_own_styles(obj, part, prop, &value);
+        if(found == LV_STYLE_RES_FOUND || !inheritable) break;
 
-        /*If not found, check the `MAIN` style first*/
+        /*An inherited property missing on a part falls back to the object's
+         *main part first; an explicit "inherit" skips straight to the parent*/
         if(found != LV_STYLE_RES_INHERIT && part != LV_PART_MAIN) {
             part = LV_PART_MAIN;
             continue;
         }
-
-        /*Check the parent too.*/
         obj = lv_obj_get_parent(obj);
     }
+    if(found == LV_STYLE_RES_FOUND) return value;
 
-    if(found != LV_STYLE_RES_FOUND) {
-        if(part == LV_PART_MAIN && (prop == LV_STYLE_WIDTH || prop == LV_STYLE_HEIGHT)) {
-            const lv_obj_class_t * cls = start->class_p;
-            while(cls) {
-                if(prop == LV_STYLE_WIDTH) {
-                    if(cls->width_def != 0) break;
-                }
-                else {
-                    if(cls->height_def != 0) break;
-                }
-                cls = cls->base_class;
-            }
-
-            if(cls) {
-                value_act.num = prop == LV_STYLE_WIDTH ? cls->width_def : cls->height_def;
-            }
-            else {
-                value_act.num = 0;
-            }
-        }
-        else {
-            value_act = default_value(prop);
-        }
+    if(part == LV_PART_MAIN && (prop == LV_STYLE_WIDTH || prop == LV_STYLE_HEIGHT)) {
+        value.num = class_default_size(start->class_p, prop == LV_STYLE_WIDTH);
+        return value;
     }
-    return value_act;
+    return default_value(prop);
 }
 
 void lv_obj_set_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t value,
                                  lv_style_selector_t selector)
 {
-    lv_style_t * style = get_local_style(obj, selector);
+    lv_style_t * style = local_style_for(obj, selector);
     if(style == NULL) return;
     lv_style_set_prop(style, prop, value);
     lv_obj_refresh_style(obj, selector, prop);
@@ -266,7 +238,7 @@ void lv_obj_set_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_
 void lv_obj_set_local_style_prop_meta(lv_obj_t * obj, lv_style_prop_t prop, uint16_t meta,
                                       lv_style_selector_t selector)
 {
-    lv_style_t * style = get_local_style(obj, selector);
+    lv_style_t * style = local_style_for(obj, selector);
     if(style == NULL) return;
     lv_style_value_t v = { .num = 0 };
     lv_style_set_prop(style, (lv_style_prop_t)(prop | meta), v);
@@ -276,37 +248,19 @@ void lv_obj_set_local_style_prop_meta(lv_obj_t * obj, lv_style_prop_t prop, uint
 lv_style_res_t lv_obj_get_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t * value,
                                            lv_style_selector_t selector)
 {
-    uint32_t i;
-    for(i = 0; i < obj->style_cnt; i++) {
-        if(obj->styles[i].is_local &&
-           obj->styles[i].selector == selector) {
-            return lv_style_get_prop(obj->styles[i].style, prop, value);
-        }
-    }
-
-    return LV_STYLE_RES_NOT_FOUND;
+    int32_t i = find_local_style(obj, selector);
+    if(i < 0) return LV_STYLE_RES_NOT_FOUND;
+    return lv_style_get_prop(obj->styles[i].style, prop, value);
 }
 
 bool lv_obj_remove_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_selector_t selector)
 {
-    uint32_t i;
-    /*Find the style*/
-    for(i = 0; i < obj->style_cnt; i++) {
-        if(obj->styles[i].is_local &&
-           obj->styles[i].selector == selector) {
-            break;
-        }
-    }
+    int32_t i = find_local_style(obj, selector);
+    if(i < 0) return false;
 
-    /*The style is not found*/
-    if(i == obj->style_cnt) return false;
-
-    bool res = lv_style_remove_prop(obj->styles[i].style, prop);
-    if(res) {
-        lv_obj_refresh_style(obj, selector, prop);
-    }
-
-    return res;
+    bool removed = lv_style_remove_prop(obj->styles[i].style, prop);
+    if(removed) lv_obj_refresh_style(obj, selector, prop);
+    return removed;
 }
 
 /**
@@ -322,17 +276,18 @@ _lv_style_state_cmp_t _lv_obj_style_state_compare(lv_obj_t * obj, lv_state_t sta
         _lv_obj_style_t * obj_style = &obj->styles[i];
         if(obj_style->is_trans) continue;
 
-        lv_state_t state_act = lv_obj_style_get_selector_state(obj_style->selector);
-        /*The style is valid for a state but not the other*/
-        bool valid1 = state_act & (~state1) ? false : true;
-        bool valid2 = state_act & (~state2) ? false : true;
-        if(valid1 == valid2) continue;
+        /*A style applies in a state that contains all of its state bits*/
+        lv_state_t style_state = lv_obj_style_get_selector_state(obj_style->selector);
+        bool applies1 = (style_state & ~state1) == 0;
+        bool applies2 = (style_state & ~state2) == 0;
+        if(applies1 == applies2) continue;
 
         lv_style_t * style = obj_style->style;
         lv_style_prop_t prop;
         for(prop = 1; prop < _LV_STYLE_NUM_BUILT_IN_PROPS; prop++) {
             if((style->has_group & (1 << _lv_style_get_prop_group(prop))) == 0) {
-                prop = (lv_style_prop_t)(((prop >> 4) << 4) + 15); /*Skip the whole group*/
+                /*None of this group of 16 is set: jump to the group's last id*/
+                prop = (lv_style_prop_t)(((prop >> 4) << 4) + 15);
                 continue;
             }
             lv_style_value_t v;
@@ -354,8 +309,8 @@ void lv_obj_fade_in(lv_obj_t * obj, uint32_t time, uint32_t delay)
     lv_anim_init(&a);
     lv_anim_set_var(&a, obj);
     lv_anim_set_values(&a, 0, LV_OPA_COVER);
-    lv_anim_set_exec_cb(&a, fade_anim_cb);
-    lv_anim_set_ready_cb(&a, fade_in_anim_ready);
+    lv_anim_set_exec_cb(&a, anim_set_opa);
+    lv_anim_set_ready_cb(&a, fade_in_done);
     lv_anim_set_time(&a, time);
     lv_anim_set_delay(&a, delay);
     lv_anim_start(&a);
@@ -367,7 +322,7 @@ void lv_obj_fade_out(lv_obj_t * obj, uint32_t time, uint32_t delay)
     lv_anim_init(&a);
     lv_anim_set_var(&a, obj);
     lv_anim_set_values(&a, lv_obj_get_style_opa(obj, 0), LV_OPA_TRANSP);
-    lv_anim_set_exec_cb(&a, fade_anim_cb);
+    lv_anim_set_exec_cb(&a, anim_set_opa);
     lv_anim_set_time(&a, time);
     lv_anim_set_delay(&a, delay);
     lv_anim_start(&a);
@@ -424,40 +379,52 @@ lv_opa_t lv_obj_get_style_opa_recursive(const lv_obj_t * obj, lv_part_t part)
  * Get the local style of a part and state; create it (as the highest
  * priority non-transition style) if there is none yet.
  */
-static lv_style_t * get_local_style(lv_obj_t * obj, lv_style_selector_t selector)
+/* Index of the object's local style for `selector`, or -1. */
+static int32_t find_local_style(const lv_obj_t * obj, lv_style_selector_t selector)
 {
-    uint32_t i;
-    for(i = 0; i < obj->style_cnt; i++) {
-        if(obj->styles[i].is_local &&
-           obj->styles[i].selector == selector) {
-            return obj->styles[i].style;
-        }
+    for(uint32_t i = 0; i < obj->style_cnt; i++) {
+        if(obj->styles[i].is_local && obj->styles[i].selector == selector) return (int32_t)i;
     }
+    return -1;
+}
 
+/* Grow the style list by one zeroed entry at `index`; NULL when out of memory. */
+static _lv_obj_style_t * insert_style_entry(lv_obj_t * obj, uint32_t index)
+{
     _lv_obj_style_t * styles = lv_mem_realloc(obj->styles, (obj->style_cnt + 1) * sizeof(_lv_obj_style_t));
     LV_ASSERT_MALLOC(styles);
     if(styles == NULL) return NULL;
     obj->styles = styles;
+    obj->style_cnt++;
+
+    for(uint32_t j = obj->style_cnt - 1; j > index; j--) obj->styles[j] = obj->styles[j - 1];
+    lv_memset_00(&obj->styles[index], sizeof(_lv_obj_style_t));
+    return &obj->styles[index];
+}
+
+/* The local style for `selector`, created behind the other local styles if missing. */
+static lv_style_t * local_style_for(lv_obj_t * obj, lv_style_selector_t selector)
+{
+    int32_t found = find_local_style(obj, selector);
+    if(found >= 0) return obj->styles[found].style;
 
     lv_style_t * style = lv_mem_alloc(sizeof(lv_style_t));
     LV_ASSERT_MALLOC(style);
     if(style == NULL) return NULL;
     lv_style_init(style);
 
-    obj->style_cnt++;
-    for(i = obj->style_cnt - 1; i > 0 ; i--) {
-        /*Copy only normal styles (not local and transition).
-         *The new local style will be added as the last local style*/
-        if(obj->styles[i - 1].is_local || obj->styles[i - 1].is_trans) break;
-        obj->styles[i] = obj->styles[i - 1];
+    uint32_t i = 0;
+    while(i < obj->style_cnt && (obj->styles[i].is_local || obj->styles[i].is_trans)) i++;
+
+    _lv_obj_style_t * entry = insert_style_entry(obj, i);
+    if(entry == NULL) {
+        lv_mem_free(style);
+        return NULL;
     }
-
-    lv_memset_00(&obj->styles[i], sizeof(_lv_obj_style_t));
-    obj->styles[i].style = style;
-    obj->styles[i].selector = selector;
-    obj->styles[i].is_local = 1;
-
-    return obj->styles[i].style;
+    entry->style = style;
+    entry->selector = selector;
+    entry->is_local = 1;
+    return style;
 }
 
 /**
@@ -466,7 +433,7 @@ static lv_style_t * get_local_style(lv_obj_t * obj, lv_style_selector_t selector
  * state value wins (so PRESSED beats FOCUSED beats CHECKED); at equal state
  * the earlier entry (local, then the most recently added) wins.
  */
-static lv_style_res_t get_prop_core(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop,
+static lv_style_res_t lookup_in_own_styles(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop,
                                     lv_style_value_t * v)
 {
     uint8_t group = 1 << _lv_style_get_prop_group(prop);
@@ -482,12 +449,11 @@ static lv_style_res_t get_prop_core(const lv_obj_t * obj, lv_part_t part, lv_sty
         lv_part_t part_act = lv_obj_style_get_selector_part(obj_style->selector);
         if(part_act != part) continue;
 
+        /*Only styles whose state bits are all set on the object apply*/
         lv_state_t state_act = lv_obj_style_get_selector_state(obj_style->selector);
-        /*Be sure the style not specifies other state than the requested.
-         *E.g. For HOVER+PRESS object state, HOVER style only is OK, but HOVER+FOCUS style is not*/
         if((state_act & state_inv)) continue;
 
-        /*Check only better candidates*/
+        /*A style for a lower state cannot beat the best one so far*/
         if(state_act <= weight) continue;
         found = lv_style_get_prop(obj_style->style, prop, &value_tmp);
 
@@ -510,7 +476,7 @@ static lv_style_res_t get_prop_core(const lv_obj_t * obj, lv_part_t part, lv_sty
     return LV_STYLE_RES_NOT_FOUND;
 }
 
-static void report_style_change_core(void * style, lv_obj_t * obj)
+static void refresh_users_of_style(void * style, lv_obj_t * obj)
 {
     uint32_t i;
     for(i = 0; i < obj->style_cnt; i++) {
@@ -522,37 +488,38 @@ static void report_style_change_core(void * style, lv_obj_t * obj)
 
     uint32_t child_cnt = lv_obj_get_child_cnt(obj);
     for(i = 0; i < child_cnt; i++) {
-        report_style_change_core(style, obj->spec_attr->children[i]);
+        refresh_users_of_style(style, obj->spec_attr->children[i]);
     }
 }
 
-static void refresh_children_style(lv_obj_t * obj)
+static void notify_descendants(lv_obj_t * obj)
 {
     uint32_t i;
     uint32_t child_cnt = lv_obj_get_child_cnt(obj);
     for(i = 0; i < child_cnt; i++) {
         lv_obj_t * child = obj->spec_attr->children[i];
+        /*Before and after: the change may move or resize what is drawn*/
         lv_obj_invalidate(child);
         lv_event_send(child, LV_EVENT_STYLE_CHANGED, NULL);
         lv_obj_invalidate(child);
 
-        refresh_children_style(child); /*Check children too*/
+        notify_descendants(child);
     }
 }
 
-static bool prop_has_flag(lv_style_prop_t prop, uint8_t flag)
+static bool prop_affects(lv_style_prop_t prop, uint8_t flag)
 {
     if(prop == LV_STYLE_PROP_ANY) return true;
     if(prop == LV_STYLE_PROP_INV) return false;
     return lv_style_prop_has_flag(prop, flag);
 }
 
-static void fade_anim_cb(void * obj, int32_t v)
+static void anim_set_opa(void * obj, int32_t v)
 {
     lv_obj_set_style_opa(obj, v, 0);
 }
 
-static void fade_in_anim_ready(lv_anim_t * a)
+static void fade_in_done(lv_anim_t * a)
 {
     lv_obj_remove_local_style_prop(a->var, LV_STYLE_OPA, 0);
 }

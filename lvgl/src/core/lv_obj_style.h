@@ -22,14 +22,13 @@ extern "C" {
 /**********************
  *      TYPEDEFS
  **********************/
-/*Can't include lv_obj.h because it includes this header file*/
-struct _lv_obj_t;
+struct _lv_obj_t; /*lv_obj.h includes this header*/
 
 typedef enum {
-    _LV_STYLE_STATE_CMP_SAME,           /*The style properties in the 2 states are identical*/
-    _LV_STYLE_STATE_CMP_DIFF_REDRAW,    /*The differences can be shown with a simple redraw*/
-    _LV_STYLE_STATE_CMP_DIFF_DRAW_PAD,  /*The differences can be shown with a simple redraw*/
-    _LV_STYLE_STATE_CMP_DIFF_LAYOUT,    /*The differences can be shown with a simple redraw*/
+    _LV_STYLE_STATE_CMP_SAME,           /*both states look the same*/
+    _LV_STYLE_STATE_CMP_DIFF_REDRAW,    /*a redraw of the object is enough*/
+    _LV_STYLE_STATE_CMP_DIFF_DRAW_PAD,  /*the extra draw area (shadow, outline) changes too*/
+    _LV_STYLE_STATE_CMP_DIFF_LAYOUT,    /*sizes or positions change: the layout must run*/
 } _lv_style_state_cmp_t;
 
 typedef uint32_t lv_style_selector_t;
@@ -56,108 +55,86 @@ typedef struct {
  * GLOBAL PROTOTYPES
  **********************/
 
-/**
- * Initialize the object related style manager module.
- * Called by LVGL in `lv_init()`
- */
+/** Reset the style module; called by lv_init.*/
 void _lv_obj_style_init(void);
 
 /** Forget module state; called by lv_deinit.*/
 void _lv_obj_style_deinit(void);
 
 /**
- * Add a style to an object.
- * @param style     pointer to a style to add
- * @param selector  OR-ed value of parts and state to which the style should be added
- * @example         lv_obj_add_style(btn, &style_btn, 0); //Default button style
- * @example         lv_obj_add_style(btn, &btn_red, LV_STATE_PRESSED); //Overwrite only some colors to red when pressed
+ * Attach a shared style to an object. It wins over styles added before it;
+ * local properties win over all added styles.
+ * @param style     the style; it must live as long as the object uses it
+ * @param selector  part | state the style is for, e.g. `LV_PART_INDICATOR | LV_STATE_PRESSED`; 0 for the main part
  */
 void lv_obj_add_style(struct _lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector);
 
 /**
- * Remove a style from an object.
- * @param style     pointer to a style to remove. Can be NULL to check only the selector
- * @param selector  OR-ed values of states and a part to remove only styles with matching selectors. LV_STATE_ANY and LV_PART_ANY can be used
+ * Detach styles from an object.
+ * @param style     the style to detach, or NULL for any style
+ * @param selector  only entries with this part and state; LV_PART_ANY / LV_STATE_ANY match all
  */
 void lv_obj_remove_style(struct _lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector);
 
-/**
- * Remove all styles from an object
- */
+/** Detach every style, local properties included.*/
 static inline void lv_obj_remove_style_all(struct _lv_obj_t * obj)
 {
     lv_obj_remove_style(obj, NULL, LV_PART_ANY | LV_STATE_ANY);
 }
 
 /**
- * Notify all object if a style is modified
- * @param style     pointer to a style. Only the objects with this style will be notified
- *                  (NULL to notify all objects)
+ * Tell the objects that a shared style was changed after being attached.
+ * @param style     the style, or NULL to refresh every object
  */
 void lv_obj_report_style_change(lv_style_t * style);
 
 /**
- * Notify an object and its children about its style is modified.
- * @param part      the part whose style was changed. E.g. `LV_PART_ANY`, `LV_PART_MAIN`
- * @param prop      `LV_STYLE_PROP_ANY` or an `LV_STYLE_...` property.
- *                  It is used to optimize what needs to be refreshed.
- *                  `LV_STYLE_PROP_INV` to perform only a style cache update
+ * Bring an object (and where needed its children, parent and layout) up to
+ * date after a style change.
+ * @param part      the part that changed, or LV_PART_ANY
+ * @param prop      the property that changed, or LV_STYLE_PROP_ANY; a
+ *                  specific one lets the refresh skip what it cannot affect
  */
 void lv_obj_refresh_style(struct _lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop);
 
-/**
- * Enable or disable automatic style refreshing when a new style is added/removed to/from an object
- * or any other style change happens.
- */
+/** Turn style refreshes off (e.g. while adding many styles) and back on.*/
 void lv_obj_enable_style_refresh(bool en);
 
 /**
- * Get the value of a style property. The current state of the object will be considered.
- * Inherited properties will be inherited.
- * If a property is not set a default value will be returned.
- * @param part      a part from which the property should be get
- * @param prop      the property to get
- * @return          the value of the property.
- *                  Should be read from the correct field of the `lv_style_value_t` according to the type of the property.
+ * Read a property as the object shows it now: its state, inheritance from
+ * the parent, and the default when nothing sets it.
+ * @param part      the part to read it for
+ * @param prop      the property
+ * @return          the value; read the member (`num`, `color`, `ptr`) that fits the property
  */
 lv_style_value_t lv_obj_get_style_prop(const struct _lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop);
 
-/**
- * Set local style property on an object's part and state.
- */
+/** Set a property in the object's own style for `selector` (a part and state).*/
 void lv_obj_set_local_style_prop(struct _lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t value,
                                  lv_style_selector_t selector);
 
+/** Mark a local property with a meta flag (e.g. LV_STYLE_PROP_INHERIT) instead of a value.*/
 void lv_obj_set_local_style_prop_meta(struct _lv_obj_t * obj, lv_style_prop_t prop, uint16_t meta,
                                       lv_style_selector_t selector);
 
+/** Read a property of the local style for `selector`; LV_STYLE_RES_NOT_FOUND if it is not set there.*/
 lv_style_res_t lv_obj_get_local_style_prop(struct _lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t * value,
                                            lv_style_selector_t selector);
 
-/**
- * Remove a local style property from a part of an object with a given state.
- * @return          true the property was found and removed; false: the property wasn't found
- */
+/** @return true if the local property was set and is now removed*/
 bool lv_obj_remove_local_style_prop(struct _lv_obj_t * obj, lv_style_prop_t prop, lv_style_selector_t selector);
 
-/**
- * Compare the style properties of an object in 2 different states
- * @return          an element of `_lv_style_state_cmp_t`
- */
+/** @return how much the object's look differs between two states*/
 _lv_style_state_cmp_t _lv_obj_style_state_compare(struct _lv_obj_t * obj, lv_state_t state1, lv_state_t state2);
 
-/**
- * Fade in an an object and all its children.
- */
+/** Animate the object's opacity from transparent to opaque after `delay` ms, over `time` ms.*/
 void lv_obj_fade_in(struct _lv_obj_t * obj, uint32_t time, uint32_t delay);
 
-/**
- * Fade out an an object and all its children.
- */
+/** Animate the object's opacity down to transparent after `delay` ms, over `time` ms.*/
 void lv_obj_fade_out(struct _lv_obj_t * obj, uint32_t time, uint32_t delay);
 
+/** The state bits and the part packed into a style selector.*/
 lv_state_t lv_obj_style_get_selector_state(lv_style_selector_t selector);
-
 lv_part_t lv_obj_style_get_selector_part(lv_style_selector_t selector);
 
 /**
@@ -168,6 +145,7 @@ lv_style_value_t _lv_obj_style_apply_color_filter(const struct _lv_obj_t * obj, 
 
 #include "lv_obj_style_gen.h"
 
+/* Shorthands that set several local properties at once. */
 static inline void lv_obj_set_style_pad_all(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
 {
     lv_obj_set_style_pad_left(obj, value, selector);
@@ -200,8 +178,10 @@ static inline void lv_obj_set_style_size(struct _lv_obj_t * obj, lv_coord_t valu
     lv_obj_set_style_height(obj, value, selector);
 }
 
+/** The text alignment of a part, with AUTO resolved from the base direction.*/
 lv_text_align_t lv_obj_calculate_style_text_align(const struct _lv_obj_t * obj, lv_part_t part, const char * txt);
 
+/** The zoom of a part, never 0, so that it can be divided by.*/
 static inline lv_coord_t lv_obj_get_style_transform_zoom_safe(const struct _lv_obj_t * obj, uint32_t part)
 {
     int16_t zoom = lv_obj_get_style_transform_zoom(obj, part);
