@@ -23,38 +23,37 @@ extern "C" {
 struct _lv_obj_t;
 struct _lv_obj_class_t;
 
-/** Cover check results.*/
+/** Answers to LV_EVENT_COVER_CHECK, from most to least helpful to the renderer.*/
 typedef enum {
-    LV_COVER_RES_COVER      = 0,
-    LV_COVER_RES_NOT_COVER  = 1,
-    LV_COVER_RES_MASKED     = 2,
+    LV_COVER_RES_COVER      = 0,    /**< every pixel of the area is painted opaquely*/
+    LV_COVER_RES_NOT_COVER  = 1,    /**< something behind may show through*/
+    LV_COVER_RES_MASKED     = 2,    /**< drawn through a mask (e.g. clipped corners)*/
 } lv_cover_res_t;
 
+/**
+ * Parameter of LV_EVENT_DRAW_PART_BEGIN/END: which part of which widget is
+ * drawn, and the descriptors a handler may change before it is drawn. Only
+ * the members that fit the part are set; the rest are zero.
+ */
 typedef struct {
-    lv_draw_ctx_t * draw_ctx;           /**< Draw context*/
-    const struct _lv_obj_class_t * class_p;     /**< The class that sent the event */
-    uint32_t type;                      /**< The type if part being draw. Element of `lv_<name>_draw_part_type_t` */
-    lv_area_t * draw_area;              /**< The area of the part being drawn*/
-    lv_draw_rect_dsc_t *
-    rect_dsc;       /**< A draw descriptor that can be modified to changed what LVGL will draw. Set only for rectangle-like parts*/
-    lv_draw_label_dsc_t *
-    label_dsc;     /**< A draw descriptor that can be modified to changed what LVGL will draw. Set only for text-like parts*/
-    lv_draw_line_dsc_t *
-    line_dsc;       /**< A draw descriptor that can be modified to changed what LVGL will draw. Set only for line-like parts*/
-    lv_draw_img_dsc_t   *
-    img_dsc;       /**< A draw descriptor that can be modified to changed what LVGL will draw. Set only for image-like parts*/
-    lv_draw_arc_dsc_t   *
-    arc_dsc;       /**< A draw descriptor that can be modified to changed what LVGL will draw. Set only for arc-like parts*/
-    const lv_point_t *
-    p1;               /**< A point calculated during drawing. E.g. a point of chart or the center of an arc.*/
-    const lv_point_t * p2;              /**< A point calculated during drawing. E.g. a point of chart.*/
-    char * text;                        /**< A text calculated during drawing. Can be modified. E.g. tick labels on a chart axis.*/
-    uint32_t text_length;               /**< Size of the text buffer containing null-terminated text string calculated during drawing.*/
-    uint32_t part;                      /**< The current part for which the event is sent*/
-    uint32_t id;                        /**< The index of the part. E.g. a button's index on button matrix or table cell index.*/
-    lv_coord_t radius;                  /**< E.g. the radius of an arc (not the corner radius).*/
-    int32_t value;                      /**< A value calculated during drawing. E.g. Chart's tick line value.*/
-    const void * sub_part_ptr;          /**< A pointer the identifies something in the part. E.g. chart series. */
+    lv_draw_ctx_t * draw_ctx;
+    const struct _lv_obj_class_t * class_p; /**< the class that draws the part*/
+    uint32_t type;                      /**< which part, from that class's `lv_<widget>_draw_part_type_t`*/
+    lv_area_t * draw_area;              /**< where the part goes*/
+    lv_draw_rect_dsc_t * rect_dsc;      /**< for rectangles (backgrounds, bars, knobs...)*/
+    lv_draw_label_dsc_t * label_dsc;    /**< for texts*/
+    lv_draw_line_dsc_t * line_dsc;      /**< for lines (ticks, needles...)*/
+    lv_draw_img_dsc_t * img_dsc;        /**< for images*/
+    lv_draw_arc_dsc_t * arc_dsc;        /**< for arcs*/
+    const lv_point_t * p1;              /**< a point the widget worked out, e.g. an arc's centre*/
+    const lv_point_t * p2;              /**< a second one, e.g. the other end of a line*/
+    char * text;                        /**< a text the widget made up (e.g. a tick label); may be rewritten*/
+    uint32_t text_length;               /**< room in `text`, terminating zero included*/
+    uint32_t part;                      /**< the LV_PART_... being drawn*/
+    uint32_t id;                        /**< index within the part, e.g. of a button or a tick*/
+    lv_coord_t radius;                  /**< a radius the widget worked out, e.g. an arc's (not a corner radius)*/
+    int32_t value;                      /**< a value belonging to the part, e.g. a tick's*/
+    const void * sub_part_ptr;          /**< what the part belongs to, e.g. a chart series*/
 } lv_obj_draw_part_dsc_t;
 
 /**********************
@@ -62,71 +61,48 @@ typedef struct {
  **********************/
 
 /**
- * Initialize a rectangle draw descriptor from an object's styles in its current state
- * @param part      part of the object, e.g. `LV_PART_MAIN`, `LV_PART_SCROLLBAR`, `LV_PART_KNOB`, etc
- * @param draw_dsc  the descriptor to initialize.
- *                  If an `..._opa` field is set to `LV_OPA_TRANSP` the related properties won't be initialized.
- *                  Should be initialized with `lv_draw_rect_dsc_init(draw_dsc)`.
- * @note Only the relevant fields will be set.
- *       E.g. if `border width == 0` the other border properties won't be evaluated.
+ * Fill a rectangle descriptor from a part's styles in the object's current state.
+ * @param part      e.g. LV_PART_MAIN, LV_PART_SCROLLBAR, LV_PART_KNOB
+ * @param draw_dsc  initialised with lv_draw_rect_dsc_init; preset an `..._opa`
+ *                  to LV_OPA_TRANSP to leave that group out. Groups that turn
+ *                  out invisible (no width, no opacity) are not read further.
  */
 void lv_obj_init_draw_rect_dsc(struct _lv_obj_t * obj, uint32_t part, lv_draw_rect_dsc_t * draw_dsc);
 
 /**
- * Initialize a label draw descriptor from an object's styles in its current state
- * @param draw_dsc  the descriptor to initialize.
- *                  If the `opa` field is set to or the property is equal to `LV_OPA_TRANSP` the rest won't be initialized.
- *                  Should be initialized with `lv_draw_label_dsc_init(draw_dsc)`.
+ * Fill a text descriptor from a part's styles; stops early when the text is
+ * invisible. `draw_dsc` should come from lv_draw_label_dsc_init.
  */
 void lv_obj_init_draw_label_dsc(struct _lv_obj_t * obj, uint32_t part, lv_draw_label_dsc_t * draw_dsc);
 
-/**
- * Initialize an image draw descriptor from an object's styles in its current state
- */
+/** Fill an image descriptor from a part's styles (opacity, recolour, blend mode).*/
 void lv_obj_init_draw_img_dsc(struct _lv_obj_t * obj, uint32_t part, lv_draw_img_dsc_t * draw_dsc);
 
-/**
- * Initialize a line draw descriptor from an object's styles in its current state
- */
+/** Fill a line descriptor from a part's styles.*/
 void lv_obj_init_draw_line_dsc(struct _lv_obj_t * obj, uint32_t part, lv_draw_line_dsc_t * draw_dsc);
 
-/**
- * Initialize an arc draw descriptor from an object's styles in its current state
- */
+/** Fill an arc descriptor from a part's styles.*/
 void lv_obj_init_draw_arc_dsc(struct _lv_obj_t * obj, uint32_t part, lv_draw_arc_dsc_t * draw_dsc);
 
-/**
- * Get the required extra size (around the object's part) to draw shadow, outline, value etc.
- * @return          the extra size required around the object
- */
+/** @return how far a part's shadow, outline and transform reach past the object's edges*/
 lv_coord_t lv_obj_calculate_ext_draw_size(struct _lv_obj_t * obj, uint32_t part);
 
 /**
- * Initialize a draw descriptor used in events.
- * @param dsc       pointer to a descriptor. Later it should be passed as parameter to an `LV_EVENT_DRAW_PART_BEGIN/END` event.
- * @param draw      pointer to the current draw context. (usually returned by `lv_event_get_draw_ctx`)
+ * Clear a part descriptor before sending it with LV_EVENT_DRAW_PART_BEGIN/END.
+ * @param draw_ctx  the draw context of the drawing event
  */
 void lv_obj_draw_dsc_init(lv_obj_draw_part_dsc_t * dsc, lv_draw_ctx_t * draw_ctx);
 
 /**
- * Check the type obj a part draw descriptor
- * @param dsc       the descriptor (normally the event parameter)
- * @param class_p   pointer to class to which `type` is related
- * @param type      element of `lv_<name>_draw_part_type_t`
- * @return          true if ::dsc is related to ::class_p and ::type
+ * For handlers of the draw-part events.
+ * @return          true if `dsc` describes part `type` of class `class_p`
  */
 bool lv_obj_draw_part_check_type(lv_obj_draw_part_dsc_t * dsc, const struct _lv_obj_class_t * class_p, uint32_t type);
 
-/**
- * Send a 'LV_EVENT_REFR_EXT_DRAW_SIZE' Call the ancestor's event handler to the object to refresh the value of the extended draw size.
- * The result will be saved in `obj`.
- */
+/** Ask the object (LV_EVENT_REFR_EXT_DRAW_SIZE) how far its drawing reaches past its edges, and store it.*/
 void lv_obj_refresh_ext_draw_size(struct _lv_obj_t * obj);
 
-/**
- * Get the extended draw area of an object.
- * @return          the size extended draw area around the real coordinates
- */
+/** @return the stored reach of the object's drawing past its edges*/
 lv_coord_t _lv_obj_get_ext_draw_size(const struct _lv_obj_t * obj);
 
 /**
