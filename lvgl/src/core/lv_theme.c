@@ -12,8 +12,7 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void apply_theme(lv_theme_t * th, lv_obj_t * obj);
-static void apply_theme_recursion(lv_theme_t * th, lv_obj_t * obj);
+static void apply_with_bases(lv_theme_t * th, lv_obj_t * obj);
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -35,8 +34,7 @@ void lv_theme_apply(lv_obj_t * obj)
     if(th == NULL) return;
 
     lv_obj_remove_style_all(obj);
-
-    apply_theme_recursion(th, obj);    /*Apply the theme including the base theme(s)*/
+    apply_with_bases(th, obj);
 }
 
 void lv_theme_set_parent(lv_theme_t * new_theme, lv_theme_t * base)
@@ -83,13 +81,9 @@ lv_color_t lv_theme_get_color_secondary(lv_obj_t * obj)
  *   STATIC FUNCTIONS
  **********************/
 
-static void apply_theme(lv_theme_t * th, lv_obj_t * obj)
+/* Base themes first, so that the derived theme's styles are added later and win. */
+static void apply_with_bases(lv_theme_t * th, lv_obj_t * obj)
 {
-    if(th->parent) apply_theme(th->parent, obj);
+    if(th->parent) apply_with_bases(th->parent, obj);
     if(th->apply_cb) th->apply_cb(th, obj);
-}
-
-static void apply_theme_recursion(lv_theme_t * th, lv_obj_t * obj)
-{
-    apply_theme(th, obj);
 }
