@@ -60,8 +60,6 @@ const lv_font_t * lv_theme_get_font_large(lv_obj_t * obj);
 
 /** The colours of the theme of `obj`'s display; blue grey without a theme.*/
 lv_color_t lv_theme_get_color_primary(lv_obj_t * obj);
-
-
 lv_color_t lv_theme_get_color_secondary(lv_obj_t * obj);
 
 #ifdef __cplusplus
