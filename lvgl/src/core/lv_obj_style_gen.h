@@ -13,566 +13,472 @@ extern "C" {
 
 static inline lv_coord_t lv_obj_get_style_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_min_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_MIN_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_MIN_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_max_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_MAX_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_MAX_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_height(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_HEIGHT);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_HEIGHT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_min_height(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_MIN_HEIGHT);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_MIN_HEIGHT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_max_height(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_MAX_HEIGHT);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_MAX_HEIGHT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_x(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_X);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_X).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_y(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_Y);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_Y).num;
 }
 
 static inline lv_align_t lv_obj_get_style_align(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ALIGN);
-    return (lv_align_t)v.num;
+    return (lv_align_t)lv_obj_get_style_prop(obj, part, LV_STYLE_ALIGN).num;
 }
 
 static inline uint16_t lv_obj_get_style_layout(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LAYOUT);
-    return (uint16_t)v.num;
+    return (uint16_t)lv_obj_get_style_prop(obj, part, LV_STYLE_LAYOUT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_radius(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_RADIUS);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_RADIUS).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_pad_top(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_TOP);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_TOP).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_pad_bottom(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_BOTTOM);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_BOTTOM).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_pad_left(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_LEFT);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_LEFT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_pad_right(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_RIGHT);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_RIGHT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_pad_row(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_ROW);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_ROW).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_pad_column(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_COLUMN);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_PAD_COLUMN).num;
 }
 
 static inline lv_base_dir_t lv_obj_get_style_base_dir(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BASE_DIR);
-    return (lv_base_dir_t)v.num;
+    return (lv_base_dir_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BASE_DIR).num;
 }
 
 static inline bool lv_obj_get_style_clip_corner(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_CLIP_CORNER);
-    return (bool)v.num;
+    return (bool)lv_obj_get_style_prop(obj, part, LV_STYLE_CLIP_CORNER).num;
 }
 
 static inline lv_color_t lv_obj_get_style_bg_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_BG_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_bg_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_OPA).num;
 }
 
 static inline lv_color_t lv_obj_get_style_bg_grad_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_COLOR).color;
 }
 
 static inline lv_grad_dir_t lv_obj_get_style_bg_grad_dir(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_DIR);
-    return (lv_grad_dir_t)v.num;
+    return (lv_grad_dir_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_DIR).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_bg_main_stop(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_MAIN_STOP);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_MAIN_STOP).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_bg_grad_stop(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_STOP);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_STOP).num;
 }
 
 static inline const lv_grad_dsc_t * lv_obj_get_style_bg_grad(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD);
-    return (const lv_grad_dsc_t *)v.ptr;
+    return (const lv_grad_dsc_t *)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD).ptr;
 }
 
 static inline lv_dither_mode_t lv_obj_get_style_bg_dither_mode(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_DITHER_MODE);
-    return (lv_dither_mode_t)v.num;
+    return (lv_dither_mode_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_DITHER_MODE).num;
 }
 
 static inline const void * lv_obj_get_style_bg_img_src(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_SRC);
-    return (const void *)v.ptr;
+    return (const void *)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_SRC).ptr;
 }
 
 static inline lv_opa_t lv_obj_get_style_bg_img_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_OPA).num;
 }
 
 static inline lv_color_t lv_obj_get_style_bg_img_recolor(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_RECOLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_RECOLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_bg_img_recolor_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_RECOLOR_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_RECOLOR_OPA).num;
 }
 
 static inline bool lv_obj_get_style_bg_img_tiled(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_TILED);
-    return (bool)v.num;
+    return (bool)lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_TILED).num;
 }
 
 static inline lv_color_t lv_obj_get_style_border_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_border_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_OPA).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_border_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_WIDTH).num;
 }
 
 static inline lv_border_side_t lv_obj_get_style_border_side(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_SIDE);
-    return (lv_border_side_t)v.num;
+    return (lv_border_side_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_SIDE).num;
 }
 
 static inline bool lv_obj_get_style_border_post(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_POST);
-    return (bool)v.num;
+    return (bool)lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_POST).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_outline_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_WIDTH).num;
 }
 
 static inline lv_color_t lv_obj_get_style_outline_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_outline_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_OPA).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_outline_pad(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_PAD);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_PAD).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_shadow_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_shadow_ofs_x(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_OFS_X);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_OFS_X).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_shadow_ofs_y(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_OFS_Y);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_OFS_Y).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_shadow_spread(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_SPREAD);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_SPREAD).num;
 }
 
 static inline lv_color_t lv_obj_get_style_shadow_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_shadow_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_OPA).num;
 }
 
 static inline lv_opa_t lv_obj_get_style_img_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_OPA).num;
 }
 
 static inline lv_color_t lv_obj_get_style_img_recolor(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_RECOLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_RECOLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_img_recolor_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_RECOLOR_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_RECOLOR_OPA).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_line_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_line_dash_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_DASH_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_DASH_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_line_dash_gap(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_DASH_GAP);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_DASH_GAP).num;
 }
 
 static inline bool lv_obj_get_style_line_rounded(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_ROUNDED);
-    return (bool)v.num;
+    return (bool)lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_ROUNDED).num;
 }
 
 static inline lv_color_t lv_obj_get_style_line_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_line_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_OPA).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_arc_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_WIDTH).num;
 }
 
 static inline bool lv_obj_get_style_arc_rounded(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_ROUNDED);
-    return (bool)v.num;
+    return (bool)lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_ROUNDED).num;
 }
 
 static inline lv_color_t lv_obj_get_style_arc_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_arc_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_OPA).num;
 }
 
 static inline const void * lv_obj_get_style_arc_img_src(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_IMG_SRC);
-    return (const void *)v.ptr;
+    return (const void *)lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_IMG_SRC).ptr;
 }
 
 static inline lv_color_t lv_obj_get_style_text_color(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_COLOR);
-    return v.color;
+    return lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_COLOR).color;
 }
 
 static inline lv_opa_t lv_obj_get_style_text_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_OPA).num;
 }
 
 static inline const lv_font_t * lv_obj_get_style_text_font(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_FONT);
-    return (const lv_font_t *)v.ptr;
+    return (const lv_font_t *)lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_FONT).ptr;
 }
 
 static inline lv_coord_t lv_obj_get_style_text_letter_space(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_LETTER_SPACE);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_LETTER_SPACE).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_text_line_space(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_LINE_SPACE);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_LINE_SPACE).num;
 }
 
 static inline lv_text_decor_t lv_obj_get_style_text_decor(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_DECOR);
-    return (lv_text_decor_t)v.num;
+    return (lv_text_decor_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_DECOR).num;
 }
 
 static inline lv_text_align_t lv_obj_get_style_text_align(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_ALIGN);
-    return (lv_text_align_t)v.num;
+    return (lv_text_align_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_ALIGN).num;
 }
 
 static inline lv_opa_t lv_obj_get_style_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_OPA).num;
 }
 
 static inline const lv_color_filter_dsc_t * lv_obj_get_style_color_filter_dsc(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_COLOR_FILTER_DSC);
-    return (const lv_color_filter_dsc_t *)v.ptr;
+    return (const lv_color_filter_dsc_t *)lv_obj_get_style_prop(obj, part, LV_STYLE_COLOR_FILTER_DSC).ptr;
 }
 
 static inline lv_opa_t lv_obj_get_style_color_filter_opa(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_COLOR_FILTER_OPA);
-    return (lv_opa_t)v.num;
+    return (lv_opa_t)lv_obj_get_style_prop(obj, part, LV_STYLE_COLOR_FILTER_OPA).num;
 }
 
 static inline const lv_anim_t * lv_obj_get_style_anim(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ANIM);
-    return (const lv_anim_t *)v.ptr;
+    return (const lv_anim_t *)lv_obj_get_style_prop(obj, part, LV_STYLE_ANIM).ptr;
 }
 
 static inline uint32_t lv_obj_get_style_anim_time(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ANIM_TIME);
-    return (uint32_t)v.num;
+    return (uint32_t)lv_obj_get_style_prop(obj, part, LV_STYLE_ANIM_TIME).num;
 }
 
 static inline uint32_t lv_obj_get_style_anim_speed(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_ANIM_SPEED);
-    return (uint32_t)v.num;
+    return (uint32_t)lv_obj_get_style_prop(obj, part, LV_STYLE_ANIM_SPEED).num;
 }
 
 static inline const lv_style_transition_dsc_t * lv_obj_get_style_transition(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSITION);
-    return (const lv_style_transition_dsc_t *)v.ptr;
+    return (const lv_style_transition_dsc_t *)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSITION).ptr;
 }
 
 static inline lv_blend_mode_t lv_obj_get_style_blend_mode(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_BLEND_MODE);
-    return (lv_blend_mode_t)v.num;
+    return (lv_blend_mode_t)lv_obj_get_style_prop(obj, part, LV_STYLE_BLEND_MODE).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_transform_width(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_WIDTH);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_WIDTH).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_transform_height(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_HEIGHT);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_HEIGHT).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_translate_x(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSLATE_X);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSLATE_X).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_translate_y(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSLATE_Y);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSLATE_Y).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_transform_zoom(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_ZOOM);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_ZOOM).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_transform_angle(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_ANGLE);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_ANGLE).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_transform_pivot_x(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_PIVOT_X);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_PIVOT_X).num;
 }
 
 static inline lv_coord_t lv_obj_get_style_transform_pivot_y(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_PIVOT_Y);
-    return (lv_coord_t)v.num;
+    return (lv_coord_t)lv_obj_get_style_prop(obj, part, LV_STYLE_TRANSFORM_PIVOT_Y).num;
 }
 
 static inline lv_color_t lv_obj_get_style_bg_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BG_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BG_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_bg_grad_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BG_GRAD_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_bg_img_recolor_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_RECOLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BG_IMG_RECOLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_border_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_BORDER_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_outline_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_OUTLINE_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_shadow_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_SHADOW_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_img_recolor_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_RECOLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_IMG_RECOLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_line_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_LINE_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_arc_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_ARC_COLOR)).color;
 }
 
 static inline lv_color_t lv_obj_get_style_text_color_filtered(const struct _lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_COLOR));
-    return v.color;
+    return _lv_obj_style_apply_color_filter(obj, part, lv_obj_get_style_prop(obj, part, LV_STYLE_TEXT_COLOR)).color;
 }
 
 void lv_obj_set_style_width(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector);
