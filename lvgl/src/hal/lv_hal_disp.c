@@ -20,13 +20,14 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static lv_obj_tree_walk_res_t invalidate_layout_cb(lv_obj_t * obj, void * user_data);
+static lv_obj_tree_walk_res_t mark_layout_dirty_cb(lv_obj_t * obj, void * user_data);
+static lv_disp_t * disp_or_default(const lv_disp_t * disp);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 static lv_ll_t disp_ll;
-static lv_disp_t * disp_def;
+static lv_disp_t * default_disp;
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -35,7 +36,7 @@ static lv_disp_t * disp_def;
 void _lv_disp_core_init(void)
 {
     _lv_ll_init(&disp_ll, sizeof(lv_disp_t));
-    disp_def = NULL;
+    default_disp = NULL;
 }
 
 void lv_disp_drv_init(lv_disp_drv_t * driver)
@@ -75,34 +76,66 @@ void lv_disp_draw_buf_init(lv_disp_draw_buf_t * draw_buf, void * buf1, void * bu
  * first screen with the top and system layers. The first display becomes
  * the default one.
  */
+/* Give the driver a draw context of its own kind unless the host already set one. */
+static bool ensure_draw_ctx(lv_disp_drv_t * driver)
+{
+    if(driver->draw_ctx) return true;
+
+    lv_draw_ctx_t * draw_ctx = lv_mem_alloc(driver->draw_ctx_size);
+    LV_ASSERT_MALLOC(draw_ctx);
+    if(draw_ctx == NULL) return false;
+    lv_memset_00(draw_ctx, driver->draw_ctx_size);
+    driver->draw_ctx_init(driver, draw_ctx);
+    driver->draw_ctx = draw_ctx;
+    return true;
+}
+
+/* The first display creates the default theme; later ones share it. */
+static void assign_default_theme(lv_disp_t * disp)
+{
+#if LV_USE_THEME_DEFAULT
+    if(lv_theme_default_is_inited() == false) {
+        disp->theme = lv_theme_default_init(disp, lv_palette_main(LV_PALETTE_BLUE), lv_palette_main(LV_PALETTE_RED),
+                                            LV_THEME_DEFAULT_DARK, LV_FONT_DEFAULT);
+    }
+    else {
+        disp->theme = lv_theme_default_get();
+    }
+#else
+    LV_UNUSED(disp);
+#endif
+}
+
+/* A layer is a bare screen that lets clicks through to the screen below. */
+static lv_obj_t * create_layer(void)
+{
+    lv_obj_t * layer = lv_obj_create(NULL);
+    lv_obj_remove_style_all(layer);
+    lv_obj_clear_flag(layer, LV_OBJ_FLAG_CLICKABLE);
+    lv_obj_set_scrollbar_mode(layer, LV_SCROLLBAR_MODE_OFF);
+    return layer;
+}
+
 lv_disp_t * lv_disp_drv_register(lv_disp_drv_t * driver)
 {
     lv_disp_t * disp = _lv_ll_ins_head(&disp_ll);
     LV_ASSERT_MALLOC(disp);
     if(!disp) return NULL;
 
-    /*Create a draw context if not created yet*/
-    if(driver->draw_ctx == NULL) {
-        lv_draw_ctx_t * draw_ctx = lv_mem_alloc(driver->draw_ctx_size);
-        LV_ASSERT_MALLOC(draw_ctx);
-        if(draw_ctx == NULL) {
-            _lv_ll_remove(&disp_ll, disp);
-            lv_mem_free(disp);
-            return NULL;
-        }
-        lv_memset_00(draw_ctx, driver->draw_ctx_size);
-        driver->draw_ctx_init(driver, draw_ctx);
-        driver->draw_ctx = draw_ctx;
+    if(!ensure_draw_ctx(driver)) {
+        _lv_ll_remove(&disp_ll, disp);
+        lv_mem_free(disp);
+        return NULL;
     }
 
     lv_memset_00(disp, sizeof(lv_disp_t));
-
     disp->driver = driver;
 
-    lv_disp_t * disp_def_tmp = disp_def;
-    disp_def                 = disp; /*Temporarily change the default screen to create the default screens on the
-                                        new display*/
-    /*Create a refresh timer*/
+    /*lv_obj_create(NULL) puts screens on the default display, so this one
+     *is the default while its screens are made*/
+    lv_disp_t * previous_default = default_disp;
+    default_disp = disp;
+
     disp->refr_timer = lv_timer_create(_lv_disp_refr_timer, LV_DISP_DEF_REFR_PERIOD, disp);
     LV_ASSERT_MALLOC(disp->refr_timer);
     if(disp->refr_timer == NULL) {
@@ -113,33 +146,18 @@ lv_disp_t * lv_disp_drv_register(lv_disp_drv_t * driver)
     disp->bg_color = lv_color_white();
     disp->bg_opa = LV_OPA_COVER;
 
-#if LV_USE_THEME_DEFAULT
-    if(lv_theme_default_is_inited() == false) {
-        disp->theme = lv_theme_default_init(disp, lv_palette_main(LV_PALETTE_BLUE), lv_palette_main(LV_PALETTE_RED),
-                                            LV_THEME_DEFAULT_DARK, LV_FONT_DEFAULT);
-    }
-    else {
-        disp->theme = lv_theme_default_get();
-    }
-#endif
+    assign_default_theme(disp);
 
-    disp->act_scr   = lv_obj_create(NULL); /*Create a default screen on the display*/
-    disp->top_layer = lv_obj_create(NULL); /*Create top layer on the display*/
-    disp->sys_layer = lv_obj_create(NULL); /*Create sys layer on the display*/
-    lv_obj_remove_style_all(disp->top_layer);
-    lv_obj_remove_style_all(disp->sys_layer);
-    lv_obj_clear_flag(disp->top_layer, LV_OBJ_FLAG_CLICKABLE);
-    lv_obj_clear_flag(disp->sys_layer, LV_OBJ_FLAG_CLICKABLE);
-
-    lv_obj_set_scrollbar_mode(disp->top_layer, LV_SCROLLBAR_MODE_OFF);
-    lv_obj_set_scrollbar_mode(disp->sys_layer, LV_SCROLLBAR_MODE_OFF);
+    disp->act_scr = lv_obj_create(NULL);
+    disp->top_layer = create_layer();
+    disp->sys_layer = create_layer();
 
     lv_obj_invalidate(disp->act_scr);
 
-    disp_def = disp_def_tmp; /*Revert the default display*/
-    if(disp_def == NULL) disp_def = disp; /*Initialize the default display*/
+    default_disp = previous_default ? previous_default : disp;
 
-    lv_timer_ready(disp->refr_timer); /*Be sure the screen will be refreshed immediately on start up*/
+    /*Draw the first frame at the next timer run rather than a period later*/
+    lv_timer_ready(disp->refr_timer);
 
     return disp;
 }
@@ -170,35 +188,25 @@ void lv_disp_drv_update(lv_disp_t * disp, lv_disp_drv_t * new_drv)
         lv_event_send(disp->screens[i], LV_EVENT_SIZE_CHANGED, &prev_coords);
     }
 
-    /*
-     * This method is usually called upon orientation change, thus the screen is now a
-     * different size.
-     * The object invalidated its previous area. That area is now out of the screen area
-     * so we reset all invalidated areas and invalidate the active screen's new area only.
-     */
+    /*The dirty areas were recorded for the old size and may lie outside the
+     *new one (after a rotation, say); start over with the whole active screen*/
     lv_memset_00(disp->inv_areas, sizeof(disp->inv_areas));
     lv_memset_00(disp->inv_area_joined, sizeof(disp->inv_area_joined));
     disp->inv_p = 0;
     if(disp->act_scr != NULL) lv_obj_invalidate(disp->act_scr);
 
-    lv_obj_tree_walk(NULL, invalidate_layout_cb, NULL);
+    lv_obj_tree_walk(NULL, mark_layout_dirty_cb, NULL);
 
     if(disp->driver->drv_update_cb) disp->driver->drv_update_cb(disp->driver);
 }
 
 void lv_disp_remove(lv_disp_t * disp)
 {
-    bool was_default = false;
-    if(disp == lv_disp_get_default()) was_default = true;
+    bool was_default = disp == lv_disp_get_default();
 
-    /*Detach the input devices*/
-    lv_indev_t * indev;
-    indev = lv_indev_get_next(NULL);
-    while(indev) {
-        if(indev->driver->disp == disp) {
-            indev->driver->disp = NULL;
-        }
-        indev = lv_indev_get_next(indev);
+    /*Input devices on this display stop being read (they have no display)*/
+    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev; indev = lv_indev_get_next(indev)) {
+        if(indev->driver->disp == disp) indev->driver->disp = NULL;
     }
 
     /*Delete the screens; their list shrinks as each goes*/
@@ -226,96 +234,85 @@ void lv_disp_remove(lv_disp_t * disp)
 
 void lv_disp_set_default(lv_disp_t * disp)
 {
-    disp_def = disp;
+    default_disp = disp;
 }
 
 lv_disp_t * lv_disp_get_default(void)
 {
-    return disp_def;
+    return default_disp;
+}
+
+/* NULL stands for the default display. */
+static lv_disp_t * disp_or_default(const lv_disp_t * disp)
+{
+    return disp ? (lv_disp_t *)disp : lv_disp_get_default();
+}
+
+/* Rotated by a quarter turn, the driver's width is the display's height. */
+static bool turned_sideways(const lv_disp_t * disp)
+{
+    return disp->driver->rotated == LV_DISP_ROT_90 || disp->driver->rotated == LV_DISP_ROT_270;
 }
 
 lv_coord_t lv_disp_get_hor_res(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
-
-    if(disp == NULL) {
-        return 0;
-    }
-    else {
-        switch(disp->driver->rotated) {
-            case LV_DISP_ROT_90:
-            case LV_DISP_ROT_270:
-                return disp->driver->ver_res;
-            default:
-                return disp->driver->hor_res;
-        }
-    }
+    disp = disp_or_default(disp);
+    if(disp == NULL) return 0;
+    return turned_sideways(disp) ? disp->driver->ver_res : disp->driver->hor_res;
 }
 
 lv_coord_t lv_disp_get_ver_res(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
-
-    if(disp == NULL) {
-        return 0;
-    }
-    else {
-        switch(disp->driver->rotated) {
-            case LV_DISP_ROT_90:
-            case LV_DISP_ROT_270:
-                return disp->driver->hor_res;
-            default:
-                return disp->driver->ver_res;
-        }
-    }
+    disp = disp_or_default(disp);
+    if(disp == NULL) return 0;
+    return turned_sideways(disp) ? disp->driver->hor_res : disp->driver->ver_res;
 }
 
 lv_coord_t lv_disp_get_physical_hor_res(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return 0;
     return disp->driver->physical_hor_res > 0 ? disp->driver->physical_hor_res : disp->driver->hor_res;
 }
 
 lv_coord_t lv_disp_get_physical_ver_res(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return 0;
     return disp->driver->physical_ver_res > 0 ? disp->driver->physical_ver_res : disp->driver->ver_res;
 }
 
 lv_coord_t lv_disp_get_offset_x(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return 0;
     return disp->driver->offset_x;
 }
 
 lv_coord_t lv_disp_get_offset_y(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return 0;
     return disp->driver->offset_y;
 }
 
 bool lv_disp_get_antialiasing(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return false;
-
-    return disp->driver->antialiasing ? true : false;
+    return disp->driver->antialiasing != 0;
 }
 
 lv_coord_t lv_disp_get_dpi(const lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
-    if(disp == NULL) return LV_DPI_DEF;  /*Do not return 0 because it might be a divider*/
+    disp = disp_or_default(disp);
+    if(disp == NULL) return LV_DPI_DEF; /*callers divide by it*/
     return disp->driver->dpi;
 }
 
 void lv_disp_set_rotation(lv_disp_t * disp, lv_disp_rot_t rotation)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return;
 
     disp->driver->rotated = rotation;
@@ -324,7 +321,7 @@ void lv_disp_set_rotation(lv_disp_t * disp, lv_disp_rot_t rotation)
 
 lv_disp_rot_t lv_disp_get_rotation(lv_disp_t * disp)
 {
-    if(disp == NULL) disp = lv_disp_get_default();
+    disp = disp_or_default(disp);
     if(disp == NULL) return LV_DISP_ROT_NONE;
     return disp->driver->rotated;
 }
@@ -342,10 +339,7 @@ LV_ATTRIBUTE_FLUSH_READY bool lv_disp_flush_is_last(lv_disp_drv_t * disp_drv)
 
 lv_disp_t * lv_disp_get_next(lv_disp_t * disp)
 {
-    if(disp == NULL)
-        return _lv_ll_get_head(&disp_ll);
-    else
-        return _lv_ll_get_next(&disp_ll, disp);
+    return disp ? _lv_ll_get_next(&disp_ll, disp) : _lv_ll_get_head(&disp_ll);
 }
 
 lv_disp_draw_buf_t * lv_disp_get_draw_buf(lv_disp_t * disp)
@@ -357,7 +351,7 @@ lv_disp_draw_buf_t * lv_disp_get_draw_buf(lv_disp_t * disp)
  *   STATIC FUNCTIONS
  **********************/
 
-static lv_obj_tree_walk_res_t invalidate_layout_cb(lv_obj_t * obj, void * user_data)
+static lv_obj_tree_walk_res_t mark_layout_dirty_cb(lv_obj_t * obj, void * user_data)
 {
     LV_UNUSED(user_data);
     lv_obj_mark_layout_as_dirty(obj);

@@ -27,7 +27,7 @@ extern "C" {
  *      DEFINES
  *********************/
 #ifndef LV_INV_BUF_SIZE
-#define LV_INV_BUF_SIZE 32 /*Buffer size for invalid areas*/
+#define LV_INV_BUF_SIZE 32 /*dirty areas kept per frame; more mark the whole screen*/
 #endif
 
 #ifndef LV_ATTRIBUTE_FLUSH_READY
@@ -35,7 +35,7 @@ extern "C" {
 #endif
 
 #ifndef _LV_DPX_CALC
-#define _LV_DPX_CALC(dpi, n)   ((n) == 0 ? 0 : LV_MAX((((dpi) * (n) + 80) / 160), 1)) /*+80 for rounding*/
+#define _LV_DPX_CALC(dpi, n)   ((n) == 0 ? 0 : LV_MAX((((dpi) * (n) + 80) / 160), 1)) /*rounded; never 0 for n != 0*/
 #endif
 
 /**********************
@@ -48,21 +48,23 @@ struct _lv_disp_drv_t;
 struct _lv_theme_t;
 
 /**
- * Structure for holding display buffer information.
+ * The memory the library draws into before the driver sends it out. With
+ * two buffers it draws into one while the driver sends the other.
  */
 typedef struct _lv_disp_draw_buf_t {
-    void * buf1; /**< First display buffer.*/
-    void * buf2; /**< Second display buffer.*/
+    void * buf1;
+    void * buf2;                /**< optional*/
 
-    /*Internal, used by the library*/
-    void * buf_act;
-    uint32_t size; /*In pixel count*/
-    /*1: flushing is in progress. (It can't be a bit field because when it's cleared from IRQ Read-Modify-Write issue might occur)*/
+    /*Kept by the library*/
+    void * buf_act;             /*the buffer being drawn into*/
+    uint32_t size;              /*of each buffer, in pixels*/
+    /*Set while the driver sends a buffer out. Plain ints rather than bit
+     *fields: lv_disp_flush_ready may clear them from an interrupt, and a
+     *read-modify-write of a shared word would race with the library*/
     volatile int flushing;
-    /*1: It was the last chunk to flush. (It can't be a bit field because when it's cleared from IRQ Read-Modify-Write issue might occur)*/
-    volatile int flushing_last;
-    volatile uint32_t last_area         : 1; /*1: the last area is being rendered*/
-    volatile uint32_t last_part         : 1; /*1: the last part of the current area is being rendered*/
+    volatile int flushing_last; /*the part being sent ends the frame*/
+    volatile uint32_t last_area         : 1; /*drawing the frame's last dirty area*/
+    volatile uint32_t last_part         : 1; /*drawing that area's last band*/
 } lv_disp_draw_buf_t;
 
 typedef enum {
@@ -73,182 +75,147 @@ typedef enum {
 } lv_disp_rot_t;
 
 /**
- * Display Driver structure to be registered by HAL.
- * Only its pointer will be saved in `lv_disp_t` so it should be declared as
- * `static lv_disp_drv_t my_drv` or allocated dynamically.
+ * What the host tells the library about a display. The library keeps the
+ * pointer, so the driver must outlive the display (static or allocated).
  */
 typedef struct _lv_disp_drv_t {
 
-    lv_coord_t hor_res;         /**< Horizontal resolution.*/
-    lv_coord_t ver_res;         /**< Vertical resolution.*/
+    lv_coord_t hor_res;         /**< width in pixels*/
+    lv_coord_t ver_res;         /**< height in pixels*/
 
-    lv_coord_t
-    physical_hor_res;     /**< Horizontal resolution of the full / physical display. Set to -1 for fullscreen mode.*/
-    lv_coord_t
-    physical_ver_res;     /**< Vertical resolution of the full / physical display. Set to -1 for fullscreen mode.*/
-    lv_coord_t
-    offset_x;             /**< Horizontal offset from the full / physical display. Set to 0 for fullscreen mode.*/
-    lv_coord_t offset_y;             /**< Vertical offset from the full / physical display. Set to 0 for fullscreen mode.*/
+    /*When the display is a window into a larger physical one: the larger
+     *size (-1: the same) and where this display sits on it (0, 0: corner)*/
+    lv_coord_t physical_hor_res;
+    lv_coord_t physical_ver_res;
+    lv_coord_t offset_x;
+    lv_coord_t offset_y;
 
-    /** Pointer to a buffer initialized with `lv_disp_draw_buf_init()`.
-     * LVGL will use this buffer(s) to draw the screens contents*/
+    /** Where to draw; set up with lv_disp_draw_buf_init.*/
     lv_disp_draw_buf_t * draw_buf;
 
-    uint32_t direct_mode : 1;        /**< 1: Use screen-sized buffers and draw to absolute coordinates*/
-    uint32_t full_refresh : 1;       /**< 1: Always make the whole screen redrawn*/
-    uint32_t sw_rotate : 1;          /**< 1: use software rotation (slower)*/
-    uint32_t antialiasing : 1;       /**< 1: anti-aliasing is enabled on this display.*/
-    uint32_t rotated : 2;            /**< 1: turn the display by 90 degree. @warning Does not update coordinates for you!*/
-    uint32_t screen_transp : 1;      /**Handle if the screen doesn't have a solid (opa == LV_OPA_COVER) background.
-                                       * Use only if required because it's slower.*/
+    uint32_t direct_mode : 1;        /**< screen-sized buffers, drawn at absolute positions; only changes are sent*/
+    uint32_t full_refresh : 1;       /**< redraw and send the whole screen every frame*/
+    uint32_t sw_rotate : 1;          /**< rotate in software when the display cannot*/
+    uint32_t antialiasing : 1;
+    uint32_t rotated : 2;            /**< an lv_disp_rot_t; set it through lv_disp_set_rotation*/
+    uint32_t screen_transp : 1;      /**< screens may be translucent (slower blending)*/
 
-    uint32_t dpi : 10;              /** DPI (dot per inch) of the display. Default value is `LV_DPI_DEF`.*/
+    uint32_t dpi : 10;               /**< dots per inch; sizes given with LV_DPX scale by it*/
 
-    /** MANDATORY: Write the internal buffer (draw_buf) to the display. 'lv_disp_flush_ready()' has to be
-     * called when finished*/
+    /** Required: send `area` of the buffer to the display, then call lv_disp_flush_ready.*/
     void (*flush_cb)(struct _lv_disp_drv_t * disp_drv, const lv_area_t * area, lv_color_t * color_p);
 
-    /** OPTIONAL: Extend the invalidated areas to match with the display drivers requirements
-     * E.g. round `y` to, 8, 16 ..) on a monochrome display*/
+    /** Optional: grow a dirty area to what the display can take (e.g. whole 8-row pages).*/
     void (*rounder_cb)(struct _lv_disp_drv_t * disp_drv, lv_area_t * area);
 
-    /** OPTIONAL: Set a pixel in a buffer according to the special requirements of the display
-     * Can be used for color format not supported in LittelvGL. E.g. 2 bit -> 4 gray scales
-     * @note Much slower then drawing with supported color formats.*/
+    /** Optional: write one pixel for a buffer format the library does not know (slow).*/
     void (*set_px_cb)(struct _lv_disp_drv_t * disp_drv, uint8_t * buf, lv_coord_t buf_w, lv_coord_t x, lv_coord_t y,
                       lv_color_t color, lv_opa_t opa);
 
     void (*clear_cb)(struct _lv_disp_drv_t * disp_drv, uint8_t * buf, uint32_t size);
 
-    /** OPTIONAL: Called after every refresh cycle to tell the rendering and flushing time + the
-     * number of flushed pixels*/
+    /** Optional: after each frame, how long it took (ms) and how many pixels were drawn.*/
     void (*monitor_cb)(struct _lv_disp_drv_t * disp_drv, uint32_t time, uint32_t px);
 
-    /** OPTIONAL: Called periodically while lvgl waits for operation to be completed.
-     * For example flushing or GPU
-     * User can execute very simple tasks here or yield the task*/
+    /** Optional: called over and over while the library waits for the driver; may yield.*/
     void (*wait_cb)(struct _lv_disp_drv_t * disp_drv);
 
-    /** OPTIONAL: Called when lvgl needs any CPU cache that affects rendering to be cleaned*/
+    /** Optional: flush the CPU data cache so that the display sees the buffer.*/
     void (*clean_dcache_cb)(struct _lv_disp_drv_t * disp_drv);
 
-    /** OPTIONAL: called when driver parameters are updated */
+    /** Optional: told after lv_disp_drv_update took a changed driver into use.*/
     void (*drv_update_cb)(struct _lv_disp_drv_t * disp_drv);
 
-    /** OPTIONAL: called when start rendering */
+    /** Optional: told before a frame is drawn.*/
     void (*render_start_cb)(struct _lv_disp_drv_t * disp_drv);
 
-    /** On CHROMA_KEYED images this color will be transparent.
-     * `LV_COLOR_CHROMA_KEY` by default. (lv_conf.h)*/
+    /** Pixels of this colour in chroma-keyed images are transparent (LV_COLOR_CHROMA_KEY).*/
     lv_color_t color_chroma_key;
 
+    /*The renderer: lv_disp_drv_init chooses the software one; a host may
+     *replace it or, after registering, its blend step*/
     lv_draw_ctx_t * draw_ctx;
     void (*draw_ctx_init)(struct _lv_disp_drv_t * disp_drv, lv_draw_ctx_t * draw_ctx);
     void (*draw_ctx_deinit)(struct _lv_disp_drv_t * disp_drv, lv_draw_ctx_t * draw_ctx);
     size_t draw_ctx_size;
 
 #if LV_USE_USER_DATA
-    void * user_data; /**< Custom display driver user data*/
+    void * user_data;
 #endif
 
 } lv_disp_drv_t;
 
-/**
- * Display structure.
- * @note `lv_disp_drv_t` should be the first member of the structure.
- */
+/** A registered display and what the library keeps for it. */
 typedef struct _lv_disp_t {
-    /**< Driver to the display*/
     struct _lv_disp_drv_t * driver;
+    lv_timer_t * refr_timer;        /**< redraws the dirty areas; paused while there are none*/
+    struct _lv_theme_t * theme;     /**< given to objects created on this display*/
 
-    /**< A timer which periodically checks the dirty areas and refreshes them*/
-    lv_timer_t * refr_timer;
-
-    /**< The theme assigned to the screen*/
-    struct _lv_theme_t * theme;
-
-    /** Screens of the display*/
-    struct _lv_obj_t ** screens;    /**< Array of screen objects.*/
-    struct _lv_obj_t * act_scr;     /**< Currently active screen on this display*/
-    struct _lv_obj_t * prev_scr;    /**< Previous screen. Used during screen animations*/
-    struct _lv_obj_t * scr_to_load; /**< The screen prepared to load in lv_scr_load_anim*/
-    struct _lv_obj_t * top_layer;   /**< @see lv_disp_get_layer_top*/
-    struct _lv_obj_t * sys_layer;   /**< @see lv_disp_get_layer_sys*/
+    struct _lv_obj_t ** screens;    /**< every screen, layers included*/
+    struct _lv_obj_t * act_scr;     /**< the screen shown*/
+    struct _lv_obj_t * prev_scr;    /**< the screen being replaced while a load animation runs*/
+    struct _lv_obj_t * scr_to_load; /**< the screen a load animation is bringing in*/
+    struct _lv_obj_t * top_layer;
+    struct _lv_obj_t * sys_layer;
     uint32_t screen_cnt;
-    uint8_t draw_prev_over_act : 1; /**< 1: Draw previous screen over active screen*/
-    uint8_t del_prev : 1;           /**< 1: Automatically delete the previous screen when the screen load animation is ready*/
-    uint8_t rendering_in_progress : 1; /**< 1: The current screen rendering is in progress*/
+    uint8_t draw_prev_over_act : 1; /**< the old screen is drawn above the new one (it moves out)*/
+    uint8_t del_prev : 1;           /**< delete the old screen when the load animation ends*/
+    uint8_t rendering_in_progress : 1; /**< a frame is being drawn; invalidations wait*/
 
-    lv_opa_t bg_opa;                /**<Opacity of the background color or wallpaper*/
-    lv_color_t bg_color;            /**< Default display color when screens are transparent*/
-    const void * bg_img;            /**< An image source to display as wallpaper*/
+    lv_opa_t bg_opa;                /**< behind the screens: colour or image, this opaque*/
+    lv_color_t bg_color;
+    const void * bg_img;
 
-    /** Invalidated (marked to redraw) areas*/
+    /*Dirty areas of the next frame; `inv_area_joined` flags those merged into another*/
     lv_area_t inv_areas[LV_INV_BUF_SIZE];
     uint8_t inv_area_joined[LV_INV_BUF_SIZE];
     uint16_t inv_p;
 
-    /*Miscellaneous data*/
-    uint32_t last_activity_time;        /**< Last time when there was activity on this display*/
+    uint32_t last_activity_time;    /**< tick of the last input on this display*/
 
-    int32_t inv_en_cnt;                 /**< Invalidation is enabled when >= 0 (see lv_disp_enable_invalidation)*/
+    int32_t inv_en_cnt;             /**< invalidation works while >= 0 (see lv_disp_enable_invalidation)*/
 } lv_disp_t;
 
 /**********************
  * GLOBAL PROTOTYPES
  **********************/
 
-/**
- * Initialize a display driver with default values.
- * It is used to have known values in the fields and not junk in memory.
- * After it you can safely set only the fields you need.
- */
+/** Fill a driver with defaults (320x240, software renderer...); then set what differs.*/
 void lv_disp_drv_init(lv_disp_drv_t * driver);
 
 /** Set up the display list; called by lv_init.*/
 void _lv_disp_core_init(void);
 
 /**
- * Initialize a display buffer
- * @param draw_buf  pointer `lv_disp_draw_buf_t` variable to initialize
- * @param buf1      A buffer to be used by LVGL to draw the image.
- *                  Always has to specified and can't be NULL.
- * @param buf2      Optionally specify a second buffer to make image rendering and image flushing
- *                  (sending to the display) parallel.
- * @param size_in_px_cnt size of the `buf1` and `buf2` in pixel count.
+ * Set up the draw buffers.
+ * @param buf1      required
+ * @param buf2      optional second buffer of the same size, so that drawing and sending overlap
+ * @param size_in_px_cnt size of each buffer in pixels
  */
 void lv_disp_draw_buf_init(lv_disp_draw_buf_t * draw_buf, void * buf1, void * buf2, uint32_t size_in_px_cnt);
 
 /**
- * Register an initialized display driver.
- * Automatically set the first display as active.
- * @return          pointer to the new display or NULL on error
+ * Register a display: draw context, refresh timer, theme, first screen and
+ * layers. The first display registered becomes the default one.
+ * @return          the display, or NULL when out of memory
  */
 lv_disp_t * lv_disp_drv_register(lv_disp_drv_t * driver);
 
-/**
- * Update the driver in run time.
- */
+/** Take a changed driver (size, buffers) into use; screens follow the new size.*/
 void lv_disp_drv_update(lv_disp_t * disp, lv_disp_drv_t * new_drv);
 
-/**
- * Remove a display
- */
+/** Delete a display with its screens; input devices on it are detached.*/
 void lv_disp_remove(lv_disp_t * disp);
 
-/**
- * Set a default display. The new screens will be created on it by default.
- */
+/** New screens and NULL display arguments refer to `disp` from now on.*/
 void lv_disp_set_default(lv_disp_t * disp);
 
-/**
- * Get the default display
- */
+/** @return the default display, or NULL*/
 lv_disp_t * lv_disp_get_default(void);
 
 /**
- * Get the horizontal/vertical resolution of a display
- * @param disp      pointer to a display (NULL to use the default display)
+ * Sizes and offsets of a display, rotation taken into account for hor/ver res.
+ * @param disp      a display, or NULL for the default one (0 without any)
  */
 lv_coord_t lv_disp_get_hor_res(lv_disp_t * disp);
 lv_coord_t lv_disp_get_ver_res(lv_disp_t * disp);
@@ -257,45 +224,26 @@ lv_coord_t lv_disp_get_physical_ver_res(lv_disp_t * disp);
 lv_coord_t lv_disp_get_offset_x(lv_disp_t * disp);
 lv_coord_t lv_disp_get_offset_y(lv_disp_t * disp);
 
-/**
- * Get if anti-aliasing is enabled for a display or not
- */
+/** @return true if the display draws with anti-aliasing*/
 bool lv_disp_get_antialiasing(lv_disp_t * disp);
 
-/**
- * Get the DPI of the display
- * @param disp      pointer to a display (NULL to use the default display)
- */
+/** @return the display's DPI; LV_DPI_DEF without a display*/
 lv_coord_t lv_disp_get_dpi(const lv_disp_t * disp);
 
-/**
- * Set the rotation of this display.
- */
+/** Turn the display in quarter steps; width and height swap for 90 and 270.*/
 void lv_disp_set_rotation(lv_disp_t * disp, lv_disp_rot_t rotation);
 lv_disp_rot_t lv_disp_get_rotation(lv_disp_t * disp);
 
-/**
- * Call in the display driver's `flush_cb` function when the flushing is finished
- */
+/** For `flush_cb`: the buffer has been sent and may be drawn into again.*/
 LV_ATTRIBUTE_FLUSH_READY void lv_disp_flush_ready(lv_disp_drv_t * disp_drv);
 
-/**
- * Tell if it's the last area of the refreshing process.
- * Can be called from `flush_cb` to execute some special display refreshing if needed when all areas area flushed.
- * @return          true: it's the last area to flush; false: there are other areas too which will be refreshed soon
- */
+/** For `flush_cb`: @return true if this part completes the frame*/
 LV_ATTRIBUTE_FLUSH_READY bool lv_disp_flush_is_last(lv_disp_drv_t * disp_drv);
 
-/**
- * Get the next display.
- * @param disp      pointer to the current display. NULL to initialize.
- * @return          the next display or NULL if no more. Give the first display when the parameter is NULL
- */
+/** @return the display after `disp`, the first one for NULL, or NULL at the end*/
 lv_disp_t * lv_disp_get_next(lv_disp_t * disp);
 
-/**
- * Get the internal buffer of a display
- */
+/** @return the display's draw buffers*/
 lv_disp_draw_buf_t * lv_disp_get_draw_buf(lv_disp_t * disp);
 
 #ifdef __cplusplus

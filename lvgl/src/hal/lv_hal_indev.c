@@ -53,21 +53,17 @@ void lv_indev_drv_init(lv_indev_drv_t * driver)
 lv_indev_t * lv_indev_drv_register(lv_indev_drv_t * driver)
 {
     if(driver->disp == NULL) driver->disp = lv_disp_get_default();
-
-    if(driver->disp == NULL) {
-        return NULL;
-    }
+    if(driver->disp == NULL) return NULL;
 
     lv_indev_t * indev = _lv_ll_ins_head(&indev_ll);
     LV_ASSERT_MALLOC(indev);
-    if(!indev) {
-        return NULL;
-    }
+    if(!indev) return NULL;
 
     lv_memset_00(indev, sizeof(lv_indev_t));
     indev->driver = driver;
 
-    indev->proc.reset_query  = 1;
+    /*Start from a clean press state on the first reading*/
+    indev->proc.reset_query = 1;
     indev->driver->read_timer = lv_timer_create(lv_indev_read_timer_cb, LV_INDEV_DEF_READ_PERIOD, indev);
 
     return indev;
@@ -80,26 +76,21 @@ void lv_indev_drv_update(lv_indev_t * indev, lv_indev_drv_t * new_drv)
     lv_memcpy(indev->driver, new_drv, sizeof(lv_indev_drv_t));
     indev->driver->read_timer = lv_timer_create(lv_indev_read_timer_cb, LV_INDEV_DEF_READ_PERIOD, indev);
 
-    indev->proc.reset_query   = 1;
+    indev->proc.reset_query = 1;
 }
 
 void lv_indev_delete(lv_indev_t * indev)
 {
-    /*Clean up the read timer first*/
+    /*The timer holds the device as user data: it must go first*/
     if(indev->driver->read_timer) lv_timer_del(indev->driver->read_timer);
     indev->driver->read_timer = NULL;
-    /*Remove the input device from the list*/
     _lv_ll_remove(&indev_ll, indev);
-    /*Free the memory of the input device*/
     lv_mem_free(indev);
 }
 
 lv_indev_t * lv_indev_get_next(lv_indev_t * indev)
 {
-    if(indev == NULL)
-        return _lv_ll_get_head(&indev_ll);
-    else
-        return _lv_ll_get_next(&indev_ll, indev);
+    return indev ? _lv_ll_get_next(&indev_ll, indev) : _lv_ll_get_head(&indev_ll);
 }
 
 /**
