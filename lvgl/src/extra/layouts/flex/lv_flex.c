@@ -14,6 +14,7 @@
 /**********************
  *      TYPEDEFS
  **********************/
+/* The container's flex settings, read once per layout run. */
 typedef struct {
     lv_flex_align_t main_place;
     lv_flex_align_t cross_place;
@@ -21,26 +22,28 @@ typedef struct {
     uint8_t row : 1;
     uint8_t wrap : 1;
     uint8_t rev : 1;
-} flex_t;
+} flow_setup_t;
 
+/* One row (or column) of items. */
 typedef struct {
     lv_coord_t track_main_size;   /*Sum of the item sizes and gaps on the main axis*/
     lv_coord_t track_cross_size;  /*Largest item on the cross axis*/
     uint32_t item_cnt;
     uint32_t grow_item_cnt;
     uint32_t grow_sum;
-} track_t;
+} track_info_t;
 
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void flex_update(lv_obj_t * cont, void * user_data);
-static uint32_t find_track_end(lv_obj_t * cont, const flex_t * f, uint32_t start, lv_coord_t max_main,
-                               lv_coord_t gap, track_t * t);
-static void place_track(lv_obj_t * cont, const flex_t * f, uint32_t start, uint32_t end, lv_coord_t main_pos,
-                        lv_coord_t cross_pos, lv_coord_t max_main, lv_coord_t gap, const track_t * t);
-static void place_content(lv_flex_align_t place, lv_coord_t max_size, lv_coord_t content_size, uint32_t item_cnt,
-                          lv_coord_t * start_pos, lv_coord_t * gap);
+static void arrange_children(lv_obj_t * cont, void * user_data);
+static uint32_t measure_track(lv_obj_t * cont, const flow_setup_t * f, uint32_t start, lv_coord_t max_main,
+                              lv_coord_t gap, track_info_t * t);
+static void place_track_items(lv_obj_t * cont, const flow_setup_t * f, uint32_t start, uint32_t end,
+                              lv_coord_t main_pos, lv_coord_t cross_pos, lv_coord_t max_main, lv_coord_t gap,
+                              const track_info_t * t);
+static void spread_free_space(lv_flex_align_t place, lv_coord_t max_size, lv_coord_t content_size, uint32_t item_cnt,
+                              lv_coord_t * start_pos, lv_coord_t * gap);
 
 /**********************
  *  GLOBAL VARIABLES
@@ -63,7 +66,7 @@ lv_style_prop_t LV_STYLE_FLEX_GROW;
  */
 void lv_flex_init(void)
 {
-    LV_LAYOUT_FLEX = (uint16_t)lv_layout_register(flex_update, NULL);
+    LV_LAYOUT_FLEX = (uint16_t)lv_layout_register(arrange_children, NULL);
 
     if(LV_STYLE_FLEX_FLOW == 0) {
         LV_STYLE_FLEX_FLOW = lv_style_register_prop(LV_STYLE_PROP_LAYOUT_REFR);
@@ -96,71 +99,75 @@ void lv_obj_set_flex_grow(lv_obj_t * obj, uint8_t grow)
     if(parent) lv_obj_mark_layout_as_dirty(parent);
 }
 
+/* The flex properties are all plain numbers. */
+static void set_style_num(lv_style_t * style, lv_style_prop_t prop, int32_t value)
+{
+    lv_style_value_t v = { .num = value };
+    lv_style_set_prop(style, prop, v);
+}
+
+static void set_local_num(lv_obj_t * obj, lv_style_prop_t prop, int32_t value, lv_style_selector_t selector)
+{
+    lv_style_value_t v = { .num = value };
+    lv_obj_set_local_style_prop(obj, prop, v, selector);
+}
+
 void lv_style_set_flex_flow(lv_style_t * style, lv_flex_flow_t value)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_style_set_prop(style, LV_STYLE_FLEX_FLOW, v);
+    set_style_num(style, LV_STYLE_FLEX_FLOW, (int32_t)value);
 }
 
 void lv_style_set_flex_main_place(lv_style_t * style, lv_flex_align_t value)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_style_set_prop(style, LV_STYLE_FLEX_MAIN_PLACE, v);
+    set_style_num(style, LV_STYLE_FLEX_MAIN_PLACE, (int32_t)value);
 }
 
 void lv_style_set_flex_cross_place(lv_style_t * style, lv_flex_align_t value)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_style_set_prop(style, LV_STYLE_FLEX_CROSS_PLACE, v);
+    set_style_num(style, LV_STYLE_FLEX_CROSS_PLACE, (int32_t)value);
 }
 
 void lv_style_set_flex_track_place(lv_style_t * style, lv_flex_align_t value)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_style_set_prop(style, LV_STYLE_FLEX_TRACK_PLACE, v);
+    set_style_num(style, LV_STYLE_FLEX_TRACK_PLACE, (int32_t)value);
 }
 
 void lv_style_set_flex_grow(lv_style_t * style, uint8_t value)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_style_set_prop(style, LV_STYLE_FLEX_GROW, v);
+    set_style_num(style, LV_STYLE_FLEX_GROW, (int32_t)value);
 }
 
 void lv_obj_set_style_flex_flow(lv_obj_t * obj, lv_flex_flow_t value, lv_style_selector_t selector)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_obj_set_local_style_prop(obj, LV_STYLE_FLEX_FLOW, v, selector);
+    set_local_num(obj, LV_STYLE_FLEX_FLOW, (int32_t)value, selector);
 }
 
 void lv_obj_set_style_flex_main_place(lv_obj_t * obj, lv_flex_align_t value, lv_style_selector_t selector)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_obj_set_local_style_prop(obj, LV_STYLE_FLEX_MAIN_PLACE, v, selector);
+    set_local_num(obj, LV_STYLE_FLEX_MAIN_PLACE, (int32_t)value, selector);
 }
 
 void lv_obj_set_style_flex_cross_place(lv_obj_t * obj, lv_flex_align_t value, lv_style_selector_t selector)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_obj_set_local_style_prop(obj, LV_STYLE_FLEX_CROSS_PLACE, v, selector);
+    set_local_num(obj, LV_STYLE_FLEX_CROSS_PLACE, (int32_t)value, selector);
 }
 
 void lv_obj_set_style_flex_track_place(lv_obj_t * obj, lv_flex_align_t value, lv_style_selector_t selector)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_obj_set_local_style_prop(obj, LV_STYLE_FLEX_TRACK_PLACE, v, selector);
+    set_local_num(obj, LV_STYLE_FLEX_TRACK_PLACE, (int32_t)value, selector);
 }
 
 void lv_obj_set_style_flex_grow(lv_obj_t * obj, uint8_t value, lv_style_selector_t selector)
 {
-    lv_style_value_t v = { .num = (int32_t)value };
-    lv_obj_set_local_style_prop(obj, LV_STYLE_FLEX_GROW, v, selector);
+    set_local_num(obj, LV_STYLE_FLEX_GROW, (int32_t)value, selector);
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static bool flex_item(lv_obj_t * cont, uint32_t i)
+/* Hidden, floating and layout-ignoring children keep out of the flow. */
+static bool in_flex_flow(lv_obj_t * cont, uint32_t i)
 {
     lv_obj_t * item = lv_obj_get_child(cont, (int32_t)i);
     return item && !lv_obj_has_flag_any(item, LV_OBJ_FLAG_IGNORE_LAYOUT | LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING);
@@ -170,11 +177,11 @@ static bool flex_item(lv_obj_t * cont, uint32_t i)
  * Place the children of `cont`: split them into tracks that fit the content
  * area on the main axis (only with wrap), then place every track.
  */
-static void flex_update(lv_obj_t * cont, void * user_data)
+static void arrange_children(lv_obj_t * cont, void * user_data)
 {
     LV_UNUSED(user_data);
 
-    flex_t f;
+    flow_setup_t f;
     lv_flex_flow_t flow = lv_obj_get_style_flex_flow(cont, LV_PART_MAIN);
     f.row = flow & _LV_FLEX_COLUMN ? 0 : 1;
     f.wrap = flow & _LV_FLEX_WRAP ? 1 : 0;
@@ -199,8 +206,8 @@ static void flex_update(lv_obj_t * cont, void * user_data)
     uint32_t track_cnt = 0;
     uint32_t i = 0;
     while(i < child_cnt) {
-        track_t t;
-        uint32_t end = find_track_end(cont, &f, i, max_main, item_gap, &t);
+        track_info_t t;
+        uint32_t end = measure_track(cont, &f, i, max_main, item_gap, &t);
         if(t.item_cnt > 0) {
             total_track_cross += t.track_cross_size;
             track_cnt++;
@@ -212,7 +219,7 @@ static void flex_update(lv_obj_t * cont, void * user_data)
     lv_coord_t cross_pos = 0;
     lv_coord_t track_gap_act = track_gap;
     if(f.wrap) {
-        place_content(f.track_place, max_cross, total_track_cross, track_cnt, &cross_pos, &track_gap_act);
+        spread_free_space(f.track_place, max_cross, total_track_cross, track_cnt, &cross_pos, &track_gap_act);
         track_gap_act += track_gap;
     }
 
@@ -223,12 +230,12 @@ static void flex_update(lv_obj_t * cont, void * user_data)
 
     i = 0;
     while(i < child_cnt) {
-        track_t t;
-        uint32_t end = find_track_end(cont, &f, i, max_main, item_gap, &t);
+        track_info_t t;
+        uint32_t end = measure_track(cont, &f, i, max_main, item_gap, &t);
         if(t.item_cnt > 0) {
             /*Without wrap the single track takes the whole cross size*/
             if(!f.wrap) t.track_cross_size = LV_MAX(t.track_cross_size, max_cross);
-            place_track(cont, &f, i, end, base_main, base_cross + cross_pos, max_main, item_gap, &t);
+            place_track_items(cont, &f, i, end, base_main, base_cross + cross_pos, max_main, item_gap, &t);
             cross_pos += t.track_cross_size + track_gap_act;
         }
         i = end;
@@ -243,14 +250,14 @@ static void flex_update(lv_obj_t * cont, void * user_data)
  * Collect the items of one track starting at child `start` and return the
  * index after its last item.
  */
-static uint32_t find_track_end(lv_obj_t * cont, const flex_t * f, uint32_t start, lv_coord_t max_main,
-                               lv_coord_t gap, track_t * t)
+static uint32_t measure_track(lv_obj_t * cont, const flow_setup_t * f, uint32_t start, lv_coord_t max_main,
+                              lv_coord_t gap, track_info_t * t)
 {
-    lv_memset_00(t, sizeof(track_t));
+    lv_memset_00(t, sizeof(track_info_t));
     uint32_t child_cnt = lv_obj_get_child_cnt(cont);
     uint32_t i;
     for(i = start; i < child_cnt; i++) {
-        if(!flex_item(cont, i)) continue;
+        if(!in_flex_flow(cont, i)) continue;
         lv_obj_t * item = lv_obj_get_child(cont, (int32_t)i);
         if(f->wrap && t->item_cnt > 0 && lv_obj_has_flag(item, LV_OBJ_FLAG_FLEX_IN_NEW_TRACK)) break;
 
@@ -277,21 +284,22 @@ static uint32_t find_track_end(lv_obj_t * cont, const flex_t * f, uint32_t start
  * proportion to their grow value, the rest is distributed by `main_place`,
  * and each item is placed on the cross axis by `cross_place`.
  */
-static void place_track(lv_obj_t * cont, const flex_t * f, uint32_t start, uint32_t end, lv_coord_t main_base,
-                        lv_coord_t cross_base, lv_coord_t max_main, lv_coord_t gap, const track_t * t)
+static void place_track_items(lv_obj_t * cont, const flow_setup_t * f, uint32_t start, uint32_t end,
+                              lv_coord_t main_base, lv_coord_t cross_base, lv_coord_t max_main, lv_coord_t gap,
+                              const track_info_t * t)
 {
     lv_coord_t free_space = max_main - t->track_main_size;
     lv_coord_t main_pos = 0;
     lv_coord_t gap_act = gap;
     if(t->grow_item_cnt == 0) {
-        place_content(f->main_place, max_main, t->track_main_size, t->item_cnt, &main_pos, &gap_act);
+        spread_free_space(f->main_place, max_main, t->track_main_size, t->item_cnt, &main_pos, &gap_act);
         gap_act += gap;
     }
 
     uint32_t k;
     for(k = 0; k < end - start; k++) {
         uint32_t i = f->rev ? end - 1 - k : start + k;
-        if(!flex_item(cont, i)) continue;
+        if(!in_flex_flow(cont, i)) continue;
         lv_obj_t * item = lv_obj_get_child(cont, (int32_t)i);
 
         uint8_t grow = lv_obj_get_style_flex_grow(item, LV_PART_MAIN);
@@ -324,11 +332,9 @@ static void place_track(lv_obj_t * cont, const flex_t * f, uint32_t start, uint3
         lv_coord_t dx = x - item->coords.x1;
         lv_coord_t dy = y - item->coords.y1;
         if(dx != 0 || dy != 0) {
+            /*Moved directly rather than through lv_obj_move_to: the layout owns the position*/
             lv_obj_invalidate(item);
-            item->coords.x1 += dx;
-            item->coords.x2 += dx;
-            item->coords.y1 += dy;
-            item->coords.y2 += dy;
+            lv_area_move(&item->coords, dx, dy);
             lv_obj_move_children_by(item, dx, dy, false);
             lv_obj_invalidate(item);
         }
@@ -336,8 +342,13 @@ static void place_track(lv_obj_t * cont, const flex_t * f, uint32_t start, uint3
     }
 }
 
-static void place_content(lv_flex_align_t place, lv_coord_t max_size, lv_coord_t content_size, uint32_t item_cnt,
-                          lv_coord_t * start_pos, lv_coord_t * gap)
+/*
+ * Where the content starts and what extra gap goes between items, for
+ * content of `content_size` in `max_size`. The SPACE_ kinds need two items
+ * to space out; with fewer they centre.
+ */
+static void spread_free_space(lv_flex_align_t place, lv_coord_t max_size, lv_coord_t content_size, uint32_t item_cnt,
+                              lv_coord_t * start_pos, lv_coord_t * gap)
 {
     if(item_cnt <= 1) {
         switch(place) {

@@ -56,6 +56,7 @@ typedef enum {
 /**********************
  * GLOBAL VARIABLES
  **********************/
+/*Ids handed out at start-up by lv_flex_init*/
 extern uint16_t LV_LAYOUT_FLEX;
 extern lv_style_prop_t LV_STYLE_FLEX_FLOW;
 extern lv_style_prop_t LV_STYLE_FLEX_MAIN_PLACE;
@@ -67,32 +68,31 @@ extern lv_style_prop_t LV_STYLE_FLEX_GROW;
  * GLOBAL PROTOTYPES
  **********************/
 
-/**
- * Initialize a flex layout the default values
- */
+/** Register the flex layout and its style properties; called by lv_init.*/
 void lv_flex_init(void);
 
 /**
- * Set how the item should flow
- * @param flow      an element of `lv_flex_flow_t`.
+ * Lay the children of `obj` out in a flex flow (and switch its layout to flex).
+ * @param flow      row or column, optionally wrapping and/or reversed
  */
 void lv_obj_set_flex_flow(lv_obj_t * obj, lv_flex_flow_t flow);
 
 /**
- * Set how to place (where to align) the items and tracks
- * @param main_place    where to place the items on main axis (in their track). Any value of `lv_flex_align_t`.
- * @param cross_place   where to place the item in their track on the cross axis. `LV_FLEX_ALIGN_START/END/CENTER`
- * @param track_cross_place where to place the tracks in the cross direction. Any value of `lv_flex_align_t`.
+ * Where the items and tracks of a flex container go (and switch its layout to flex).
+ * @param main_place    items along the main axis within their track
+ * @param cross_place   items across their track: START, END or CENTER
+ * @param track_cross_place the tracks across the container (used when wrapping)
  */
 void lv_obj_set_flex_align(lv_obj_t * obj, lv_flex_align_t main_place, lv_flex_align_t cross_place,
                            lv_flex_align_t track_cross_place);
 
 /**
- * Sets the width or height (on main axis) to grow the object in order fill the free space
- * @param grow      a value to set how much free space to take proportionally to other growing items.
+ * Let `obj` take a share of the free main-axis space of its track.
+ * @param grow      its share relative to the other growing items; 0 to keep its own size
  */
 void lv_obj_set_flex_grow(lv_obj_t * obj, uint8_t grow);
 
+/* The flex properties, in a shared style or as local properties of an object. */
 void lv_style_set_flex_flow(lv_style_t * style, lv_flex_flow_t value);
 void lv_style_set_flex_main_place(lv_style_t * style, lv_flex_align_t value);
 void lv_style_set_flex_cross_place(lv_style_t * style, lv_flex_align_t value);
@@ -106,32 +106,27 @@ void lv_obj_set_style_flex_grow(lv_obj_t * obj, uint8_t value, lv_style_selector
 
 static inline lv_flex_flow_t lv_obj_get_style_flex_flow(const lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_FLOW);
-    return (lv_flex_flow_t)v.num;
+    return (lv_flex_flow_t)lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_FLOW).num;
 }
 
 static inline lv_flex_align_t lv_obj_get_style_flex_main_place(const lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_MAIN_PLACE);
-    return (lv_flex_align_t)v.num;
+    return (lv_flex_align_t)lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_MAIN_PLACE).num;
 }
 
 static inline lv_flex_align_t lv_obj_get_style_flex_cross_place(const lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_CROSS_PLACE);
-    return (lv_flex_align_t)v.num;
+    return (lv_flex_align_t)lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_CROSS_PLACE).num;
 }
 
 static inline lv_flex_align_t lv_obj_get_style_flex_track_place(const lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_TRACK_PLACE);
-    return (lv_flex_align_t)v.num;
+    return (lv_flex_align_t)lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_TRACK_PLACE).num;
 }
 
 static inline uint8_t lv_obj_get_style_flex_grow(const lv_obj_t * obj, uint32_t part)
 {
-    lv_style_value_t v = lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_GROW);
-    return (uint8_t)v.num;
+    return (uint8_t)lv_obj_get_style_prop(obj, part, LV_STYLE_FLEX_GROW).num;
 }
 
 #endif  /*LV_USE_FLEX*/
