@@ -31,34 +31,34 @@
  *********************/
 #define MY_CLASS &lv_label_class
 
-#define LV_LABEL_DEF_SCROLL_SPEED   (lv_disp_get_dpi(lv_obj_get_disp(obj)) / 3)
-#define LV_LABEL_SCROLL_DELAY       300
-#define LV_LABEL_DOT_END_INV 0xFFFFFFFF
-#define LV_LABEL_HINT_HEIGHT_LIMIT 1024 /*Enable "hint" to buffer info about labels larger than this. (Speed up drawing)*/
+/*Scroll modes without a speed style move a third of an inch per second*/
+#define DEFAULT_SCROLL_SPEED    (lv_disp_get_dpi(lv_obj_get_disp(obj)) / 3)
+#define SCROLL_END_PAUSE_MS     300         /*rest at each end before turning back*/
+#define NO_DOTS                 0xFFFFFFFF  /*`dot_end` when the text fits*/
 
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void lv_label_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void lv_label_event(const lv_obj_class_t * class_p, lv_event_t * e);
-static void draw_main(lv_event_t * e);
+static void label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void label_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void label_event(const lv_obj_class_t * class_p, lv_event_t * e);
+static void draw_text(lv_event_t * e);
 
-static void lv_label_refr_text(lv_obj_t * obj);
-static void refr_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords);
-static void refr_dots(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords);
-static lv_text_flag_t get_flag(const lv_obj_t * obj);
+static void refresh_text(lv_obj_t * obj);
+static void update_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords);
+static void update_dot_end(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords);
+static lv_text_flag_t text_flags(const lv_obj_t * obj);
 static char * dotted_text(const lv_obj_t * obj);
-static void set_ofs_x_anim(void * obj, int32_t v);
-static void set_ofs_y_anim(void * obj, int32_t v);
+static void anim_set_offset_x(void * obj, int32_t v);
+static void anim_set_offset_y(void * obj, int32_t v);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 const lv_obj_class_t lv_label_class = {
-    .constructor_cb = lv_label_constructor,
-    .destructor_cb = lv_label_destructor,
-    .event_cb = lv_label_event,
+    .constructor_cb = label_constructor,
+    .destructor_cb = label_destructor,
+    .event_cb = label_event,
     .width_def = LV_SIZE_CONTENT,
     .height_def = LV_SIZE_CONTENT,
     .instance_size = sizeof(lv_label_t),
@@ -87,7 +87,7 @@ void lv_label_set_text(lv_obj_t * obj, const char * text)
 
     lv_obj_invalidate(obj);
 
-    /*If text is NULL then just refresh with the current text*/
+    /*NULL re-lays the current text out (e.g. after it was edited in place)*/
     if(text == NULL) text = label->text;
     if(text == NULL) text = "";
 
@@ -107,7 +107,7 @@ void lv_label_set_text(lv_obj_t * obj, const char * text)
     }
 
     label->static_txt = 0;
-    lv_label_refr_text(obj);
+    refresh_text(obj);
 }
 
 void lv_label_set_text_fmt(lv_obj_t * obj, const char * fmt, ...)
@@ -140,7 +140,7 @@ void lv_label_set_text_fmt(lv_obj_t * obj, const char * fmt, ...)
     label->text = text;
     label->static_txt = 0;
 
-    lv_label_refr_text(obj);
+    refresh_text(obj);
 }
 
 void lv_label_set_text_static(lv_obj_t * obj, const char * text)
@@ -157,27 +157,26 @@ void lv_label_set_text_static(lv_obj_t * obj, const char * text)
         label->text       = (char *)text;
     }
 
-    lv_label_refr_text(obj);
+    refresh_text(obj);
 }
 
 void lv_label_set_long_mode(lv_obj_t * obj, lv_label_long_mode_t long_mode)
 {
     lv_label_t * label = (lv_label_t *)obj;
 
-    /*Delete the old animation (if exists)*/
-    lv_anim_del(obj, set_ofs_x_anim);
-    lv_anim_del(obj, set_ofs_y_anim);
+    lv_anim_del(obj, anim_set_offset_x);
+    lv_anim_del(obj, anim_set_offset_y);
     label->offset.x = 0;
     label->offset.y = 0;
 
-    if(long_mode == LV_LABEL_LONG_SCROLL || long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR || long_mode == LV_LABEL_LONG_CLIP)
-        label->expand = 1;
-    else
-        label->expand = 0;
+    /*Modes that do not wrap lay the text out on lines of unlimited width*/
+    bool one_line = long_mode == LV_LABEL_LONG_SCROLL || long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR ||
+                    long_mode == LV_LABEL_LONG_CLIP;
+    label->expand = one_line ? 1 : 0;
 
-    label->dot_end = LV_LABEL_DOT_END_INV;
+    label->dot_end = NO_DOTS;
     label->long_mode = long_mode;
-    lv_label_refr_text(obj);
+    refresh_text(obj);
 }
 
 void lv_label_set_recolor(lv_obj_t * obj, bool en)
@@ -187,8 +186,8 @@ void lv_label_set_recolor(lv_obj_t * obj, bool en)
 
     label->recolor = en ? 1 : 0;
 
-    /*Refresh the text because the potential color codes in text needs to be hidden or revealed*/
-    lv_label_refr_text(obj);
+    /*Colour commands in the text are shown as text or hidden: the size changes*/
+    refresh_text(obj);
 }
 
 void lv_label_set_text_sel_start(lv_obj_t * obj, uint32_t index)
@@ -234,7 +233,7 @@ lv_label_long_mode_t lv_label_get_long_mode(const lv_obj_t * obj)
 bool lv_label_get_recolor(const lv_obj_t * obj)
 {
     lv_label_t * label = (lv_label_t *)obj;
-    return label->recolor == 0 ? false : true;
+    return label->recolor != 0;
 }
 
 /**
@@ -250,7 +249,7 @@ static uint32_t line_start_at(const lv_obj_t * obj, lv_coord_t y, lv_coord_t * l
     lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
     lv_coord_t letter_height = lv_font_get_line_height(font);
     lv_coord_t max_w = lv_obj_get_content_width(obj);
-    lv_text_flag_t flag = get_flag(obj);
+    lv_text_flag_t flag = text_flags(obj);
     if(flag & LV_TEXT_FLAG_EXPAND) max_w = LV_COORD_MAX;
 
     uint32_t start = 0;
@@ -273,7 +272,7 @@ static lv_coord_t line_x_offset(const lv_obj_t * obj, const char * line, uint32_
     lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
     lv_text_align_t align = lv_obj_calculate_style_text_align(obj, LV_PART_MAIN, line);
     if(align == LV_TEXT_ALIGN_LEFT || align == LV_TEXT_ALIGN_AUTO) return 0;
-    lv_coord_t w = _lv_txt_get_width(line, len, font, letter_space, get_flag(obj));
+    lv_coord_t w = _lv_txt_get_width(line, len, font, letter_space, text_flags(obj));
     lv_coord_t max_w = lv_obj_get_content_width(obj);
     return align == LV_TEXT_ALIGN_CENTER ? (max_w - w) / 2 : max_w - w;
 }
@@ -291,7 +290,7 @@ void lv_label_get_letter_pos(const lv_obj_t * obj, uint32_t char_id, lv_point_t 
     lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
     lv_coord_t letter_height = lv_font_get_line_height(font);
     lv_coord_t max_w = lv_obj_get_content_width(obj);
-    lv_text_flag_t flag = get_flag(obj);
+    lv_text_flag_t flag = text_flags(obj);
     if(flag & LV_TEXT_FLAG_EXPAND) max_w = LV_COORD_MAX;
 
     uint32_t byte_id = _lv_txt_encoded_get_byte_id(txt, char_id);
@@ -349,7 +348,7 @@ bool lv_label_is_char_under_pos(const lv_obj_t * obj, lv_point_t * pos)
     lv_txt_get_size(&size, label->text, lv_obj_get_style_text_font(obj, LV_PART_MAIN),
                     lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN),
                     lv_obj_get_style_text_line_space(obj, LV_PART_MAIN),
-                    (get_flag(obj) & LV_TEXT_FLAG_EXPAND) ? LV_COORD_MAX : lv_obj_get_content_width(obj), get_flag(obj));
+                    (text_flags(obj) & LV_TEXT_FLAG_EXPAND) ? LV_COORD_MAX : lv_obj_get_content_width(obj), text_flags(obj));
     if(pos->y < 0 || pos->y >= size.y) return false;
     uint32_t id = lv_label_get_letter_on(obj, pos);
     lv_point_t p;
@@ -388,12 +387,11 @@ void lv_label_ins_text(lv_obj_t * obj, uint32_t pos, const char * txt)
     LV_ASSERT_NULL(txt);
     lv_label_t * label = (lv_label_t *)obj;
 
-    /*Can not append to static text*/
+    /*A static text is the caller's memory: it cannot grow*/
     if(label->static_txt != 0) return;
 
     lv_obj_invalidate(obj);
 
-    /*Allocate space for the new text*/
     size_t old_len = strlen(label->text);
     size_t ins_len = strlen(txt);
     size_t new_len = ins_len + old_len;
@@ -413,7 +411,7 @@ void lv_label_cut_text(lv_obj_t * obj, uint32_t pos, uint32_t cnt)
 {
     lv_label_t * label = (lv_label_t *)obj;
 
-    /*Can not remove from static text*/
+    /*A static text is the caller's memory: it is not changed*/
     if(label->static_txt != 0) return;
 
     lv_obj_invalidate(obj);
@@ -423,16 +421,15 @@ void lv_label_cut_text(lv_obj_t * obj, uint32_t pos, uint32_t cnt)
     if(cnt > char_cnt - pos) cnt = char_cnt - pos;
 
     _lv_txt_cut(label->text, pos, cnt);
-
-    /*Refresh the label*/
-    lv_label_refr_text(obj);
+    refresh_text(obj);
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+/* A new label shows "Text", wraps, and lets clicks through to its parent. */
+static void label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
 
@@ -441,7 +438,7 @@ static void lv_label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
     label->text       = NULL;
     label->static_txt = 0;
     label->recolor    = 0;
-    label->dot_end    = LV_LABEL_DOT_END_INV;
+    label->dot_end    = NO_DOTS;
     label->long_mode  = LV_LABEL_LONG_WRAP;
     label->offset.x = 0;
     label->offset.y = 0;
@@ -464,62 +461,59 @@ static void lv_label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
     lv_label_set_text(obj, "Text");
 }
 
-static void lv_label_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+static void label_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
     lv_label_t * label = (lv_label_t *)obj;
 
-    lv_anim_del(obj, set_ofs_x_anim);
-    lv_anim_del(obj, set_ofs_y_anim);
+    lv_anim_del(obj, anim_set_offset_x);
+    lv_anim_del(obj, anim_set_offset_y);
     if(!label->static_txt) lv_mem_free(label->text);
     label->text = NULL;
 }
 
-static void lv_label_event(const lv_obj_class_t * class_p, lv_event_t * e)
+/* The text's size for content sizing: unwrapped when the label sizes to its content. */
+static void report_text_size(lv_obj_t * obj, lv_point_t * self_size)
+{
+    lv_label_t * label = (lv_label_t *)obj;
+    lv_text_flag_t flag = LV_TEXT_FLAG_NONE;
+    if(label->recolor != 0) flag |= LV_TEXT_FLAG_RECOLOR;
+    if(label->expand != 0) flag |= LV_TEXT_FLAG_EXPAND;
+
+    lv_coord_t w = lv_obj_get_content_width(obj);
+    if(lv_obj_get_style_width(obj, LV_PART_MAIN) == LV_SIZE_CONTENT && !obj->w_layout) w = LV_COORD_MAX;
+
+    lv_point_t size;
+    lv_txt_get_size(&size, label->text, lv_obj_get_style_text_font(obj, LV_PART_MAIN),
+                    lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN),
+                    lv_obj_get_style_text_line_space(obj, LV_PART_MAIN), w, flag);
+
+    self_size->x = LV_MAX(self_size->x, size.x);
+    self_size->y = LV_MAX(self_size->y, size.y);
+}
+
+static void label_event(const lv_obj_class_t * class_p, lv_event_t * e)
 {
     LV_UNUSED(class_p);
 
-    lv_res_t res;
-
-    /*Call the ancestor's event handler*/
-    res = lv_obj_event_base(MY_CLASS, e);
-    if(res != LV_RES_OK) return;
+    if(lv_obj_event_base(MY_CLASS, e) != LV_RES_OK) return;
 
     lv_event_code_t code = lv_event_get_code(e);
     lv_obj_t * obj = lv_event_get_target(e);
 
-    if(code == LV_EVENT_STYLE_CHANGED) {
-        /*Refresh the label: the font, letter or line spacing may have changed*/
-        lv_label_refr_text(obj);
-    }
-    else if(code == LV_EVENT_SIZE_CHANGED) {
-        lv_label_refr_text(obj);
+    /*A new font, spacing or width changes where the lines break*/
+    if(code == LV_EVENT_STYLE_CHANGED || code == LV_EVENT_SIZE_CHANGED) {
+        refresh_text(obj);
     }
     else if(code == LV_EVENT_GET_SELF_SIZE) {
-        lv_point_t size;
-        lv_label_t * label = (lv_label_t *)obj;
-        const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-        lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-        lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
-        lv_text_flag_t flag = LV_TEXT_FLAG_NONE;
-        if(label->recolor != 0) flag |= LV_TEXT_FLAG_RECOLOR;
-        if(label->expand != 0) flag |= LV_TEXT_FLAG_EXPAND;
-
-        lv_coord_t w = lv_obj_get_content_width(obj);
-        if(lv_obj_get_style_width(obj, LV_PART_MAIN) == LV_SIZE_CONTENT && !obj->w_layout) w = LV_COORD_MAX;
-
-        lv_txt_get_size(&size, label->text, font, letter_space, line_space, w, flag);
-
-        lv_point_t * self_size = lv_event_get_param(e);
-        self_size->x = LV_MAX(self_size->x, size.x);
-        self_size->y = LV_MAX(self_size->y, size.y);
+        report_text_size(obj, lv_event_get_param(e));
     }
     else if(code == LV_EVENT_DRAW_MAIN) {
-        draw_main(e);
+        draw_text(e);
     }
 }
 
-static lv_text_flag_t get_flag(const lv_obj_t * obj)
+static lv_text_flag_t text_flags(const lv_obj_t * obj)
 {
     const lv_label_t * label = (const lv_label_t *)obj;
     lv_text_flag_t flag = LV_TEXT_FLAG_NONE;
@@ -529,7 +523,7 @@ static lv_text_flag_t get_flag(const lv_obj_t * obj)
     return flag;
 }
 
-static void draw_main(lv_event_t * e)
+static void draw_text(lv_event_t * e)
 {
     lv_obj_t * obj = lv_event_get_target(e);
     lv_label_t * label = (lv_label_t *)obj;
@@ -539,7 +533,7 @@ static void draw_main(lv_event_t * e)
     lv_area_t txt_coords;
     lv_obj_get_content_coords(obj, &txt_coords);
 
-    lv_text_flag_t flag = get_flag(obj);
+    lv_text_flag_t flag = text_flags(obj);
 
     lv_draw_label_dsc_t label_draw_dsc;
     lv_draw_label_dsc_init(&label_draw_dsc);
@@ -555,8 +549,8 @@ static void draw_main(lv_event_t * e)
     label_draw_dsc.sel_start = lv_label_get_text_selection_start(obj);
     label_draw_dsc.sel_end = lv_label_get_text_selection_end(obj);
 
-    /* In SCROLL and SCROLL_CIRCULAR mode the CENTER and RIGHT are pointless, so remove them.
-     * (In addition, they will create misalignment in this situation)*/
+    /*A scrolling text wider than the label starts at its left edge whatever
+     *the alignment; centring or right-aligning it would shift the scroll*/
     lv_point_t size;
     lv_txt_get_size(&size, label->text, label_draw_dsc.font, label_draw_dsc.letter_space, label_draw_dsc.line_space,
                     LV_COORD_MAX, flag);
@@ -571,6 +565,7 @@ static void draw_main(lv_event_t * e)
     bool is_common = _lv_area_intersect(&txt_clip, &txt_coords, draw_ctx->clip_area);
     if(!is_common) return;
 
+    /*A wrapped text taller than the label scrolls with it*/
     if(label->long_mode == LV_LABEL_LONG_WRAP) {
         lv_coord_t s = lv_obj_get_scroll_top(obj);
         lv_area_move(&txt_coords, 0, -s);
@@ -586,7 +581,7 @@ static void draw_main(lv_event_t * e)
     lv_draw_label(draw_ctx, &label_draw_dsc, &txt_coords, txt, NULL);
 
     if(label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) {
-        /*Draw the text again on label to the original to make a circular effect */
+        /*A second copy follows the first, a few spaces on, so the text seems endless*/
         if(size.x > lv_area_get_width(&txt_coords)) {
             label_draw_dsc.ofs_x = label->offset.x + size.x +
                                    lv_font_get_glyph_width(label_draw_dsc.font, ' ', ' ') * LV_LABEL_WAIT_CHAR_COUNT;
@@ -595,7 +590,7 @@ static void draw_main(lv_event_t * e)
             lv_draw_label(draw_ctx, &label_draw_dsc, &txt_coords, label->text, NULL);
         }
 
-        /*Draw the text again below the original to make a circular effect */
+        /*Likewise below, for a text that scrolls vertically*/
         if(size.y > lv_area_get_height(&txt_coords)) {
             label_draw_dsc.ofs_x = label->offset.x;
             label_draw_dsc.ofs_y = label->offset.y + size.y + lv_font_get_line_height(label_draw_dsc.font);
@@ -616,7 +611,7 @@ static void draw_main(lv_event_t * e)
 static char * dotted_text(const lv_obj_t * obj)
 {
     const lv_label_t * label = (const lv_label_t *)obj;
-    if(label->long_mode != LV_LABEL_LONG_DOT || label->dot_end == LV_LABEL_DOT_END_INV) return NULL;
+    if(label->long_mode != LV_LABEL_LONG_DOT || label->dot_end == NO_DOTS) return NULL;
 
     uint32_t keep_chars = label->dot_end - LV_LABEL_DOT_NUM;
     uint32_t keep_bytes = _lv_txt_encoded_get_byte_id(label->text, keep_chars);
@@ -629,16 +624,13 @@ static char * dotted_text(const lv_obj_t * obj)
     return buf;
 }
 
-/**
- * Refresh the label with its text stored in its extended data
- * @param label pointer to a label object
- */
-static void lv_label_refr_text(lv_obj_t * obj)
+/* The text or its look changed: re-measure, update scrolling or dots, redraw. */
+static void refresh_text(lv_obj_t * obj)
 {
     lv_label_t * label = (lv_label_t *)obj;
     if(label->text == NULL) return;
 #if LV_LABEL_LONG_TXT_HINT
-    label->hint.line_start = -1; /*The hint is invalid if the text changes*/
+    label->hint.line_start = -1; /*line positions cached for drawing are stale now*/
 #endif
 
     lv_area_t txt_coords;
@@ -648,17 +640,16 @@ static void lv_label_refr_text(lv_obj_t * obj)
     lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
     lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
 
-    /*Calc. the height and longest line*/
     lv_point_t size;
-    lv_txt_get_size(&size, label->text, font, letter_space, line_space, max_w, get_flag(obj));
+    lv_txt_get_size(&size, label->text, font, letter_space, line_space, max_w, text_flags(obj));
 
     lv_obj_refresh_self_size(obj);
 
     if(label->long_mode == LV_LABEL_LONG_SCROLL || label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) {
-        refr_scroll_anim(obj, &size, &txt_coords);
+        update_scroll_anim(obj, &size, &txt_coords);
     }
     else if(label->long_mode == LV_LABEL_LONG_DOT) {
-        refr_dots(obj, &size, &txt_coords);
+        update_dot_end(obj, &size, &txt_coords);
     }
 
     lv_obj_invalidate(obj);
@@ -669,21 +660,21 @@ static void lv_label_refr_text(lv_obj_t * obj)
  * the scroll modes when the text is wider (or, failing that, taller) than
  * the label; stop it and reset the offset otherwise.
  */
-static void refr_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords)
+static void update_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords)
 {
     lv_label_t * label = (lv_label_t *)obj;
     const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
     bool circular = label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR;
 
     uint32_t anim_speed = lv_obj_get_style_anim_speed(obj, LV_PART_MAIN);
-    if(anim_speed == 0) anim_speed = LV_LABEL_DEF_SCROLL_SPEED;
+    if(anim_speed == 0) anim_speed = DEFAULT_SCROLL_SPEED;
     lv_anim_t a;
     lv_anim_init(&a);
     lv_anim_set_var(&a, obj);
     lv_anim_set_repeat_count(&a, LV_ANIM_REPEAT_INFINITE);
     if(!circular) {
-        lv_anim_set_playback_delay(&a, LV_LABEL_SCROLL_DELAY);
-        lv_anim_set_repeat_delay(&a, LV_LABEL_SCROLL_DELAY);
+        lv_anim_set_playback_delay(&a, SCROLL_END_PAUSE_MS);
+        lv_anim_set_repeat_delay(&a, SCROLL_END_PAUSE_MS);
     }
 
     bool hor_anim = false;
@@ -691,10 +682,10 @@ static void refr_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_a
         int32_t end = circular ? -size->x - lv_font_get_glyph_width(font, ' ', ' ') * LV_LABEL_WAIT_CHAR_COUNT :
                       lv_area_get_width(txt_coords) - size->x;
         lv_anim_set_values(&a, 0, end);
-        lv_anim_set_exec_cb(&a, set_ofs_x_anim);
+        lv_anim_set_exec_cb(&a, anim_set_offset_x);
 
         /*Keep the position of a running animation with the same range*/
-        lv_anim_t * anim_cur = lv_anim_get(obj, set_ofs_x_anim);
+        lv_anim_t * anim_cur = lv_anim_get(obj, anim_set_offset_x);
         lv_anim_set_time(&a, lv_anim_speed_to_time(anim_speed, a.start_value, a.end_value));
         if(!circular) lv_anim_set_playback_time(&a, a.time);
         if(anim_cur && anim_cur->end_value == end && anim_cur->act_time < (int32_t)a.time) {
@@ -711,8 +702,7 @@ static void refr_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_a
         hor_anim = true;
     }
     else {
-        /*Delete the offset animation if not required*/
-        lv_anim_del(obj, set_ofs_x_anim);
+        lv_anim_del(obj, anim_set_offset_x);
         label->offset.x = 0;
     }
 
@@ -720,14 +710,13 @@ static void refr_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_a
         int32_t end = circular ? -size->y - (lv_font_get_line_height(font)) :
                       lv_area_get_height(txt_coords) - size->y - (lv_font_get_line_height(font));
         lv_anim_set_values(&a, 0, end);
-        lv_anim_set_exec_cb(&a, set_ofs_y_anim);
+        lv_anim_set_exec_cb(&a, anim_set_offset_y);
         lv_anim_set_time(&a, lv_anim_speed_to_time(anim_speed, a.start_value, a.end_value));
         if(!circular) lv_anim_set_playback_time(&a, a.time);
         lv_anim_start(&a);
     }
     else {
-        /*Delete the offset animation if not required*/
-        lv_anim_del(obj, set_ofs_y_anim);
+        lv_anim_del(obj, anim_set_offset_y);
         label->offset.y = 0;
     }
 }
@@ -737,7 +726,7 @@ static void refr_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_a
  * many characters stay visible before the dots (`dot_end`: that count plus
  * the dots). The text itself is left untouched.
  */
-static void refr_dots(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords)
+static void update_dot_end(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords)
 {
     lv_label_t * label = (lv_label_t *)obj;
     const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
@@ -745,25 +734,21 @@ static void refr_dots(lv_obj_t * obj, const lv_point_t * size, const lv_area_t *
     lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
     lv_coord_t line_h = lv_font_get_line_height(font);
 
-    label->dot_end = LV_LABEL_DOT_END_INV;
-    if(size->y <= lv_area_get_height(txt_coords)) return;              /*The text is short enough*/
-    if(_lv_txt_get_encoded_length(label->text) <= LV_LABEL_DOT_NUM) return; /*Keep at least some text*/
+    label->dot_end = NO_DOTS;
+    if(size->y <= lv_area_get_height(txt_coords)) return;
+    if(_lv_txt_get_encoded_length(label->text) <= LV_LABEL_DOT_NUM) return; /*nothing would be left before the dots*/
 
+    /*The last character kept is the one under a point on the last fully
+     *visible line, far enough left to leave room for the dots*/
     lv_point_t p;
-    p.x = lv_area_get_width(txt_coords) -
-          (lv_font_get_glyph_width(font, '.', '.') + letter_space) * LV_LABEL_DOT_NUM; /*Shrink with dots*/
+    p.x = lv_area_get_width(txt_coords) - (lv_font_get_glyph_width(font, '.', '.') + letter_space) * LV_LABEL_DOT_NUM;
     p.y = lv_area_get_height(txt_coords);
-    lv_coord_t y_overed = p.y % (line_h + line_space); /*Round down to the last line*/
-    if(y_overed >= line_h) {
-        p.y -= y_overed;
-        p.y += line_h;
-    }
-    else {
-        p.y -= y_overed;
-        p.y -= line_space;
-    }
+    lv_coord_t into_line = p.y % (line_h + line_space);
+    p.y -= into_line;
+    if(into_line >= line_h) p.y += line_h; /*the cut falls in the spacing: the line above is whole*/
+    else p.y -= line_space;                /*the cut falls in a line: step back to the one above*/
     if(p.y < 0) p.y = 0;
-    p.y -= 1;   /*Inside the last visible line*/
+    p.y -= 1;
     if(p.y < 0) p.y = 0;
     if(p.x < 0) p.x = 0;
 
@@ -771,14 +756,14 @@ static void refr_dots(lv_obj_t * obj, const lv_point_t * size, const lv_area_t *
     label->dot_end = letter_id + LV_LABEL_DOT_NUM;
 }
 
-static void set_ofs_x_anim(void * obj, int32_t v)
+static void anim_set_offset_x(void * obj, int32_t v)
 {
     lv_label_t * label = (lv_label_t *)obj;
     label->offset.x    = v;
     lv_obj_invalidate(obj);
 }
 
-static void set_ofs_y_anim(void * obj, int32_t v)
+static void anim_set_offset_y(void * obj, int32_t v)
 {
     lv_label_t * label = (lv_label_t *)obj;
     label->offset.y    = v;
