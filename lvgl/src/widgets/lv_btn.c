@@ -20,13 +20,13 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_btn_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void btn_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 const lv_obj_class_t lv_btn_class  = {
-    .constructor_cb = lv_btn_constructor,
+    .constructor_cb = btn_constructor,
     .width_def = LV_SIZE_CONTENT,
     .height_def = LV_SIZE_CONTENT,
     .group_def = LV_OBJ_CLASS_GROUP_DEF_TRUE,
@@ -50,7 +50,8 @@ lv_obj_t * lv_btn_create(lv_obj_t * parent)
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_btn_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+/* A button holds a label or two, never enough to scroll; in a group it comes into view when focused. */
+static void btn_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
 

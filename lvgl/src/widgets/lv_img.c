@@ -30,9 +30,9 @@
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_img_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void lv_img_event(const lv_obj_class_t * class_p, lv_event_t * e);
-static void draw_img(lv_event_t * e);
+static void img_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void img_event(const lv_obj_class_t * class_p, lv_event_t * e);
+static void draw_event(lv_event_t * e);
 static bool hit_test_alpha(lv_obj_t * obj, const lv_point_t * point);
 static void get_transformed_coords(lv_obj_t * obj, lv_area_t * coords);
 
@@ -40,8 +40,8 @@ static void get_transformed_coords(lv_obj_t * obj, lv_area_t * coords);
  *  STATIC VARIABLES
  **********************/
 const lv_obj_class_t lv_img_class = {
-    .constructor_cb = lv_img_constructor,
-    .event_cb = lv_img_event,
+    .constructor_cb = img_constructor,
+    .event_cb = img_event,
     .width_def = LV_SIZE_CONTENT,
     .height_def = LV_SIZE_CONTENT,
     .instance_size = sizeof(lv_img_t),
@@ -75,7 +75,6 @@ void lv_img_set_src(lv_obj_t * obj, const void * src)
 
     lv_img_t * img = (lv_img_t *)obj;
 
-    /*If the new source type is unknown free the memories of the old source*/
     if(src == NULL) {
         img->src = NULL;
         img->src_type = LV_IMG_SRC_UNKNOWN;
@@ -90,12 +89,11 @@ void lv_img_set_src(lv_obj_t * obj, const void * src)
     lv_coord_t h = 0;
     lv_img_cf_t cf = 0;
     if(src_type == LV_IMG_SRC_SYMBOL) {
-        /*`lv_img_dsc_get_info` couldn't set the width and height of a font so set it here*/
-        const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-        lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-        lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
+        /*A symbol is text: the decoder knows nothing of its size, the font does*/
         lv_point_t size;
-        lv_txt_get_size(&size, src, font, letter_space, line_space, LV_COORD_MAX, LV_TEXT_FLAG_NONE);
+        lv_txt_get_size(&size, src, lv_obj_get_style_text_font(obj, LV_PART_MAIN),
+                        lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN),
+                        lv_obj_get_style_text_line_space(obj, LV_PART_MAIN), LV_COORD_MAX, LV_TEXT_FLAG_NONE);
         w = size.x;
         h = size.y;
     }
@@ -117,7 +115,7 @@ void lv_img_set_src(lv_obj_t * obj, const void * src)
 
     lv_obj_refresh_self_size(obj);
 
-    /*Provide enough room for the rotated corners*/
+    /*A transformed image reaches past the widget, by an amount that depends on its size*/
     if(img->angle || img->zoom != LV_IMG_ZOOM_NONE) lv_obj_refresh_ext_draw_size(obj);
 
     lv_obj_invalidate(obj);
@@ -175,8 +173,7 @@ void lv_img_set_zoom(lv_obj_t * obj, uint16_t zoom)
     lv_obj_invalidate(obj);
     img->zoom = zoom;
 
-    /* Invalidate the new area of the zoomed image: the transformed area may be
-     * larger than the object itself*/
+    /*A zoomed image may reach past the widget*/
     lv_obj_refresh_ext_draw_size(obj);
     if(img->obj_size_mode == LV_IMG_SIZE_MODE_REAL) lv_obj_refresh_self_size(obj);
     lv_obj_invalidate(obj);
@@ -249,7 +246,8 @@ lv_img_size_mode_t lv_img_get_size_mode(lv_obj_t * obj)
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_img_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+/* An empty image that lets clicks through, but hit-tests by alpha once made clickable. */
+static void img_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
 
@@ -285,10 +283,7 @@ static void get_transformed_coords(lv_obj_t * obj, lv_area_t * coords)
     if(img->w == w && img->h == h &&
        (img->zoom != LV_IMG_ZOOM_NONE || img->angle != 0)) {
         _lv_img_buf_get_transformed_area(coords, w, h, img->angle, img->zoom, &img->pivot);
-        coords->x1 += obj->coords.x1;
-        coords->y1 += obj->coords.y1;
-        coords->x2 += obj->coords.x1;
-        coords->y2 += obj->coords.y1;
+        lv_area_move(coords, obj->coords.x1, obj->coords.y1);
     }
     else {
         lv_area_copy(coords, &obj->coords);
@@ -329,67 +324,69 @@ static bool hit_test_alpha(lv_obj_t * obj, const lv_point_t * point)
     return dsc->data[alpha_pos] >= HIT_ALPHA_MIN;
 }
 
-static void lv_img_event(const lv_obj_class_t * class_p, lv_event_t * e)
+/* How far the transformed image reaches past the widget's edges. */
+static lv_coord_t transform_reach(lv_obj_t * obj)
+{
+    lv_img_t * img = (lv_img_t *)obj;
+    if(img->angle == 0 && img->zoom == LV_IMG_ZOOM_NONE) return 0;
+
+    lv_area_t a;
+    lv_coord_t w = lv_obj_get_width(obj);
+    lv_coord_t h = lv_obj_get_height(obj);
+    _lv_img_buf_get_transformed_area(&a, w, h, img->angle, img->zoom, &img->pivot);
+    return LV_MAX(LV_MAX(-a.x1, -a.y1), LV_MAX(a.x2 - w, a.y2 - h));
+}
+
+/* Content size: the source's size, zoomed in REAL size mode. */
+static void report_self_size(lv_obj_t * obj, lv_point_t * p)
+{
+    lv_img_t * img = (lv_img_t *)obj;
+    if(img->obj_size_mode == LV_IMG_SIZE_MODE_REAL) {
+        p->x = (lv_coord_t)(((int32_t)img->w * img->zoom) >> 8);
+        p->y = (lv_coord_t)(((int32_t)img->h * img->zoom) >> 8);
+    }
+    else {
+        p->x = img->w;
+        p->y = img->h;
+    }
+}
+
+static void img_event(const lv_obj_class_t * class_p, lv_event_t * e)
 {
     LV_UNUSED(class_p);
 
     lv_event_code_t code = lv_event_get_code(e);
 
-    /*Ancestor events will be called during drawing*/
+    /*For the drawing events draw_event calls the base class itself, with
+     *the coordinates swapped for the transformed area*/
     if(code != LV_EVENT_DRAW_MAIN && code != LV_EVENT_DRAW_POST) {
-        /*Call the ancestor's event handler*/
-        lv_res_t res = lv_obj_event_base(MY_CLASS, e);
-        if(res != LV_RES_OK) return;
+        if(lv_obj_event_base(MY_CLASS, e) != LV_RES_OK) return;
     }
 
     lv_obj_t * obj = lv_event_get_target(e);
     lv_img_t * img = (lv_img_t *)obj;
 
     if(code == LV_EVENT_STYLE_CHANGED) {
-        /*Refresh the file name to refresh the symbol text size*/
-        if(img->src_type == LV_IMG_SRC_SYMBOL) {
-            lv_img_set_src(obj, img->src);
-        }
-        else {
-            /*With transformation it might change*/
-            lv_obj_refresh_ext_draw_size(obj);
-        }
+        /*A symbol is measured with the font, which may have changed; otherwise
+         *only the reach past the edges needs working out again*/
+        if(img->src_type == LV_IMG_SRC_SYMBOL) lv_img_set_src(obj, img->src);
+        else lv_obj_refresh_ext_draw_size(obj);
     }
     else if(code == LV_EVENT_REFR_EXT_DRAW_SIZE) {
         lv_coord_t * s = lv_event_get_param(e);
-
-        /*If the image has angle provide enough room for the rotated corners*/
-        if(img->angle || img->zoom != LV_IMG_ZOOM_NONE) {
-            lv_area_t a;
-            lv_coord_t w = lv_obj_get_width(obj);
-            lv_coord_t h = lv_obj_get_height(obj);
-            _lv_img_buf_get_transformed_area(&a, w, h, img->angle, img->zoom, &img->pivot);
-            *s = LV_MAX(*s, -a.x1);
-            *s = LV_MAX(*s, -a.y1);
-            *s = LV_MAX(*s, a.x2 - w);
-            *s = LV_MAX(*s, a.y2 - h);
-        }
+        if(img->angle || img->zoom != LV_IMG_ZOOM_NONE) *s = LV_MAX(*s, transform_reach(obj));
     }
     else if(code == LV_EVENT_HIT_TEST) {
         lv_hit_test_info_t * info = lv_event_get_param(e);
         lv_area_t coords;
         get_transformed_coords(obj, &coords);
-        info->res = _lv_area_is_point_on(&coords, info->point, 0);
-        if(info->res) info->res = hit_test_alpha(obj, info->point);
+        info->res = _lv_area_is_point_on(&coords, info->point, 0) && hit_test_alpha(obj, info->point);
     }
     else if(code == LV_EVENT_GET_SELF_SIZE) {
-        lv_point_t * p = lv_event_get_param(e);
-        if(img->obj_size_mode == LV_IMG_SIZE_MODE_REAL) {
-            p->x = (lv_coord_t)(((int32_t)img->w * img->zoom) >> 8);
-            p->y = (lv_coord_t)(((int32_t)img->h * img->zoom) >> 8);
-        }
-        else {
-            p->x = img->w;
-            p->y = img->h;
-        }
+        report_self_size(obj, lv_event_get_param(e));
     }
     else if(code == LV_EVENT_DRAW_MAIN || code == LV_EVENT_DRAW_POST || code == LV_EVENT_COVER_CHECK) {
-        draw_img(e);
+        draw_event(e);
     }
 }
 
@@ -398,7 +395,32 @@ static void lv_img_event(const lv_obj_class_t * class_p, lv_event_t * e)
  * image (or the symbol text) clipped to the widget's content area grown by
  * the transformation.
  */
-static void draw_img(lv_event_t * e)
+static void draw_source_image(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, const lv_area_t * img_area,
+                              const lv_area_t * bg_coords)
+{
+    lv_img_t * img = (lv_img_t *)obj;
+    lv_draw_img_dsc_t img_dsc;
+    lv_draw_img_dsc_init(&img_dsc);
+    lv_obj_init_draw_img_dsc(obj, LV_PART_MAIN, &img_dsc);
+    if(img_dsc.opa <= LV_OPA_MIN) return;
+
+    img_dsc.zoom = img->zoom;
+    img_dsc.angle = img->angle;
+    img_dsc.pivot.x = img->pivot.x;
+    img_dsc.pivot.y = img->pivot.y;
+    img_dsc.antialias = img->antialias;
+
+    /*Clip to the zoomed/rotated widget area*/
+    lv_area_t img_clip_area;
+    if(!_lv_area_intersect(&img_clip_area, draw_ctx->clip_area, bg_coords)) return;
+
+    const lv_area_t * clip_area_ori = draw_ctx->clip_area;
+    draw_ctx->clip_area = &img_clip_area;
+    lv_draw_img(draw_ctx, &img_dsc, img_area, img->src);
+    draw_ctx->clip_area = clip_area_ori;
+}
+
+static void draw_event(lv_event_t * e)
 {
     lv_event_code_t code = lv_event_get_code(e);
     lv_obj_t * obj = lv_event_get_target(e);
@@ -411,17 +433,13 @@ static void draw_img(lv_event_t * e)
         return;
     }
 
+    /*The base class draws background and border on the transformed area*/
     lv_area_t bg_coords;
     get_transformed_coords(obj, &bg_coords);
-
-    lv_area_t ori_coords;
-    lv_area_copy(&ori_coords, &obj->coords);
-    lv_area_copy(&obj->coords, &bg_coords);
-
-    lv_res_t res = lv_obj_event_base(MY_CLASS, e);
-    if(res != LV_RES_OK) return;
-
-    lv_area_copy(&obj->coords, &ori_coords);
+    lv_area_t ori_coords = obj->coords;
+    obj->coords = bg_coords;
+    if(lv_obj_event_base(MY_CLASS, e) != LV_RES_OK) return;
+    obj->coords = ori_coords;
 
     if(code != LV_EVENT_DRAW_MAIN) return;
     if(img->h == 0 || img->w == 0 || img->src == NULL) return;
@@ -436,25 +454,7 @@ static void draw_img(lv_event_t * e)
     img_area.y2 = img_area.y1 + img->h - 1;
 
     if(img->src_type == LV_IMG_SRC_VARIABLE) {
-        lv_draw_img_dsc_t img_dsc;
-        lv_draw_img_dsc_init(&img_dsc);
-        lv_obj_init_draw_img_dsc(obj, LV_PART_MAIN, &img_dsc);
-        if(img_dsc.opa <= LV_OPA_MIN) return;
-
-        img_dsc.zoom = img->zoom;
-        img_dsc.angle = img->angle;
-        img_dsc.pivot.x = img->pivot.x;
-        img_dsc.pivot.y = img->pivot.y;
-        img_dsc.antialias = img->antialias;
-
-        /*Clip to the zoomed/rotated widget area*/
-        lv_area_t img_clip_area;
-        if(!_lv_area_intersect(&img_clip_area, draw_ctx->clip_area, &bg_coords)) return;
-
-        const lv_area_t * clip_area_ori = draw_ctx->clip_area;
-        draw_ctx->clip_area = &img_clip_area;
-        lv_draw_img(draw_ctx, &img_dsc, &img_area, img->src);
-        draw_ctx->clip_area = clip_area_ori;
+        draw_source_image(obj, draw_ctx, &img_area, &bg_coords);
     }
     else if(img->src_type == LV_IMG_SRC_SYMBOL) {
         lv_draw_label_dsc_t label_dsc;
