@@ -23,27 +23,21 @@ extern "C" {
  **********************/
 
 /**
- * Initialize the theme
- * @param disp      pointer to display
- * @param color_primary the primary color of the theme
- * @param color_secondary the secondary color for the theme
- * @param dark      true: dark mode (dark screen, light text); false: light mode
- * @param font      pointer to a font to use.
- * @return          a pointer to reference this theme later
+ * Build the default theme, or rebuild it with other colours or look.
+ * @param disp      the display to size it for (paddings and radii follow its width and DPI)
+ * @param color_primary   for buttons, indicators and focus rings
+ * @param color_secondary for checked buttons and edit-mode rings
+ * @param dark      true: light text on a dark screen; false: the reverse
+ * @param font      the font of every text
+ * @return          the theme, to pass to lv_disp_set_theme; NULL when out of memory
  */
 lv_theme_t * lv_theme_default_init(lv_disp_t * disp, lv_color_t color_primary, lv_color_t color_secondary, bool dark,
                                    const lv_font_t * font);
 
-/**
- * Get default theme
- * @return          a pointer to default theme, or NULL if this is not initialized
- */
+/** @return the default theme, or NULL before lv_theme_default_init*/
 lv_theme_t * lv_theme_default_get(void);
 
-/**
- * Check if default theme is initialized
- * @return          true if default theme is initialized, false otherwise
- */
+/** @return true once lv_theme_default_init has built the theme*/
 bool lv_theme_default_is_inited(void);
 
 /** Forget the theme; called by lv_deinit (the styles lived in the memory pool).*/
