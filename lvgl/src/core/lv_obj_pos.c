@@ -426,11 +426,6 @@ bool lv_obj_refresh_self_size(lv_obj_t * obj)
     return true;
 }
 
-/**
- * Recompute the position from the x/y styles (pixels or percentages of the
- * parent's content size, negative percentages included), the translation and
- * the alignment. Objects placed by their parent's layout are left alone.
- */
 /* A coordinate that may be a percentage, in pixels of `ref`. */
 static lv_coord_t resolve_pct(lv_coord_t v, lv_coord_t ref)
 {
@@ -479,6 +474,11 @@ static void align_in_parent(lv_align_t align, lv_coord_t pw, lv_coord_t ph, lv_c
     }
 }
 
+/**
+ * Recompute the position from the x/y styles (pixels or percentages of the
+ * parent's content size, negative percentages included), the translation and
+ * the alignment. Objects placed by their parent's layout are left alone.
+ */
 void lv_obj_refr_pos(lv_obj_t * obj)
 {
     if(lv_obj_is_layout_positioned(obj)) return;

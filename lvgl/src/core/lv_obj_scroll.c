@@ -302,10 +302,6 @@ void lv_obj_update_snap(lv_obj_t * obj, lv_anim_enable_t anim_en)
     lv_obj_readjust_scroll(obj, anim_en);
 }
 
-/**
- * The scrollbar rectangles. Empty (x2 < x1) when the object is not
- * scrollable, the mode hides them, or there is nothing to scroll in AUTO mode.
- */
 /* Whether one scrollbar shows in `mode`, given whether there is anything to scroll on its axis. */
 static bool scrollbar_shown(lv_scrollbar_mode_t mode, bool can_scroll, lv_indev_t * dragging, lv_dir_t axis)
 {
@@ -321,6 +317,10 @@ static bool scrollbar_shown(lv_scrollbar_mode_t mode, bool can_scroll, lv_indev_
     }
 }
 
+/**
+ * The scrollbar rectangles. Empty (x2 < x1) when the object is not
+ * scrollable, the mode hides them, or there is nothing to scroll in AUTO mode.
+ */
 void lv_obj_get_scrollbar_area(lv_obj_t * obj, lv_area_t * hor_area, lv_area_t * ver_area)
 {
     lv_area_set(hor_area, 0, 0, -1, -1);

@@ -183,12 +183,6 @@ void lv_obj_enable_style_refresh(bool en)
     style_refresh_enabled = en;
 }
 
-/**
- * Resolve `prop` for `part` in the object's current state. Not found on the
- * part, an inherited property (text colour, font, ...) is looked up on the
- * main part and then on the ancestors; otherwise the class's default size
- * (width/height) or the property's default value is returned.
- */
 /* Width or height of the nearest class in the chain that sets one; 0 if none does. */
 static lv_coord_t class_default_size(const lv_obj_class_t * cls, bool width)
 {
@@ -199,6 +193,12 @@ static lv_coord_t class_default_size(const lv_obj_class_t * cls, bool width)
     return 0;
 }
 
+/**
+ * Resolve `prop` for `part` in the object's current state. Not found on the
+ * part, an inherited property (text colour, font, ...) is looked up on the
+ * main part and then on the ancestors; otherwise the class's default size
+ * (width/height) or the property's default value is returned.
+ */
 lv_style_value_t lv_obj_get_style_prop(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop)
 {
     lv_style_value_t value = { .num = 0 };
@@ -375,10 +375,6 @@ lv_opa_t lv_obj_get_style_opa_recursive(const lv_obj_t * obj, lv_part_t part)
  *   STATIC FUNCTIONS
  **********************/
 
-/**
- * Get the local style of a part and state; create it (as the highest
- * priority non-transition style) if there is none yet.
- */
 /* Index of the object's local style for `selector`, or -1. */
 static int32_t find_local_style(const lv_obj_t * obj, lv_style_selector_t selector)
 {

@@ -69,13 +69,6 @@ void lv_disp_draw_buf_init(lv_disp_draw_buf_t * draw_buf, void * buf1, void * bu
     draw_buf->size    = size_in_px_cnt;
 }
 
-/**
- * Register a display: its draw context (allocated with the driver's
- * `draw_ctx_size` and set up by `draw_ctx_init`, which a host may use to
- * replace the blend step), the refresh timer, the default theme, and the
- * first screen with the top and system layers. The first display becomes
- * the default one.
- */
 /* Give the driver a draw context of its own kind unless the host already set one. */
 static bool ensure_draw_ctx(lv_disp_drv_t * driver)
 {
@@ -116,6 +109,13 @@ static lv_obj_t * create_layer(void)
     return layer;
 }
 
+/**
+ * Register a display: its draw context (allocated with the driver's
+ * `draw_ctx_size` and set up by `draw_ctx_init`, which a host may use to
+ * replace the blend step), the refresh timer, the default theme, and the
+ * first screen with the top and system layers. The first display becomes
+ * the default one.
+ */
 lv_disp_t * lv_disp_drv_register(lv_disp_drv_t * driver)
 {
     lv_disp_t * disp = _lv_ll_ins_head(&disp_ll);

@@ -390,11 +390,6 @@ static void img_event(const lv_obj_class_t * class_p, lv_event_t * e)
     }
 }
 
-/**
- * Draw the background of the base object on the transformed area, then the
- * image (or the symbol text) clipped to the widget's content area grown by
- * the transformation.
- */
 static void draw_source_image(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, const lv_area_t * img_area,
                               const lv_area_t * bg_coords)
 {
@@ -420,6 +415,11 @@ static void draw_source_image(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx, const lv
     draw_ctx->clip_area = clip_area_ori;
 }
 
+/**
+ * Draw the background of the base object on the transformed area, then the
+ * image (or the symbol text) clipped to the widget's content area grown by
+ * the transformation.
+ */
 static void draw_event(lv_event_t * e)
 {
     lv_event_code_t code = lv_event_get_code(e);
