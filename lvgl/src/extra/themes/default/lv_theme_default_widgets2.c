@@ -69,16 +69,16 @@ typedef struct {
     table_style_t chart_series;
     table_style_t chart_indic;
     table_style_t chart_ticks;
-    table_style_t colorwheel_main;
+    table_style_t colorwheel_ring;
     table_style_t tab_btn;
     table_style_t tab_btn_plain;
-    table_style_t tab_bg_focus;
+    table_style_t tab_focus_inset;
     table_style_t list_bg;
     table_style_t list_btn;
-    table_style_t list_item_grow;
+    table_style_t list_row_full_width;
     table_style_t msgbox_bg;
-    table_style_t msgbox_backdrop_bg;
-    table_style_t ta_cursor;
+    table_style_t msgbox_backdrop;
+    table_style_t textarea_cursor;
 } widget_styles_t;
 
 typedef struct {
@@ -377,7 +377,7 @@ static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
     ts_color(s, LV_STYLE_TEXT_COLOR, lv_palette_main(LV_PALETTE_GREY));
     ts_end(s);
 
-    s = &styles.colorwheel_main;
+    s = &styles.colorwheel_ring;
     ts_begin(s);
     ts_num(s, LV_STYLE_ARC_WIDTH, dpx(disp, 10));
     ts_end(s);
@@ -399,7 +399,7 @@ static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
     ts_pad_all(s, 0);
     ts_end(s);
 
-    s = &styles.tab_bg_focus;
+    s = &styles.tab_focus_inset;
     ts_begin(s);
     ts_num(s, LV_STYLE_OUTLINE_PAD, -border_w);
     ts_end(s);
@@ -425,7 +425,7 @@ static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
     ts_end(s);
 
     /*List rows reach over the list's side padding to its edges*/
-    s = &styles.list_item_grow;
+    s = &styles.list_row_full_width;
     ts_begin(s);
     ts_num(s, LV_STYLE_TRANSFORM_WIDTH, pad_def);
     ts_end(s);
@@ -435,13 +435,13 @@ static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
     ts_num(s, LV_STYLE_MAX_WIDTH, LV_PCT(100));
     ts_end(s);
 
-    s = &styles.msgbox_backdrop_bg;
+    s = &styles.msgbox_backdrop;
     ts_begin(s);
     ts_color(s, LV_STYLE_BG_COLOR, lv_palette_main(LV_PALETTE_GREY));
     ts_num(s, LV_STYLE_BG_OPA, LV_OPA_50);
     ts_end(s);
 
-    s = &styles.ta_cursor;
+    s = &styles.textarea_cursor;
     ts_begin(s);
     ts_color(s, LV_STYLE_BORDER_COLOR, color_text);
     ts_num(s, LV_STYLE_BORDER_WIDTH, dpx(disp, 2));
@@ -533,7 +533,7 @@ void lv_theme_default_style_chart(lv_obj_t * obj)
 void lv_theme_default_style_colorwheel(lv_obj_t * obj)
 {
     ensure_styles(obj);
-    ADD(obj, colorwheel_main, 0);
+    ADD(obj, colorwheel_ring, 0);
     ADD(obj, pad_normal, 0);
     ADD(obj, bg_color_white, 0);
     ADD(obj, knob, LV_PART_KNOB);
@@ -563,7 +563,7 @@ void lv_theme_default_style_tabview_btn(lv_obj_t * obj)
     ADD(obj, bg_color_primary_muted, LV_STATE_CHECKED);
     ADD(obj, tab_btn, LV_STATE_CHECKED);
     ADD(obj, outline_primary, LV_STATE_FOCUS_KEY);
-    ADD(obj, tab_bg_focus, LV_STATE_FOCUS_KEY);
+    ADD(obj, tab_focus_inset, LV_STATE_FOCUS_KEY);
     ADD(obj, outline_secondary, LV_STATE_EDITED);
 }
 
@@ -590,8 +590,8 @@ void lv_theme_default_style_list_btn(lv_obj_t * obj)
     ADD(obj, bg_color_white, 0);
     ADD(obj, list_btn, 0);
     ADD(obj, outline_primary, LV_STATE_FOCUS_KEY);
-    ADD(obj, list_item_grow, LV_STATE_FOCUS_KEY);
-    ADD(obj, list_item_grow, LV_STATE_PRESSED);
+    ADD(obj, list_row_full_width, LV_STATE_FOCUS_KEY);
+    ADD(obj, list_row_full_width, LV_STATE_PRESSED);
     ADD(obj, pressed, LV_STATE_PRESSED);
 }
 
@@ -600,7 +600,7 @@ void lv_theme_default_style_list_text(lv_obj_t * obj)
     ensure_styles(obj);
     ADD(obj, bg_color_grey, 0);
     ADD(obj, pad_small, 0);
-    ADD(obj, list_item_grow, 0);
+    ADD(obj, list_row_full_width, 0);
 }
 
 void lv_theme_default_style_msgbox(lv_obj_t * obj)
@@ -630,7 +630,7 @@ void lv_theme_default_style_msgbox_btns(lv_obj_t * obj)
 void lv_theme_default_style_msgbox_backdrop(lv_obj_t * obj)
 {
     ensure_styles(obj);
-    ADD(obj, msgbox_backdrop_bg, 0);
+    ADD(obj, msgbox_backdrop, 0);
 }
 
 void lv_theme_default_style_textarea(lv_obj_t * obj)
@@ -642,7 +642,7 @@ void lv_theme_default_style_textarea(lv_obj_t * obj)
     ADD(obj, outline_secondary, LV_STATE_EDITED);
     ADD(obj, scrollbar, LV_PART_SCROLLBAR);
     ADD(obj, scrollbar_scrolled, LV_PART_SCROLLBAR | LV_STATE_SCROLLED);
-    ADD(obj, ta_cursor, LV_PART_CURSOR | LV_STATE_FOCUSED);
+    ADD(obj, textarea_cursor, LV_PART_CURSOR | LV_STATE_FOCUSED);
 }
 
 void lv_theme_default_style_keyboard(lv_obj_t * obj)
