@@ -272,25 +272,23 @@ void lv_obj_align_to(lv_obj_t * obj, const lv_obj_t * base, lv_align_t align, lv
     lv_obj_t * parent = lv_obj_get_parent(obj);
     if(base == NULL || parent == NULL) return;
 
-    lv_coord_t pborder = lv_obj_get_style_border_width(parent, LV_PART_MAIN);
-    lv_coord_t pleft = lv_obj_get_style_pad_left(parent, LV_PART_MAIN) + pborder;
-    lv_coord_t ptop = lv_obj_get_style_pad_top(parent, LV_PART_MAIN) + pborder;
-
     if(align == LV_ALIGN_DEFAULT) {
-        if(lv_obj_get_style_base_dir(base, LV_PART_MAIN) == LV_BASE_DIR_RTL) align = LV_ALIGN_TOP_RIGHT;
-        else align = LV_ALIGN_TOP_LEFT;
+        bool rtl = lv_obj_get_style_base_dir(base, LV_PART_MAIN) == LV_BASE_DIR_RTL;
+        align = rtl ? LV_ALIGN_TOP_RIGHT : LV_ALIGN_TOP_LEFT;
     }
 
     lv_coord_t x = 0;
     lv_coord_t y = 0;
     align_to_offsets(obj, base, align, &x, &y);
 
-    if(lv_obj_get_style_base_dir(parent, LV_PART_MAIN) == LV_BASE_DIR_RTL) {
-        x += x_ofs + base->coords.x1 - parent->coords.x1 + lv_obj_get_scroll_right(parent) - pleft;
-    }
-    else {
-        x += x_ofs + base->coords.x1 - parent->coords.x1 + lv_obj_get_scroll_left(parent) - pleft;
-    }
+    /*From base-relative to a position in the parent's content area, where
+     *lv_obj_set_pos measures from (scrolled content counted)*/
+    lv_coord_t pborder = lv_obj_get_style_border_width(parent, LV_PART_MAIN);
+    lv_coord_t pleft = lv_obj_get_style_pad_left(parent, LV_PART_MAIN) + pborder;
+    lv_coord_t ptop = lv_obj_get_style_pad_top(parent, LV_PART_MAIN) + pborder;
+    bool parent_rtl = lv_obj_get_style_base_dir(parent, LV_PART_MAIN) == LV_BASE_DIR_RTL;
+    lv_coord_t scrolled_x = parent_rtl ? lv_obj_get_scroll_right(parent) : lv_obj_get_scroll_left(parent);
+    x += x_ofs + base->coords.x1 - parent->coords.x1 + scrolled_x - pleft;
     y += y_ofs + base->coords.y1 - parent->coords.y1 + lv_obj_get_scroll_top(parent) - ptop;
     lv_obj_set_style_align(obj, LV_ALIGN_TOP_LEFT, 0);
     lv_obj_set_pos(obj, x, y);
@@ -302,21 +300,25 @@ void lv_obj_get_coords(const lv_obj_t * obj, lv_area_t * coords)
     lv_area_copy(coords, &obj->coords);
 }
 
-lv_coord_t lv_obj_get_x(const lv_obj_t * obj)
+/* Distance of the object's edge from the parent's content origin, scrolled content counted. */
+static lv_coord_t offset_in_parent(const lv_obj_t * obj, bool hor)
 {
     lv_obj_update_layout(obj);
-    lv_coord_t rel_x;
     lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(parent) {
-        rel_x  = obj->coords.x1 - parent->coords.x1;
-        rel_x += lv_obj_get_scroll_x(parent);
-        rel_x -= lv_obj_get_style_pad_left(parent, LV_PART_MAIN);
-        rel_x -= lv_obj_get_style_border_width(parent, LV_PART_MAIN);
+    if(parent == NULL) return hor ? obj->coords.x1 : obj->coords.y1;
+
+    lv_coord_t border_width = lv_obj_get_style_border_width(parent, LV_PART_MAIN);
+    if(hor) {
+        return obj->coords.x1 - parent->coords.x1 + lv_obj_get_scroll_x(parent) -
+               lv_obj_get_style_pad_left(parent, LV_PART_MAIN) - border_width;
     }
-    else {
-        rel_x = obj->coords.x1;
-    }
-    return rel_x;
+    return obj->coords.y1 - parent->coords.y1 + lv_obj_get_scroll_y(parent) -
+           lv_obj_get_style_pad_top(parent, LV_PART_MAIN) - border_width;
+}
+
+lv_coord_t lv_obj_get_x(const lv_obj_t * obj)
+{
+    return offset_in_parent(obj, true);
 }
 
 lv_coord_t lv_obj_get_x2(const lv_obj_t * obj)
@@ -327,19 +329,7 @@ lv_coord_t lv_obj_get_x2(const lv_obj_t * obj)
 
 lv_coord_t lv_obj_get_y(const lv_obj_t * obj)
 {
-    lv_obj_update_layout(obj);
-    lv_coord_t rel_y;
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(parent) {
-        rel_y = obj->coords.y1 - parent->coords.y1;
-        rel_y += lv_obj_get_scroll_y(parent);
-        rel_y -= lv_obj_get_style_pad_top(parent, LV_PART_MAIN);
-        rel_y -= lv_obj_get_style_border_width(parent, LV_PART_MAIN);
-    }
-    else {
-        rel_y = obj->coords.y1;
-    }
-    return rel_y;
+    return offset_in_parent(obj, false);
 }
 
 lv_coord_t lv_obj_get_y2(const lv_obj_t * obj)
