@@ -136,6 +136,7 @@ void lv_group_swap_obj(lv_obj_t * obj1, lv_obj_t * obj2)
     }
 
     /*The focus stays with the object, not with its place in the list*/
+    if(g->obj_focus == NULL) return;
     if(*g->obj_focus == obj1) lv_group_focus_obj(obj2);
     else if(*g->obj_focus == obj2) lv_group_focus_obj(obj1);
 }

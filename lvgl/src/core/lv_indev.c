@@ -769,7 +769,8 @@ static void throw_scroll(_lv_indev_proc_t * proc)
     /*Come to rest*/
     proc->types.pointer.scroll_dir = LV_DIR_NONE;
     proc->types.pointer.scroll_obj = NULL;
-    lv_event_send(scroll_obj, LV_EVENT_SCROLL_END, active_indev);
+    /*A handler may delete the object that came to rest*/
+    if(lv_event_send(scroll_obj, LV_EVENT_SCROLL_END, active_indev) != LV_RES_OK) return;
     if(proc->reset_query) return;
     lv_obj_scrollbar_invalidate(scroll_obj);
 }

@@ -322,6 +322,9 @@ static void draw_dirty_area(const lv_area_t * area_p)
     lv_coord_t ver_res = lv_disp_get_ver_res(refr_disp);
     lv_coord_t y2 = area_p->y2 >= ver_res ? ver_res - 1 : area_p->y2;
     int32_t rows = rows_per_part(refr_disp, lv_area_get_width(area_p), lv_area_get_height(area_p));
+    /*A buffer smaller than one row of the area (or a rounder that never fits)
+     *leaves nothing that can be drawn; the band loop below would never end*/
+    if(rows < 1) return;
 
     /*Full bands first, then what is left at the bottom*/
     lv_coord_t row = area_p->y1;
