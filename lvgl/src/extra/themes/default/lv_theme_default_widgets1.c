@@ -11,6 +11,7 @@
  *      INCLUDES
  *********************/
 #include "lv_theme_default_widgets1.h"
+#include "lv_theme_default_table.h"
 #if LV_USE_THEME_DEFAULT
 
 #include "../../../core/lv_theme.h"
@@ -21,7 +22,6 @@
  *      DEFINES
  *********************/
 #define THEME_FLAG_DARK 1     /*the default theme's flag for the dark look*/
-#define MAX_PROPS 16
 
 #define DARK_CARD        lv_color_hex(0x282b30)
 #define DARK_TEXT        lv_palette_lighten(LV_PALETTE_GREY, 5)
@@ -34,12 +34,7 @@
  *      TYPEDEFS
  **********************/
 
-/* A constant style with room for its property table. */
-typedef struct {
-    lv_style_t style;
-    lv_style_const_prop_t props[MAX_PROPS + 1];
-    uint8_t cnt;
-} table_style_t;
+typedef _lv_theme_table_style_t table_style_t;
 
 typedef struct {
     table_style_t circle;
@@ -82,67 +77,12 @@ static lv_color_filter_dsc_t grey_filter;
  *   STATIC FUNCTIONS
  **********************/
 
-static void ts_begin(table_style_t * s)
-{
-    s->cnt = 0;
-}
-
-static void ts_add(table_style_t * s, lv_style_prop_t prop, lv_style_value_t v)
-{
-    LV_ASSERT(s->cnt < MAX_PROPS);
-    if(s->cnt >= MAX_PROPS) return;
-    s->props[s->cnt].prop = prop;
-    s->props[s->cnt].value = v;
-    s->cnt++;
-}
-
-static void ts_num(table_style_t * s, lv_style_prop_t prop, int32_t n)
-{
-    lv_style_value_t v = { .num = n };
-    ts_add(s, prop, v);
-}
-
-static void ts_color(table_style_t * s, lv_style_prop_t prop, lv_color_t c)
-{
-    lv_style_value_t v = { .color = c };
-    ts_add(s, prop, v);
-}
-
-static void ts_ptr(table_style_t * s, lv_style_prop_t prop, const void * p)
-{
-    lv_style_value_t v = { .ptr = p };
-    ts_add(s, prop, v);
-}
-
-static void ts_pad_all(table_style_t * s, lv_coord_t pad)
-{
-    ts_num(s, LV_STYLE_PAD_TOP, pad);
-    ts_num(s, LV_STYLE_PAD_BOTTOM, pad);
-    ts_num(s, LV_STYLE_PAD_LEFT, pad);
-    ts_num(s, LV_STYLE_PAD_RIGHT, pad);
-}
-
-static void ts_end(table_style_t * s)
-{
-    s->props[s->cnt].prop = LV_STYLE_PROP_INV;
-    s->props[s->cnt].value.num = 0;
-    s->style.v_p.const_props = s->props;
-    s->style.prop1 = _LV_STYLE_PROP_CONST;
-    s->style.has_group = 0xFF;
-    s->style.prop_cnt = (uint8_t)(s->cnt + 1);
-}
-
 /* Disabled widgets are washed out towards grey. */
 static lv_color_t disabled_grey_filter(const lv_color_filter_dsc_t * f, lv_color_t color, lv_opa_t opa)
 {
     LV_UNUSED(f);
     if(dark_mode) return lv_color_mix(lv_palette_darken(LV_PALETTE_GREY, 2), color, opa);
     return lv_color_mix(lv_palette_lighten(LV_PALETTE_GREY, 2), color, opa);
-}
-
-static lv_coord_t dpx(lv_disp_t * disp, lv_coord_t n)
-{
-    return _LV_DPX_CALC(lv_disp_get_dpi(disp), n);
 }
 
 static void fill_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t secondary, bool dark)
@@ -156,127 +96,127 @@ static void fill_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t seconda
     lv_coord_t hor_res = disp ? lv_disp_get_hor_res(disp) : 0;
     bool large = hor_res >= 720;
     bool medium = hor_res > 320 && hor_res < 720;
-    lv_coord_t pad_def = large ? dpx(disp, 24) : medium ? dpx(disp, 20) : dpx(disp, 16);
-    lv_coord_t pad_small = large ? dpx(disp, 14) : medium ? dpx(disp, 12) : dpx(disp, 10);
-    lv_coord_t radius_def = large ? dpx(disp, 12) : dpx(disp, 8);
-    lv_coord_t outline_w = dpx(disp, 3);
+    lv_coord_t pad_def = large ? _lv_theme_dpx(disp, 24) : medium ? _lv_theme_dpx(disp, 20) : _lv_theme_dpx(disp, 16);
+    lv_coord_t pad_small = large ? _lv_theme_dpx(disp, 14) : medium ? _lv_theme_dpx(disp, 12) : _lv_theme_dpx(disp, 10);
+    lv_coord_t radius_def = large ? _lv_theme_dpx(disp, 12) : _lv_theme_dpx(disp, 8);
+    lv_coord_t outline_w = _lv_theme_dpx(disp, 3);
 
-    ts_begin(&styles.circle);
-    ts_num(&styles.circle, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
-    ts_end(&styles.circle);
+    _lv_theme_ts_begin(&styles.circle);
+    _lv_theme_ts_num(&styles.circle, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
+    _lv_theme_ts_end(&styles.circle);
 
     /* The plain object's card look: the meter is a card with a round face. */
     table_style_t * s = &styles.card;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_RADIUS, radius_def);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_BG_COLOR, color_card);
-    ts_color(s, LV_STYLE_BORDER_COLOR, color_grey);
-    ts_num(s, LV_STYLE_BORDER_WIDTH, dpx(disp, 2));
-    ts_num(s, LV_STYLE_BORDER_POST, 1);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_pad_all(s, pad_def);
-    ts_num(s, LV_STYLE_PAD_ROW, pad_small);
-    ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, radius_def);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_card);
+    _lv_theme_ts_color(s, LV_STYLE_BORDER_COLOR, color_grey);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_WIDTH, _lv_theme_dpx(disp, 2));
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_POST, 1);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_pad_all(s, pad_def);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, pad_small);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
+    _lv_theme_ts_end(s);
     /* (line colour and width of the card are not used by the meter's ticks, which carry their own) */
 
     s = &styles.bg_color_primary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_color(s, LV_STYLE_TEXT_COLOR, lv_color_white());
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, lv_color_white());
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_primary_muted;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_color(s, LV_STYLE_TEXT_COLOR, primary);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_20);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_20);
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_grey;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, color_grey);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_grey);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_white;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, color_card);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_card);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_end(s);
 
     s = &styles.outline_primary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_OUTLINE_COLOR, primary);
-    ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
-    ts_num(s, LV_STYLE_OUTLINE_PAD, outline_w);
-    ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_OUTLINE_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_PAD, outline_w);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
+    _lv_theme_ts_end(s);
 
     s = &styles.outline_secondary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_OUTLINE_COLOR, secondary);
-    ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
-    ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_OUTLINE_COLOR, secondary);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
+    _lv_theme_ts_end(s);
 
     lv_color_filter_dsc_init(&grey_filter, disabled_grey_filter);
     s = &styles.disabled;
-    ts_begin(s);
-    ts_ptr(s, LV_STYLE_COLOR_FILTER_DSC, &grey_filter);
-    ts_num(s, LV_STYLE_COLOR_FILTER_OPA, LV_OPA_50);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_ptr(s, LV_STYLE_COLOR_FILTER_DSC, &grey_filter);
+    _lv_theme_ts_num(s, LV_STYLE_COLOR_FILTER_OPA, LV_OPA_50);
+    _lv_theme_ts_end(s);
 
     s = &styles.grow;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_TRANSFORM_WIDTH, dpx(disp, 3));
-    ts_num(s, LV_STYLE_TRANSFORM_HEIGHT, dpx(disp, 3));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_TRANSFORM_WIDTH, _lv_theme_dpx(disp, 3));
+    _lv_theme_ts_num(s, LV_STYLE_TRANSFORM_HEIGHT, _lv_theme_dpx(disp, 3));
+    _lv_theme_ts_end(s);
 
     s = &styles.anim_fast;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_ANIM_TIME, 120);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_ANIM_TIME, 120);
+    _lv_theme_ts_end(s);
 
     s = &styles.knob;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_pad_all(s, dpx(disp, 6));
-    ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_pad_all(s, _lv_theme_dpx(disp, 6));
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
+    _lv_theme_ts_end(s);
 
     /* The switch's knob sits inside the track, white on every primary colour. */
     s = &styles.switch_knob;
-    ts_begin(s);
-    ts_pad_all(s, -dpx(disp, 4));
-    ts_color(s, LV_STYLE_BG_COLOR, lv_color_white());
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_pad_all(s, -_lv_theme_dpx(disp, 4));
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, lv_color_white());
+    _lv_theme_ts_end(s);
 
     s = &styles.arc_indic;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_ARC_COLOR, color_grey);
-    ts_num(s, LV_STYLE_ARC_WIDTH, dpx(disp, 15));
-    ts_num(s, LV_STYLE_ARC_ROUNDED, 1);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_ARC_COLOR, color_grey);
+    _lv_theme_ts_num(s, LV_STYLE_ARC_WIDTH, _lv_theme_dpx(disp, 15));
+    _lv_theme_ts_num(s, LV_STYLE_ARC_ROUNDED, 1);
+    _lv_theme_ts_end(s);
 
     s = &styles.arc_indic_primary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_ARC_COLOR, primary);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_ARC_COLOR, primary);
+    _lv_theme_ts_end(s);
 
     s = &styles.meter_indic;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
-    ts_color(s, LV_STYLE_BG_COLOR, lv_palette_main(LV_PALETTE_GREY));
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_num(s, LV_STYLE_WIDTH, dpx(disp, 15));
-    ts_num(s, LV_STYLE_HEIGHT, dpx(disp, 15));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, lv_palette_main(LV_PALETTE_GREY));
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_num(s, LV_STYLE_WIDTH, _lv_theme_dpx(disp, 15));
+    _lv_theme_ts_num(s, LV_STYLE_HEIGHT, _lv_theme_dpx(disp, 15));
+    _lv_theme_ts_end(s);
 }
 
 /*

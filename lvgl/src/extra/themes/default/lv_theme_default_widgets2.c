@@ -13,6 +13,7 @@
  *      INCLUDES
  *********************/
 #include "lv_theme_default_widgets2.h"
+#include "lv_theme_default_table.h"
 #if LV_USE_THEME_DEFAULT
 
 #include "../../../core/lv_theme.h"
@@ -23,7 +24,6 @@
  *      DEFINES
  *********************/
 #define THEME_FLAG_DARK 1     /*the default theme's flag for the dark look*/
-#define MAX_PROPS 16
 
 #define DARK_SCREEN         lv_color_hex(0x15171A)
 #define DARK_CARD        lv_color_hex(0x282b30)
@@ -38,11 +38,7 @@
  *      TYPEDEFS
  **********************/
 
-typedef struct {
-    lv_style_t style;
-    lv_style_const_prop_t props[MAX_PROPS + 1];
-    uint8_t cnt;
-} table_style_t;
+typedef _lv_theme_table_style_t table_style_t;
 
 typedef struct {
     table_style_t scr;
@@ -102,66 +98,11 @@ static lv_color_filter_dsc_t dark_filter;
  *   STATIC FUNCTIONS
  **********************/
 
-static void ts_begin(table_style_t * s)
-{
-    s->cnt = 0;
-}
-
-static void ts_add(table_style_t * s, lv_style_prop_t prop, lv_style_value_t v)
-{
-    LV_ASSERT(s->cnt < MAX_PROPS);
-    if(s->cnt >= MAX_PROPS) return;
-    s->props[s->cnt].prop = prop;
-    s->props[s->cnt].value = v;
-    s->cnt++;
-}
-
-static void ts_num(table_style_t * s, lv_style_prop_t prop, int32_t n)
-{
-    lv_style_value_t v = { .num = n };
-    ts_add(s, prop, v);
-}
-
-static void ts_color(table_style_t * s, lv_style_prop_t prop, lv_color_t c)
-{
-    lv_style_value_t v = { .color = c };
-    ts_add(s, prop, v);
-}
-
-static void ts_ptr(table_style_t * s, lv_style_prop_t prop, const void * p)
-{
-    lv_style_value_t v = { .ptr = p };
-    ts_add(s, prop, v);
-}
-
-static void ts_pad_all(table_style_t * s, lv_coord_t pad)
-{
-    ts_num(s, LV_STYLE_PAD_TOP, pad);
-    ts_num(s, LV_STYLE_PAD_BOTTOM, pad);
-    ts_num(s, LV_STYLE_PAD_LEFT, pad);
-    ts_num(s, LV_STYLE_PAD_RIGHT, pad);
-}
-
-static void ts_end(table_style_t * s)
-{
-    s->props[s->cnt].prop = LV_STYLE_PROP_INV;
-    s->props[s->cnt].value.num = 0;
-    s->style.v_p.const_props = s->props;
-    s->style.prop1 = _LV_STYLE_PROP_CONST;
-    s->style.has_group = 0xFF;
-    s->style.prop_cnt = (uint8_t)(s->cnt + 1);
-}
-
 /* Pressed parts are drawn darker. */
 static lv_color_t pressed_darken_filter(const lv_color_filter_dsc_t * f, lv_color_t c, lv_opa_t opa)
 {
     LV_UNUSED(f);
     return lv_color_darken(c, opa);
-}
-
-static lv_coord_t dpx(lv_disp_t * disp, lv_coord_t n)
-{
-    return _LV_DPX_CALC(lv_disp_get_dpi(disp), n);
 }
 
 static void fill_base_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t secondary, bool dark,
@@ -176,155 +117,155 @@ static void fill_base_styles(lv_disp_t * disp, lv_color_t primary, lv_color_t se
     lv_coord_t hor_res = disp ? lv_disp_get_hor_res(disp) : 0;
     bool large = hor_res >= 720;
     bool medium = hor_res > 320 && hor_res < 720;
-    lv_coord_t pad_def = large ? dpx(disp, 24) : medium ? dpx(disp, 20) : dpx(disp, 16);
-    lv_coord_t pad_small = large ? dpx(disp, 14) : medium ? dpx(disp, 12) : dpx(disp, 10);
-    lv_coord_t radius_def = large ? dpx(disp, 12) : dpx(disp, 8);
-    lv_coord_t border_w = dpx(disp, 2);
-    lv_coord_t outline_w = dpx(disp, 3);
+    lv_coord_t pad_def = large ? _lv_theme_dpx(disp, 24) : medium ? _lv_theme_dpx(disp, 20) : _lv_theme_dpx(disp, 16);
+    lv_coord_t pad_small = large ? _lv_theme_dpx(disp, 14) : medium ? _lv_theme_dpx(disp, 12) : _lv_theme_dpx(disp, 10);
+    lv_coord_t radius_def = large ? _lv_theme_dpx(disp, 12) : _lv_theme_dpx(disp, 8);
+    lv_coord_t border_w = _lv_theme_dpx(disp, 2);
+    lv_coord_t outline_w = _lv_theme_dpx(disp, 3);
 
     table_style_t * s = &styles.scr;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_BG_COLOR, color_scr);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    if(font) ts_ptr(s, LV_STYLE_TEXT_FONT, font);
-    ts_num(s, LV_STYLE_PAD_ROW, pad_small);
-    ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_scr);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    if(font) _lv_theme_ts_ptr(s, LV_STYLE_TEXT_FONT, font);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, pad_small);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
+    _lv_theme_ts_end(s);
 
     s = &styles.card;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_RADIUS, radius_def);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_BG_COLOR, color_card);
-    ts_color(s, LV_STYLE_BORDER_COLOR, color_grey);
-    ts_num(s, LV_STYLE_BORDER_WIDTH, border_w);
-    ts_num(s, LV_STYLE_BORDER_POST, 1);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_pad_all(s, pad_def);
-    ts_num(s, LV_STYLE_PAD_ROW, pad_small);
-    ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
-    ts_color(s, LV_STYLE_LINE_COLOR, lv_palette_main(LV_PALETTE_GREY));
-    ts_num(s, LV_STYLE_LINE_WIDTH, dpx(disp, 1));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, radius_def);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_card);
+    _lv_theme_ts_color(s, LV_STYLE_BORDER_COLOR, color_grey);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_WIDTH, border_w);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_POST, 1);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_pad_all(s, pad_def);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, pad_small);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
+    _lv_theme_ts_color(s, LV_STYLE_LINE_COLOR, lv_palette_main(LV_PALETTE_GREY));
+    _lv_theme_ts_num(s, LV_STYLE_LINE_WIDTH, _lv_theme_dpx(disp, 1));
+    _lv_theme_ts_end(s);
 
     s = &styles.scrollbar;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, dark ? lv_palette_darken(LV_PALETTE_GREY, 2) : lv_palette_main(LV_PALETTE_GREY));
-    ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
-    ts_pad_all(s, dpx(disp, 7));
-    ts_num(s, LV_STYLE_WIDTH, dpx(disp, 5));
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_40);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, dark ? lv_palette_darken(LV_PALETTE_GREY, 2) : lv_palette_main(LV_PALETTE_GREY));
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
+    _lv_theme_ts_pad_all(s, _lv_theme_dpx(disp, 7));
+    _lv_theme_ts_num(s, LV_STYLE_WIDTH, _lv_theme_dpx(disp, 5));
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_40);
+    _lv_theme_ts_end(s);
 
     s = &styles.scrollbar_scrolled;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_end(s);
 
     s = &styles.pad_zero;
-    ts_begin(s);
-    ts_pad_all(s, 0);
-    ts_num(s, LV_STYLE_PAD_ROW, 0);
-    ts_num(s, LV_STYLE_PAD_COLUMN, 0);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_pad_all(s, 0);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, 0);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, 0);
+    _lv_theme_ts_end(s);
 
     s = &styles.pad_small;
-    ts_begin(s);
-    ts_pad_all(s, pad_small);
-    ts_num(s, LV_STYLE_PAD_ROW, pad_small);
-    ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_pad_all(s, pad_small);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, pad_small);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
+    _lv_theme_ts_end(s);
 
     s = &styles.pad_normal;
-    ts_begin(s);
-    ts_pad_all(s, pad_def);
-    ts_num(s, LV_STYLE_PAD_ROW, pad_def);
-    ts_num(s, LV_STYLE_PAD_COLUMN, pad_def);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_pad_all(s, pad_def);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, pad_def);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, pad_def);
+    _lv_theme_ts_end(s);
 
     s = &styles.pad_gap;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_PAD_ROW, dpx(disp, 10));
-    ts_num(s, LV_STYLE_PAD_COLUMN, dpx(disp, 10));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, _lv_theme_dpx(disp, 10));
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, _lv_theme_dpx(disp, 10));
+    _lv_theme_ts_end(s);
 
     lv_color_filter_dsc_init(&dark_filter, pressed_darken_filter);
     s = &styles.pressed;
-    ts_begin(s);
-    ts_ptr(s, LV_STYLE_COLOR_FILTER_DSC, &dark_filter);
-    ts_num(s, LV_STYLE_COLOR_FILTER_OPA, 35);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_ptr(s, LV_STYLE_COLOR_FILTER_DSC, &dark_filter);
+    _lv_theme_ts_num(s, LV_STYLE_COLOR_FILTER_OPA, 35);
+    _lv_theme_ts_end(s);
 
     s = &styles.outline_primary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_OUTLINE_COLOR, primary);
-    ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
-    ts_num(s, LV_STYLE_OUTLINE_PAD, outline_w);
-    ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_OUTLINE_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_PAD, outline_w);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
+    _lv_theme_ts_end(s);
 
     s = &styles.outline_secondary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_OUTLINE_COLOR, secondary);
-    ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
-    ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_OUTLINE_COLOR, secondary);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_WIDTH, outline_w);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_OPA, LV_OPA_50);
+    _lv_theme_ts_end(s);
 
     s = &styles.clip_corner;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_CLIP_CORNER, 1);
-    ts_num(s, LV_STYLE_BORDER_POST, 1);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_CLIP_CORNER, 1);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_POST, 1);
+    _lv_theme_ts_end(s);
 
     s = &styles.line_space_large;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_TEXT_LINE_SPACE, dpx(disp, 20));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_TEXT_LINE_SPACE, _lv_theme_dpx(disp, 20));
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_white;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, color_card);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_card);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_grey;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, color_grey);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, color_grey);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_primary;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_color(s, LV_STYLE_TEXT_COLOR, lv_color_white());
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, lv_color_white());
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_end(s);
 
     s = &styles.bg_color_primary_muted;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_color(s, LV_STYLE_TEXT_COLOR, primary);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_20);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_20);
+    _lv_theme_ts_end(s);
 
     /*Plain containers that only hold other parts*/
     s = &styles.transp;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_TRANSP);
-    ts_num(s, LV_STYLE_BORDER_WIDTH, 0);
-    ts_num(s, LV_STYLE_RADIUS, 0);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_TRANSP);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_WIDTH, 0);
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, 0);
+    _lv_theme_ts_end(s);
 
     s = &styles.knob;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_pad_all(s, dpx(disp, 6));
-    ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_pad_all(s, _lv_theme_dpx(disp, 6));
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
+    _lv_theme_ts_end(s);
 }
 
 static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
@@ -334,121 +275,121 @@ static void fill_widget_styles(lv_disp_t * disp, lv_color_t primary, bool dark)
     lv_coord_t hor_res = disp ? lv_disp_get_hor_res(disp) : 0;
     bool large = hor_res >= 720;
     bool medium = hor_res > 320 && hor_res < 720;
-    lv_coord_t pad_def = large ? dpx(disp, 24) : medium ? dpx(disp, 20) : dpx(disp, 16);
-    lv_coord_t pad_small = large ? dpx(disp, 14) : medium ? dpx(disp, 12) : dpx(disp, 10);
-    lv_coord_t border_w = dpx(disp, 2);
+    lv_coord_t pad_def = large ? _lv_theme_dpx(disp, 24) : medium ? _lv_theme_dpx(disp, 20) : _lv_theme_dpx(disp, 16);
+    lv_coord_t pad_small = large ? _lv_theme_dpx(disp, 14) : medium ? _lv_theme_dpx(disp, 12) : _lv_theme_dpx(disp, 10);
+    lv_coord_t border_w = _lv_theme_dpx(disp, 2);
 
     table_style_t * s = &styles.dropdown_list;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_MAX_HEIGHT, LV_DPI_DEF * 2);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_MAX_HEIGHT, LV_DPI_DEF * 2);
+    _lv_theme_ts_end(s);
 
     /*Division lines in the card's grey, a shade above the background*/
     s = &styles.chart_bg;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_BORDER_POST, 0);
-    ts_num(s, LV_STYLE_PAD_COLUMN, dpx(disp, 10));
-    ts_color(s, LV_STYLE_LINE_COLOR, color_grey);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_POST, 0);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, _lv_theme_dpx(disp, 10));
+    _lv_theme_ts_color(s, LV_STYLE_LINE_COLOR, color_grey);
+    _lv_theme_ts_end(s);
 
     s = &styles.chart_series;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_LINE_WIDTH, dpx(disp, 3));
-    ts_num(s, LV_STYLE_RADIUS, dpx(disp, 3));
-    ts_num(s, LV_STYLE_WIDTH, dpx(disp, 8));
-    ts_num(s, LV_STYLE_HEIGHT, dpx(disp, 8));
-    ts_num(s, LV_STYLE_PAD_COLUMN, dpx(disp, 2));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_LINE_WIDTH, _lv_theme_dpx(disp, 3));
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, _lv_theme_dpx(disp, 3));
+    _lv_theme_ts_num(s, LV_STYLE_WIDTH, _lv_theme_dpx(disp, 8));
+    _lv_theme_ts_num(s, LV_STYLE_HEIGHT, _lv_theme_dpx(disp, 8));
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, _lv_theme_dpx(disp, 2));
+    _lv_theme_ts_end(s);
 
     s = &styles.chart_indic;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
-    ts_num(s, LV_STYLE_WIDTH, dpx(disp, 8));
-    ts_num(s, LV_STYLE_HEIGHT, dpx(disp, 8));
-    ts_color(s, LV_STYLE_BG_COLOR, primary);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, LV_RADIUS_CIRCLE);
+    _lv_theme_ts_num(s, LV_STYLE_WIDTH, _lv_theme_dpx(disp, 8));
+    _lv_theme_ts_num(s, LV_STYLE_HEIGHT, _lv_theme_dpx(disp, 8));
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_COVER);
+    _lv_theme_ts_end(s);
 
     s = &styles.chart_ticks;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_LINE_WIDTH, dpx(disp, 1));
-    ts_color(s, LV_STYLE_LINE_COLOR, color_text);
-    ts_pad_all(s, dpx(disp, 2));
-    ts_color(s, LV_STYLE_TEXT_COLOR, lv_palette_main(LV_PALETTE_GREY));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_LINE_WIDTH, _lv_theme_dpx(disp, 1));
+    _lv_theme_ts_color(s, LV_STYLE_LINE_COLOR, color_text);
+    _lv_theme_ts_pad_all(s, _lv_theme_dpx(disp, 2));
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, lv_palette_main(LV_PALETTE_GREY));
+    _lv_theme_ts_end(s);
 
     s = &styles.colorwheel_ring;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_ARC_WIDTH, dpx(disp, 10));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_ARC_WIDTH, _lv_theme_dpx(disp, 10));
+    _lv_theme_ts_end(s);
 
     /*The active tab: primary text on a faint primary band with a thick bottom line*/
     s = &styles.tab_btn;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BORDER_COLOR, primary);
-    ts_num(s, LV_STYLE_BORDER_WIDTH, border_w * 2);
-    ts_num(s, LV_STYLE_BORDER_SIDE, LV_BORDER_SIDE_BOTTOM);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BORDER_COLOR, primary);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_WIDTH, border_w * 2);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_SIDE, LV_BORDER_SIDE_BOTTOM);
+    _lv_theme_ts_end(s);
 
     /*A tab button is a cell of the button row, not a raised button*/
     s = &styles.tab_btn_plain;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_TRANSP);
-    ts_num(s, LV_STYLE_RADIUS, 0);
-    ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
-    ts_pad_all(s, 0);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_TRANSP);
+    _lv_theme_ts_num(s, LV_STYLE_RADIUS, 0);
+    _lv_theme_ts_color(s, LV_STYLE_TEXT_COLOR, color_text);
+    _lv_theme_ts_pad_all(s, 0);
+    _lv_theme_ts_end(s);
 
     s = &styles.tab_focus_inset;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_OUTLINE_PAD, -border_w);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_OUTLINE_PAD, -border_w);
+    _lv_theme_ts_end(s);
 
     s = &styles.list_bg;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_PAD_LEFT, pad_def);
-    ts_num(s, LV_STYLE_PAD_RIGHT, pad_def);
-    ts_num(s, LV_STYLE_PAD_TOP, 0);
-    ts_num(s, LV_STYLE_PAD_BOTTOM, 0);
-    ts_num(s, LV_STYLE_PAD_ROW, 0);
-    ts_num(s, LV_STYLE_PAD_COLUMN, 0);
-    ts_num(s, LV_STYLE_CLIP_CORNER, 1);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_LEFT, pad_def);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_RIGHT, pad_def);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_TOP, 0);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_BOTTOM, 0);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_ROW, 0);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, 0);
+    _lv_theme_ts_num(s, LV_STYLE_CLIP_CORNER, 1);
+    _lv_theme_ts_end(s);
 
     s = &styles.list_btn;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_BORDER_WIDTH, dpx(disp, 1));
-    ts_color(s, LV_STYLE_BORDER_COLOR, color_grey);
-    ts_num(s, LV_STYLE_BORDER_SIDE, LV_BORDER_SIDE_BOTTOM);
-    ts_pad_all(s, pad_small);
-    ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_WIDTH, _lv_theme_dpx(disp, 1));
+    _lv_theme_ts_color(s, LV_STYLE_BORDER_COLOR, color_grey);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_SIDE, LV_BORDER_SIDE_BOTTOM);
+    _lv_theme_ts_pad_all(s, pad_small);
+    _lv_theme_ts_num(s, LV_STYLE_PAD_COLUMN, pad_small);
+    _lv_theme_ts_end(s);
 
     /*List rows reach over the list's side padding to its edges*/
     s = &styles.list_row_full_width;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_TRANSFORM_WIDTH, pad_def);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_TRANSFORM_WIDTH, pad_def);
+    _lv_theme_ts_end(s);
 
     s = &styles.msgbox_bg;
-    ts_begin(s);
-    ts_num(s, LV_STYLE_MAX_WIDTH, LV_PCT(100));
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_num(s, LV_STYLE_MAX_WIDTH, LV_PCT(100));
+    _lv_theme_ts_end(s);
 
     s = &styles.msgbox_backdrop;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BG_COLOR, lv_palette_main(LV_PALETTE_GREY));
-    ts_num(s, LV_STYLE_BG_OPA, LV_OPA_50);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BG_COLOR, lv_palette_main(LV_PALETTE_GREY));
+    _lv_theme_ts_num(s, LV_STYLE_BG_OPA, LV_OPA_50);
+    _lv_theme_ts_end(s);
 
     s = &styles.textarea_cursor;
-    ts_begin(s);
-    ts_color(s, LV_STYLE_BORDER_COLOR, color_text);
-    ts_num(s, LV_STYLE_BORDER_WIDTH, dpx(disp, 2));
-    ts_num(s, LV_STYLE_PAD_LEFT, -dpx(disp, 1));
-    ts_num(s, LV_STYLE_BORDER_SIDE, LV_BORDER_SIDE_LEFT);
-    ts_num(s, LV_STYLE_ANIM_TIME, 400);
-    ts_end(s);
+    _lv_theme_ts_begin(s);
+    _lv_theme_ts_color(s, LV_STYLE_BORDER_COLOR, color_text);
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_WIDTH, _lv_theme_dpx(disp, 2));
+    _lv_theme_ts_num(s, LV_STYLE_PAD_LEFT, -_lv_theme_dpx(disp, 1));
+    _lv_theme_ts_num(s, LV_STYLE_BORDER_SIDE, LV_BORDER_SIDE_LEFT);
+    _lv_theme_ts_num(s, LV_STYLE_ANIM_TIME, 400);
+    _lv_theme_ts_end(s);
 }
 
 /*
