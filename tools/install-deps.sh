@@ -11,7 +11,6 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
   rapidjson-dev googletest libbenchmark-dev
-  fonts-noto-cjk fonts-dejavu-core
   fonts-droid-fallback python3-fonttools librsvg2-bin icoutils
 )
 
