@@ -21,7 +21,9 @@ any size. A height no size gives exactly comes from the largest size below it,
 with the missing pixels added to the line box as spacing, split evenly above
 and below the glyphs (base_line grows by half of them); the glyphs are
 unchanged and still fit. At most MAX_PADDING pixels are added, so a gap in the
-table is caught rather than padded over.
+table is caught rather than padded over. Such a padded font is the same pixel
+size as its neighbour, so it is only a second descriptor in that font's file,
+over the same glyph data (34 files for the 37 fonts).
 """
 import concurrent.futures
 import os
@@ -176,6 +178,55 @@ def pad_line_box(text, height):
     text = re.sub(r"\.base_line = -?\d+,", f".base_line = {base + extra // 2},", text, count=1)
     note = f" * Line box padded from {natural} to {height} px (no size gives {height} exactly).\n"
     return text.replace(" * Bpp: 4\n", " * Bpp: 4\n" + note, 1)
+
+
+DESCRIPTOR_START = "/*Initialize a public general font descriptor*/\n"
+
+
+def group_by_size(chosen):
+    """{(kind, pixel size): [line heights]}: heights that no size reaches exactly
+    share the glyphs of a neighbouring height."""
+    groups = {}
+    for (kind, height), size in chosen.items():
+        groups.setdefault((kind, size), []).append(height)
+    return {key: sorted(heights) for key, heights in groups.items()}
+
+
+def extra_descriptor(text, base, name, height):
+    """The public descriptor of `base` again, as `name` with a `height` line
+    box, pointing at the same glyph data."""
+    start = text.index(DESCRIPTOR_START)
+    end = text.index("};\n", start) + 3
+    block = text[start:end].replace(base, name)
+    block = pad_line_box(block, height).replace(DESCRIPTOR_START,
+        f"/*The same glyphs in a {height} px line box (no size gives {height} exactly)*/\n", 1)
+    return "\n" + block
+
+
+def convert_group(work, conv, kind, size, heights, args, root, sources):
+    """Converts one pixel size once. The height the converter gives (or the
+    lowest) names the file and its font; every other height of the group is
+    one more descriptor in the same file over the same glyphs, rather than a
+    second copy of them. Returns (file name, text)."""
+    probe = "probe_" + font_name(kind, heights[0])
+    convert(work, conv, kind, size, probe, probe + ".c", args)
+    with open(os.path.join(work, probe + ".c"), encoding="utf-8") as f:
+        raw = f.read()
+    natural = line_metrics(raw)[0]
+    base_height = natural if natural in heights else heights[0]
+    name = font_name(kind, base_height)
+    convert(work, conv, kind, size, name, name + ".c", args)
+    with open(os.path.join(work, name + ".c"), encoding="utf-8") as f:
+        text = pad_line_box(clean_header(f.read(), root, work, sources), base_height)
+    guard_end = text.rindex("#endif")
+    extras = "".join(extra_descriptor(text, name, font_name(kind, h), h)
+                     for h in heights if h != base_height)
+    text = text[:guard_end] + extras.lstrip("\n") + ("\n\n" if extras else "") + text[guard_end:]
+    for h in heights:
+        found = re.search(rf"{font_name(kind, h)} = {{.*?\.line_height = (\d+),", text, re.S)
+        if not found or int(found.group(1)) != h:
+            sys.exit(f"gen_ui_fonts: {font_name(kind, h)} did not come out with line height {h}")
+    return name, text
 
 
 def wanted_line_heights():
@@ -343,21 +394,18 @@ def main():
         if os.path.isdir(out_dir):
             shutil.rmtree(out_dir)
         os.makedirs(out_dir)
-        fonts = []
-        for (kind, height), size in sorted(chosen.items()):
-            name = font_name(kind, height)
-            convert(work, conv, kind, size, name, name + ".c", set_args[kind])
-            with open(os.path.join(work, name + ".c"), encoding="utf-8") as f:
-                text = pad_line_box(clean_header(f.read(), root, work, sources), height)
-            if line_metrics(text)[0] != height:
-                sys.exit(f"gen_ui_fonts: {name} came out with line height {line_metrics(text)[0]}")
+        fonts, files = [], []
+        for (kind, size), heights in sorted(group_by_size(chosen).items()):
+            name, text = convert_group(work, conv, kind, size, heights, set_args[kind], root, sources)
             with open(os.path.join(out_dir, name + ".c"), "w", encoding="utf-8") as f:
                 f.write(text)
-            fonts.append(name)
-            print(f"{name}: size {size} px, line height {height}, base line {line_metrics(text)[1]}")
-    write_header(assets, fonts)
+            files.append(name)
+            for height in heights:
+                fonts.append(font_name(kind, height))
+                print(f"{font_name(kind, height)}: size {size} px, line height {height}, in {name}.c")
+    write_header(assets, sorted(fonts))
     write_table(assets)
-    write_source_list(assets, fonts)
+    write_source_list(assets, files)
     print(f"{len(fonts)} fonts, {len(cjk)} CJK characters")
 
 

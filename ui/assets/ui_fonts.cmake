@@ -4,7 +4,6 @@ set(UI_FONT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_26.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_27.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_33.c
-  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_34.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_36.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_digits_50.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_10.c
@@ -24,9 +23,7 @@ set(UI_FONT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_en_52.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_10.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_12.c
-  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_13.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_19.c
-  ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_20.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_21.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_24.c
   ${CMAKE_CURRENT_LIST_DIR}/fonts/ui_font_zh_28.c
