@@ -38,7 +38,6 @@ extern "C" {
 #include "src/font/lv_symbol_def.h"
 
 #include "src/draw/lv_draw.h"
-#include "src/draw/sw/lv_draw_sw.h"
 
 /* The object tree, display and input layers and the widgets. The guards let
  * the lower layers build before these files exist. */

@@ -7,6 +7,8 @@
 #include <cstdint>
 
 #include "lvgl.h"
+// The software renderer is not part of the umbrella header upstream.
+#include "src/draw/sw/lv_draw_sw.h"
 
 enum BlendRoute {
   BLEND_ROUTE_NOTHING,   // clipped away

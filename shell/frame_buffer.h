@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "lvgl.h"
+#include "src/draw/sw/lv_draw_sw.h"
 
 extern HDC frame_dc;     // memory DC holding the DIB (nullptr when none could be made)
 extern void* frame_bits; // the DIB's pixels

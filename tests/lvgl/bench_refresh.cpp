@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lvgl.h"
+#include "src/draw/sw/lv_draw_sw.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lvgl.h"
+#include "src/draw/sw/lv_draw_sw.h"
 
 class LvglTest : public ::testing::Test {
   protected:

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "lvgl.h"
+#include "src/draw/sw/lv_draw_sw.h"
 
 struct TestDisplay {
     lv_disp_drv_t disp_drv;
