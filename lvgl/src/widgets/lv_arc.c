@@ -395,8 +395,8 @@ static int32_t pointer_angle(lv_coord_t dx, lv_coord_t dy)
 /*
  * Near the centre a pixel of movement swings the angle wildly, so a press
  * starts turning only once the pointer is out towards the ring: beyond half
- * the radius inside the indicator, or, with the advanced hit test (presses
- * land on the ring only), beyond one more indicator width inside it.
+ * the indicator's inner radius, or, with the advanced hit test (presses land
+ * on the ring only anyway), beyond one indicator width inside the indicator.
  */
 static bool far_enough_to_turn(lv_obj_t * obj, lv_coord_t radius, lv_coord_t dx, lv_coord_t dy)
 {

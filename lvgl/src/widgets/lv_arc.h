@@ -75,8 +75,8 @@ lv_obj_t * lv_arc_create(lv_obj_t * parent);
  *====================*/
 
 /**
- * Place the indicator's ends directly (0..360; larger angles wrap). A later
- * value, range or mode change lays the indicator out from the value again.
+ * Place the indicator's ends directly (0..360; larger angles wrap). Changing
+ * the value, range, mode or background later lays it out from the value again.
  */
 void lv_arc_set_start_angle(lv_obj_t * obj, uint16_t start);
 
