@@ -253,4 +253,121 @@ TEST_F(ArcTest, value_and_indicator_angles_follow_range_and_mode)
     }
 }
 
+// The pointer's angle comes from lv_atan2; on a whole ring whose value is in
+// degrees a mix-up of its axes shows as wrong values in some quadrant.
+TEST_F(ArcTest, dragging_a_whole_ring_tracks_the_pointer_in_every_quadrant)
+{
+    for(uint16_t rotation : {0, 90, 200}) {
+        SCOPED_TRACE(rotation);
+        lv_obj_t * arc = make_arc(0);
+        lv_arc_set_rotation(arc, rotation);
+        lv_arc_set_bg_angles(arc, 0, 360);
+        lv_arc_set_range(arc, 0, 360);
+        lv_arc_set_change_rate(arc, 30000);
+
+        lv_point_t p = on_ring(rotation);
+        display.press(p.x, p.y);
+        for(int past_start : {30, 75, 120, 165, 210, 255, 300, 345}) {
+            p = on_ring(rotation + past_start);
+            display.move(p.x, p.y);
+            EXPECT_NEAR(lv_arc_get_value(arc), past_start, 1) << "pointer " << past_start << " degrees past the start";
+        }
+        display.release();
+        lv_obj_del(arc);
+    }
+}
+
+TEST_F(ArcTest, each_mode_reads_the_pointer_from_its_own_end_of_the_scale)
+{
+    struct Case {
+        const char * name;
+        lv_arc_mode_t mode;
+        std::vector<double> path;   // absolute angles; the scale runs from 135 to 405 (= 45)
+        std::vector<int> values;    // after each move
+    };
+    const Case cases[] = {
+        {"normal grows clockwise", LV_ARC_MODE_NORMAL, {135, 180, 225}, {17, 33}},
+        {"symmetrical maps like normal", LV_ARC_MODE_SYMMETRICAL, {135, 180, 225}, {17, 33}},
+        {"reverse grows counter-clockwise", LV_ARC_MODE_REVERSE, {45, 0, 315}, {17, 33}},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_obj_t * arc = make_arc(0);
+        lv_arc_set_mode(arc, c.mode);
+        lv_arc_set_change_rate(arc, 30000);
+        lv_point_t p = on_ring(c.path[0]);
+        display.press(p.x, p.y);
+        for(size_t i = 1; i < c.path.size(); i++) {
+            p = on_ring(c.path[i]);
+            display.move(p.x, p.y);
+            EXPECT_EQ(lv_arc_get_value(arc), c.values[i - 1]) << "at " << c.path[i];
+        }
+        display.release();
+        lv_obj_del(arc);
+    }
+}
+
+struct KnobSpot {
+    bool seen = false;
+    lv_point_t centre = {0, 0};
+};
+
+void record_knob(lv_event_t * e)
+{
+    lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+    if(!lv_obj_draw_part_check_type(dsc, &lv_arc_class, LV_ARC_DRAW_PART_KNOB)) return;
+    auto * spot = static_cast<KnobSpot *>(lv_event_get_user_data(e));
+    spot->seen = true;
+    spot->centre = {(lv_coord_t)((dsc->draw_area->x1 + dsc->draw_area->x2) / 2),
+                    (lv_coord_t)((dsc->draw_area->y1 + dsc->draw_area->y2) / 2)};
+}
+
+TEST_F(ArcTest, the_knob_sits_at_the_moving_end_of_the_indicator_in_every_mode)
+{
+    struct Case {
+        const char * name;
+        lv_arc_mode_t mode;
+        int16_t value;
+        double angle;   // absolute, degrees clockwise from three o'clock
+    };
+    const Case cases[] = {
+        {"normal", LV_ARC_MODE_NORMAL, 25, 135 + 67},
+        {"reverse", LV_ARC_MODE_REVERSE, 25, 135 + 203},
+        {"symmetrical above the middle", LV_ARC_MODE_SYMMETRICAL, 75, 135 + 202},
+        {"symmetrical below the middle", LV_ARC_MODE_SYMMETRICAL, 25, 135 + 67},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_obj_t * arc = make_arc();
+        lv_arc_set_mode(arc, c.mode);
+        lv_arc_set_value(arc, c.value);
+        KnobSpot spot;
+        lv_obj_add_event_cb(arc, record_knob, LV_EVENT_DRAW_PART_BEGIN, &spot);
+        display.refresh_now();
+        ASSERT_TRUE(spot.seen);
+        double seen = std::atan2(spot.centre.y - CY, spot.centre.x - CX) * 180.0 / 3.14159265358979;
+        EXPECT_NEAR(std::fmod(seen + 720.0, 360.0), std::fmod(c.angle, 360.0), 1.5);
+        lv_obj_del(arc);
+    }
+}
+
+// A handle of another kind, or none, is ignored rather than written through.
+TEST_F(ArcTest, calls_with_a_handle_that_is_not_an_arc_change_nothing)
+{
+    lv_obj_t * plain = lv_obj_create(lv_scr_act());
+    for(lv_obj_t * obj : {plain, (lv_obj_t *)nullptr}) {
+        lv_arc_set_range(obj, 10, 20);
+        lv_arc_set_value(obj, 15);
+        lv_arc_set_bg_angles(obj, 10, 300);
+        lv_arc_set_angles(obj, 20, 200);
+        lv_arc_set_rotation(obj, 45);
+        lv_arc_set_mode(obj, LV_ARC_MODE_REVERSE);
+        lv_arc_set_change_rate(obj, 5);
+        EXPECT_EQ(lv_arc_get_value(obj), 0);
+        EXPECT_EQ(lv_arc_get_max_value(obj), 0);
+        EXPECT_EQ(lv_arc_get_bg_angle_end(obj), 0);
+        EXPECT_EQ(lv_arc_get_mode(obj), LV_ARC_MODE_NORMAL);
+    }
+}
+
 }  // namespace

@@ -84,17 +84,68 @@ TEST_F(BarTest, animated_value_reports_the_target_and_draws_the_way_there)
     EXPECT_GT(mid, 40 + 39);
     EXPECT_LT(mid, 40 + 159);
 
-    // A new target while moving continues from the previous target.
-    lv_bar_set_value(bar, 50, LV_ANIM_ON);
+    // A new target while moving sets off from where the indicator is drawn,
+    // without jumping ahead to the previous target first.
+    lv_bar_set_value(bar, 30, LV_ANIM_ON);
+    display.advance(10);
+    EXPECT_NEAR(indicator(bar).x2, mid, 8);
     display.advance(300);
-    EXPECT_EQ(indicator(bar).x2, 40 + 99);
-    EXPECT_EQ(lv_bar_get_value(bar), 50);
+    EXPECT_EQ(indicator(bar).x2, 40 + 59);
+    EXPECT_EQ(lv_bar_get_value(bar), 30);
 
     // Without an animation time LV_ANIM_ON is immediate.
     lv_obj_set_style_anim_time(bar, 0, 0);
     lv_bar_set_value(bar, 10, LV_ANIM_ON);
     display.refresh_now();
     EXPECT_EQ(indicator(bar).x2, 40 + 19);
+}
+
+TEST_F(BarTest, the_indicator_starts_at_the_end_the_direction_and_orientation_give)
+{
+    struct Case {
+        const char * name;
+        lv_coord_t w, h;
+        lv_base_dir_t dir;
+        lv_area_t expected;   // value 25 of 0..100
+    };
+    const Case cases[] = {
+        {"left to right from the left", 200, 20, LV_BASE_DIR_LTR, {40, 100, 89, 119}},
+        {"right to left from the right", 200, 20, LV_BASE_DIR_RTL, {190, 100, 239, 119}},
+        {"vertical from the bottom", 20, 200, LV_BASE_DIR_LTR, {40, 250, 59, 299}},
+        {"too thin: a centred 4 px line", 200, 2, LV_BASE_DIR_LTR, {40, 99, 89, 102}},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_obj_t * bar = make_bar(0, 100);
+        lv_obj_set_size(bar, c.w, c.h);
+        lv_obj_set_style_base_dir(bar, c.dir, 0);
+        lv_bar_set_value(bar, 25, LV_ANIM_OFF);
+        _lv_bar_update_indic_area(bar);
+        const lv_area_t & a = indicator(bar);
+        EXPECT_EQ(a.x1, c.expected.x1);
+        EXPECT_EQ(a.y1, c.expected.y1);
+        EXPECT_EQ(a.x2, c.expected.x2);
+        EXPECT_EQ(a.y2, c.expected.y2);
+        lv_obj_del(bar);
+    }
+}
+
+// A handle of another kind, or none, is ignored rather than written through.
+TEST_F(BarTest, calls_with_a_handle_that_is_not_a_bar_change_nothing)
+{
+    lv_obj_t * plain = lv_obj_create(lv_scr_act());
+    for(lv_obj_t * obj : {plain, (lv_obj_t *)nullptr}) {
+        lv_bar_set_range(obj, 5, 10);
+        lv_bar_set_mode(obj, LV_BAR_MODE_RANGE);
+        lv_bar_set_value(obj, 7, LV_ANIM_ON);
+        lv_bar_set_start_value(obj, 6, LV_ANIM_OFF);
+        _lv_bar_update_indic_area(obj);
+        EXPECT_EQ(lv_bar_get_value(obj), 0);
+        EXPECT_EQ(lv_bar_get_start_value(obj), 0);
+        EXPECT_EQ(lv_bar_get_max_value(obj), 0);
+        EXPECT_EQ(lv_bar_get_mode(obj), LV_BAR_MODE_NORMAL);
+    }
+    display.advance(50);
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ struct TickRecord {
     uint32_t id;
     int32_t value;
     std::string text;   // empty: no label
+    lv_coord_t width;
+    uint32_t rgb;
+    lv_point_t outer;
 };
 
 void record_ticks(lv_event_t * e)
@@ -54,7 +57,8 @@ void record_ticks(lv_event_t * e)
     lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
     if(!lv_obj_draw_part_check_type(dsc, &lv_meter_class, LV_METER_DRAW_PART_TICK)) return;
     auto * out = static_cast<std::vector<TickRecord> *>(lv_event_get_user_data(e));
-    out->push_back({dsc->id, dsc->value, dsc->text ? dsc->text : ""});
+    out->push_back({dsc->id, dsc->value, dsc->text ? dsc->text : "", dsc->line_dsc->width,
+                    lv_color_to32(dsc->line_dsc->color) & 0xFFFFFF, *dsc->p2});
 }
 
 TEST_F(MeterTest, every_tick_gets_a_draw_part_event_and_major_ticks_carry_their_label)
@@ -199,6 +203,119 @@ TEST_F(MeterTest, the_arc_indicator_runs_from_its_start_value_to_its_end_value)
         }
         lv_obj_del(meter);
     }
+}
+
+// A scale nobody configured: 0..100 over 270 degrees from 135, six plain ticks.
+TEST_F(MeterTest, a_new_scale_has_six_unlabelled_ticks_over_three_quarters_of_a_turn)
+{
+    lv_obj_t * meter = lv_meter_create(lv_scr_act());
+    lv_obj_set_pos(meter, 120, 40);
+    lv_obj_set_size(meter, 240, 240);
+    lv_obj_set_style_pad_all(meter, 0, 0);
+    lv_obj_set_style_border_width(meter, 0, 0);
+    ASSERT_NE(lv_meter_add_scale(meter), nullptr);
+    std::vector<TickRecord> ticks;
+    lv_obj_add_event_cb(meter, record_ticks, LV_EVENT_DRAW_PART_BEGIN, &ticks);
+    display.refresh_now();
+
+    ASSERT_EQ(ticks.size(), 6u);
+    for(uint32_t i = 0; i < 6; i++) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ticks[i].value, (int32_t)(20 * i));
+        EXPECT_EQ(ticks[i].text, "");
+        lv_point_t expected = polar(135 + 54.0 * i, 120);
+        EXPECT_NEAR(ticks[i].outer.x, expected.x, 1);
+        EXPECT_NEAR(ticks[i].outer.y, expected.y, 1);
+    }
+}
+
+// Tick ranges recolour and widen the ticks between their values, blending
+// from the start colour to the end colour over their own values.
+TEST_F(MeterTest, a_tick_range_indicator_restyles_only_the_ticks_it_covers)
+{
+    lv_meter_scale_t * scale;
+    lv_obj_t * meter = make_meter(&scale);   // ticks every 5, majors every 10
+    lv_meter_indicator_t * range = lv_meter_add_scale_lines(meter, scale, lv_color_hex(0xFF0000),
+                                                            lv_color_hex(0x0000FF), true, 3);
+    lv_meter_set_indicator_start_value(meter, range, 20);
+    lv_meter_set_indicator_end_value(meter, range, 60);
+    std::vector<TickRecord> ticks;
+    lv_obj_add_event_cb(meter, record_ticks, LV_EVENT_DRAW_PART_BEGIN, &ticks);
+    display.refresh_now();
+
+    ASSERT_EQ(ticks.size(), 21u);
+    for(const TickRecord & t : ticks) {
+        SCOPED_TRACE(t.value);
+        bool major = t.id % 2 == 0;
+        bool covered = t.value >= 20 && t.value <= 60;
+        EXPECT_EQ(t.width, (major ? 4 : 2) + (covered ? 3 : 0));
+        if(!covered) EXPECT_EQ(t.rgb, major ? 0x000000u : TICK_RGB);
+    }
+    EXPECT_EQ(ticks[4].rgb, 0xFF0000u);    // value 20: the start colour
+    EXPECT_EQ(ticks[12].rgb, 0x0000FFu);   // value 60: the end colour
+    EXPECT_NE(ticks[8].rgb, 0xFF0000u);    // value 40: in between
+    EXPECT_NE(ticks[8].rgb, 0x0000FFu);
+}
+
+void record_needle_img(lv_event_t * e)
+{
+    lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+    if(!lv_obj_draw_part_check_type(dsc, &lv_meter_class, LV_METER_DRAW_PART_NEEDLE_IMG)) return;
+    auto * out = static_cast<std::vector<std::pair<int16_t, lv_area_t>> *>(lv_event_get_user_data(e));
+    out->emplace_back(dsc->img_dsc->angle, *dsc->draw_area);
+}
+
+// A picture needle is turned (in tenths of a degree) about its pivot, which sits on the centre.
+TEST_F(MeterTest, a_picture_needle_turns_about_its_pivot_to_the_value)
+{
+    static uint32_t pixels[40 * 6];
+    for(uint32_t & px : pixels) px = 0xFF00FF00u;
+    lv_img_dsc_t needle = {};
+    needle.header.cf = LV_IMG_CF_TRUE_COLOR_ALPHA;
+    needle.header.w = 40;
+    needle.header.h = 6;
+    needle.data_size = sizeof(pixels);
+    needle.data = reinterpret_cast<const uint8_t *>(pixels);
+
+    struct Case {
+        int32_t value;
+        int16_t angle;
+    };
+    const Case cases[] = {{0, 1350}, {50, 2700}, {55, 2835}, {100, 450}, {130, 450}};
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.value);
+        lv_meter_scale_t * scale;
+        lv_obj_t * meter = make_meter(&scale);
+        lv_meter_indicator_t * indic = lv_meter_add_needle_img(meter, scale, &needle, 3, 3);
+        lv_meter_set_indicator_value(meter, indic, c.value);
+        std::vector<std::pair<int16_t, lv_area_t>> seen;
+        lv_obj_add_event_cb(meter, record_needle_img, LV_EVENT_DRAW_PART_BEGIN, &seen);
+        display.refresh_now();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].first, c.angle);
+        EXPECT_EQ(seen[0].second.x1, CX - 3);
+        EXPECT_EQ(seen[0].second.y1, CY - 3);
+        EXPECT_EQ(seen[0].second.x2, CX - 3 + 39);
+        lv_obj_del(meter);
+    }
+}
+
+// A handle of another kind, or none, is ignored rather than written through.
+TEST_F(MeterTest, calls_with_a_handle_that_is_not_a_meter_change_nothing)
+{
+    lv_meter_scale_t * scale;
+    lv_obj_t * meter = make_meter(&scale);
+    lv_obj_t * plain = lv_obj_create(lv_scr_act());
+    for(lv_obj_t * obj : {plain, (lv_obj_t *)nullptr}) {
+        EXPECT_EQ(lv_meter_add_scale(obj), nullptr);
+        EXPECT_EQ(lv_meter_add_arc(obj, scale, 4, lv_color_white(), 0), nullptr);
+        lv_meter_set_scale_ticks(obj, scale, 3, 1, 1, lv_color_white());
+        lv_meter_set_scale_range(obj, scale, 1, 2, 90, 0);
+    }
+    EXPECT_EQ(lv_meter_add_needle_line(meter, nullptr, 2, lv_color_white(), 0), nullptr);
+    lv_meter_set_indicator_value(meter, nullptr, 5);
+    EXPECT_EQ(scale->tick_cnt, 21);
+    EXPECT_EQ(scale->max, 100);
 }
 
 }  // namespace

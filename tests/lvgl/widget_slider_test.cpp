@@ -221,6 +221,81 @@ TEST_F(SliderTest, a_disabled_slider_ignores_pointer_and_keys)
     EXPECT_FALSE(lv_slider_is_dragged(s));
 }
 
+// In range mode a press takes the nearer knob; with the knobs on top of each
+// other the side pressed on decides, so either one can be pulled out.
+TEST_F(SliderTest, in_range_mode_a_press_moves_the_nearer_knob)
+{
+    struct Case {
+        const char * name;
+        int32_t left, right;   // knob values before
+        int press;             // value under the press
+        int32_t left_after, right_after;
+    };
+    const Case cases[] = {
+        {"near the left knob", 30, 70, 35, 35, 70},
+        {"near the right knob", 30, 70, 65, 30, 65},
+        {"outside, beyond the right knob", 30, 70, 90, 30, 90},
+        {"stacked knobs, pressed below them", 50, 50, 40, 40, 50},
+        {"stacked knobs, pressed above them", 50, 50, 60, 50, 60},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_obj_t * s = make_slider();
+        lv_slider_set_mode(s, LV_SLIDER_MODE_RANGE);
+        lv_slider_set_value(s, c.right, LV_ANIM_OFF);
+        lv_slider_set_left_value(s, c.left, LV_ANIM_OFF);
+        display.refresh_now();
+        display.press(x_of(c.press), 110);
+        display.release();
+        EXPECT_EQ(lv_slider_get_left_value(s), c.left_after);
+        EXPECT_EQ(lv_slider_get_value(s), c.right_after);
+        lv_obj_del(s);
+    }
+}
+
+// A finger drifting off a thin slider keeps dragging it until it lifts.
+TEST_F(SliderTest, sliding_off_while_pressed_keeps_dragging_until_the_release)
+{
+    lv_obj_t * s = make_slider();
+    ValueLog log;
+    log.attach(s);
+    display.press(x_of(50), 110);
+    display.move(x_of(60), 180);   // well below the slider
+    display.move(x_of(80), 180);
+    EXPECT_TRUE(lv_slider_is_dragged(s));
+    EXPECT_EQ(lv_slider_get_value(s), 80);
+    display.release();
+    EXPECT_FALSE(lv_slider_is_dragged(s));
+    ASSERT_FALSE(log.entries.empty());
+    EXPECT_EQ(log.entries.back(), std::make_pair(LV_EVENT_RELEASED, (int32_t)80));
+}
+
+TEST_F(SliderTest, a_vertical_slider_counts_from_its_bottom)
+{
+    lv_obj_t * s = make_slider();
+    lv_obj_set_size(s, 20, 200);   // y 100..299
+    display.press(50, 299 - 50);
+    display.move(50, 299 - 150);
+    EXPECT_EQ(lv_slider_get_value(s), 75);
+    display.release();
+}
+
+// A handle of another kind, or none, is ignored rather than written through.
+TEST_F(SliderTest, calls_with_a_handle_that_is_not_a_slider_change_nothing)
+{
+    lv_obj_t * plain = lv_obj_create(lv_scr_act());
+    for(lv_obj_t * obj : {plain, (lv_obj_t *)nullptr}) {
+        lv_slider_set_range(obj, 10, 20);
+        lv_slider_set_value(obj, 15, LV_ANIM_OFF);
+        lv_slider_set_mode(obj, LV_SLIDER_MODE_RANGE);
+        lv_slider_set_left_value(obj, 12, LV_ANIM_OFF);
+        EXPECT_EQ(lv_slider_get_value(obj), 0);
+        EXPECT_EQ(lv_slider_get_left_value(obj), 0);
+        EXPECT_EQ(lv_slider_get_min_value(obj), 0);
+        EXPECT_FALSE(lv_slider_is_dragged(obj));
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -97,6 +97,39 @@ TEST_F(SwitchTest, a_disabled_switch_ignores_clicks_and_keys)
     EXPECT_EQ(count(log.codes, LV_EVENT_VALUE_CHANGED), 0);
 }
 
+// Pages apply stored settings by setting the state and sending value-changed
+// themselves; the knob must then move only if what is shown has to change.
+TEST_F(SwitchTest, value_changed_sent_by_code_slides_the_knob_only_when_the_shown_state_changes)
+{
+    struct Case {
+        const char * name;
+        bool drawn_first;   // the switch was on screen before
+        bool check;         // the state is set to checked before the event
+        double knob_after_80ms;
+    };
+    const Case cases[] = {
+        {"unchanged and drawn: stays put", true, false, 100 + 19.5},
+        {"never drawn: shows the new state at once", false, true, 100 + 79.5},
+        {"changed after being drawn: on its way over", true, true, -2},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_obj_t * sw = make_switch();
+        lv_obj_set_style_anim_time(sw, 200, 0);
+        if(c.drawn_first) display.refresh_now();
+        if(c.check) lv_obj_add_state(sw, LV_STATE_CHECKED);
+        lv_event_send(sw, LV_EVENT_VALUE_CHANGED, nullptr);
+        display.advance(80);
+        double x = knob_x(display);
+        if(c.knob_after_80ms > 0) EXPECT_NEAR(x, c.knob_after_80ms, 0.5);
+        else {
+            EXPECT_GT(x, 100 + 25);
+            EXPECT_LT(x, 100 + 75);
+        }
+        lv_obj_del(sw);
+    }
+}
+
 }  // namespace
 
 namespace {

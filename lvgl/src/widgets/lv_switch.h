@@ -1,7 +1,7 @@
 /**
  * @file lv_switch.h
- * Switch: an on/off control; a click toggles LV_STATE_CHECKED and the knob
- * slides to the other end.
+ * Switch: an on/off control. A click toggles LV_STATE_CHECKED (and sends
+ * value-changed); the knob then slides to the matching end.
  */
 
 #ifndef LV_SWITCH_H
@@ -24,7 +24,7 @@ extern "C" {
 
 typedef struct {
     lv_obj_t obj;
-    int32_t anim_state;     /**< knob position 0..256 while animating, -1 when at rest*/
+    int32_t anim_state;     /**< where the knob was last shown, 0 (off end) .. 256 (on end); -1 before the first draw*/
 } lv_switch_t;
 
 extern const lv_obj_class_t lv_switch_class;
@@ -33,11 +33,6 @@ extern const lv_obj_class_t lv_switch_class;
  * GLOBAL PROTOTYPES
  **********************/
 
-/**
- * Create a switch object
- * @param parent    pointer to an object, it will be the parent of the new switch
- * @return          pointer to the created switch
- */
 lv_obj_t * lv_switch_create(lv_obj_t * parent);
 
 #endif /*LV_USE_SWITCH*/
