@@ -56,8 +56,10 @@ static inline int16_t lv_trigo_cos(int16_t angle)
 uint32_t lv_bezier3(uint32_t t, uint32_t u0, uint32_t u1, uint32_t u2, uint32_t u3);
 
 /**
- * The angle of the vector (x, y) in whole degrees, 0..359; with the screen's
- * y axis pointing down, angles grow clockwise.
+ * Direction of (x, y) in whole degrees 0..359, measured from the +y axis
+ * towards +x: (0, 1) is 0, (1, 0) is 90, (0, -1) is 180, (-1, 0) is 270.
+ * On the screen (y pointing down) that is 0 straight down, 90 to the right,
+ * 180 up and 270 to the left. (0, 0) gives 0.
  */
 uint16_t lv_atan2(int x, int y);
 
