@@ -190,12 +190,11 @@ static void flex_arrange(lv_obj_t * cont, void * user_data)
     read_frame(cont, &fr);
     uint32_t cnt = collect_entries(cont, &fr, entries);
 
-    /*Grow first: a grown item's size is part of its track's thickness in a column*/
+    /*How thick the tracks are together, to place them across the container*/
     lv_coord_t stack = 0;
     uint32_t tracks_total = 0;
     for(uint32_t first = 0; first < cnt;) {
         uint32_t last = track_end(&fr, entries, first, cnt);
-        share_grow_room(&fr, entries, first, last);
         stack += track_thickness(entries, first, last);
         tracks_total++;
         first = last;
@@ -220,6 +219,7 @@ static void flex_arrange(lv_obj_t * cont, void * user_data)
         lv_point_t origin = content_origin;
         if(fr.column) origin.x += cross_at;
         else origin.y += cross_at;
+        share_grow_room(&fr, entries, first, last);
         place_track(&fr, entries, first, last, origin, thickness);
 
         cross_at += thickness + fr.track_gap + tracks.between;
