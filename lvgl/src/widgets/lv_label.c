@@ -537,8 +537,8 @@ static uint32_t walk_to_x(const layout_t * lay, const text_line_t * line, lv_coo
         i = next;
     }
 
-    if(line_has_next(lay, line) && lay->txt[line->end] != '\0') return last_letter;
-    return i;
+    /*Ran off a wrapped line's end: the text goes on below*/
+    return lay->txt[line->end] != '\0' ? last_letter : i;
 }
 
 /*
