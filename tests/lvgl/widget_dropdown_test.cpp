@@ -195,11 +195,8 @@ TEST_F(DropdownTest, deleting_the_dropdown_deletes_its_list)
     display.advance(50);  // a refresh after the deletion must not touch the list
 }
 
-}  // namespace
-
-namespace {
-
-// Where the list opens for each direction, relative to the drop-down.
+// Where the list opens for each direction: the list's edge next to the
+// drop-down's, and the edges that line up.
 TEST_F(DropdownTest, the_list_opens_on_the_side_it_is_told)
 {
     struct Case {
@@ -214,26 +211,14 @@ TEST_F(DropdownTest, the_list_opens_on_the_side_it_is_told)
         lv_dropdown_set_dir(dd, c.dir);
         lv_obj_update_layout(dd);
         lv_dropdown_open(dd);
-        lv_obj_t * list = lv_dropdown_get_list(dd);
-        lv_obj_update_layout(list);
-        switch(c.dir) {
-            case LV_DIR_BOTTOM:
-                EXPECT_EQ(list->coords.y1, dd->coords.y2 + 1);
-                EXPECT_EQ(list->coords.x1, dd->coords.x1);
-                break;
-            case LV_DIR_TOP:
-                EXPECT_EQ(list->coords.y2, dd->coords.y1 - 1);
-                EXPECT_EQ(list->coords.x1, dd->coords.x1);
-                break;
-            case LV_DIR_LEFT:
-                EXPECT_EQ(list->coords.x2, dd->coords.x1 - 1);
-                EXPECT_EQ(list->coords.y1, dd->coords.y1);
-                break;
-            default:
-                EXPECT_EQ(list->coords.x1, dd->coords.x2 + 1);
-                EXPECT_EQ(list->coords.y1, dd->coords.y1);
-                break;
-        }
+        const lv_area_t & l = lv_dropdown_get_list(dd)->coords;
+        const lv_area_t & d = dd->coords;
+        bool vertical = c.dir == LV_DIR_BOTTOM || c.dir == LV_DIR_TOP;
+        if(c.dir == LV_DIR_BOTTOM) EXPECT_EQ(l.y1, d.y2 + 1);
+        if(c.dir == LV_DIR_TOP) EXPECT_EQ(l.y2, d.y1 - 1);
+        if(c.dir == LV_DIR_LEFT) EXPECT_EQ(l.x2, d.x1 - 1);
+        if(c.dir == LV_DIR_RIGHT) EXPECT_EQ(l.x1, d.x2 + 1);
+        EXPECT_EQ(vertical ? l.x1 : l.y1, vertical ? d.x1 : d.y1);
         lv_obj_del(dd);
     }
 }

@@ -5,28 +5,36 @@
 
 namespace {
 
-// A 40 x 40 image: opaque disc of radius 15 in the middle, transparent corners.
-struct Disc {
+// A w x h picture painted by a function of the pixel (colour, alpha).
+struct Picture {
     std::vector<lv_color_t> px;
     lv_img_dsc_t dsc;
-    Disc() : px(40 * 40)
+    Picture(int w, int h, lv_img_cf_t cf, uint32_t (*paint)(int x, int y)) : px(size_t(w) * h)
     {
-        for(int y = 0; y < 40; y++) {
-            for(int x = 0; x < 40; x++) {
-                int dx = x - 20;
-                int dy = y - 20;
-                lv_color_t c = lv_color_hex(0xFFFFFF);
-                c.ch.alpha = dx * dx + dy * dy <= 15 * 15 ? 255 : 0;
-                px[y * 40 + x] = c;
+        for(int y = 0; y < h; y++) {
+            for(int x = 0; x < w; x++) {
+                uint32_t argb = paint(x, y);
+                lv_color_t c = lv_color_hex(argb & 0xFFFFFF);
+                c.ch.alpha = uint8_t(argb >> 24);
+                px[size_t(y) * w + x] = c;
             }
         }
-        dsc.header.cf = LV_IMG_CF_TRUE_COLOR_ALPHA;
-        dsc.header.always_zero = 0;
-        dsc.header.reserved = 0;
-        dsc.header.w = 40;
-        dsc.header.h = 40;
+        dsc = {};
+        dsc.header.cf = cf;
+        dsc.header.w = uint32_t(w);
+        dsc.header.h = uint32_t(h);
         dsc.data_size = static_cast<uint32_t>(px.size() * sizeof(lv_color_t));
         dsc.data = reinterpret_cast<const uint8_t *>(px.data());
+    }
+};
+
+// A 40 x 40 image: opaque disc of radius 15 in the middle, transparent corners.
+struct Disc : Picture {
+    Disc()
+        : Picture(40, 40, LV_IMG_CF_TRUE_COLOR_ALPHA, [](int x, int y) -> uint32_t {
+              return (x - 20) * (x - 20) + (y - 20) * (y - 20) <= 15 * 15 ? 0xFFFFFFFF : 0x00FFFFFF;
+          })
+    {
     }
 };
 
@@ -104,33 +112,6 @@ TEST_F(ImgTest, clicks_hit_only_the_opaque_part)
     display.click(102, 102);
     EXPECT_EQ(clicks, 1);
 }
-
-}  // namespace
-
-namespace {
-
-// A w x h picture painted by a function of the pixel (colour, alpha).
-struct Picture {
-    std::vector<lv_color_t> px;
-    lv_img_dsc_t dsc;
-    Picture(int w, int h, lv_img_cf_t cf, uint32_t (*paint)(int x, int y)) : px(size_t(w) * h)
-    {
-        for(int y = 0; y < h; y++) {
-            for(int x = 0; x < w; x++) {
-                uint32_t argb = paint(x, y);
-                lv_color_t c = lv_color_hex(argb & 0xFFFFFF);
-                c.ch.alpha = uint8_t(argb >> 24);
-                px[size_t(y) * w + x] = c;
-            }
-        }
-        dsc = {};
-        dsc.header.cf = cf;
-        dsc.header.w = uint32_t(w);
-        dsc.header.h = uint32_t(h);
-        dsc.data_size = static_cast<uint32_t>(px.size() * sizeof(lv_color_t));
-        dsc.data = reinterpret_cast<const uint8_t *>(px.data());
-    }
-};
 
 // A picture smaller than the widget repeats; the offset shifts the mosaic
 // (and is kept within one picture).

@@ -154,10 +154,6 @@ TEST_F(LabelTest, letter_positions_follow_the_text)
     EXPECT_EQ(lv_label_get_letter_on(label, &on), 4u);
 }
 
-}  // namespace
-
-namespace {
-
 // For every character of a text, the letter found at its pen position is
 // that character again: letter_pos and letter_on agree on one layout, with
 // line breaks, wrapping and every alignment.

@@ -55,10 +55,6 @@ TEST_F(TextareaTest, a_focused_keyboard_leads_to_its_text_area)
     display.type_key('y');
 }
 
-}  // namespace
-
-namespace {
-
 class TextareaEditTest : public DisplayTest {
 protected:
     lv_obj_t * ta = nullptr;
