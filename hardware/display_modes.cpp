@@ -41,8 +41,9 @@ bool to_entry(const EnumeratedMode& mode, ModeEntry* entry, int32_t* ratio) {
 }
 
 void append_groups(std::vector<ModeEntry> candidates, std::vector<ModeEntry>* list) {
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const ModeEntry& a, const ModeEntry& b) { return a.long_side > b.long_side; });
+  std::stable_sort(
+      candidates.begin(), candidates.end(),
+      [](const ModeEntry& a, const ModeEntry& b) { return a.long_side > b.long_side; });
   list->clear();
   for (int32_t rate : MODE_LIST_RATES) {
     list->push_back({0, 0, rate});

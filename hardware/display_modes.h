@@ -63,5 +63,4 @@ struct ModeRequest {
   int32_t width, height, refresh;
 };
 ModeRequest mode_request_for_row(const std::vector<ModeEntry>& list, size_t index,
-                                 int32_t current_long, int32_t current_short,
-                                 int32_t current_rate);
+                                 int32_t current_long, int32_t current_short, int32_t current_rate);
