@@ -281,6 +281,14 @@ TEST_F(DisplayPage, one_refresh_tick_after_a_switch_brings_the_new_mode_and_tier
   std::vector<lv_obj_t*> images = all_of(main_screen, &lv_img_class);
   ASSERT_EQ(images.size(), 1u);
   EXPECT_EQ(lv_img_get_zoom(images[0]), LAYOUT_TIERS[tier].zoom);
+
+  // A later query without a rate (Wine on a bare X server) keeps the rate
+  // shown rather than turning it into 0 Hz.
+  fake_hardware.desktop_refresh = 0;
+  display_changed = 1;
+  display_refresh_tick();
+  EXPECT_EQ(current_refresh, 60);
+  EXPECT_NE(label_with_text(display_screen, "1280 X 720 60Hz"), nullptr);
 }
 
 TEST_F(DisplayPage, a_chinese_windows_gives_the_chinese_texts_and_the_same_tabs) {

@@ -15,7 +15,9 @@ uint16_t user_ui_language() { return fake_hardware.ui_language; }
 int query_display_mode(int32_t* long_side, int32_t* short_side, int32_t* refresh) {
   *long_side = int32_t(std::max(fake_hardware.desktop_width, fake_hardware.desktop_height));
   *short_side = int32_t(std::min(fake_hardware.desktop_width, fake_hardware.desktop_height));
-  *refresh = fake_hardware.desktop_refresh;
+  // As on a bare X server under Wine: a rate of 0 is no answer and leaves
+  // the caller's value.
+  if (fake_hardware.desktop_refresh > 0) *refresh = fake_hardware.desktop_refresh;
   return 1;
 }
 

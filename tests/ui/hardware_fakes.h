@@ -18,7 +18,7 @@ struct FakeHardware {
   std::vector<EnumeratedMode> enumerated_modes;  // what build_mode_lists sees
   // The desktop's mode (landscape: width is the long side).
   uint32_t desktop_width = 1920, desktop_height = 1080;
-  int32_t desktop_refresh = 60;
+  int32_t desktop_refresh = 60;  // 0: the query reports no rate
   bool refuse_mode_changes = false;
   std::vector<ModeCall> mode_calls;  // every set_display_mode, accepted or not
 };
