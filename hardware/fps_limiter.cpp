@@ -7,6 +7,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "hardware/fps_limiter.h"
 
@@ -14,6 +15,8 @@ std::atomic<int32_t> applied_fps_limit{0};
 std::atomic<int32_t> rtss_status{RTSS_DONE};
 
 namespace {
+
+constexpr size_t RESULTS_KEPT = 16;
 
 struct Request {
   uint32_t number;
@@ -28,7 +31,9 @@ struct Worker {
   bool started = false;
   uint32_t next_number = 1;
   uint32_t done_number = 0;
-  uint8_t done_status = RTSS_DONE;
+  // Results of the latest requests, oldest first: a caller asks about its
+  // own request even when others have finished after it.
+  std::deque<std::pair<uint32_t, uint8_t>> results;
   std::atomic<bool> closed{false};
   // Held around each set_rtss_limit of the worker and around the exit's
   // final call. The worker tests `closed` under it, so once the exit holds
@@ -52,7 +57,8 @@ void run_request(Worker& w, const Request& request) {
   }
   std::lock_guard<std::mutex> guard(w.queue_lock);
   w.done_number = request.number;
-  w.done_status = status;
+  w.results.emplace_back(request.number, status);
+  if (w.results.size() > RESULTS_KEPT) w.results.pop_front();
 }
 
 void worker_loop() {
@@ -93,7 +99,9 @@ bool rtss_request_done(uint32_t number, uint8_t* status) {
   Worker& w = worker();
   std::lock_guard<std::mutex> guard(w.queue_lock);
   if (number == 0 || w.done_number < number) return false;
-  if (status) *status = w.done_status;
+  for (const auto& result : w.results) {
+    if (result.first == number && status) *status = result.second;
+  }
   return true;
 }
 

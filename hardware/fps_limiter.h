@@ -42,7 +42,8 @@ uint32_t request_rtss_limits(const int32_t* limits, int count);
 
 /**
  * Whether request `number` has run (with every request before it), and if
- * so the result of its last set_rtss_limit call in *status.
+ * so the result of its last set_rtss_limit call in *status (left as it is
+ * for a request so old that its result is no longer kept).
  */
 bool rtss_request_done(uint32_t number, uint8_t* status);
 

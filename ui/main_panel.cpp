@@ -6,6 +6,8 @@
 #include "ui/language.h"
 #include "ui/layout.h"
 #include "ui/pages/display_page.h"
+#include "ui/pages/fps_panel.h"
+#include "ui/pages/lighting_page.h"
 #include "ui/pages/status_bar.h"
 #include "ui/panel_state.h"
 #include "ui/panel_timers.h"
@@ -53,13 +55,13 @@ void build_incompatible_screen() {
 void build_pages() {
   // build_performance_page(main_screen);
   // build_fan_panel(main_screen);
-  // build_fps_panel(main_screen);
+  build_fps_panel(main_screen);
   // build_app_profile_panel(main_screen);
   build_resolution_tile(main_screen);
-  // build_lighting_tile(main_screen);
+  build_lighting_tile(main_screen);
 
   build_display_screen();
-  // build_lighting_screen();
+  build_lighting_screen();
   // build_fan_curve_screen();
   // build_update_screen();
   // build_gpu_auto_screen();

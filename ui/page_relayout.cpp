@@ -5,6 +5,8 @@
 #include "ui/page_relayout.h"
 
 #include "ui/pages/display_page.h"
+#include "ui/pages/fps_panel.h"
+#include "ui/pages/lighting_page.h"
 #include "ui/pages/status_bar.h"
 
 namespace {
@@ -13,7 +15,9 @@ using RelayoutFunction = void (*)();
 
 constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
     relayout_status_bar,
-    relayout_display_page,  // resolution tile and display screen
+    relayout_fps_panel,
+    relayout_display_page,   // resolution tile and display screen
+    relayout_lighting_page,  // lighting tile and lighting screen
 };
 
 }  // namespace

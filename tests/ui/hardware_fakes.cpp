@@ -1,12 +1,17 @@
 // Stand-ins of the Windows edges: system_locale_win.cpp's user_ui_language,
 // display_win.cpp's query_display_mode, set_display_mode and
-// build_mode_lists.
+// build_mode_lists, ec_win.cpp's ec_read and ec_write, and the registry
+// writes of settings_store_win.cpp and storing_rule_win.cpp.
 #include "tests/ui/hardware_fakes.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "hardware/display.h"
+#include "hardware/ec.h"
 #include "hardware/system_locale.h"
+#include "settings/settings_store.h"
+#include "settings/storing_rule.h"
 
 FakeHardware fake_hardware;
 
@@ -36,3 +41,35 @@ int build_mode_lists() {
   fill_mode_lists(fake_hardware.enumerated_modes, &mode_list_16_9, &mode_list_4_3);
   return int(mode_list_4_3.size());
 }
+
+namespace {
+
+void journal(const char* kind, uint8_t reg, uint8_t value) {
+  char entry[16];
+  std::snprintf(entry, sizeof(entry), "%s %02X=%02X", kind, reg, value);
+  fake_hardware.ec_journal.push_back(entry);
+}
+
+}  // namespace
+
+int ec_read(uint8_t reg, uint8_t* value) {
+  if (fake_hardware.ec_refuses) return 0;
+  *value = fake_hardware.ec_registers[reg];
+  journal("r", reg, *value);
+  return 1;
+}
+
+int ec_write(uint8_t reg, uint8_t value) {
+  if (fake_hardware.ec_refuses) return 0;
+  fake_hardware.ec_registers[reg] = value;
+  journal("w", reg, value);
+  return 1;
+}
+
+int store_setting(const char* name, int32_t value) {
+  fake_hardware.registry[name] = value;
+  fake_hardware.stores.push_back(std::string(name) + "=" + std::to_string(value));
+  return 1;
+}
+
+int store_committed_setting(const char* name, int32_t value) { return store_setting(name, value); }

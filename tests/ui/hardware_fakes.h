@@ -1,10 +1,14 @@
 // Stand-ins for the few hardware functions the pages reach that call
 // Windows, so the native tests can build the real pages and drive them with
 // simulated input. They act like a display that takes every mode it is
-// given (unless told to refuse) and record every call.
+// given (unless told to refuse), an EC that keeps what it is written, and a
+// registry, and record every call. (RTSS has its own stand-in, shared with
+// the limiter's tests: tests/hardware/rtss_requests_fake.h.)
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "hardware/display_modes.h"
@@ -21,6 +25,13 @@ struct FakeHardware {
   int32_t desktop_refresh = 60;  // 0: the query reports no rate
   bool refuse_mode_changes = false;
   std::vector<ModeCall> mode_calls;  // every set_display_mode, accepted or not
+
+  uint8_t ec_registers[256] = {};
+  bool ec_refuses = false;               // as while another EC tool runs
+  std::vector<std::string> ec_journal;   // "r B3=00", "w B0=7F", ... in order
+
+  std::map<std::string, int32_t> registry;  // every value stored, plain or committed
+  std::vector<std::string> stores;          // "RGBMode=1", ... in order
 };
 
 extern FakeHardware fake_hardware;
