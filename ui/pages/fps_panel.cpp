@@ -130,6 +130,8 @@ void build_slider(lv_obj_t* panel) {
   lv_obj_set_style_bg_opa(limit_slider, LV_OPA_COVER, LV_PART_INDICATOR);
   lv_obj_set_style_bg_color(limit_slider, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
   lv_obj_set_style_bg_opa(limit_slider, LV_OPA_TRANSP, LV_PART_KNOB);
+  // Faded while the limiter is off.
+  lv_obj_set_style_opa(limit_slider, LV_OPA_40, LV_STATE_DISABLED);
 
   limit_label = lv_label_create(limit_slider);
   lv_obj_set_size(limit_label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);

@@ -22,6 +22,9 @@ constexpr uint32_t BUTTON_GREY = 0x2B2B2B;
 constexpr uint32_t FILL_GREY = 0x666666;
 constexpr uint32_t SCREEN_BLACK = 0x101010;
 constexpr uint32_t MODE_TEXT_SIZE = 32;  // the mode's name on the tile: at most 31 characters
+constexpr lv_opa_t DISABLED_OPA = LV_OPA_40;
+// Room above and below the texts of "Back" and the drop-down, for a finger.
+constexpr lv_coord_t TOUCH_PAD = 16;
 
 lv_obj_t* tile_icon = nullptr;
 lv_obj_t* tile_caption = nullptr;
@@ -152,6 +155,7 @@ void build_strength_slider() {
   lv_obj_set_style_bg_opa(strength_slider, LV_OPA_COVER, LV_PART_INDICATOR);
   lv_obj_set_style_bg_color(strength_slider, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
   lv_obj_set_style_bg_opa(strength_slider, LV_OPA_TRANSP, LV_PART_KNOB);
+  lv_obj_set_style_opa(strength_slider, DISABLED_OPA, LV_STATE_DISABLED);
   lv_slider_set_range(strength_slider, 0, 100);
   lv_slider_set_value(strength_slider, rgb_strength, LV_ANIM_OFF);
 
@@ -167,6 +171,7 @@ void build_back_button() {
   lv_obj_set_size(back, lv_pct(30), LV_SIZE_CONTENT);
   lv_obj_align(back, LV_ALIGN_TOP_MID, lv_pct(25), lv_pct(85));
   style_grey_button(back);
+  lv_obj_set_style_pad_ver(back, TOUCH_PAD, 0);
   back_label = lv_label_create(back);
   lv_obj_set_style_text_font(back_label, font_normal, 0);
   lv_label_set_text(back_label, tr("Back", "返回"));
@@ -181,6 +186,10 @@ void size_wheel() {
 
 void build_colour_wheel() {
   colour_wheel = lv_colorwheel_create(lighting_screen, true);
+  // Only the ring: no card behind it, and faded while "Auto" holds it.
+  lv_obj_set_style_bg_opa(colour_wheel, LV_OPA_TRANSP, LV_PART_MAIN);
+  lv_obj_set_style_border_side(colour_wheel, LV_BORDER_SIDE_NONE, LV_PART_MAIN);
+  lv_obj_set_style_opa(colour_wheel, DISABLED_OPA, LV_STATE_DISABLED);
   size_wheel();
   lv_obj_align(colour_wheel, LV_ALIGN_TOP_MID, 0, lv_pct(30));
   const uint32_t stored = uint32_t(rgb_value.load());
@@ -204,6 +213,7 @@ void build_mode_dropdown() {
   lv_obj_align(mode_dropdown, LV_ALIGN_TOP_MID, lv_pct(-25), lv_pct(85));
   lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(BUTTON_GREY), 0);
   lv_obj_set_style_bg_opa(mode_dropdown, LV_OPA_COVER, 0);
+  lv_obj_set_style_pad_ver(mode_dropdown, TOUCH_PAD, 0);
   lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(FILL_GREY),
                             LV_PART_INDICATOR | LV_STATE_CHECKED);
   lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(TEXT_GREY), LV_PART_KNOB);

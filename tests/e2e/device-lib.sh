@@ -1,0 +1,76 @@
+# Sourced after e2e-lib.sh by the tests of the limiter and the lighting:
+# waits with a deadline, the simulated RTSS and the EC's write log, a text
+# line's ink on the screen, and the tray menu worked with the pointer.
+
+# wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails once SECONDS have passed.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+}
+
+# The simulated RTSS (sim/rtsssim.exe): the saved global limit ("none" when
+# never written), and the limits set through the hooks, in order.
+rtss() { wine "$E2E_BIN/rtsssim.exe" "$@" 2>/dev/null | tr -d '\r'; }
+rtss_limit_is() { [ "$(rtss limit)" = "$1" ]; }
+rtss_sets() { rtss log | awk '/^SetProfileProperty FramerateLimit / { printf "%s ", $3 }'; }
+rtss_set_count() { rtss log | grep -c '^SetProfileProperty FramerateLimit '; }
+rtss_sets_more_than() { [ "$(rtss_set_count)" -gt "$1" ]; }
+rtss_running() { [ "$(rtss running)" = running ]; }
+
+# The simulated EC's last register writes through the ports, oldest first,
+# as "B3=AA", and how many writes it has taken in all.
+ec_log() {
+  wine "$E2E_BIN/ecsim.exe" log 2>/dev/null | tr -d '\r' |
+    awk '{ gsub(/[()]/, "", $4); print substr($1, 3) "=" substr($4, 3) }'
+}
+ec_writes() { wine "$E2E_BIN/ecsim.exe" stats 2>/dev/null | tr -d '\r' | awk '$1 == "writes" { print $2 }'; }
+ec_writes_more_than() { [ "$(ec_writes)" -gt "$1" ]; }
+ec_is() { [ "$(e2e_ec "$1")" = "$2" ]; }  # REGISTER DECIMAL-VALUE
+
+# The last N writes of the EC log on one line.
+ec_last() { ec_log | tail -n "$1" | tr '\n' ' ' | sed 's/ $//'; }
+# Whether the log ends with these writes ("B3=55 B0=7F ...").
+ec_log_ends_with() { [ "$(ec_last "$(echo "$1" | wc -w)")" = "$1" ]; }
+
+reg_is() { [ "$(e2e_reg 'HKLM\SOFTWARE\ZEV\TMX' "$1")" = "$2" ]; }
+panel_reg() { e2e_reg 'HKLM\SOFTWARE\ZEV\TMX' "$1"; }
+
+# ink_width X Y W H: the width of what is drawn in that part of the screen
+# on a plain background (the colour of its corners); 0 when it is empty.
+ink_width() {
+  import -window root -crop "${3}x${4}+${1}+${2}" +repage -depth 8 png:- 2>/dev/null |
+    convert - -fuzz 8% -trim -format '%[fx:w]' info: 2>/dev/null |
+    awk '{ print ($1 > 1 ? $1 : 0) }'
+}
+
+pixel_is_not() { [ "$(e2e_pixel_now "$1" "$2")" != "$3" ]; }
+pixel_is() { [ "$(e2e_pixel_now "$1" "$2")" = "$3" ]; }
+e2e_pixel_now() {
+  import -window root -crop "1x1+$1+$2" +repage -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null |
+    cut -c1-6 | tr 'A-F' 'a-f'
+}
+
+# The notification area: without a desktop Wine shows its own "Wine System
+# Tray" window at the top left. tray_choose_last clicks the program's icon
+# there and then the menu's last item ("Exit").
+tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1; }
+tray_shown() { [ -n "$(tray_window)" ]; }
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+new_window_since() { [ -n "$(comm -13 <(echo "$1") <(visible_windows))" ]; }
+tray_choose_last() {
+  local tray before menu X Y WIDTH HEIGHT SCREEN WINDOW
+  wait_for 30 tray_shown || return 1
+  tray=$(tray_window)
+  eval "$(xdotool getwindowgeometry --shell "$tray")"
+  before=$(visible_windows)
+  xdotool mousemove $((X + 9)) $((Y + 10)) click 1
+  wait_for 15 new_window_since "$before" || return 1
+  menu=$(comm -13 <(echo "$before") <(visible_windows) | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  xdotool mousemove $((X + 20)) $((Y + HEIGHT - 10)) click 1
+}
