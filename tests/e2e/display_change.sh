@@ -13,20 +13,20 @@ device_prepare "$E2E_PREFIX" "AMD Ryzen 7 6800U with Radeon Graphics" "Vexa Cres
 shots=$E2E_BUILD/e2e-shots
 mkdir -p "$shots"
 e2e_start
-sleep 8   # the desktop window appears first; the panel's window is inside it
+# The desktop window appears first; the panel's window is inside it.
+e2e_wait_window 90 >/dev/null || check "window appears" yes no
+e2e_wait_frame || check "first frame drawn" yes no
+e2e_wait_still
 e2e_screenshot "$shots/display-1920.png"
 check "panel on the right half at 1920x1080" 1a1a1a "$(e2e_pixel "$shots/display-1920.png" 1100 2)"
 check "left half is the desktop" no "$([ "$(e2e_pixel "$shots/display-1920.png" 900 2)" = 1a1a1a ] && echo yes || echo no)"
 
 wine "$E2E_BIN/set_mode.exe" 1024 768
 check "mode change accepted" 0 $?
-# Wait (up to 20 s on a loaded machine) for the panel to show in its new place.
-for _ in $(seq 1 40); do
-  e2e_screenshot "$shots/display-1024.png"
-  [ "$(e2e_pixel "$shots/display-1024.png" 530 2)" = 1a1a1a ] && break
-  sleep 0.5
-done
-sleep 1
+# Wait for the panel to show in its new place and to finish laying out its
+# texts for the new width.
+e2e_until 30 e2e_pixel_is 530 2 1a1a1a || check "panel redrawn after the change" yes no
+e2e_wait_still
 e2e_screenshot "$shots/display-1024.png"
 # The desktop is now 1024x768: the panel's left edge is at 512 and its status
 # bar 4 % of 768 = 30 pixels high.

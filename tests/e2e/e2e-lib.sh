@@ -13,11 +13,19 @@ E2E_EXE=$E2E_BIN/Vexa.Control.Center.exe
 E2E_FAILURES=0
 E2E_PIDS=()
 
+# Only processes this script started and that are still its children are
+# ended by PID: a PID whose process has gone may belong to anyone by now.
+e2e_kill_child() {
+  local parent
+  parent=$(sed -E 's/^.*\) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $2 }')
+  [ "$parent" = "$$" ] && kill "$1" 2>/dev/null
+}
+
 e2e_cleanup() {
   prefix_end "$E2E_PREFIX"
-  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${E2E_PIDS[@]}"; do e2e_kill_child "$pid"; done
   xvfb_stop "$E2E_PREFIX.xvfb.pid"
-  rm -rf "$E2E_PREFIX"
+  rm -rf "$E2E_PREFIX" "$E2E_PREFIX.opacity" "$E2E_PREFIX.log"
 }
 
 # e2e_setup [CPU [BOARD]]: a fresh prefix made a device (defaults: the
@@ -97,13 +105,13 @@ e2e_pixel_is() { [ "$(e2e_pixel_now "$1" "$2")" = "$3" ]; }
 # status bar colour at the top of the right half).
 e2e_wait_frame() { e2e_until "${1:-60}" e2e_pixel_is 1100 2 1a1a1a; }
 
-# e2e_wait_still [SECONDS]: the panel has finished drawing: two screenshots of
-# the right half, a moment apart, are the same (the layout of the display's
-# size is applied shortly after the first frame and redraws the texts).
+# e2e_wait_still [SECONDS]: the panel has finished drawing: two screenshots,
+# a moment apart, are the same (the layout of the display's size is applied
+# shortly after the first frame and redraws the texts).
 e2e_wait_still() { E2E_LAST_SHOT=""; e2e_until "${1:-60}" e2e_panel_unchanged; }
 e2e_panel_unchanged() {
   local shot
-  shot=$(import -window root -crop 960x1080+960+0 +repage rgb:- 2>/dev/null | md5sum)
+  shot=$(import -window root rgb:- 2>/dev/null | md5sum)
   if [ -n "$E2E_LAST_SHOT" ] && [ "$shot" = "$E2E_LAST_SHOT" ]; then return 0; fi
   E2E_LAST_SHOT=$shot
   sleep 0.3
