@@ -1,7 +1,6 @@
 // create_main_window and the window procedure.
 #include "shell/window_host.h"
 
-#include "hardware/backend.h"
 #include "hardware/power.h"
 #include "shell/frame_buffer.h"
 #include "shell/panel_fade.h"
