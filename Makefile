@@ -37,12 +37,12 @@ bench: deps
 # screen (English and Chinese, and after a switch to 1600x900) and of the
 # incompatible-device screen, at 1920x1080, into build/win/e2e-shots/.
 screenshots: deps win
-	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page)' --output-on-failure
+	tools/tree-lock.sh $(WIN) bash -c "cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page)' --output-on-failure"
 	@ls -1 $(WIN)/e2e-shots/*.png
 
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.
 measure: deps win
-	tools/measure.sh $(WIN)
+	tools/tree-lock.sh $(WIN) tools/measure.sh $(WIN)
 
 # The files installed on a device, packed (no stand-ins).
 dist: deps win

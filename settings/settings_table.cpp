@@ -52,3 +52,24 @@ int32_t setting_default(const char* name, uint32_t cpu_model) {
   if (!info || cpu_model >= CPU_MODEL_COUNT) return 0;
   return info->defaults[cpu_model];
 }
+
+int32_t clamp_setting(const char* name, int32_t value, uint32_t cpu_model) {
+  const SettingInfo* info = find_setting(name);
+  if (!info) return value;
+  if (cpu_model >= CPU_MODEL_COUNT) cpu_model = 0;
+  const int32_t maximum = info->maximum[cpu_model];
+  if (maximum < info->minimum) return info->defaults[cpu_model];
+  if (value < info->minimum) return info->minimum;
+  if (value > maximum) return maximum;
+  return value;
+}
+
+bool fan_curve_usable(const int32_t speeds[5], const int32_t temperatures[5]) {
+  bool any_speed = false;
+  for (int i = 0; i < 5; ++i) any_speed = any_speed || speeds[i] != 0;
+  if (!any_speed) return false;
+  for (int i = 1; i < 5; ++i) {
+    if (temperatures[i] <= temperatures[i - 1]) return false;
+  }
+  return true;
+}
