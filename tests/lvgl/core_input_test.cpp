@@ -191,3 +191,184 @@ TEST_F(InputTest, dragging_a_long_container_scrolls_it_and_clicks_nothing)
 }
 
 }  // namespace
+
+namespace {
+
+class GroupTest : public DisplayTest {};
+
+// Members: a plain button, a disabled one, a hidden one, one inside a
+// hidden parent, a plain one: next/prev pass over the three in between.
+TEST_F(GroupTest, next_and_prev_pass_over_members_that_cannot_take_the_focus)
+{
+    struct Case {
+        const char * name;
+        int start;      // index of the focused member
+        bool forward;
+        bool wrap;
+        int expected;   // focused member afterwards
+        int edge_calls;
+    };
+    const Case cases[] = {
+        {"next skips disabled and hidden", 0, true, true, 4, 0},
+        {"prev skips them the other way", 4, false, true, 0, 0},
+        {"next wraps round from the last", 4, true, true, 0, 0},
+        {"prev wraps round from the first", 0, false, true, 4, 0},
+        {"without wrap the last stays and the edge is told", 4, true, false, 4, 1},
+        {"without wrap the first stays and the edge is told", 0, false, false, 0, 1},
+    };
+    static int edge_calls;
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_group_t * g = lv_group_create();
+        lv_obj_t * hidden_parent = lv_obj_create(lv_scr_act());
+        lv_obj_add_flag(hidden_parent, LV_OBJ_FLAG_HIDDEN);
+        lv_obj_t * m[5];
+        for(int i = 0; i < 5; i++) {
+            m[i] = lv_btn_create(i == 3 ? hidden_parent : lv_scr_act());
+            lv_group_add_obj(g, m[i]);
+        }
+        lv_obj_add_state(m[1], LV_STATE_DISABLED);
+        lv_obj_add_flag(m[2], LV_OBJ_FLAG_HIDDEN);
+        lv_group_set_wrap(g, c.wrap);
+        edge_calls = 0;
+        lv_group_set_edge_cb(g, [](lv_group_t *, bool) { edge_calls++; });
+        lv_group_focus_obj(m[c.start]);
+
+        if(c.forward) lv_group_focus_next(g);
+        else lv_group_focus_prev(g);
+        EXPECT_EQ(lv_group_get_focused(g), m[c.expected]);
+        EXPECT_EQ(edge_calls, c.edge_calls);
+        lv_group_del(g);
+        lv_obj_clean(lv_scr_act());
+    }
+}
+
+// Where the focus goes when the focused member leaves the group.
+TEST_F(GroupTest, a_leaving_focused_member_hands_the_focus_on_by_the_policy)
+{
+    struct Case {
+        const char * name;
+        lv_group_refocus_policy_t policy;
+        int members;
+        bool others_disabled;
+        int leaving;
+        int expected;   // -1: no focus left
+        bool wrap = true;
+    };
+    const Case cases[] = {
+        {"previous by default", LV_GROUP_REFOCUS_POLICY_PREV, 3, false, 1, 0},
+        {"next when asked", LV_GROUP_REFOCUS_POLICY_NEXT, 3, false, 1, 2},
+        {"previous of the first goes round to the last", LV_GROUP_REFOCUS_POLICY_PREV, 3, false, 0, 2},
+        {"round the ends even in a group that does not wrap", LV_GROUP_REFOCUS_POLICY_PREV, 3, false, 0, 2, false},
+        {"the only member leaves no focus", LV_GROUP_REFOCUS_POLICY_PREV, 1, false, 0, -1},
+        {"no member able to take it leaves no focus", LV_GROUP_REFOCUS_POLICY_NEXT, 3, true, 1, -1},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_group_t * g = lv_group_create();
+        lv_group_set_refocus_policy(g, c.policy);
+        lv_group_set_wrap(g, c.wrap);
+        std::vector<lv_obj_t *> m;
+        for(int i = 0; i < c.members; i++) {
+            m.push_back(lv_btn_create(lv_scr_act()));
+            lv_group_add_obj(g, m.back());
+        }
+        lv_group_focus_obj(m[c.leaving]);
+        for(int i = 0; i < c.members; i++) {
+            if(c.others_disabled && i != c.leaving) lv_obj_add_state(m[i], LV_STATE_DISABLED);
+        }
+        EventLog log;
+        log.attach(m[c.leaving]);
+
+        lv_group_remove_obj(m[c.leaving]);
+        EXPECT_EQ(lv_obj_get_group(m[c.leaving]), nullptr);
+        EXPECT_EQ(lv_group_get_obj_count(g), uint32_t(c.members - 1));
+        EXPECT_EQ(lv_group_get_focused(g), c.expected < 0 ? nullptr : m[c.expected]);
+        EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), LV_EVENT_DEFOCUSED), 1);
+        EXPECT_FALSE(lv_obj_has_state(m[c.leaving], LV_STATE_FOCUSED));
+        lv_group_del(g);
+        lv_obj_clean(lv_scr_act());
+    }
+}
+
+TEST_F(GroupTest, focus_changes_send_defocused_focused_then_the_focus_callback)
+{
+    static std::string t;
+    t.clear();
+    lv_group_t * g = lv_group_create();
+    lv_obj_t * a = lv_btn_create(lv_scr_act());
+    lv_obj_t * b = lv_btn_create(lv_scr_act());
+    lv_group_add_obj(g, a);
+    lv_group_add_obj(g, b);
+    auto tag = [](lv_event_t * e) {
+        t += static_cast<const char *>(lv_event_get_user_data(e));
+        t += lv_event_get_code(e) == LV_EVENT_FOCUSED ? "+ " : "- ";
+    };
+    lv_obj_add_event_cb(a, tag, LV_EVENT_FOCUSED, const_cast<char *>("a"));
+    lv_obj_add_event_cb(a, tag, LV_EVENT_DEFOCUSED, const_cast<char *>("a"));
+    lv_obj_add_event_cb(b, tag, LV_EVENT_FOCUSED, const_cast<char *>("b"));
+    lv_obj_add_event_cb(b, tag, LV_EVENT_DEFOCUSED, const_cast<char *>("b"));
+    lv_group_set_focus_cb(g, [](lv_group_t *) { t += "cb "; });
+
+    lv_group_focus_next(g);
+    EXPECT_EQ(t, "a- b+ cb ");
+
+    t.clear();
+    lv_group_set_editing(g, true);
+    lv_group_set_editing(g, true);
+    EXPECT_EQ(t, "b+ ") << "FOCUSED again once, when the mode changes";
+    t.clear();
+    lv_group_focus_obj(b);
+    EXPECT_FALSE(lv_group_get_editing(g)) << "focusing leaves edit mode";
+    EXPECT_EQ(t, "b+ b+ cb ") << "leaving edit mode, then focusing the focused object again";
+
+    t.clear();
+    lv_group_focus_freeze(g, true);
+    lv_group_focus_obj(a);
+    lv_group_focus_prev(g);
+    EXPECT_EQ(lv_group_get_focused(g), b) << "a frozen group keeps its focus";
+    lv_group_focus_freeze(g, false);
+
+    // Swapping exchanges the order, the focus stays with its object, silently
+    lv_group_swap_obj(a, b);
+    EXPECT_EQ(t, "");
+    EXPECT_EQ(lv_group_get_focused(g), b);
+    lv_group_focus_next(g);
+    EXPECT_EQ(lv_group_get_focused(g), a) << "a now comes after b";
+    lv_group_del(g);
+}
+
+TEST_F(GroupTest, moving_an_object_to_another_group_and_deleting_a_group)
+{
+    lv_group_t * first = lv_group_create();
+    lv_group_t * second = lv_group_create();
+    lv_obj_t * a = lv_btn_create(lv_scr_act());
+    lv_obj_t * b = lv_btn_create(lv_scr_act());
+    lv_group_add_obj(first, a);
+    lv_group_add_obj(first, b);
+    EXPECT_EQ(lv_group_get_focused(first), a) << "the first member is focused at once";
+
+    lv_group_add_obj(second, a);
+    EXPECT_EQ(lv_obj_get_group(a), second);
+    EXPECT_EQ(lv_group_get_obj_count(first), 1u);
+    EXPECT_EQ(lv_group_get_focused(first), b);
+    EXPECT_EQ(lv_group_get_focused(second), a);
+
+    lv_indev_set_group(display.keypad, second);
+    lv_group_set_default(second);
+    lv_group_del(second);
+    EXPECT_EQ(lv_obj_get_group(a), nullptr);
+    EXPECT_EQ(display.keypad->group, nullptr);
+    EXPECT_EQ(lv_group_get_default(), nullptr);
+    EXPECT_FALSE(lv_obj_has_state(a, LV_STATE_FOCUSED));
+
+    // A disabled focused member gets no keys
+    lv_obj_add_state(b, LV_STATE_DISABLED);
+    EventLog log;
+    log.attach(b);
+    EXPECT_EQ(lv_group_send_data(first, 'x'), LV_RES_OK);
+    EXPECT_TRUE(log.input_codes().empty());
+    lv_group_del(first);
+}
+
+}  // namespace
