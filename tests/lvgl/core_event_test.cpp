@@ -304,6 +304,19 @@ TEST_F(EventTest, parameter_getters_answer_only_for_their_own_codes)
     lv_event_send(obj, LV_EVENT_VALUE_CHANGED, &sent);
     EXPECT_EQ(key, 0u) << "a value-changed parameter is not a key";
 
+    // SCROLL_BEGIN carries the scroll animation: it must not pass for a device
+    static lv_indev_t * indev_seen;
+    static lv_anim_t * anim_seen;
+    lv_obj_add_event_cb(obj, [](lv_event_t * e) {
+        indev_seen = lv_event_get_indev(e);
+        anim_seen = lv_event_get_scroll_anim(e);
+    }, LV_EVENT_SCROLL_BEGIN, nullptr);
+    lv_anim_t scroll_anim;
+    lv_anim_init(&scroll_anim);
+    lv_event_send(obj, LV_EVENT_SCROLL_BEGIN, &scroll_anim);
+    EXPECT_EQ(indev_seen, nullptr);
+    EXPECT_EQ(anim_seen, &scroll_anim);
+
     // Extra draw size: handlers may only raise it
     lv_obj_add_event_cb(obj, [](lv_event_t * e) { lv_event_set_ext_draw_size(e, 4); }, LV_EVENT_REFR_EXT_DRAW_SIZE,
                         nullptr);

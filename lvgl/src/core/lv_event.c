@@ -50,7 +50,7 @@ static const uint8_t code_traits[_LV_EVENT_LAST] = {
     [LV_EVENT_LONG_PRESSED_REPEAT] = PARAM_INDEV,
     [LV_EVENT_CLICKED] = PARAM_INDEV,
     [LV_EVENT_RELEASED] = PARAM_INDEV,
-    [LV_EVENT_SCROLL_BEGIN] = PARAM_INDEV,
+    /* SCROLL_BEGIN carries the scroll animation (or NULL), not a device */
     [LV_EVENT_SCROLL_END] = PARAM_INDEV,
     [LV_EVENT_SCROLL] = PARAM_INDEV,
     [LV_EVENT_GESTURE] = PARAM_INDEV,
