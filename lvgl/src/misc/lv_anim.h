@@ -106,18 +106,11 @@ static inline void lv_anim_set_repeat_delay(lv_anim_t * a, uint32_t delay) { a->
 /** Wait `delay` ms before the value starts to move.*/
 static inline void lv_anim_set_delay(lv_anim_t * a, uint32_t delay) { a->act_time = 0 - (int32_t)delay; }
 
-static inline void lv_anim_set_values(lv_anim_t * a, int32_t start, int32_t end)
-{
-    a->current_value = a->start_value = start;
-    a->end_value = end;
-}
+/** The value starts at `start` (also as the current value) and ends at `end`.*/
+static inline void lv_anim_set_values(lv_anim_t * a, int32_t start, int32_t end) { a->current_value = a->start_value = start; a->end_value = end; }
 
 /** Use a callback that receives the animation itself; the animation then is its own var.*/
-static inline void lv_anim_set_custom_exec_cb(lv_anim_t * a, lv_anim_custom_exec_cb_t exec_cb)
-{
-    a->exec_cb = (lv_anim_exec_xcb_t)exec_cb;
-    a->var = a;
-}
+static inline void lv_anim_set_custom_exec_cb(lv_anim_t * a, lv_anim_custom_exec_cb_t exec_cb) { a->var = a; a->exec_cb = (lv_anim_exec_xcb_t)exec_cb; }
 
 /** Make start and end relative to what `get_value_cb` returns when the animation starts.*/
 static inline void lv_anim_set_get_value_cb(lv_anim_t * a, lv_anim_get_value_cb_t get_value_cb) { a->get_value_cb = get_value_cb; }
