@@ -26,8 +26,11 @@
  **********************/
 typedef void (*obj_handler_t)(lv_obj_t * obj, lv_event_t * e);
 
+/* What the base class does on an event: states it gains or loses, then a handler for the rest. */
 typedef struct {
     lv_event_code_t code;
+    lv_state_t gain;
+    lv_state_t lose;
     obj_handler_t handler;
 } obj_event_route_t;
 
@@ -37,13 +40,9 @@ typedef struct {
 static void base_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
 static void base_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
 static void base_event(const lv_obj_class_t * class_p, lv_event_t * e);
-static void on_pressed(lv_obj_t * obj, lv_event_t * e);
 static void on_released(lv_obj_t * obj, lv_event_t * e);
-static void on_press_lost(lv_obj_t * obj, lv_event_t * e);
 static void on_key(lv_obj_t * obj, lv_event_t * e);
 static void on_focused(lv_obj_t * obj, lv_event_t * e);
-static void on_defocused(lv_obj_t * obj, lv_event_t * e);
-static void on_scroll_begin(lv_obj_t * obj, lv_event_t * e);
 static void on_scroll_end(lv_obj_t * obj, lv_event_t * e);
 static void on_style_changed(lv_obj_t * obj, lv_event_t * e);
 static void on_size_changed(lv_obj_t * obj, lv_event_t * e);
@@ -56,27 +55,43 @@ static void on_drawing(lv_obj_t * obj, lv_event_t * e);
  **********************/
 static bool started;
 
-/*What the base class does with each event it cares about*/
+#define FOCUS_STATES (LV_STATE_FOCUSED | LV_STATE_FOCUS_KEY | LV_STATE_EDITED)
 static const obj_event_route_t base_routes[] = {
-    {LV_EVENT_PRESSED, on_pressed},
-    {LV_EVENT_RELEASED, on_released},
-    {LV_EVENT_PRESS_LOST, on_press_lost},
-    {LV_EVENT_KEY, on_key},
-    {LV_EVENT_FOCUSED, on_focused},
-    {LV_EVENT_DEFOCUSED, on_defocused},
-    {LV_EVENT_SCROLL_BEGIN, on_scroll_begin},
-    {LV_EVENT_SCROLL_END, on_scroll_end},
-    {LV_EVENT_STYLE_CHANGED, on_style_changed},
-    {LV_EVENT_SIZE_CHANGED, on_size_changed},
-    {LV_EVENT_CHILD_CHANGED, on_child_changed},
-    {LV_EVENT_REFR_EXT_DRAW_SIZE, on_ext_draw_size},
-    {LV_EVENT_COVER_CHECK, on_drawing},
-    {LV_EVENT_DRAW_MAIN, on_drawing},
-    {LV_EVENT_DRAW_POST, on_drawing},
+    {LV_EVENT_PRESSED, LV_STATE_PRESSED, 0, NULL},
+    {LV_EVENT_RELEASED, 0, LV_STATE_PRESSED, on_released},
+    {LV_EVENT_PRESS_LOST, 0, LV_STATE_PRESSED, NULL},
+    {LV_EVENT_KEY, 0, 0, on_key},
+    {LV_EVENT_FOCUSED, 0, 0, on_focused},
+    {LV_EVENT_DEFOCUSED, 0, FOCUS_STATES, NULL},
+    {LV_EVENT_SCROLL_BEGIN, LV_STATE_SCROLLED, 0, NULL},
+    {LV_EVENT_SCROLL_END, 0, LV_STATE_SCROLLED, on_scroll_end},
+    {LV_EVENT_STYLE_CHANGED, 0, 0, on_style_changed},
+    {LV_EVENT_SIZE_CHANGED, 0, 0, on_size_changed},
+    {LV_EVENT_CHILD_CHANGED, 0, 0, on_child_changed},
+    {LV_EVENT_REFR_EXT_DRAW_SIZE, 0, 0, on_ext_draw_size},
+    {LV_EVENT_COVER_CHECK, 0, 0, on_drawing},
+    {LV_EVENT_DRAW_MAIN, 0, 0, on_drawing},
+    {LV_EVENT_DRAW_POST, 0, 0, on_drawing},
 };
 
+/* Modules in the order they start: memory first, since every other one allocates while starting. */
+static void (*const module_starters[])(void) = {
+    lv_mem_init,
+    _lv_timer_core_init,
+    _lv_anim_core_init,
+    _lv_group_init,
+    lv_draw_init,
+    _lv_obj_style_init,
+    _lv_disp_core_init,
+    _lv_indev_core_init,
+    _lv_refr_init,
+#if LV_USE_FLEX
+    lv_flex_init,
+#endif
+};
+
+/*The root of every class chain, so it has no base*/
 const lv_obj_class_t lv_obj_class = {
-    .base_class = NULL,
     .constructor_cb = base_constructor,
     .destructor_cb = base_destructor,
     .event_cb = base_event,
@@ -99,21 +114,7 @@ bool lv_is_initialized(void)
 void lv_init(void)
 {
     if(started) return;
-
-    /*Memory first: every other module allocates while it starts*/
-    lv_mem_init();
-    _lv_timer_core_init();
-    _lv_anim_core_init();
-    _lv_group_init();
-    lv_draw_init();
-    _lv_obj_style_init();
-    _lv_disp_core_init();
-    _lv_indev_core_init();
-    _lv_refr_init();
-#if LV_USE_FLEX
-    lv_flex_init();
-#endif
-
+    for(size_t i = 0; i < sizeof(module_starters) / sizeof(module_starters[0]); i++) module_starters[i]();
     started = true;
 }
 
@@ -340,71 +341,60 @@ static void base_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
 
-    lv_obj_flag_t flags = LV_OBJ_FLAG_CLICKABLE | LV_OBJ_FLAG_CLICK_FOCUSABLE | LV_OBJ_FLAG_SNAPPABLE |
-                          LV_OBJ_FLAG_SCROLLABLE | LV_OBJ_FLAG_SCROLL_ELASTIC | LV_OBJ_FLAG_SCROLL_MOMENTUM |
-                          LV_OBJ_FLAG_SCROLL_WITH_ARROW;
-    lv_obj_t * parent = obj->parent;
-    if(parent != NULL) {
-        /*Screens have nobody to hand presses, scrolls or gestures on to*/
-        flags |= LV_OBJ_FLAG_PRESS_LOCK | LV_OBJ_FLAG_SCROLL_CHAIN | LV_OBJ_FLAG_GESTURE_BUBBLE;
+    obj->flags = LV_OBJ_FLAG_CLICKABLE | LV_OBJ_FLAG_CLICK_FOCUSABLE | LV_OBJ_FLAG_SNAPPABLE |
+                 LV_OBJ_FLAG_SCROLLABLE | LV_OBJ_FLAG_SCROLL_ELASTIC | LV_OBJ_FLAG_SCROLL_MOMENTUM |
+                 LV_OBJ_FLAG_SCROLL_WITH_ARROW;
+    /*A screen has nobody to hand presses, scrolls or gestures on to*/
+    const lv_obj_t * host = obj->parent;
+    if(host == NULL) return;
+    obj->flags |= LV_OBJ_FLAG_PRESS_LOCK | LV_OBJ_FLAG_SCROLL_CHAIN | LV_OBJ_FLAG_GESTURE_BUBBLE;
 
-        /*Until the layout runs a child is an empty box at the parent's content origin*/
-        _lv_obj_insets_t in;
-        _lv_obj_get_insets(parent, &in);
-        lv_coord_t x = parent->coords.x1 + in.left - lv_obj_get_scroll_x(parent);
-        lv_coord_t y = parent->coords.y1 + in.top - lv_obj_get_scroll_y(parent);
-        lv_area_set(&obj->coords, x, y, x - 1, y - 1);
-    }
-    obj->flags = flags;
+    /*Until the layout runs, a child is an empty box at the parent's content origin*/
+    _lv_obj_insets_t in;
+    _lv_obj_get_insets(host, &in);
+    lv_coord_t x = host->coords.x1 + in.left - lv_obj_get_scroll_x(host);
+    lv_coord_t y = host->coords.y1 + in.top - lv_obj_get_scroll_y(host);
+    lv_area_set(&obj->coords, x, y, x - 1, y - 1);
 }
 
 static void base_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
 
-    /*A handler further up the call stack may still hold this object*/
+    /*Handlers further up the call stack may still hold this object*/
     _lv_event_mark_deleted(obj);
-
-    /*Refreshing the look of an object about to vanish is wasted work*/
-    lv_obj_enable_style_refresh(false);
-    lv_obj_remove_style_all(obj);
-    lv_obj_enable_style_refresh(true);
-
+    _lv_obj_drop_styles(obj);
+    /*Animations of any of its properties, the scroll animations too*/
     lv_anim_del(obj, NULL);
     if(lv_obj_get_group(obj) != NULL) lv_group_remove_obj(obj);
 
     _lv_obj_spec_attr_t * attr = obj->spec_attr;
-    if(attr != NULL) {
-        lv_mem_free(attr->children);
-        lv_mem_free(attr->event_dsc);
-        lv_mem_free(attr);
-        obj->spec_attr = NULL;
-    }
+    if(attr == NULL) return;
+    obj->spec_attr = NULL;
+    lv_mem_free(attr->children);
+    lv_mem_free(attr->event_dsc);
+    lv_mem_free(attr);
 }
 
 static void base_event(const lv_obj_class_t * class_p, lv_event_t * e)
 {
     LV_UNUSED(class_p);
 
-    lv_event_code_t code = lv_event_get_code(e);
-    for(size_t i = 0; i < sizeof(base_routes) / sizeof(base_routes[0]); i++) {
-        if(base_routes[i].code != code) continue;
-        base_routes[i].handler(lv_event_get_current_target(e), e);
-        return;
+    const obj_event_route_t * route = NULL;
+    for(size_t i = 0; i < sizeof(base_routes) / sizeof(base_routes[0]) && route == NULL; i++) {
+        if(base_routes[i].code == lv_event_get_code(e)) route = &base_routes[i];
     }
-}
+    if(route == NULL) return;
 
-static void on_pressed(lv_obj_t * obj, lv_event_t * e)
-{
-    LV_UNUSED(e);
-    lv_obj_add_state(obj, LV_STATE_PRESSED);
+    lv_obj_t * target = lv_event_get_current_target(e);
+    if(route->gain != 0) lv_obj_add_state(target, route->gain);
+    if(route->lose != 0) lv_obj_clear_state(target, route->lose);
+    if(route->handler != NULL) route->handler(target, e);
 }
 
 /* A release toggles a checkable object, unless the press turned into a scroll. */
 static void on_released(lv_obj_t * obj, lv_event_t * e)
 {
-    lv_obj_clear_state(obj, LV_STATE_PRESSED);
-
     lv_indev_t * indev = lv_event_get_param(e);
     if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_CHECKABLE)) return;
     if(lv_indev_get_scroll_obj(indev) != NULL) return;
@@ -412,12 +402,6 @@ static void on_released(lv_obj_t * obj, lv_event_t * e)
     if(lv_obj_has_state(obj, LV_STATE_CHECKED)) lv_obj_clear_state(obj, LV_STATE_CHECKED);
     else lv_obj_add_state(obj, LV_STATE_CHECKED);
     lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
-}
-
-static void on_press_lost(lv_obj_t * obj, lv_event_t * e)
-{
-    LV_UNUSED(e);
-    lv_obj_clear_state(obj, LV_STATE_PRESSED);
 }
 
 /*
@@ -458,13 +442,12 @@ static void key_scrolls(lv_obj_t * obj, uint32_t key)
 static void on_key(lv_obj_t * obj, lv_event_t * e)
 {
     uint32_t key = lv_event_get_key(e);
-    if(lv_obj_has_flag(obj, LV_OBJ_FLAG_CHECKABLE)) {
-        key_toggles(obj, key);
-        return;
-    }
+    bool checkable = lv_obj_has_flag(obj, LV_OBJ_FLAG_CHECKABLE);
     /*An editable widget (slider, drop-down...) takes the arrows for itself*/
-    bool arrows_scroll = lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLLABLE | LV_OBJ_FLAG_SCROLL_WITH_ARROW);
-    if(arrows_scroll && !lv_obj_is_editable(obj)) key_scrolls(obj, key);
+    bool arrows_scroll = lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLLABLE | LV_OBJ_FLAG_SCROLL_WITH_ARROW) &&
+                         !lv_obj_is_editable(obj);
+    if(checkable) key_toggles(obj, key);
+    else if(arrows_scroll) key_scrolls(obj, key);
 }
 
 /*
@@ -481,30 +464,17 @@ static void on_focused(lv_obj_t * obj, lv_event_t * e)
     lv_state_t gained = LV_STATE_FOCUSED;
     if(by == LV_INDEV_TYPE_KEYPAD || by == LV_INDEV_TYPE_ENCODER) gained |= LV_STATE_FOCUS_KEY;
 
-    lv_group_t * group = lv_obj_get_group(obj);
-    bool editing = group != NULL && lv_group_get_editing(group);
+    lv_group_t * owner = lv_obj_get_group(obj);
+    bool editing = owner != NULL && lv_group_get_editing(owner);
     if(editing) gained |= LV_STATE_EDITED;
 
     lv_obj_add_state(obj, gained);
     if(!editing) lv_obj_clear_state(obj, LV_STATE_EDITED);
 }
 
-static void on_defocused(lv_obj_t * obj, lv_event_t * e)
-{
-    LV_UNUSED(e);
-    lv_obj_clear_state(obj, LV_STATE_FOCUSED | LV_STATE_FOCUS_KEY | LV_STATE_EDITED);
-}
-
-static void on_scroll_begin(lv_obj_t * obj, lv_event_t * e)
-{
-    LV_UNUSED(e);
-    lv_obj_add_state(obj, LV_STATE_SCROLLED);
-}
-
 static void on_scroll_end(lv_obj_t * obj, lv_event_t * e)
 {
     LV_UNUSED(e);
-    lv_obj_clear_state(obj, LV_STATE_SCROLLED);
     /*ACTIVE bars show only while scrolling: take them away now*/
     if(lv_obj_get_scrollbar_mode(obj) == LV_SCROLLBAR_MODE_ACTIVE) redraw_scrollbars(obj);
 }

@@ -161,10 +161,7 @@ static void construct(lv_obj_t * obj)
 /* A new child changes the parent's content and maybe its layout; a new screen waits until it is loaded. */
 static void announce_to_parent(lv_obj_t * obj)
 {
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(parent == NULL) return;
-
-    lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
-    lv_event_send(parent, LV_EVENT_CHILD_CREATED, obj);
+    if(obj->parent == NULL) return;
+    _lv_obj_report_child(obj->parent, obj, LV_EVENT_CHILD_CREATED);
     lv_obj_invalidate(obj);
 }

@@ -56,6 +56,7 @@ static lv_coord_t spot_offset(spot_t spot, lv_coord_t box_len, lv_coord_t own_le
 static lv_coord_t content_origin(const lv_obj_t * obj, _lv_axis_t axis);
 static lv_coord_t scroll_of(const lv_obj_t * obj, _lv_axis_t axis);
 static void ext_draw_area(const lv_obj_t * obj, lv_area_t * area);
+static const lv_area_t * settled_coords(const lv_obj_t * obj);
 
 /**********************
  *  STATIC VARIABLES
@@ -170,8 +171,7 @@ void lv_obj_set_content_height(lv_obj_t * obj, lv_coord_t h)
  */
 bool lv_obj_refr_size(lv_obj_t * obj)
 {
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(parent == NULL) return false;
+    if(obj->parent == NULL) return false;
     bool by_layout[2] = {obj->w_layout, obj->h_layout};
     if(by_layout[_LV_AXIS_X] && by_layout[_LV_AXIS_Y]) return false;
 
@@ -273,13 +273,14 @@ void _lv_layout_deinit(void)
 
 void lv_obj_set_align(lv_obj_t * obj, lv_align_t align)
 {
-    lv_obj_set_style_align(obj, align, 0);
+    set_geometry_prop(obj, LV_STYLE_ALIGN, align);
 }
 
 void lv_obj_align(lv_obj_t * obj, lv_align_t align, lv_coord_t x_ofs, lv_coord_t y_ofs)
 {
-    lv_obj_set_style_align(obj, align, 0);
-    lv_obj_set_pos(obj, x_ofs, y_ofs);
+    set_geometry_prop(obj, LV_STYLE_ALIGN, align);
+    set_geometry_prop(obj, LV_STYLE_X, x_ofs);
+    set_geometry_prop(obj, LV_STYLE_Y, y_ofs);
 }
 
 /*
@@ -290,8 +291,8 @@ void lv_obj_align(lv_obj_t * obj, lv_align_t align, lv_coord_t x_ofs, lv_coord_t
  */
 void lv_obj_align_to(lv_obj_t * obj, const lv_obj_t * base, lv_align_t align, lv_coord_t x_ofs, lv_coord_t y_ofs)
 {
-    lv_obj_update_layout(obj);
-    lv_obj_t * parent = lv_obj_get_parent(obj);
+    const lv_area_t * own = settled_coords(obj);
+    lv_obj_t * parent = obj->parent;
     if(base == NULL) base = parent;
     if(base == NULL || parent == NULL) return;
 
@@ -302,14 +303,15 @@ void lv_obj_align_to(lv_obj_t * obj, const lv_obj_t * base, lv_align_t align, lv
         lv_coord_t box_start = rule->outside ? _lv_area_lo(&base->coords, axis) : content_origin(base, axis);
         lv_coord_t box_len = rule->outside ? _lv_area_len(&base->coords, axis) :
                              (axis == _LV_AXIS_X ? lv_obj_get_content_width(base) : lv_obj_get_content_height(base));
-        lv_coord_t own_len = _lv_area_len(&obj->coords, axis);
+        lv_coord_t own_len = _lv_area_len(own, axis);
         lv_coord_t screen_pos = box_start + spot_offset(rule->spot[axis], box_len, own_len) + ofs[axis];
         /*As a position in the parent: from its content origin, in scrolled content*/
         pos[axis] = screen_pos - content_origin(parent, axis) + scroll_of(parent, axis);
     }
 
-    lv_obj_set_style_align(obj, LV_ALIGN_TOP_LEFT, 0);
-    lv_obj_set_pos(obj, pos[_LV_AXIS_X], pos[_LV_AXIS_Y]);
+    set_geometry_prop(obj, LV_STYLE_ALIGN, LV_ALIGN_TOP_LEFT);
+    set_geometry_prop(obj, LV_STYLE_X, pos[_LV_AXIS_X]);
+    set_geometry_prop(obj, LV_STYLE_Y, pos[_LV_AXIS_Y]);
 }
 
 /*=====================
@@ -318,16 +320,14 @@ void lv_obj_align_to(lv_obj_t * obj, const lv_obj_t * base, lv_align_t align, lv
 
 void lv_obj_get_coords(const lv_obj_t * obj, lv_area_t * coords)
 {
-    lv_obj_update_layout(obj);
-    *coords = obj->coords;
+    *coords = *settled_coords(obj);
 }
 
 /* Distance from the parent's content origin, counted in scrolled content. */
 static lv_coord_t pos_in_parent(const lv_obj_t * obj, _lv_axis_t axis)
 {
-    lv_obj_update_layout(obj);
-    const lv_obj_t * parent = lv_obj_get_parent(obj);
-    lv_coord_t at = _lv_area_lo(&obj->coords, axis);
+    lv_coord_t at = _lv_area_lo(settled_coords(obj), axis);
+    const lv_obj_t * parent = obj->parent;
     if(parent == NULL) return at;
     return at - content_origin(parent, axis) + scroll_of(parent, axis);
 }
@@ -352,26 +352,25 @@ lv_coord_t lv_obj_get_y2(const lv_obj_t * obj)
     return pos_in_parent(obj, _LV_AXIS_Y) + lv_obj_get_height(obj);
 }
 
+/* The x/y as set, before alignment: pixels or a percentage. */
 lv_coord_t lv_obj_get_x_aligned(const lv_obj_t * obj)
 {
-    return lv_obj_get_style_x(obj, LV_PART_MAIN);
+    return lv_obj_get_style_prop(obj, LV_PART_MAIN, LV_STYLE_X).num;
 }
 
 lv_coord_t lv_obj_get_y_aligned(const lv_obj_t * obj)
 {
-    return lv_obj_get_style_y(obj, LV_PART_MAIN);
+    return lv_obj_get_style_prop(obj, LV_PART_MAIN, LV_STYLE_Y).num;
 }
 
 lv_coord_t lv_obj_get_width(const lv_obj_t * obj)
 {
-    lv_obj_update_layout(obj);
-    return lv_area_get_width(&obj->coords);
+    return lv_area_get_width(settled_coords(obj));
 }
 
 lv_coord_t lv_obj_get_height(const lv_obj_t * obj)
 {
-    lv_obj_update_layout(obj);
-    return lv_area_get_height(&obj->coords);
+    return lv_area_get_height(settled_coords(obj));
 }
 
 lv_coord_t lv_obj_get_content_width(const lv_obj_t * obj)
@@ -390,7 +389,7 @@ lv_coord_t lv_obj_get_content_height(const lv_obj_t * obj)
 
 void lv_obj_get_content_coords(const lv_obj_t * obj, lv_area_t * area)
 {
-    lv_obj_get_coords(obj, area);
+    *area = *settled_coords(obj);
     _lv_obj_insets_t in;
     _lv_obj_get_insets(obj, &in);
     area->x1 += in.left;
@@ -447,7 +446,7 @@ void lv_obj_refr_pos(lv_obj_t * obj)
     if(lv_obj_is_layout_positioned(obj)) return;
 
     lv_coord_t want[2] = {lv_obj_get_style_x(obj, LV_PART_MAIN), lv_obj_get_style_y(obj, LV_PART_MAIN)};
-    lv_obj_t * parent = lv_obj_get_parent(obj);
+    const lv_obj_t * parent = obj->parent;
     if(parent == NULL) {
         lv_obj_move_to(obj, want[_LV_AXIS_X], want[_LV_AXIS_Y]);
         return;
@@ -607,6 +606,13 @@ lv_coord_t lv_clamp_height(lv_coord_t height, lv_coord_t min_height, lv_coord_t 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
+
+/* The object's coordinates once its screen's layout is up to date. */
+static const lv_area_t * settled_coords(const lv_obj_t * obj)
+{
+    lv_obj_update_layout(obj);
+    return &obj->coords;
+}
 
 static void ext_draw_area(const lv_obj_t * obj, lv_area_t * area)
 {

@@ -66,8 +66,18 @@ void _lv_obj_get_insets(const lv_obj_t * obj, _lv_obj_insets_t * insets);
 /** Append `child` to the child list of `parent`; false when out of memory.*/
 bool _lv_obj_link_child(lv_obj_t * parent, lv_obj_t * child);
 
+/**
+ * Tell `parent` that a child came (LV_EVENT_CHILD_CREATED) or went
+ * (LV_EVENT_CHILD_DELETED), after LV_EVENT_CHILD_CHANGED; `child` is NULL
+ * when it no longer exists.
+ */
+void _lv_obj_report_child(lv_obj_t * parent, lv_obj_t * child, lv_event_code_t what);
+
 /** Add a new screen to the default display, sized to it; false without a display or memory.*/
 bool _lv_obj_link_screen(lv_obj_t * scr);
+
+/** Free the object's style list and local styles without refreshing anything (the object is going away).*/
+void _lv_obj_drop_styles(lv_obj_t * obj);
 
 /** How far the scroll can still go along an axis: towards the start (`to_end` false) or the end.*/
 lv_coord_t _lv_obj_scroll_room(lv_obj_t * obj, _lv_axis_t axis, bool to_end);

@@ -110,6 +110,19 @@ void lv_obj_remove_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t
     if(style == NULL || style->prop_cnt != 0) lv_obj_refresh_style(obj, part, LV_STYLE_PROP_ANY);
 }
 
+void _lv_obj_drop_styles(lv_obj_t * obj)
+{
+    for(uint32_t i = 0; i < obj->style_cnt; i++) {
+        _lv_obj_style_t * entry = &obj->styles[i];
+        if(!entry->is_local && !entry->is_trans) continue;
+        lv_style_reset(entry->style);
+        lv_mem_free(entry->style);
+    }
+    lv_mem_free(obj->styles);
+    obj->styles = NULL;
+    obj->style_cnt = 0;
+}
+
 void lv_obj_report_style_change(lv_style_t * style)
 {
     if(!refresh_on) return;

@@ -30,14 +30,26 @@
  **********************/
 static bool list_append(lv_obj_t *** list, uint32_t * cnt, lv_obj_t * item);
 static bool list_drop(lv_obj_t *** list, uint32_t * cnt, const lv_obj_t * item);
-static void destroy(lv_obj_t * obj);
-static void async_del_cb(void * obj);
+static void destroy(lv_obj_t * victim);
+static void del_cb(void * target);
 static bool is_ancestor(const lv_obj_t * maybe_ancestor, const lv_obj_t * obj);
 static lv_obj_tree_walk_res_t walk(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data);
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
+
+/*
+ * Tell a parent its children changed: CHILD_CHANGED first (layouts and
+ * content sizes follow it), then `what` (CHILD_CREATED or CHILD_DELETED).
+ * A child that is gone is reported as NULL. Nothing more is sent once a
+ * handler deleted the parent.
+ */
+void _lv_obj_report_child(lv_obj_t * parent, lv_obj_t * child, lv_event_code_t what)
+{
+    if(lv_event_send(parent, LV_EVENT_CHILD_CHANGED, child) != LV_RES_OK) return;
+    lv_event_send(parent, what, child);
+}
 
 bool _lv_obj_link_child(lv_obj_t * parent, lv_obj_t * child)
 {
@@ -60,31 +72,30 @@ void lv_obj_del(lv_obj_t * obj)
 {
     if(obj == NULL) return;
 
-    lv_obj_t * parent = lv_obj_get_parent(obj);
+    lv_obj_t * owner = obj->parent;
     /*A root that no display lists is not a screen (any more): nothing to do*/
-    if(parent == NULL && lv_obj_get_disp(obj) == NULL) return;
+    if(owner == NULL && lv_obj_get_disp(obj) == NULL) return;
 
     lv_obj_invalidate(obj);
     destroy(obj);
-    if(parent == NULL) return;
 
     /*The parent may have lost its scrollable content and its layout changed*/
-    lv_obj_scrollbar_invalidate(parent);
-    lv_event_send(parent, LV_EVENT_CHILD_CHANGED, NULL);
-    lv_event_send(parent, LV_EVENT_CHILD_DELETED, NULL);
+    if(owner == NULL) return;
+    lv_obj_scrollbar_invalidate(owner);
+    _lv_obj_report_child(owner, NULL, LV_EVENT_CHILD_DELETED);
 }
 
 void lv_obj_clean(lv_obj_t * obj)
 {
     if(obj == NULL) return;
-    lv_obj_invalidate(obj);
 
     uint32_t before = lv_obj_get_child_cnt(obj);
+    if(before > 0) lv_obj_invalidate(obj);
     while(lv_obj_get_child_cnt(obj) > 0) destroy(lv_obj_get_child(obj, -1));
 
-    /*Stops a scroll animation too; with no children left the offset is moot*/
-    lv_obj_scroll_to(obj, 0, 0, LV_ANIM_OFF);
-    if(obj->spec_attr) lv_memset_00(&obj->spec_attr->scroll, sizeof(lv_point_t));
+    /*Ends a running scroll animation; with no children left any offset is moot*/
+    lv_anim_del(obj, NULL);
+    if(obj->spec_attr != NULL) lv_memset_00(&obj->spec_attr->scroll, sizeof(lv_point_t));
 
     /*A container sized by its content must shrink now that it is empty*/
     if(before > 0) lv_event_send(obj, LV_EVENT_CHILD_CHANGED, NULL);
@@ -107,7 +118,7 @@ void lv_obj_del_delayed(lv_obj_t * obj, uint32_t delay_ms)
 
 void lv_obj_del_anim_ready_cb(lv_anim_t * a)
 {
-    lv_obj_del(a->var);
+    del_cb(a->var);
 }
 
 /*
@@ -116,8 +127,8 @@ void lv_obj_del_anim_ready_cb(lv_anim_t * a)
  */
 void lv_obj_del_async(lv_obj_t * obj)
 {
-    lv_async_call_cancel(async_del_cb, obj);
-    lv_async_call(async_del_cb, obj);
+    lv_async_call_cancel(del_cb, obj);
+    lv_async_call(del_cb, obj);
 }
 
 /*
@@ -131,31 +142,26 @@ void lv_obj_set_parent(lv_obj_t * obj, lv_obj_t * parent)
     if(from == NULL || parent == NULL || parent == from) return;
     if(parent == obj || is_ancestor(obj, parent)) return;
 
-    lv_obj_allocate_spec_attr(parent);
-    if(parent->spec_attr == NULL) return;
-
     lv_obj_invalidate(obj);
-    if(!list_append(&parent->spec_attr->children, &parent->spec_attr->child_cnt, obj)) return;
+    if(!_lv_obj_link_child(parent, obj)) return;
     list_drop(&from->spec_attr->children, &from->spec_attr->child_cnt, obj);
     obj->parent = parent;
 
     /*The old parent may now be scrolled past its shorter content*/
     lv_obj_readjust_scroll(from, LV_ANIM_OFF);
     lv_obj_scrollbar_invalidate(from);
-    lv_event_send(from, LV_EVENT_CHILD_CHANGED, obj);
-    lv_event_send(from, LV_EVENT_CHILD_DELETED, NULL);
+    _lv_obj_report_child(from, obj, LV_EVENT_CHILD_DELETED);
+    _lv_obj_report_child(parent, obj, LV_EVENT_CHILD_CREATED);
 
-    lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
-    lv_event_send(parent, LV_EVENT_CHILD_CREATED, NULL);
-
-    /*Its x/y are kept and now count from the new parent*/
+    /*Its x/y are kept and now count from the new parent, once the layout runs;
+     *meanwhile it is drawn in the new parent's order*/
     lv_obj_mark_layout_as_dirty(obj);
     lv_obj_invalidate(obj);
 }
 
 void lv_obj_move_to_index(lv_obj_t * obj, int32_t index)
 {
-    lv_obj_t * parent = lv_obj_get_parent(obj);
+    lv_obj_t * parent = obj->parent;
     if(parent == NULL) return;
 
     int32_t cnt = (int32_t)lv_obj_get_child_cnt(parent);
@@ -192,10 +198,8 @@ void lv_obj_swap(lv_obj_t * obj1, lv_obj_t * obj2)
     obj2->parent = parent1;
     obj1->parent = parent2;
 
-    lv_event_send(parent1, LV_EVENT_CHILD_CHANGED, obj2);
-    lv_event_send(parent1, LV_EVENT_CHILD_CREATED, obj2);
-    lv_event_send(parent2, LV_EVENT_CHILD_CHANGED, obj1);
-    lv_event_send(parent2, LV_EVENT_CHILD_CREATED, obj1);
+    _lv_obj_report_child(parent1, obj2, LV_EVENT_CHILD_CREATED);
+    _lv_obj_report_child(parent2, obj1, LV_EVENT_CHILD_CREATED);
 
     lv_obj_invalidate(parent1);
     if(parent2 != parent1) lv_obj_invalidate(parent2);
@@ -225,8 +229,7 @@ lv_disp_t * lv_obj_get_disp(const lv_obj_t * obj)
 
 lv_obj_t * lv_obj_get_parent(const lv_obj_t * obj)
 {
-    if(obj == NULL) return NULL;
-    return obj->parent;
+    return obj != NULL ? obj->parent : NULL;
 }
 
 lv_obj_t * lv_obj_get_child(const lv_obj_t * obj, int32_t id)
@@ -240,13 +243,12 @@ lv_obj_t * lv_obj_get_child(const lv_obj_t * obj, int32_t id)
 
 uint32_t lv_obj_get_child_cnt(const lv_obj_t * obj)
 {
-    if(obj->spec_attr == NULL) return 0;
-    return obj->spec_attr->child_cnt;
+    return obj->spec_attr != NULL ? obj->spec_attr->child_cnt : 0;
 }
 
 uint32_t lv_obj_get_index(const lv_obj_t * obj)
 {
-    const lv_obj_t * parent = lv_obj_get_parent(obj);
+    const lv_obj_t * parent = obj->parent;
     if(parent == NULL) return NO_INDEX;
 
     uint32_t cnt = lv_obj_get_child_cnt(parent);
@@ -307,9 +309,10 @@ static bool list_drop(lv_obj_t *** list, uint32_t * cnt, const lv_obj_t * item)
     return true;
 }
 
-static void async_del_cb(void * obj)
+/* Deferred deletions (async calls, delay animations) end here. */
+static void del_cb(void * target)
 {
-    lv_obj_del(obj);
+    lv_obj_del(target);
 }
 
 static bool is_ancestor(const lv_obj_t * maybe_ancestor, const lv_obj_t * obj)
@@ -321,22 +324,22 @@ static bool is_ancestor(const lv_obj_t * maybe_ancestor, const lv_obj_t * obj)
 }
 
 /* Input devices must not keep a pointer to an object that is being freed. */
-static void release_from_indevs(lv_obj_t * obj)
+static void release_from_indevs(lv_obj_t * gone)
 {
-    lv_obj_t * focused_obj = lv_indev_get_obj_act();
-    lv_group_t * group = lv_obj_get_group(obj);
+    lv_obj_t * focused = lv_indev_get_obj_act();
+    lv_group_t * group = lv_obj_get_group(gone);
 
     for(lv_indev_t * indev = lv_indev_get_next(NULL); indev != NULL; indev = lv_indev_get_next(indev)) {
         lv_indev_type_t kind = lv_indev_get_type(indev);
         if(kind == LV_INDEV_TYPE_POINTER || kind == LV_INDEV_TYPE_BUTTON) {
             struct _lv_indev_proc_t * proc = &indev->proc;
-            bool held = proc->types.pointer.act_obj == obj || proc->types.pointer.last_obj == obj ||
-                        proc->types.pointer.scroll_obj == obj;
-            if(held) lv_indev_reset(indev, obj);
-            if(proc->types.pointer.last_pressed == obj) proc->types.pointer.last_pressed = NULL;
+            bool held = proc->types.pointer.act_obj == gone || proc->types.pointer.last_obj == gone ||
+                        proc->types.pointer.scroll_obj == gone;
+            if(held) lv_indev_reset(indev, gone);
+            if(proc->types.pointer.last_pressed == gone) proc->types.pointer.last_pressed = NULL;
         }
         /*A keypad or encoder working on this object right now*/
-        if(obj == focused_obj && indev->group == group) lv_indev_reset(indev, obj);
+        if(gone == focused && indev->group == group) lv_indev_reset(indev, gone);
     }
 }
 
@@ -370,23 +373,23 @@ static void release_from_disp(lv_obj_t * scr)
  * then groups, input devices and the display forget it before its memory
  * goes, so nothing keeps a dangling pointer.
  */
-static void destroy(lv_obj_t * obj)
+static void destroy(lv_obj_t * victim)
 {
     /*INV: a handler deleted the object itself, which is done then*/
-    if(lv_event_send(obj, LV_EVENT_DELETE, NULL) == LV_RES_INV) return;
+    if(lv_event_send(victim, LV_EVENT_DELETE, NULL) == LV_RES_INV) return;
 
-    while(lv_obj_get_child_cnt(obj) > 0) destroy(lv_obj_get_child(obj, -1));
+    while(lv_obj_get_child_cnt(victim) > 0) destroy(lv_obj_get_child(victim, -1));
 
     /*A deletion queued for later would free this memory again*/
-    lv_async_call_cancel(async_del_cb, obj);
-    release_from_indevs(obj);
-    _lv_obj_destruct(obj);
+    lv_async_call_cancel(del_cb, victim);
+    release_from_indevs(victim);
+    _lv_obj_destruct(victim);
 
-    lv_obj_t * parent = obj->parent;
-    if(parent == NULL) release_from_disp(obj);
-    else list_drop(&parent->spec_attr->children, &parent->spec_attr->child_cnt, obj);
+    lv_obj_t * parent = victim->parent;
+    if(parent == NULL) release_from_disp(victim);
+    else list_drop(&parent->spec_attr->children, &parent->spec_attr->child_cnt, victim);
 
-    lv_mem_free(obj);
+    lv_mem_free(victim);
 }
 
 /* Pre-order: a callback may skip the children of the object it was given, or stop the walk. */
