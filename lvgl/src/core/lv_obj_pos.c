@@ -713,7 +713,7 @@ static lv_coord_t content_length(lv_obj_t * obj, _lv_axis_t axis)
     uint32_t cnt = lv_obj_get_child_cnt(obj);
     for(uint32_t i = 0; i < cnt; i++) {
         const lv_obj_t * child = _lv_obj_child_at(obj, i);
-        if(lv_obj_has_flag_any(child, LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING)) continue;
+        if(!_lv_obj_is_content(child)) continue;
         need = LV_MAX(need, child_need(obj, child, axis, lead));
     }
 

@@ -60,6 +60,12 @@ static inline lv_obj_t * _lv_obj_child_at(const lv_obj_t * obj, uint32_t i)
     return obj->spec_attr->children[i];
 }
 
+/* Whether a child counts as content of its parent (for scrolling and content size). */
+static inline bool _lv_obj_is_content(const lv_obj_t * child)
+{
+    return !lv_obj_has_flag_any(child, LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING);
+}
+
 /** Padding plus border of the main part, side by side.*/
 void _lv_obj_get_insets(const lv_obj_t * obj, _lv_obj_insets_t * insets);
 

@@ -31,6 +31,7 @@
  *  STATIC PROTOTYPES
  **********************/
 static void shift_content(lv_obj_t * obj, lv_coord_t dx, lv_coord_t dy);
+static _lv_obj_spec_attr_t * settings_of(lv_obj_t * obj);
 static void anim_step_x(void * obj, int32_t v);
 static void anim_step_y(void * obj, int32_t v);
 static void anim_done(lv_anim_t * a);
@@ -43,30 +44,37 @@ static void reveal_in_parent(const lv_area_t * area, lv_obj_t * child, lv_point_
  *   GLOBAL FUNCTIONS
  **********************/
 
-void lv_obj_set_scrollbar_mode(lv_obj_t * obj, lv_scrollbar_mode_t mode)
+/* The scroll settings live in the special attributes, made on first write. */
+static _lv_obj_spec_attr_t * settings_of(lv_obj_t * obj)
 {
     lv_obj_allocate_spec_attr(obj);
-    if(obj->spec_attr == NULL || obj->spec_attr->scrollbar_mode == mode) return;
-    obj->spec_attr->scrollbar_mode = mode;
+    return obj->spec_attr;
+}
+
+void lv_obj_set_scrollbar_mode(lv_obj_t * obj, lv_scrollbar_mode_t mode)
+{
+    _lv_obj_spec_attr_t * settings = settings_of(obj);
+    if(settings == NULL || settings->scrollbar_mode == mode) return;
+    settings->scrollbar_mode = mode;
     lv_obj_invalidate(obj);
 }
 
 void lv_obj_set_scroll_dir(lv_obj_t * obj, lv_dir_t dir)
 {
-    lv_obj_allocate_spec_attr(obj);
-    if(obj->spec_attr != NULL) obj->spec_attr->scroll_dir = dir;
+    _lv_obj_spec_attr_t * settings = settings_of(obj);
+    if(settings != NULL) settings->scroll_dir = dir;
 }
 
 void lv_obj_set_scroll_snap_x(lv_obj_t * obj, lv_scroll_snap_t align)
 {
-    lv_obj_allocate_spec_attr(obj);
-    if(obj->spec_attr != NULL) obj->spec_attr->scroll_snap_x = align;
+    _lv_obj_spec_attr_t * settings = settings_of(obj);
+    if(settings != NULL) settings->scroll_snap_x = align;
 }
 
 void lv_obj_set_scroll_snap_y(lv_obj_t * obj, lv_scroll_snap_t align)
 {
-    lv_obj_allocate_spec_attr(obj);
-    if(obj->spec_attr != NULL) obj->spec_attr->scroll_snap_y = align;
+    _lv_obj_spec_attr_t * settings = settings_of(obj);
+    if(settings != NULL) settings->scroll_snap_y = align;
 }
 
 lv_scrollbar_mode_t lv_obj_get_scrollbar_mode(const lv_obj_t * obj)
@@ -143,7 +151,7 @@ lv_coord_t _lv_obj_scroll_room(lv_obj_t * obj, _lv_axis_t axis, bool to_end)
     uint32_t cnt = lv_obj_get_child_cnt(obj);
     for(uint32_t i = 0; i < cnt; i++) {
         const lv_obj_t * child = _lv_obj_child_at(obj, i);
-        if(lv_obj_has_flag_any(child, LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING)) continue;
+        if(!_lv_obj_is_content(child)) continue;
         by_children = LV_MAX(by_children, _lv_area_hi(&child->coords, axis) - inner_end);
     }
 
@@ -165,10 +173,8 @@ void lv_obj_get_scroll_end(struct _lv_obj_t  * obj, lv_point_t * end)
 /* Like lv_obj_scroll_by, but never past the start or the end of the content. */
 void lv_obj_scroll_by_bounded(lv_obj_t * obj, lv_coord_t dx, lv_coord_t dy, lv_anim_enable_t anim_en)
 {
-    if(dx == 0 && dy == 0) return;
-
     /*The limits come from the final sizes*/
-    lv_obj_update_layout(obj);
+    if(dx != 0 || dy != 0) lv_obj_update_layout(obj);
 
     /*A positive delta moves the content forward, i.e. lowers the scroll position*/
     lv_coord_t delta[2] = {dx, dy};
@@ -192,29 +198,29 @@ static bool animate_axis(lv_obj_t * obj, _lv_axis_t axis, lv_coord_t delta)
     uint32_t ms = lv_anim_speed_to_time(side / 2, 0, delta);
     lv_coord_t offset = obj->spec_attr != NULL ? (axis == _LV_AXIS_X ? obj->spec_attr->scroll.x : obj->spec_attr->scroll.y) : 0;
 
-    lv_anim_t a;
-    lv_anim_init(&a);
-    lv_anim_set_var(&a, obj);
-    lv_anim_set_exec_cb(&a, axis == _LV_AXIS_X ? anim_step_x : anim_step_y);
-    lv_anim_set_values(&a, offset, offset + delta);
-    lv_anim_set_time(&a, LV_CLAMP(SCROLL_ANIM_MS_MIN, ms, SCROLL_ANIM_MS_MAX));
-    lv_anim_set_path_cb(&a, lv_anim_path_ease_out);
-    lv_anim_set_ready_cb(&a, anim_done);
+    lv_anim_t glide;
+    lv_anim_init(&glide);
+    lv_anim_set_var(&glide, obj);
+    lv_anim_set_exec_cb(&glide, axis == _LV_AXIS_X ? anim_step_x : anim_step_y);
+    lv_anim_set_values(&glide, offset, offset + delta);
+    lv_anim_set_time(&glide, LV_CLAMP(SCROLL_ANIM_MS_MIN, ms, SCROLL_ANIM_MS_MAX));
+    lv_anim_set_path_cb(&glide, lv_anim_path_ease_out);
+    lv_anim_set_ready_cb(&glide, anim_done);
 
-    if(lv_event_send(obj, LV_EVENT_SCROLL_BEGIN, &a) != LV_RES_OK) return false;
-    lv_anim_start(&a);
+    if(lv_event_send(obj, LV_EVENT_SCROLL_BEGIN, &glide) != LV_RES_OK) return false;
+    lv_anim_start(&glide);
     return true;
 }
 
 void lv_obj_scroll_by(lv_obj_t * obj, lv_coord_t dx, lv_coord_t dy, lv_anim_enable_t anim_en)
 {
-    if(dx == 0 && dy == 0) return;
-
-    if(anim_en == LV_ANIM_ON) {
-        if(dx != 0 && !animate_axis(obj, _LV_AXIS_X, dx)) return;
-        if(dy != 0) animate_axis(obj, _LV_AXIS_Y, dy);
+    if(anim_en != LV_ANIM_OFF) {
+        /*The x animation's SCROLL_BEGIN may have deleted the object*/
+        bool alive = dx == 0 || animate_axis(obj, _LV_AXIS_X, dx);
+        if(alive && dy != 0) animate_axis(obj, _LV_AXIS_Y, dy);
         return;
     }
+    if(dx == 0 && dy == 0) return;
 
     /*A jump ends any running scroll animation, and that end is reported*/
     bool cut_x = lv_anim_del(obj, anim_step_x);
@@ -245,9 +251,8 @@ void lv_obj_scroll_to_y(lv_obj_t * obj, lv_coord_t y, lv_anim_enable_t anim_en)
 
 void lv_obj_scroll_to_view(lv_obj_t * obj, lv_anim_enable_t anim_en)
 {
+    if(obj->parent == NULL) return;
     lv_obj_update_layout(obj);
-    if(lv_obj_get_parent(obj) == NULL) return;
-
     lv_point_t pending = {0, 0};
     reveal_in_parent(&obj->coords, obj, &pending, anim_en);
 }
@@ -259,26 +264,33 @@ void lv_obj_scroll_to_view(lv_obj_t * obj, lv_anim_enable_t anim_en)
  */
 void lv_obj_scroll_to_view_recursive(lv_obj_t * obj, lv_anim_enable_t anim_en)
 {
+    /*Without animation each scroll moves the object at once: read its coordinates live*/
     lv_obj_update_layout(obj);
-
     lv_point_t pending = {0, 0};
-    for(lv_obj_t * level = obj; lv_obj_get_parent(level) != NULL; level = lv_obj_get_parent(level)) {
+    for(lv_obj_t * level = obj; level->parent != NULL; level = level->parent) {
         reveal_in_parent(&obj->coords, level, &pending, anim_en);
     }
+}
+
+/* The input device dragging `obj` right now, or NULL. */
+static lv_indev_t * dragger_of(const lv_obj_t * obj)
+{
+    lv_indev_t * indev = lv_indev_get_next(NULL);
+    while(indev != NULL && lv_indev_get_scroll_obj(indev) != obj) indev = lv_indev_get_next(indev);
+    return indev;
 }
 
 /* Scrolling: dragged by an input device right now, or running a scroll animation. */
 bool lv_obj_is_scrolling(const lv_obj_t * obj)
 {
-    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev != NULL; indev = lv_indev_get_next(indev)) {
-        if(lv_indev_get_scroll_obj(indev) == obj) return true;
-    }
+    if(dragger_of(obj) != NULL) return true;
     return lv_anim_get((void *)obj, anim_step_x) != NULL || lv_anim_get((void *)obj, anim_step_y) != NULL;
 }
 
 /* Bring the snappable child nearest to the snap point onto it, on each axis that snaps. */
 void lv_obj_update_snap(lv_obj_t * obj, lv_anim_enable_t anim_en)
 {
+    /*The snap points come from the final positions*/
     lv_obj_update_layout(obj);
     lv_obj_scroll_by(obj, snap_shift(obj, _LV_AXIS_X), snap_shift(obj, _LV_AXIS_Y), anim_en);
 }
@@ -291,16 +303,14 @@ void lv_obj_update_snap(lv_obj_t * obj, lv_anim_enable_t anim_en)
  */
 void lv_obj_get_scrollbar_area(lv_obj_t * obj, lv_area_t * hor_area, lv_area_t * ver_area)
 {
-    lv_area_set(hor_area, 0, 0, -1, -1);
-    lv_area_set(ver_area, 0, 0, -1, -1);
+    static const lv_area_t none = {0, 0, -1, -1};
+    *hor_area = none;
+    *ver_area = none;
     if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLLABLE)) return;
 
     lv_scrollbar_mode_t mode = lv_obj_get_scrollbar_mode(obj);
-    lv_dir_t dir = lv_obj_get_scroll_dir(obj);
-    lv_indev_t * dragger = NULL;
-    for(lv_indev_t * i = lv_indev_get_next(NULL); i != NULL && dragger == NULL; i = lv_indev_get_next(i)) {
-        if(lv_indev_get_scroll_obj(i) == obj) dragger = i;
-    }
+    lv_dir_t allowed = lv_obj_get_scroll_dir(obj);
+    lv_indev_t * dragger = dragger_of(obj);
 
     bool shows[2];
     const lv_dir_t axis_dir[2] = {LV_DIR_HOR, LV_DIR_VER};
@@ -309,7 +319,7 @@ void lv_obj_get_scrollbar_area(lv_obj_t * obj, lv_area_t * hor_area, lv_area_t *
         bool by_mode = mode == LV_SCROLLBAR_MODE_ON || (mode == LV_SCROLLBAR_MODE_AUTO && has_room) ||
                        (mode == LV_SCROLLBAR_MODE_ACTIVE && dragger != NULL &&
                         lv_indev_get_scroll_dir(dragger) == axis_dir[axis]);
-        shows[axis] = by_mode && (dir & axis_dir[axis]) != 0;
+        shows[axis] = by_mode && (allowed & axis_dir[axis]) != 0;
     }
     if(!shows[_LV_AXIS_X] && !shows[_LV_AXIS_Y]) return;
 
@@ -360,12 +370,11 @@ void lv_obj_readjust_scroll(lv_obj_t * obj, lv_anim_enable_t anim_en)
 /* Move the content (the non-floating children) by dx, dy and record it as scroll. */
 static void shift_content(lv_obj_t * obj, lv_coord_t dx, lv_coord_t dy)
 {
-    if(dx == 0 && dy == 0) return;
-    lv_obj_allocate_spec_attr(obj);
-    if(obj->spec_attr == NULL) return;
+    _lv_obj_spec_attr_t * settings = (dx != 0 || dy != 0) ? settings_of(obj) : NULL;
+    if(settings == NULL) return;
 
-    obj->spec_attr->scroll.x += dx;
-    obj->spec_attr->scroll.y += dy;
+    settings->scroll.x += dx;
+    settings->scroll.y += dy;
     lv_obj_move_children_by(obj, dx, dy, true);
     /*The SCROLL handler may delete the object*/
     if(lv_event_send(obj, LV_EVENT_SCROLL, NULL) == LV_RES_OK) lv_obj_invalidate(obj);
@@ -384,7 +393,8 @@ static void anim_step_y(void * obj, int32_t v)
 
 static void anim_done(lv_anim_t * a)
 {
-    lv_event_send(a->var, LV_EVENT_SCROLL_END, NULL);
+    lv_obj_t * scrolled = a->var;
+    lv_event_send(scrolled, LV_EVENT_SCROLL_END, NULL);
 }
 
 /* The whole scroll range along an axis: room at the start plus room at the end, never negative. */
@@ -421,8 +431,7 @@ static lv_coord_t snap_shift(lv_obj_t * obj, _lv_axis_t axis)
     uint32_t cnt = lv_obj_get_child_cnt(obj);
     for(uint32_t i = 0; i < cnt; i++) {
         const lv_obj_t * child = _lv_obj_child_at(obj, i);
-        if(lv_obj_has_flag_any(child, LV_OBJ_FLAG_HIDDEN | LV_OBJ_FLAG_FLOATING)) continue;
-        if(!lv_obj_has_flag(child, LV_OBJ_FLAG_SNAPPABLE)) continue;
+        if(!_lv_obj_is_content(child) || !lv_obj_has_flag(child, LV_OBJ_FLAG_SNAPPABLE)) continue;
         lv_coord_t shift = goal - snap_point(snap, _lv_area_lo(&child->coords, axis), _lv_area_hi(&child->coords, axis));
         if(!found || LV_ABS(shift) < LV_ABS(best)) best = shift;
         found = true;
@@ -509,7 +518,7 @@ static lv_coord_t reveal_shift(lv_coord_t lo, lv_coord_t hi, lv_coord_t start, l
  */
 static void reveal_in_parent(const lv_area_t * area, lv_obj_t * child, lv_point_t * pending, lv_anim_enable_t anim_en)
 {
-    lv_obj_t * parent = lv_obj_get_parent(child);
+    lv_obj_t * parent = child->parent;
     if(!lv_obj_has_flag(parent, LV_OBJ_FLAG_SCROLLABLE)) return;
 
     lv_area_t inner;

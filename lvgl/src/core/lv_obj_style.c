@@ -76,14 +76,14 @@ void lv_obj_add_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t se
  */
 void lv_obj_remove_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t selector)
 {
-    lv_state_t state = lv_obj_style_get_selector_state(selector);
-    lv_part_t part = lv_obj_style_get_selector_part(selector);
+    lv_state_t want_state = lv_obj_style_get_selector_state(selector);
+    lv_part_t want_part = lv_obj_style_get_selector_part(selector);
 
     uint32_t kept = 0;
     for(uint32_t i = 0; i < obj->style_cnt; i++) {
         _lv_obj_style_t entry = obj->styles[i];
-        bool hit = (state == LV_STATE_ANY || lv_obj_style_get_selector_state(entry.selector) == state) &&
-                   (part == LV_PART_ANY || lv_obj_style_get_selector_part(entry.selector) == part) &&
+        bool hit = (want_state == LV_STATE_ANY || lv_obj_style_get_selector_state(entry.selector) == want_state) &&
+                   (want_part == LV_PART_ANY || lv_obj_style_get_selector_part(entry.selector) == want_part) &&
                    (style == NULL || style == entry.style);
         if(!hit) {
             obj->styles[kept++] = entry;
@@ -107,7 +107,7 @@ void lv_obj_remove_style(lv_obj_t * obj, lv_style_t * style, lv_style_selector_t
     }
 
     /*An empty style changed nothing on the object*/
-    if(style == NULL || style->prop_cnt != 0) lv_obj_refresh_style(obj, part, LV_STYLE_PROP_ANY);
+    if(style == NULL || style->prop_cnt != 0) lv_obj_refresh_style(obj, want_part, LV_STYLE_PROP_ANY);
 }
 
 void _lv_obj_drop_styles(lv_obj_t * obj)
@@ -139,8 +139,8 @@ void lv_obj_refresh_style(lv_obj_t * obj, lv_style_selector_t selector, lv_style
 {
     if(!refresh_on) return;
 
-    lv_part_t part = lv_obj_style_get_selector_part(selector);
-    bool on_main = part == LV_PART_ANY || part == LV_PART_MAIN;
+    lv_part_t changed_part = lv_obj_style_get_selector_part(selector);
+    bool on_main = changed_part == LV_PART_ANY || changed_part == LV_PART_MAIN;
     bool resizes = touches(prop, LV_STYLE_PROP_LAYOUT_REFR);
     bool moves_siblings = touches(prop, LV_STYLE_PROP_PARENT_LAYOUT_REFR);
     bool reaches_out = touches(prop, LV_STYLE_PROP_EXT_DRAW);
@@ -155,15 +155,14 @@ void lv_obj_refresh_style(lv_obj_t * obj, lv_style_selector_t selector, lv_style
                              lv_obj_get_style_height(obj, LV_PART_MAIN) == LV_SIZE_CONTENT;
         if(on_main || content_sized) lv_obj_mark_layout_as_dirty(obj);
     }
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(on_main && (resizes || moves_siblings) && parent != NULL) lv_obj_mark_layout_as_dirty(parent);
+    if(on_main && (resizes || moves_siblings) && obj->parent != NULL) lv_obj_mark_layout_as_dirty(obj->parent);
 
     if(reaches_out) lv_obj_refresh_ext_draw_size(obj);
     lv_obj_invalidate(obj);
 
     /*The scrollbar passes nothing on; an inherited colour needs no more than a redraw of those using it*/
     bool descend = prop == LV_STYLE_PROP_ANY || (passes_down && (reaches_out || resizes));
-    if(descend && part != LV_PART_SCROLLBAR) lv_obj_tree_walk(obj, restyle_descendant, obj);
+    if(descend && changed_part != LV_PART_SCROLLBAR) lv_obj_tree_walk(obj, restyle_descendant, obj);
 }
 
 void lv_obj_enable_style_refresh(bool en)
@@ -180,40 +179,52 @@ void lv_obj_enable_style_refresh(bool en)
 lv_style_value_t lv_obj_get_style_prop(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop)
 {
     bool inherits = lv_style_prop_has_flag(prop, LV_STYLE_PROP_INHERIT);
-    lv_part_t asked_part = part;
-    lv_style_value_t v;
+    lv_part_t at_part = part;
+    lv_style_value_t found;
 
     const lv_obj_t * node = obj;
     while(node != NULL) {
-        lv_style_res_t res = own_value(node, part, prop, &v);
-        if(res == LV_STYLE_RES_FOUND) return v;
+        lv_style_res_t res = own_value(node, at_part, prop, &found);
+        if(res == LV_STYLE_RES_FOUND) return found;
         if(!inherits) break;
-        if(res != LV_STYLE_RES_INHERIT && part != LV_PART_MAIN) {
-            part = LV_PART_MAIN;
-            continue;
-        }
-        node = lv_obj_get_parent(node);
+        /*The object's main part first, unless the style said "inherit"*/
+        bool try_main = res != LV_STYLE_RES_INHERIT && at_part != LV_PART_MAIN;
+        if(try_main) at_part = LV_PART_MAIN;
+        else node = node->parent;
     }
-    return fallback_value(obj, asked_part, prop);
+    return fallback_value(obj, part, prop);
+}
+
+/*
+ * Write (or with `value` NULL, remove) a property of the object's own
+ * style for `selector`, then bring the object up to date. `prop` may carry
+ * meta flags; the refresh looks at the plain property.
+ */
+static bool edit_local(lv_obj_t * obj, lv_style_prop_t prop, const lv_style_value_t * value,
+                       lv_style_selector_t selector)
+{
+    lv_style_t * own = local_style(obj, selector, value != NULL);
+    if(own == NULL) return false;
+
+    if(value != NULL) lv_style_set_prop(own, prop, *value);
+    else if(!lv_style_remove_prop(own, prop)) return false;
+
+    lv_obj_refresh_style(obj, selector, LV_STYLE_PROP_ID_MASK(prop));
+    return true;
 }
 
 void lv_obj_set_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t value,
                                  lv_style_selector_t selector)
 {
-    lv_style_t * own = local_style(obj, selector, true);
-    if(own == NULL) return;
-    lv_style_set_prop(own, prop, value);
-    lv_obj_refresh_style(obj, selector, prop);
+    edit_local(obj, prop, &value, selector);
 }
 
+/* A meta flag (e.g. "inherit") takes the place of a value. */
 void lv_obj_set_local_style_prop_meta(lv_obj_t * obj, lv_style_prop_t prop, uint16_t meta,
                                       lv_style_selector_t selector)
 {
-    lv_style_t * own = local_style(obj, selector, true);
-    if(own == NULL) return;
-    lv_style_value_t nothing = {.num = 0};
-    lv_style_set_prop(own, (lv_style_prop_t)(prop | meta), nothing);
-    lv_obj_refresh_style(obj, selector, prop);
+    lv_style_value_t placeholder = {.num = 0};
+    edit_local(obj, (lv_style_prop_t)(prop | meta), &placeholder, selector);
 }
 
 lv_style_res_t lv_obj_get_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_value_t * value,
@@ -226,10 +237,7 @@ lv_style_res_t lv_obj_get_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop,
 
 bool lv_obj_remove_local_style_prop(lv_obj_t * obj, lv_style_prop_t prop, lv_style_selector_t selector)
 {
-    lv_style_t * own = local_style(obj, selector, false);
-    if(own == NULL || !lv_style_remove_prop(own, prop)) return false;
-    lv_obj_refresh_style(obj, selector, prop);
-    return true;
+    return edit_local(obj, prop, NULL, selector);
 }
 
 /*
@@ -270,15 +278,15 @@ _lv_style_state_cmp_t _lv_obj_style_state_compare(lv_obj_t * obj, lv_state_t sta
 
 static void start_fade(lv_obj_t * obj, int32_t from, int32_t to, uint32_t time, uint32_t delay, lv_anim_ready_cb_t done)
 {
-    lv_anim_t a;
-    lv_anim_init(&a);
-    lv_anim_set_var(&a, obj);
-    lv_anim_set_exec_cb(&a, fade_step);
-    lv_anim_set_values(&a, from, to);
-    lv_anim_set_time(&a, time);
-    lv_anim_set_delay(&a, delay);
-    lv_anim_set_ready_cb(&a, done);
-    lv_anim_start(&a);
+    lv_anim_t fade;
+    lv_anim_init(&fade);
+    lv_anim_set_var(&fade, obj);
+    lv_anim_set_exec_cb(&fade, fade_step);
+    lv_anim_set_values(&fade, from, to);
+    lv_anim_set_time(&fade, time);
+    lv_anim_set_delay(&fade, delay);
+    lv_anim_set_ready_cb(&fade, done);
+    lv_anim_start(&fade);
 }
 
 void lv_obj_fade_in(lv_obj_t * obj, uint32_t time, uint32_t delay)
@@ -293,13 +301,12 @@ void lv_obj_fade_out(lv_obj_t * obj, uint32_t time, uint32_t delay)
 
 lv_style_value_t _lv_obj_style_apply_color_filter(const lv_obj_t * obj, uint32_t part, lv_style_value_t v)
 {
-    if(obj == NULL) return v;
+    const lv_color_filter_dsc_t * filter = obj != NULL ? lv_obj_get_style_color_filter_dsc(obj, part) : NULL;
+    lv_opa_t strength = filter != NULL ? lv_obj_get_style_color_filter_opa(obj, part) : LV_OPA_TRANSP;
+    if(strength == LV_OPA_TRANSP || filter->filter_cb == NULL) return v;
 
-    const lv_color_filter_dsc_t * filter = lv_obj_get_style_color_filter_dsc(obj, part);
-    if(filter == NULL || filter->filter_cb == NULL) return v;
-    lv_opa_t strength = lv_obj_get_style_color_filter_opa(obj, part);
-    if(strength != LV_OPA_TRANSP) v.color = filter->filter_cb(filter, v.color, strength);
-    return v;
+    lv_style_value_t out = {.color = filter->filter_cb(filter, v.color, strength)};
+    return out;
 }
 
 lv_state_t lv_obj_style_get_selector_state(lv_style_selector_t selector)
@@ -446,29 +453,26 @@ static bool touches(lv_style_prop_t prop, uint8_t flag)
  */
 static lv_style_value_t fallback_value(const lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop)
 {
-    lv_style_value_t v = {.ptr = NULL};
+    static const lv_style_prop_t pointer_props[] = {
+        LV_STYLE_BG_GRAD, LV_STYLE_BG_IMG_SRC, LV_STYLE_ARC_IMG_SRC,
+        LV_STYLE_COLOR_FILTER_DSC, LV_STYLE_ANIM, LV_STYLE_TRANSITION,
+    };
+    lv_style_value_t none = {.ptr = NULL};
+
     bool size_prop = prop == LV_STYLE_WIDTH || prop == LV_STYLE_HEIGHT;
     if(part == LV_PART_MAIN && size_prop) {
         for(const lv_obj_class_t * c = obj->class_p; c != NULL; c = c->base_class) {
             lv_coord_t def = prop == LV_STYLE_WIDTH ? c->width_def : c->height_def;
             if(def == 0) continue;
-            v.num = def;
+            none.num = def;
             break;
         }
-        return v;
+        return none;
     }
-
-    switch(prop) {
-        case LV_STYLE_BG_GRAD:
-        case LV_STYLE_BG_IMG_SRC:
-        case LV_STYLE_ARC_IMG_SRC:
-        case LV_STYLE_COLOR_FILTER_DSC:
-        case LV_STYLE_ANIM:
-        case LV_STYLE_TRANSITION:
-            return v;
-        default:
-            return lv_style_prop_get_default(prop);
+    for(size_t i = 0; i < sizeof(pointer_props) / sizeof(pointer_props[0]); i++) {
+        if(pointer_props[i] == prop) return none;
     }
+    return lv_style_prop_get_default(prop);
 }
 
 /* An inherited property changed on an ancestor: descendants may look or measure differently. */

@@ -13,10 +13,10 @@
  *   GLOBAL FUNCTIONS
  **********************/
 
+/* NULL asks for the default display's theme. */
 lv_theme_t * lv_theme_get_from_obj(lv_obj_t * obj)
 {
-    lv_disp_t * disp = obj != NULL ? lv_obj_get_disp(obj) : lv_disp_get_default();
-    return lv_disp_get_theme(disp);
+    return lv_disp_get_theme(obj != NULL ? lv_obj_get_disp(obj) : lv_disp_get_default());
 }
 
 /*
