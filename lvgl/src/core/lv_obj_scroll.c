@@ -116,8 +116,10 @@ lv_coord_t lv_obj_get_scroll_top(lv_obj_t * obj)
     return _lv_obj_scroll_room(obj, _LV_AXIS_Y, false);
 }
 
+/* The room towards the end depends on sizes: these two read the settled layout. */
 lv_coord_t lv_obj_get_scroll_bottom(lv_obj_t * obj)
 {
+    lv_obj_update_layout(obj);
     return _lv_obj_scroll_room(obj, _LV_AXIS_Y, true);
 }
 
@@ -128,6 +130,7 @@ lv_coord_t lv_obj_get_scroll_left(lv_obj_t * obj)
 
 lv_coord_t lv_obj_get_scroll_right(lv_obj_t * obj)
 {
+    lv_obj_update_layout(obj);
     return _lv_obj_scroll_room(obj, _LV_AXIS_X, true);
 }
 
@@ -235,8 +238,10 @@ void lv_obj_scroll_to(lv_obj_t * obj, lv_coord_t x, lv_coord_t y, lv_anim_enable
     lv_obj_scroll_to_y(obj, y, anim_en);
 }
 
+/* The limits come from the settled layout, so a scroll right after creating the content works. */
 void lv_obj_scroll_to_x(lv_obj_t * obj, lv_coord_t x, lv_anim_enable_t anim_en)
 {
+    lv_obj_update_layout(obj);
     lv_anim_del(obj, anim_step_x);
     lv_coord_t target = LV_CLAMP(0, x, scroll_span(obj, _LV_AXIS_X));
     lv_obj_scroll_by(obj, lv_obj_get_scroll_x(obj) - target, 0, anim_en);
@@ -244,6 +249,7 @@ void lv_obj_scroll_to_x(lv_obj_t * obj, lv_coord_t x, lv_anim_enable_t anim_en)
 
 void lv_obj_scroll_to_y(lv_obj_t * obj, lv_coord_t y, lv_anim_enable_t anim_en)
 {
+    lv_obj_update_layout(obj);
     lv_anim_del(obj, anim_step_y);
     lv_coord_t target = LV_CLAMP(0, y, scroll_span(obj, _LV_AXIS_Y));
     lv_obj_scroll_by(obj, 0, lv_obj_get_scroll_y(obj) - target, anim_en);
@@ -307,6 +313,7 @@ void lv_obj_get_scrollbar_area(lv_obj_t * obj, lv_area_t * hor_area, lv_area_t *
     *hor_area = none;
     *ver_area = none;
     if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLLABLE)) return;
+    lv_obj_update_layout(obj);
 
     lv_scrollbar_mode_t mode = lv_obj_get_scrollbar_mode(obj);
     lv_dir_t allowed = lv_obj_get_scroll_dir(obj);
