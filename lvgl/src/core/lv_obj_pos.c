@@ -800,5 +800,10 @@ static void settle(lv_obj_t * obj)
     lv_obj_refr_pos(obj);
 
     uint32_t id = lv_obj_get_style_layout(obj, LV_PART_MAIN);
-    if(cnt > 0 && id >= 1 && id <= layout_total) layouts[id - 1].cb(obj, layouts[id - 1].user_data);
+    if(cnt == 0 || id < 1 || id > layout_total) return;
+    layouts[id - 1].cb(obj, layouts[id - 1].user_data);
+
+    /*A layout moves the children directly, without telling anyone: a size
+     *taken from the content has to be measured again over the new places*/
+    if(sized_by_children(obj, _LV_AXIS_X) || sized_by_children(obj, _LV_AXIS_Y)) lv_obj_refr_size(obj);
 }
