@@ -150,3 +150,124 @@ TEST_F(ClassTest, a_new_child_reports_itself_to_its_parent_and_a_new_screen_has_
 }
 
 }  // namespace
+
+namespace {
+
+class BaseObjTest : public DisplayTest {};
+
+// Keys on a checkable object: right/up check, left/down uncheck, and
+// VALUE_CHANGED comes only when the state really changed.
+TEST_F(BaseObjTest, arrow_keys_check_and_uncheck_and_report_only_real_changes)
+{
+    struct Case {
+        bool checked_before;
+        uint32_t key;
+        bool checked_after;
+        int changes;
+    };
+    const Case cases[] = {
+        {false, LV_KEY_RIGHT, true, 1},
+        {false, LV_KEY_UP, true, 1},
+        {true, LV_KEY_RIGHT, true, 0},
+        {true, LV_KEY_LEFT, false, 1},
+        {true, LV_KEY_DOWN, false, 1},
+        {false, LV_KEY_DOWN, false, 0},
+        {false, 'a', false, 0},
+    };
+    for(const Case & c : cases) {
+        lv_obj_t * obj = lv_obj_create(lv_scr_act());
+        lv_obj_add_flag(obj, LV_OBJ_FLAG_CHECKABLE);
+        if(c.checked_before) lv_obj_add_state(obj, LV_STATE_CHECKED);
+        int changes = 0;
+        lv_obj_add_event_cb(obj, [](lv_event_t * e) { (*static_cast<int *>(lv_event_get_user_data(e)))++; },
+                            LV_EVENT_VALUE_CHANGED, &changes);
+        uint32_t key = c.key;
+        lv_event_send(obj, LV_EVENT_KEY, &key);
+        EXPECT_EQ(lv_obj_has_state(obj, LV_STATE_CHECKED), c.checked_after) << "key " << c.key;
+        EXPECT_EQ(changes, c.changes) << "key " << c.key;
+        lv_obj_del(obj);
+    }
+}
+
+// A click toggles a checkable object; a drag that scrolls its parent does not.
+TEST_F(BaseObjTest, a_click_toggles_a_checkable_object_but_a_scroll_does_not)
+{
+    lv_obj_t * cont = lv_obj_create(lv_scr_act());
+    lv_obj_remove_style_all(cont);
+    lv_obj_set_size(cont, 200, 200);
+    lv_obj_t * filler = lv_obj_create(cont);
+    lv_obj_set_size(filler, 10, 600);
+    lv_obj_t * toggle = lv_obj_create(cont);
+    lv_obj_remove_style_all(toggle);
+    lv_obj_set_size(toggle, 150, 150);
+    lv_obj_add_flag(toggle, LV_OBJ_FLAG_CHECKABLE);
+    lv_obj_clear_flag(toggle, LV_OBJ_FLAG_SCROLLABLE);
+    display.advance(20);
+
+    display.click(75, 75);
+    EXPECT_TRUE(lv_obj_has_state(toggle, LV_STATE_CHECKED));
+    EXPECT_FALSE(lv_obj_has_state(toggle, LV_STATE_PRESSED));
+
+    display.press(75, 120);
+    for(lv_coord_t y = 110; y >= 40; y -= 10) display.move(75, y);
+    display.release();
+    display.advance(600);
+    EXPECT_GT(lv_obj_get_scroll_y(cont), 0);
+    EXPECT_TRUE(lv_obj_has_state(toggle, LV_STATE_CHECKED));
+}
+
+// Hiding a child or taking it out of the layout changes what its parent
+// measures and places; showing it again brings it back.
+TEST_F(BaseObjTest, hidden_ignored_and_floating_children_leave_the_parent_layout)
+{
+    lv_obj_t * row = lv_obj_create(lv_scr_act());
+    lv_obj_remove_style_all(row);
+    lv_obj_set_size(row, LV_SIZE_CONTENT, 40);
+    lv_obj_set_flex_flow(row, LV_FLEX_FLOW_ROW);
+    lv_obj_t * items[3];
+    for(auto & it : items) {
+        it = lv_obj_create(row);
+        lv_obj_set_size(it, 50, 20);
+    }
+    EXPECT_EQ(lv_obj_get_width(row), 150);
+
+    struct Case {
+        lv_obj_flag_t flag;
+        lv_coord_t width_without;
+    };
+    // Left out, the middle item stops pushing the last one; a container
+    // sized by its content shrinks to what the layout now uses
+    const Case cases[] = {
+        {LV_OBJ_FLAG_HIDDEN, 100},
+        {LV_OBJ_FLAG_FLOATING, 100},
+        {LV_OBJ_FLAG_IGNORE_LAYOUT, 100},   // stays where it was, over the last item
+    };
+    for(const Case & c : cases) {
+        lv_obj_add_flag(items[1], c.flag);
+        EXPECT_FALSE(lv_obj_is_layout_positioned(items[1])) << "flag " << c.flag;
+        EXPECT_EQ(lv_obj_get_width(row), c.width_without) << "flag " << c.flag;
+        EXPECT_EQ(lv_obj_get_x(items[2]), 50) << "flag " << c.flag;
+        lv_obj_clear_flag(items[1], c.flag);
+        EXPECT_TRUE(lv_obj_is_layout_positioned(items[1]));
+        EXPECT_EQ(lv_obj_get_width(row), 150);
+        EXPECT_EQ(lv_obj_get_x(items[2]), 100);
+    }
+}
+
+// A state whose styles add an outline grows the area drawn around the
+// object; leaving it shrinks the area again.
+TEST_F(BaseObjTest, a_state_with_an_outline_grows_the_drawn_area)
+{
+    lv_obj_t * obj = lv_obj_create(lv_scr_act());
+    lv_obj_remove_style_all(obj);
+    lv_obj_set_style_outline_width(obj, 4, LV_STATE_FOCUSED);
+    lv_obj_set_style_outline_pad(obj, 3, LV_STATE_FOCUSED);
+    lv_obj_set_style_outline_opa(obj, LV_OPA_COVER, LV_STATE_FOCUSED);
+    EXPECT_EQ(_lv_obj_get_ext_draw_size(obj), 0);
+    lv_obj_add_state(obj, LV_STATE_FOCUSED);
+    EXPECT_EQ(_lv_obj_get_ext_draw_size(obj), 7);
+    lv_obj_clear_state(obj, LV_STATE_FOCUSED);
+    EXPECT_EQ(_lv_obj_get_ext_draw_size(obj), 0);
+}
+
+}  // namespace
