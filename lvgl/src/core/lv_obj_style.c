@@ -366,8 +366,8 @@ static uint32_t first_added_slot(const lv_obj_t * obj)
 /* Open a zeroed entry at `at`; NULL when the list is full or memory ran out. */
 static _lv_obj_style_t * insert_entry(lv_obj_t * obj, uint32_t at)
 {
-    /*The count is six bits wide: one more would wrap it to zero and lose every style*/
-    LV_ASSERT(obj->style_cnt < STYLE_ENTRIES_MAX);
+    /*The count is six bits wide: one more would wrap it to zero and lose
+     *every style, so the entry is refused (the object looks as before)*/
     if(obj->style_cnt >= STYLE_ENTRIES_MAX) return NULL;
 
     uint32_t cnt = obj->style_cnt;
