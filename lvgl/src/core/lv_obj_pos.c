@@ -238,7 +238,8 @@ void lv_obj_update_layout(const lv_obj_t * obj)
 {
     /*Getters called from inside the layout come back here; the outer call finishes the job*/
     static bool busy;
-    if(busy) return;
+    /*NULL: a display whose layer was deleted asks about it*/
+    if(busy || obj == NULL) return;
     busy = true;
 
     lv_obj_t * root = lv_obj_get_screen(obj);

@@ -26,6 +26,16 @@
 #define NO_INDEX 0xFFFFFFFF
 
 /**********************
+ *      TYPEDEFS
+ **********************/
+
+/* A deletion under way; the frames live on the stack of destroy(), innermost first. */
+typedef struct _dying_t {
+    const lv_obj_t * obj;
+    const struct _dying_t * outer;
+} dying_t;
+
+/**********************
  *  STATIC PROTOTYPES
  **********************/
 static bool list_append(lv_obj_t *** list, uint32_t * cnt, lv_obj_t * item);
@@ -34,6 +44,12 @@ static void destroy(lv_obj_t * victim);
 static void del_cb(void * target);
 static bool is_ancestor(const lv_obj_t * maybe_ancestor, const lv_obj_t * obj);
 static lv_obj_tree_walk_res_t walk(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data);
+static bool is_dying(const lv_obj_t * obj);
+
+/**********************
+ *  STATIC VARIABLES
+ **********************/
+static const dying_t * dying;
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -68,9 +84,14 @@ bool _lv_obj_link_screen(lv_obj_t * scr)
     return true;
 }
 
+/*
+ * A DELETE handler that deletes its own object (or one being deleted around
+ * it) again is ignored: the deletion under way finishes the job, where a
+ * second one would recurse without end.
+ */
 void lv_obj_del(lv_obj_t * obj)
 {
-    if(obj == NULL) return;
+    if(obj == NULL || is_dying(obj)) return;
 
     lv_obj_t * owner = obj->parent;
     /*A root that no display lists is not a screen (any more): nothing to do*/
@@ -375,10 +396,17 @@ static void release_from_disp(lv_obj_t * scr)
  */
 static void destroy(lv_obj_t * victim)
 {
-    /*INV: a handler deleted the object itself, which is done then*/
-    if(lv_event_send(victim, LV_EVENT_DELETE, NULL) == LV_RES_INV) return;
+    dying_t frame = {victim, dying};
+    dying = &frame;
+    lv_res_t heard = lv_event_send(victim, LV_EVENT_DELETE, NULL);
+    if(heard != LV_RES_OK) {
+        /*Freed by other means in the meantime: nothing left to do*/
+        dying = frame.outer;
+        return;
+    }
 
     while(lv_obj_get_child_cnt(victim) > 0) destroy(lv_obj_get_child(victim, -1));
+    dying = frame.outer;
 
     /*A deletion queued for later would free this memory again*/
     lv_async_call_cancel(del_cb, victim);
@@ -390,6 +418,14 @@ static void destroy(lv_obj_t * victim)
     else list_drop(&parent->spec_attr->children, &parent->spec_attr->child_cnt, victim);
 
     lv_mem_free(victim);
+}
+
+static bool is_dying(const lv_obj_t * obj)
+{
+    for(const dying_t * d = dying; d != NULL; d = d->outer) {
+        if(d->obj == obj) return true;
+    }
+    return false;
 }
 
 /* Pre-order: a callback may skip the children of the object it was given, or stop the walk. */
