@@ -63,7 +63,8 @@ void _lv_obj_style_deinit(void);
 
 /**
  * Attach a shared style to an object. It wins over styles added before it;
- * local properties win over all added styles.
+ * local properties win over all added styles. An object holds at most 63
+ * styles (local ones included); more are refused.
  * @param style     the style; it must live as long as the object uses it
  * @param selector  part | state the style is for, e.g. `LV_PART_INDICATOR | LV_STATE_PRESSED`; 0 for the main part
  */
