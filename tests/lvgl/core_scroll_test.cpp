@@ -82,6 +82,7 @@ TEST_F(ScrollTest, the_vertical_bar_length_and_place_follow_the_scroll_position)
     add_box(cont, 0, 0, 100, 400);
     lv_area_t hor, ver;
 
+    lv_obj_update_layout(cont);
     lv_obj_get_scrollbar_area(cont, &hor, &ver);
     EXPECT_EQ(ver.x2, 100 + 199);
     EXPECT_EQ(ver.x1, 100 + 199 - 5);
@@ -94,6 +95,7 @@ TEST_F(ScrollTest, the_vertical_bar_length_and_place_follow_the_scroll_position)
     EXPECT_EQ(ver.y2, 50 + 199);
 
     add_box(cont, 0, 0, 400, 10);
+    lv_obj_update_layout(cont);
     lv_obj_get_scrollbar_area(cont, &hor, &ver);
     ASSERT_TRUE(shown(hor));
     EXPECT_EQ(ver.y2, 50 + 199 - 6);   // stops above the horizontal bar

@@ -21,6 +21,11 @@
 #include "../extra/layouts/flex/lv_flex.h"
 #include "../extra/themes/default/lv_theme_default.h"
 
+/*********************
+ *      DEFINES
+ *********************/
+#define FOCUS_STATES (LV_STATE_FOCUSED | LV_STATE_FOCUS_KEY | LV_STATE_EDITED)
+
 /**********************
  *      TYPEDEFS
  **********************/
@@ -55,7 +60,6 @@ static void on_drawing(lv_obj_t * obj, lv_event_t * e);
  **********************/
 static bool started;
 
-#define FOCUS_STATES (LV_STATE_FOCUSED | LV_STATE_FOCUS_KEY | LV_STATE_EDITED)
 static const obj_event_route_t base_routes[] = {
     {LV_EVENT_PRESSED, LV_STATE_PRESSED, 0, NULL},
     {LV_EVENT_RELEASED, 0, LV_STATE_PRESSED, on_released},

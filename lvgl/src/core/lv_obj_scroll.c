@@ -305,7 +305,8 @@ void lv_obj_update_snap(lv_obj_t * obj, lv_anim_enable_t anim_en)
  * The scrollbar rectangles; empty (x2 < x1) when a bar does not show: the
  * object does not scroll, the mode or the scroll direction hides it, there
  * is nothing to scroll (AUTO), nobody drags it (ACTIVE), or the scrollbar
- * part is fully transparent.
+ * part is fully transparent. The layout is taken as it is: this runs while
+ * drawing and on every flag change, where settling it would cost too much.
  */
 void lv_obj_get_scrollbar_area(lv_obj_t * obj, lv_area_t * hor_area, lv_area_t * ver_area)
 {
@@ -313,7 +314,6 @@ void lv_obj_get_scrollbar_area(lv_obj_t * obj, lv_area_t * hor_area, lv_area_t *
     *hor_area = none;
     *ver_area = none;
     if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_SCROLLABLE)) return;
-    lv_obj_update_layout(obj);
 
     lv_scrollbar_mode_t mode = lv_obj_get_scrollbar_mode(obj);
     lv_dir_t allowed = lv_obj_get_scroll_dir(obj);
