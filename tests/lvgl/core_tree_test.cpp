@@ -407,3 +407,29 @@ TEST_F(TreeOpsTest, a_tree_walk_visits_parents_first_and_can_skip_or_stop)
 }
 
 }  // namespace
+
+namespace {
+
+void step_opa(void * obj, int32_t v) { lv_obj_set_style_opa(static_cast<lv_obj_t *>(obj), (lv_opa_t)v, 0); }
+
+// Cleaning takes the children and the scroll, not the container's own animations.
+TEST_F(DisplayTest, cleaning_keeps_the_containers_own_animations)
+{
+    lv_obj_t * box = lv_obj_create(lv_scr_act());
+    lv_obj_create(box);
+    lv_anim_t a;
+    lv_anim_init(&a);
+    lv_anim_set_var(&a, box);
+    lv_anim_set_exec_cb(&a, step_opa);
+    lv_anim_set_values(&a, 0, 255);
+    lv_anim_set_time(&a, 200);
+    lv_anim_start(&a);
+    display.advance(50);
+
+    lv_obj_clean(box);
+    EXPECT_NE(lv_anim_get(box, step_opa), nullptr);
+    display.advance(300);
+    EXPECT_EQ(lv_obj_get_style_opa(box, 0), 255);
+}
+
+}  // namespace

@@ -114,8 +114,9 @@ void lv_obj_clean(lv_obj_t * obj)
     if(before > 0) lv_obj_invalidate(obj);
     while(lv_obj_get_child_cnt(obj) > 0) destroy(lv_obj_get_child(obj, -1));
 
-    /*Ends a running scroll animation; with no children left any offset is moot*/
-    lv_anim_del(obj, NULL);
+    /*Back to the start, which also ends a running scroll animation; an
+     *offset left by the widget's own content goes too*/
+    lv_obj_scroll_to(obj, 0, 0, LV_ANIM_OFF);
     if(obj->spec_attr != NULL) lv_memset_00(&obj->spec_attr->scroll, sizeof(lv_point_t));
 
     /*A container sized by its content must shrink now that it is empty*/
