@@ -13,7 +13,7 @@ extern "C" {
 
 #include "lv_obj.h"
 
-/* One side of a rectangle, for code that treats both axes alike. */
+/* An axis, for code that treats horizontal and vertical alike. */
 typedef enum {
     _LV_AXIS_X = 0,
     _LV_AXIS_Y = 1,
