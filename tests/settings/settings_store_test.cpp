@@ -94,7 +94,7 @@ TEST(SettingsStore, a_bounded_load_takes_the_processors_default_and_bounds) {
     int32_t loaded;
   } cases[] = {
       {"FanSpeed", true, 500, 2, 100}, {"TDP", true, -3, 2, 4},  {"TDP", true, 30, 4, 20},
-      {"TDP", false, 0, 3, 14},        {"GPU", false, 0, 2, 2200}, {"Opacity", true, 40, 2, 70},
+      {"TDP", false, 0, 3, 14},        {"GPU", false, 0, 2, 2200}, {"Opacity", true, 40, 2, 40},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

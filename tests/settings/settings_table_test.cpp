@@ -64,8 +64,8 @@ TEST(SettingsTable, loaded_values_are_brought_into_the_bounds_of_their_processor
       {"TDP", -7, 2, 4},           {"TDP", 30, 4, 20},         {"TDP", 30, 2, 30},
       {"TDP", 12, 0, 0},           {"GPU", 5000, 3, 1100},     {"GPU", 50, 1, 200},
       {"GPU", 1500, 0, 0},         {"FanMode", 7, 1, 2},       {"FanMode", -1, 1, 0},
-      {"RGBMode", 5, 1, 1},        {"RGBValue", -1, 1, 0},     {"RGBValue", 0x123456, 1, 0x123456},
-      {"RGBValue", 0x1000000, 1, 0xFFFFFF}, {"Opacity", 50, 1, 70}, {"Opacity", 300, 1, 250},
+      {"RGBMode", 5, 1, 1},        {"RGBValue", -1, 1, 0xFFFFFF}, {"RGBValue", 0x123456, 1, 0x123456},
+      {"RGBValue", int32_t(0xFFFF0000), 1, 0xFF0000}, {"Opacity", 50, 1, 50}, {"Opacity", -5, 1, 0}, {"Opacity", 300, 1, 250},
       {"FanZone3Temp", 400, 2, 100}, {"FanZone1Speed", -20, 2, 0}, {"FPSValue", 0, 2, 10},
       {"CPU", 101, 9, 100},        {"NotASetting", -99, 2, -99},
   };
