@@ -5,7 +5,7 @@
 
 void lv_draw_init(void)
 {
-    /*The software renderer keeps no global state to set up*/
+    _lv_draw_mask_reset();
 }
 
 void lv_draw_wait_for_finish(lv_draw_ctx_t * draw_ctx)

@@ -212,8 +212,11 @@ void * lv_draw_mask_remove_custom(void * custom_id);
 /** Release what a mask parameter holds (a radius mask's circle cache entry). */
 void lv_draw_mask_free_param(void * p);
 
-/** Free the cached circles. */
+/** Free the cached corner tables. */
 void _lv_draw_mask_cleanup(void);
+
+/** Start afresh after the memory pool was reset: empty list, no tables (lv_init). */
+void _lv_draw_mask_reset(void);
 
 /** @return the number of masks in the list */
 uint8_t lv_draw_mask_get_cnt(void);
