@@ -8,6 +8,7 @@
 /*********************
  *      INCLUDES
  *********************/
+#include <math.h>
 #include "lv_draw_sw.h"
 #include "../../misc/lv_math.h"
 #include "../../misc/lv_mem.h"
@@ -41,7 +42,8 @@ typedef struct {
  **********************/
 static void arc_geom_init(arc_geom_t * g, const lv_draw_arc_dsc_t * dsc, const lv_point_t * center, int32_t r,
                           uint16_t start_angle, uint16_t end_angle);
-static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf);
+static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf,
+                    int32_t * lo, int32_t * hi);
 static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py);
 static inline lv_opa_t cov_of(int32_t inside_fp);
 static inline uint32_t isqrt32(uint32_t v);
@@ -80,14 +82,17 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     blend_dsc.color = dsc->color;
     blend_dsc.opa = dsc->opa;
     blend_dsc.blend_mode = dsc->blend_mode;
-    lv_area_t row = {clip.x1, 0, clip.x2, 0};
+    lv_area_t row;
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
-        if(!arc_row(&g, y, clip.x1, clip.x2, mask_buf)) continue;
-        row.y1 = row.y2 = (lv_coord_t)y;
-        blend_dsc.mask_res = lv_draw_mask_apply(mask_buf, clip.x1, (lv_coord_t)y, (lv_coord_t)cw);
+        int32_t lo, hi;
+        if(!arc_row(&g, y, clip.x1, clip.x2, mask_buf, &lo, &hi)) continue;
+        /*Only the columns the ring touches go on*/
+        lv_area_set(&row, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)hi, (lv_coord_t)y);
+        lv_opa_t * cover = &mask_buf[lo - clip.x1];
+        blend_dsc.mask_res = lv_draw_mask_apply(cover, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)(hi - lo + 1));
         if(blend_dsc.mask_res == LV_DRAW_MASK_RES_TRANSP) continue;
         blend_dsc.mask_res = LV_DRAW_MASK_RES_CHANGED;
-        blend_dsc.mask_buf = mask_buf;
+        blend_dsc.mask_buf = cover;
         blend_dsc.mask_area = &row;
         blend_dsc.blend_area = &row;
         lv_draw_sw_blend(draw_ctx, &blend_dsc);
@@ -159,24 +164,32 @@ static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py)
 }
 
 /* One row's coverage into mask_buf (for x = clip_x1..clip_x2); only the two
- * short spans of the row that can meet the ring are computed. Returns false
- * when nothing of the row is covered. */
-static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf)
+ * short spans of the row that can meet the ring are computed, and
+ * [lo, hi] receives the columns from the first to the last covered pixel.
+ * Returns false when nothing of the row is covered. */
+static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf,
+                    int32_t * lo, int32_t * hi)
 {
-    lv_memset_00(mask_buf, (size_t)(clip_x2 - clip_x1 + 1));
     int32_t py = (y - g->center.y) * FP + FP / 2;
     int32_t span_x1[2], span_x2[2];
     int32_t n_spans = ring_spans(g->center.x, y - g->center.y, g->r, g->r_in, span_x1, span_x2);
-    bool any = false;
+    *lo = INT32_MAX;
+    *hi = INT32_MIN;
+    int32_t filled_to = clip_x1;    /*columns before this one are already written*/
     for(int32_t s = 0; s < n_spans; s++) {
         int32_t x1 = LV_MAX(span_x1[s], clip_x1), x2 = LV_MIN(span_x2[s], clip_x2);
+        if(x1 > x2) continue;
+        if(x1 > filled_to) lv_memset_00(&mask_buf[filled_to - clip_x1], (size_t)(x1 - filled_to));
         for(int32_t x = x1; x <= x2; x++) {
             lv_opa_t cov = arc_px_cov(g, (x - g->center.x) * FP + FP / 2, py);
             mask_buf[x - clip_x1] = cov;
-            if(cov) any = true;
+            if(cov == 0) continue;
+            if(x < *lo) *lo = x;
+            *hi = x;
         }
+        filled_to = x2 + 1;
     }
-    return any;
+    return *lo <= *hi;
 }
 
 /* Coverage of a round cap of radius half_w (1/16 px) at offset (qx, qy) from its centre. */
@@ -219,20 +232,12 @@ static inline lv_opa_t cov_of(int32_t inside_fp)
     return (lv_opa_t)v;
 }
 
+/* floor(sqrt(v)): the double's estimate is at most one off, the checks make
+ * it exact. */
 static inline uint32_t isqrt32(uint32_t v)
 {
-    uint32_t root = 0;
-    uint32_t bit = 1u << 30;
-    while(bit > v) bit >>= 2;
-    while(bit) {
-        if(v >= root + bit) {
-            v -= root + bit;
-            root = (root >> 1) + bit;
-        }
-        else {
-            root >>= 1;
-        }
-        bit >>= 2;
-    }
-    return root;
+    uint64_t root = (uint64_t)sqrt((double)v);
+    if(root * root > v) root--;
+    else if((root + 1) * (root + 1) <= v) root++;
+    return (uint32_t)root;
 }
