@@ -98,6 +98,13 @@ void lv_mem_buf_free_all(void);
  */
 uint32_t _lv_mem_get_generation(void);
 
+/**
+ * Register what to call when an allocation does not fit: a cache that can
+ * give memory back frees what it may, and the allocation is tried once more.
+ * One callback; NULL removes it.
+ */
+void _lv_mem_set_reclaim_cb(void (*reclaim_cb)(void));
+
 /** @return how many temporary buffers are currently borrowed */
 uint32_t lv_mem_buf_get_used_cnt(void);
 
