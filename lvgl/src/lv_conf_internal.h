@@ -102,6 +102,11 @@
 #ifndef LV_IMG_CACHE_DEF_SIZE
 #define LV_IMG_CACHE_DEF_SIZE 0
 #endif
+/* Bytes of the memory pool that zoomed or rotated images may keep as
+ * ready-drawn pictures (0: none, they are resampled on every redraw). */
+#ifndef LV_IMG_TRANSFORM_CACHE_BYTES
+#define LV_IMG_TRANSFORM_CACHE_BYTES (4U * 1024U * 1024U)
+#endif
 #ifndef LV_GRADIENT_MAX_STOPS
 #define LV_GRADIENT_MAX_STOPS 2
 #endif
