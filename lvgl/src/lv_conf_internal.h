@@ -368,7 +368,7 @@
 #define LV_USE_GRID 1
 #endif
 
-/*If running without lv_conf.h add typedefs with default value*/
+/* Without lv_conf.h (LV_CONF_SKIP) the defaults above apply; keep MSVC quiet about the C library. */
 #ifdef LV_CONF_SKIP
 #  if defined(_MSC_VER) && !defined(_CRT_SECURE_NO_WARNINGS)
 #    define _CRT_SECURE_NO_WARNINGS
