@@ -234,6 +234,25 @@ void BM_FullRefresh(benchmark::State & state)
     if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
 }
 
+// The same refresh with the zoomed images resampled every frame (their
+// ready-drawn pictures forgotten first): what the first frame costs.
+void BM_FullRefreshResampled(benchmark::State & state)
+{
+    Bench & b = bench();
+    lv_obj_t * scr = lv_scr_act();
+    double start = cpu_seconds();
+    for(auto _ : state) {
+        lv_img_cache_invalidate_src(nullptr);
+        lv_obj_invalidate(scr);
+        lv_refr_now(b.disp);
+        benchmark::ClobberMemory();
+    }
+    double secs = cpu_seconds() - start;
+    double frame = secs / static_cast<double>(state.iterations());
+    state.counters["ms_per_frame"] = frame * 1000.0;
+    if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+}
+
 // One full refresh of a screen holding one of each widget.
 void BM_WidgetFrame(benchmark::State & state)
 {
@@ -258,6 +277,7 @@ void BM_WidgetFrame(benchmark::State & state)
 
 BENCHMARK(BM_PlainFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRefreshResampled)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WidgetFrame)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
