@@ -240,6 +240,7 @@ static void corner_row_at(lv_draw_mask_radius_param_t * m, int32_t y, corner_row
     const lv_area_t * rc = &m->cfg.rect;
     row->radius = r;
     row->opa = NULL;
+    row->depth = 0;
     if(y - rc->y1 < r) row->depth = y - rc->y1;
     else if(rc->y2 - y < r) row->depth = rc->y2 - y;
     else {
