@@ -87,36 +87,54 @@ static inline void put_px(lv_color_t * d, lv_color_t c, lv_opa_t wt)
     }
 }
 
-/* One row of a fill or a copy through a mask. */
+/* Eight pixels or fewer of a fully opaque fill or copy whose mask values
+ * differ: stored, mixed or left, one by one. */
+static inline void mixed_fill(lv_color_t * d, uint32_t c, const lv_opa_t * m, int32_t n)
+{
+    for(int32_t k = 0; k < n; k++) {
+        if(m[k] >= LV_OPA_MAX) d[k].full = c;
+        else if(m[k] > LV_OPA_MIN) d[k].full = mix32(c, d[k].full, m[k]);
+    }
+}
+
+static inline void mixed_copy(lv_color_t * d, const lv_color_t * s, const lv_opa_t * m, int32_t n)
+{
+    for(int32_t k = 0; k < n; k++) {
+        if(m[k] >= LV_OPA_MAX) d[k].full = s[k].full | 0xFF000000u;
+        else if(m[k] > LV_OPA_MIN) d[k].full = mix32(s[k].full, d[k].full, m[k]);
+    }
+}
+
+/* One row of a fill (s NULL) or a copy through a mask. With the overall
+ * opacity below full every pixel is weighed; otherwise groups of eight
+ * mask bytes that are all 0 or all 255 are skipped or stored whole. */
 static void masked_row(lv_color_t * d, const lv_color_t * s, lv_color_t color, const lv_opa_t * m, int32_t w,
                        lv_opa_t opa)
 {
-    bool solid = opa >= LV_OPA_MAX;
-    int32_t x = 0;
-    while(x < w) {
-        if(x + GROUP <= w) {
-            uint64_t g = group_of(&m[x]);
-            if(g == 0) {
-                x += GROUP;
-                continue;
-            }
-            if(g == UINT64_MAX && solid) {
-                if(s) {
-                    for(int k = 0; k < GROUP; k++) d[x + k].full = s[x + k].full | 0xFF000000u;
-                }
-                else {
-                    lv_color_fill(&d[x], color, GROUP);
-                }
-                x += GROUP;
-                continue;
-            }
+    if(opa < LV_OPA_MAX) {
+        for(int32_t x = 0; x < w; x++) {
+            if(m[x] != 0) put_px(&d[x], s ? s[x] : color, weight(m[x], opa));
         }
-        int32_t end = LV_MIN(x + GROUP, w);
-        for(; x < end; x++) {
-            if(m[x] == 0) continue;
-            put_px(&d[x], s ? s[x] : color, weight(m[x], opa));
+        return;
+    }
+    uint32_t c = color.full | 0xFF000000u;
+    int32_t x = 0;
+    for(; x + GROUP <= w; x += GROUP) {
+        uint64_t g = group_of(&m[x]);
+        if(g == 0) continue;
+        if(g == UINT64_MAX) {
+            for(int k = 0; k < GROUP; k++) d[x + k].full = s ? s[x + k].full | 0xFF000000u : c;
+        }
+        else if(s) {
+            mixed_copy(&d[x], &s[x], &m[x], GROUP);
+        }
+        else {
+            mixed_fill(&d[x], c, &m[x], GROUP);
         }
     }
+    if(x == w) return;
+    if(s) mixed_copy(&d[x], &s[x], &m[x], w - x);
+    else mixed_fill(&d[x], c, &m[x], w - x);
 }
 
 /* Normal blending, no mask. */
