@@ -77,25 +77,24 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     arc_geom_t g;
     arc_geom_init(&g, dsc, center, r, start_angle, end_angle);
 
-    lv_draw_sw_blend_dsc_t blend_dsc;
-    lv_memset_00(&blend_dsc, sizeof(blend_dsc));
-    blend_dsc.color = dsc->color;
-    blend_dsc.opa = dsc->opa;
-    blend_dsc.blend_mode = dsc->blend_mode;
     lv_area_t row;
+    lv_draw_sw_blend_dsc_t out = {
+        .blend_area = &row,
+        .color = dsc->color,
+        .mask_res = LV_DRAW_MASK_RES_CHANGED,
+        .mask_area = &row,
+        .opa = dsc->opa,
+        .blend_mode = dsc->blend_mode,
+    };
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
         int32_t lo, hi;
         if(!arc_row(&g, y, clip.x1, clip.x2, mask_buf, &lo, &hi)) continue;
-        /*Only the columns the ring touches go on*/
+        /*only the columns the ring touches go on*/
         lv_area_set(&row, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)hi, (lv_coord_t)y);
-        lv_opa_t * cover = &mask_buf[lo - clip.x1];
-        blend_dsc.mask_res = lv_draw_mask_apply(cover, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)(hi - lo + 1));
-        if(blend_dsc.mask_res == LV_DRAW_MASK_RES_TRANSP) continue;
-        blend_dsc.mask_res = LV_DRAW_MASK_RES_CHANGED;
-        blend_dsc.mask_buf = cover;
-        blend_dsc.mask_area = &row;
-        blend_dsc.blend_area = &row;
-        lv_draw_sw_blend(draw_ctx, &blend_dsc);
+        out.mask_buf = &mask_buf[lo - clip.x1];
+        if(lv_draw_mask_apply(out.mask_buf, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)(hi - lo + 1)) ==
+           LV_DRAW_MASK_RES_TRANSP) continue;
+        lv_draw_sw_blend(draw_ctx, &out);
     }
     lv_mem_buf_release(mask_buf);
 }
@@ -204,47 +203,66 @@ static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py, 
  * short spans of the row that can meet the ring are computed, and
  * [lo, hi] receives the columns from the first to the last covered pixel.
  * Returns false when nothing of the row is covered. */
+/* Coverage of pixels x1..x2 of the row at py (1/16 px from the centre)
+ * into out[0..]. Each run is judged against the angle range once, so most
+ * pixels only need the ring test; the round ends are added on rows they
+ * reach. */
+static void span_cover(const arc_geom_t * g, int32_t x1, int32_t x2, int32_t py, bool caps, lv_opa_t * out)
+{
+    int32_t n = x2 - x1 + 1;
+    int32_t px0 = (x1 - g->center.x) * FP + FP / 2;
+    int64_t cross_s = (int64_t)g->sx * py - (int64_t)g->sy * px0;
+    int64_t cross_e = (int64_t)g->ey * px0 - (int64_t)g->ex * py;
+    int64_t step_s = -(int64_t)g->sy * FP, step_e = (int64_t)g->ey * FP;
+    angle_run_t angle = angle_on_run(g, cross_s, cross_s + step_s * (n - 1), cross_e, cross_e + step_e * (n - 1));
+
+    if(angle == ANGLE_KEEPS_ALL) {
+        for(int32_t i = 0; i < n; i++) out[i] = ring_cov(g, px0 + i * FP, py);
+    }
+    else if(angle == ANGLE_HIDES_ALL) {
+        lv_memset_00(out, (size_t)n);
+    }
+    else {
+        for(int32_t i = 0; i < n; i++, cross_s += step_s, cross_e += step_e) {
+            out[i] = arc_px_cov(g, px0 + i * FP, py, cross_s, cross_e);
+        }
+    }
+    if(!caps) return;
+    for(int32_t i = 0; i < n; i++) {
+        if(out[i] < 255) out[i] = with_caps(g, out[i], px0 + i * FP, py);
+    }
+}
+
+/* One row's coverage into mask_buf (for x = clip_x1..clip_x2); only the two
+ * short spans of the row that can meet the ring are computed, and
+ * [lo, hi] receives the columns from the first to the last covered pixel.
+ * Returns false when nothing of the row is covered. */
 static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf,
                     int32_t * lo, int32_t * hi)
 {
     int32_t py = (y - g->center.y) * FP + FP / 2;
     int32_t span_x1[2], span_x2[2];
     int32_t n_spans = ring_spans(g->center.x, y - g->center.y, g->r, g->r_in, span_x1, span_x2);
-    *lo = INT32_MAX;
-    *hi = INT32_MIN;
     /*the round ends reach half the width (and a pixel) around their centres*/
     int32_t cap_reach = g->half_w + FP;
-    bool caps_on_row = g->rounded && (LV_ABS(py - g->scy) <= cap_reach || LV_ABS(py - g->ecy) <= cap_reach);
+    bool caps = g->rounded && (LV_ABS(py - g->scy) <= cap_reach || LV_ABS(py - g->ecy) <= cap_reach);
+
+    int32_t first = INT32_MAX, last = INT32_MIN;
     int32_t filled_to = clip_x1;    /*columns before this one are already written*/
     for(int32_t s = 0; s < n_spans; s++) {
         int32_t x1 = LV_MAX(span_x1[s], clip_x1), x2 = LV_MIN(span_x2[s], clip_x2);
         if(x1 > x2) continue;
         if(x1 > filled_to) lv_memset_00(&mask_buf[filled_to - clip_x1], (size_t)(x1 - filled_to));
-        int32_t px0 = (x1 - g->center.x) * FP + FP / 2;
-        int64_t cross_s = (int64_t)g->sx * py - (int64_t)g->sy * px0;
-        int64_t cross_e = (int64_t)g->ey * px0 - (int64_t)g->ex * py;
-        int64_t step_s = -(int64_t)g->sy * FP, step_e = (int64_t)g->ey * FP;
-        angle_run_t angle = angle_on_run(g, cross_s, cross_s + step_s * (x2 - x1), cross_e,
-                                         cross_e + step_e * (x2 - x1));
-        if(angle == ANGLE_HIDES_ALL && !caps_on_row) {
-            lv_memset_00(&mask_buf[x1 - clip_x1], (size_t)(x2 - x1 + 1));
-            filled_to = x2 + 1;
-            continue;
-        }
-        for(int32_t x = x1; x <= x2; x++, cross_s += step_s, cross_e += step_e) {
-            int32_t px = (x - g->center.x) * FP + FP / 2;
-            lv_opa_t cov;
-            if(angle == ANGLE_VARIES) cov = arc_px_cov(g, px, py, cross_s, cross_e);
-            else cov = angle == ANGLE_KEEPS_ALL ? ring_cov(g, px, py) : 0;
-            if(caps_on_row && cov < 255) cov = with_caps(g, cov, px, py);
-            mask_buf[x - clip_x1] = cov;
-            if(cov == 0) continue;
-            if(x < *lo) *lo = x;
-            *hi = x;
-        }
+        span_cover(g, x1, x2, py, caps, &mask_buf[x1 - clip_x1]);
+        first = LV_MIN(first, x1);
+        last = x2;
         filled_to = x2 + 1;
     }
-    return *lo <= *hi;
+    while(first <= last && mask_buf[first - clip_x1] == 0) first++;
+    while(last >= first && mask_buf[last - clip_x1] == 0) last--;
+    *lo = first;
+    *hi = last;
+    return first <= last;
 }
 
 /* Coverage of a round cap of radius half_w (1/16 px) at offset (qx, qy) from its centre. */
