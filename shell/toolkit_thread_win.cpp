@@ -1,7 +1,10 @@
 // The toolkit thread: frame-buffer rebuilds, the show/hide fade and the
 // toolkit's timers (which read input and run every handler of the panel).
 #include <windows.h>
+#include <objbase.h>
 
+#include "hardware/brightness_volume.h"
+#include "hardware/system_status.h"
 #include "shell/frame_buffer.h"
 #include "shell/shell_state.h"
 #include "shell/window_host.h"
@@ -57,7 +60,13 @@ uint32_t pass_pause(uint32_t next_due) {
 
 }  // namespace
 
+// The panel's timers call WMI, Core Audio and the network list manager on
+// this thread and keep their objects between ticks. The thread joins the
+// multithreaded apartment itself rather than lean on the window thread's
+// membership, which ends when the back end stops at exit while this thread
+// may still be between two ticks.
 void lvgl_thread_main() {
+  const bool com_joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
   while (!quit_flag) {
     if (resize_pending) rebuild_frame_buffer();
     fade_pass();
@@ -69,4 +78,7 @@ void lvgl_thread_main() {
     uint32_t next_due = lv_timer_handler();
     Sleep(pass_pause(next_due));
   }
+  release_brightness_volume();
+  release_system_status();
+  if (com_joined) CoUninitialize();
 }
