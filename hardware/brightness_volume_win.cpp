@@ -210,6 +210,24 @@ IAudioEndpointVolume* default_endpoint_volume() {
   return endpoint_volume.get();
 }
 
+// Runs `call` on the default endpoint's volume interface. A kept interface
+// that fails is dropped and the call tried once more on a fresh one: when
+// the device went away (AUDCLNT_E_DEVICE_INVALIDATED) and Core Audio's news
+// of it has not arrived yet, the new default device answers at once rather
+// than one sync tick later.
+template <typename Call>
+bool on_default_endpoint(Call call) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const bool kept = endpoint_volume && !endpoint_watch.changed;
+    IAudioEndpointVolume* volume = default_endpoint_volume();
+    if (!volume) return false;
+    if (SUCCEEDED(call(volume))) return true;
+    endpoint_volume.reset();
+    if (!kept) return false;
+  }
+  return false;
+}
+
 }  // namespace
 
 int read_brightness(int32_t* value) {
@@ -229,11 +247,10 @@ int read_brightness(int32_t* value) {
 int write_brightness(int32_t value) { return set_brightness(clamp_percent(value)) ? 1 : 0; }
 
 int read_volume(int32_t* value) {
-  IAudioEndpointVolume* volume = default_endpoint_volume();
   float scalar = 0.0f;
-  if (!volume) return 0;
-  if (FAILED(volume->GetMasterVolumeLevelScalar(&scalar))) {
-    endpoint_volume.reset();
+  if (!on_default_endpoint([&](IAudioEndpointVolume* volume) {
+        return volume->GetMasterVolumeLevelScalar(&scalar);
+      })) {
     return 0;
   }
   *value = volume_scalar_to_percent(scalar);
@@ -241,13 +258,12 @@ int read_volume(int32_t* value) {
 }
 
 int write_volume(int32_t value) {
-  IAudioEndpointVolume* volume = default_endpoint_volume();
-  if (!volume) return 0;
-  if (FAILED(volume->SetMasterVolumeLevelScalar(float(clamp_percent(value)) / 100.0f, nullptr))) {
-    endpoint_volume.reset();
-    return 0;
-  }
-  return 1;
+  const float scalar = float(clamp_percent(value)) / 100.0f;
+  return on_default_endpoint([&](IAudioEndpointVolume* volume) {
+           return volume->SetMasterVolumeLevelScalar(scalar, nullptr);
+         })
+             ? 1
+             : 0;
 }
 
 void release_brightness_volume() {
