@@ -38,3 +38,6 @@ sleep 2
 echo "hidden, 60 s: $(usage_over "$E2E_PID" 60)"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30 >/dev/null
+# How soon a volume change made by another program shows on the settings
+# screen (its own prefix, with the audio stand-in).
+"$(dirname "$0")/measure-volume-sync.sh" "${1:-build/win}"
