@@ -6,7 +6,9 @@
 #include "ui/language.h"
 #include "ui/layout.h"
 #include "ui/pages/display_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
+#include "ui/pages/update_screen.h"
 #include "ui/panel_state.h"
 #include "ui/panel_timers.h"
 #include "ui/screens.h"
@@ -62,9 +64,9 @@ void build_pages() {
   build_display_screen();
   // build_lighting_screen();
   // build_fan_curve_screen();
-  // build_update_screen();
+  build_update_screen();
   // build_gpu_auto_screen();
-  // build_settings_screen();
+  build_settings_screen();
 }
 
 }  // namespace

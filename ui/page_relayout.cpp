@@ -5,7 +5,9 @@
 #include "ui/page_relayout.h"
 
 #include "ui/pages/display_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
+#include "ui/pages/update_screen.h"
 
 namespace {
 
@@ -14,6 +16,8 @@ using RelayoutFunction = void (*)();
 constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
     relayout_status_bar,
     relayout_display_page,  // resolution tile and display screen
+    relayout_update_screen,
+    relayout_settings_screen,
 };
 
 }  // namespace

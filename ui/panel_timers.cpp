@@ -7,15 +7,17 @@
 
 #include "lvgl.h"
 #include "ui/display_refresh.h"
+#include "ui/pages/settings_screen.h"
+#include "ui/pages/status_bar.h"
 
 namespace {
 
 // 1000 ms: the status bar's clock and battery (status_bar.cpp).
-void clock_timer(lv_timer_t*) {}
+void clock_timer(lv_timer_t*) { status_bar_tick(); }
 
 // 100 ms: maximum processor state, brightness and volume read back from the
 // system (performance page, settings screen's quick sliders).
-void power_sync_timer(lv_timer_t*) {}
+void power_sync_timer(lv_timer_t*) { quick_sliders_sync_tick(); }
 
 // 1000 ms: temperature and fan read-out (fan panel, fan-curve screen).
 void fan_readout_timer(lv_timer_t*) {}

@@ -1,12 +1,17 @@
 // Stand-ins of the Windows edges: system_locale_win.cpp's user_ui_language,
 // display_win.cpp's query_display_mode, set_display_mode and
-// build_mode_lists.
+// build_mode_lists; brightness_volume_win.cpp, system_status_win.cpp, the
+// storing rule and the log-on task for the settings screen and status bar.
 #include "tests/ui/hardware_fakes.h"
 
 #include <algorithm>
 
+#include "hardware/brightness_volume.h"
 #include "hardware/display.h"
 #include "hardware/system_locale.h"
+#include "settings/storing_rule.h"
+#include "ui/panel_state.h"
+#include "update/autostart.h"
 
 FakeHardware fake_hardware;
 
@@ -35,4 +40,60 @@ int set_display_mode(int32_t width, int32_t height, int32_t refresh) {
 int build_mode_lists() {
   fill_mode_lists(fake_hardware.enumerated_modes, &mode_list_16_9, &mode_list_4_3);
   return int(mode_list_4_3.size());
+}
+
+FakeSystem fake_system;
+
+int read_brightness(int32_t* value) {
+  ++fake_system.brightness_reads;
+  if (!fake_system.brightness_answers) return 0;
+  *value = fake_system.brightness;
+  return 1;
+}
+
+int write_brightness(int32_t value) {
+  fake_system.brightness_writes.push_back(value);
+  if (fake_system.brightness_refuses_writes || !fake_system.brightness_answers) return 0;
+  fake_system.brightness = value;
+  return 1;
+}
+
+int read_volume(int32_t* value) {
+  ++fake_system.volume_reads;
+  if (!fake_system.volume_answers) return 0;
+  *value = fake_system.volume;
+  return 1;
+}
+
+int write_volume(int32_t value) {
+  fake_system.volume_writes.push_back(value);
+  if (fake_system.volume_refuses_writes || !fake_system.volume_answers) return 0;
+  fake_system.volume = value;
+  return 1;
+}
+
+void release_brightness_volume() {}
+
+void read_system_status(SystemStatus* status) { *status = fake_system.status; }
+void release_system_status() {}
+
+int store_committed_setting(const char* name, int32_t value) {
+  fake_system.stored.emplace_back(name, value);
+  return 1;
+}
+
+std::atomic<int32_t> autostart_wanted{1};
+
+int32_t register_autostart_task() {
+  fake_system.task_calls.push_back("register");
+  return int32_t(0x80004001);
+}
+
+int32_t remove_autostart_task() {
+  fake_system.task_calls.push_back("remove");
+  return int32_t(0x80004001);
+}
+
+void use_fake_host_services() {
+  host_services.set_window_alpha = [](int32_t alpha) { fake_system.window_alphas.push_back(alpha); };
 }

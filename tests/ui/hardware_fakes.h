@@ -5,9 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "hardware/display_modes.h"
+#include "hardware/system_status.h"
 
 struct ModeCall {
   int32_t width, height, refresh;
@@ -24,3 +27,30 @@ struct FakeHardware {
 };
 
 extern FakeHardware fake_hardware;
+
+// Windows' side of the settings screen and the status bar: brightness and
+// volume that answer (or not) and take writes (or refuse them), the status
+// read-outs, the registry as a list of writes, and the log-on task.
+struct FakeSystem {
+  bool brightness_answers = true;
+  int32_t brightness = 70;
+  bool brightness_refuses_writes = false;
+  std::vector<int32_t> brightness_writes;
+  int brightness_reads = 0;
+
+  bool volume_answers = true;
+  int32_t volume = 40;
+  bool volume_refuses_writes = false;
+  std::vector<int32_t> volume_writes;
+  int volume_reads = 0;
+
+  SystemStatus status;
+  std::vector<std::pair<std::string, int32_t>> stored;  // every registry write, in order
+  std::vector<std::string> task_calls;                  // "register" or "remove"
+  std::vector<int32_t> window_alphas;                   // host_services.set_window_alpha
+};
+
+extern FakeSystem fake_system;
+
+// Makes host_services record window alphas into fake_system.
+void use_fake_host_services();
