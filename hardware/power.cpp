@@ -6,8 +6,13 @@
 #include "hardware/power.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
+#include "hardware/adlx.h"
+#include "hardware/backend_steps.h"
 #include "hardware/device_models.h"
+#include "hardware/display.h"
 #include "hardware/ec.h"
 #include "hardware/fan.h"
 #include "hardware/hardware_state.h"
@@ -96,6 +101,21 @@ int apply_gpu_clock() {
       break;
   }
   return 1;
+}
+
+void restart_display_for_automatic_clock() {
+  using std::chrono::milliseconds;
+  adapter_restarting = 1;
+  // ADLX's interfaces belong to the adapter going away.
+  adlx_stop();
+  if (restart_display_adapters(ADAPTERS_DISABLE) > 0) {
+    std::this_thread::sleep_for(milliseconds(100));
+    if (restart_display_adapters(ADAPTERS_ENABLE) > 0) {
+      std::this_thread::sleep_for(milliseconds(1000));
+    }
+  }
+  adlx_start();
+  adapter_restarting = 0;
 }
 
 int32_t boost_from_scheme(uint32_t ac, uint32_t dc) { return ac == 1 && dc == 1 ? 1 : 0; }

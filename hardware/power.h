@@ -38,6 +38,14 @@ void apply_power_limit();
  */
 int apply_gpu_clock();
 
+/**
+ * Leaving a forced GPU clock takes a restart of the display driver: with
+ * adapter_restarting set, ADLX stopped, the display adapters disabled and
+ * (when any was) enabled again after 100 ms, then 1000 ms for them to come
+ * back (when any did), ADLX started again. Blocks the caller for that long.
+ */
+void restart_display_for_automatic_clock();
+
 // The two settings of the active power scheme's processor subgroup the
 // panel writes and follows.
 enum SchemeSetting {

@@ -5,6 +5,9 @@
 #include "hardware/display.h"
 #include "hardware/hardware_state.h"
 #include "ui/layout.h"
+#include "ui/pages/gpu_auto_screen.h"
+#include "ui/pages/performance_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/panel_state.h"
 #include "ui/screens.h"
 
@@ -16,6 +19,9 @@ void reapply_layout() {
   for (lv_obj_t* label : {status_title_label, status_clock_label, status_battery_label}) {
     if (label) lv_obj_set_style_text_font(label, font_normal, 0);
   }
+  relayout_performance_page();
+  relayout_gpu_auto_screen();
+  relayout_settings_screen();
 }
 
 }  // namespace

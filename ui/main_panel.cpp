@@ -5,6 +5,9 @@
 #include "ui/display_refresh.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/pages/gpu_auto_screen.h"
+#include "ui/pages/performance_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/panel_state.h"
 #include "ui/panel_timers.h"
 #include "ui/screens.h"
@@ -119,6 +122,9 @@ void build_main_panel() {
   // application profile, resolution tile, lighting tile on the main screen;
   // then the display, lighting, fan-curve, update, GPU-auto and settings
   // screens.
+  build_performance_page(main_screen);
+  build_gpu_auto_screen();
+  build_settings_screen();
   lv_scr_load_anim(main_screen, LV_SCR_LOAD_ANIM_NONE, 0, 0, false);
   create_panel_timers();
   ui_built = 1;

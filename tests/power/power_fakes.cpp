@@ -3,7 +3,10 @@
 #include <cstdio>
 #include <thread>
 
+#include "hardware/adlx.h"
+#include "hardware/display.h"
 #include "hardware/ec.h"
+#include "hardware/hardware_state.h"
 #include "hardware/power.h"
 #include "hardware/ryzenadj.h"
 
@@ -17,6 +20,7 @@ void PowerFakes::reset() {
   ac_line.clear();
   ac_line_after = 1;
   slow_calls = false;
+  adapters = 1;
 }
 
 std::vector<std::string> PowerFakes::lines(const std::string& prefix) {
@@ -80,4 +84,12 @@ uint8_t read_ac_line_status() {
   uint8_t status = power_fakes.ac_line.front();
   power_fakes.ac_line.pop_front();
   return status;
+}
+
+void adlx_start() { note("adlx start restarting=%u", unsigned(adapter_restarting.load())); }
+void adlx_stop() { note("adlx stop restarting=%u", unsigned(adapter_restarting.load())); }
+
+int restart_display_adapters(uint32_t state) {
+  note(state == 2 ? "adapters disable %u" : "adapters enable %u", unsigned(power_fakes.adapters));
+  return power_fakes.adapters;
 }

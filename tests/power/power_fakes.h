@@ -17,6 +17,7 @@ struct PowerFakes {
   std::deque<uint8_t> ac_line;   // successive answers of read_ac_line_status
   uint8_t ac_line_after = 1;     // the answer once that list is used up
   bool slow_calls = false;       // each RyzenAdj call yields a few times
+  int adapters = 1;              // display adapters whose state change succeeds
 
   void reset();
   // The lines of trace that start with `prefix`.

@@ -216,6 +216,25 @@ TEST_F(Power, limits_applied_from_two_threads_never_interleave) {
   }
 }
 
+TEST_F(Power, the_display_restart_for_the_automatic_clock_stops_adlx_around_the_adapters) {
+  struct Case {
+    int adapters;
+    Trace expected;
+  } cases[] = {
+      {1, {"adlx stop restarting=1", "adapters disable 1", "adapters enable 1",
+           "adlx start restarting=1"}},
+      // Nothing disabled (the Wine case): nothing to enable either.
+      {0, {"adlx stop restarting=1", "adapters disable 0", "adlx start restarting=1"}},
+  };
+  for (const Case& c : cases) {
+    power_fakes.reset();
+    power_fakes.adapters = c.adapters;
+    restart_display_for_automatic_clock();
+    EXPECT_EQ(power_fakes.trace, c.expected);
+    EXPECT_EQ(adapter_restarting.load(), 0);
+  }
+}
+
 TEST(PowerDecisions, boost_counts_as_on_only_when_ac_and_dc_are_both_enabled) {
   struct Case {
     uint32_t ac, dc;
