@@ -1,6 +1,9 @@
 // Colours: construction, mixing, HSV both ways and the palette.
 #include "lvgl_fixture.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 TEST(MiscColor, MakeHexAndChannelsAgree)
@@ -16,6 +19,27 @@ TEST(MiscColor, MakeHexAndChannelsAgree)
     EXPECT_EQ(lv_color_to32(c), 0xFF113355u);
     lv_color_t m = LV_COLOR_MAKE(1, 2, 3);
     EXPECT_EQ(lv_color_to32(m), 0xFF010203u);
+    EXPECT_EQ(lv_color_to32(lv_color_hex(0x7F123456)), 0xFF123456u);  // the top byte is always opaque
+}
+
+TEST(MiscColor, narrow_formats_keep_the_top_bits_of_each_channel)
+{
+    struct Case {
+        uint32_t rgb;
+        uint16_t rgb565;
+        uint8_t rgb332;
+        uint8_t mono;
+    };
+    const Case cases[] = {
+        {0xFF0000, 0xF800, 0xE0, 1}, {0x00FF00, 0x07E0, 0x1C, 1}, {0x0000FF, 0x001F, 0x03, 1},
+        {0x7F7F7F, 0x7BEF, 0x6D, 0}, {0x808080, 0x8410, 0x92, 1}, {0x000000, 0x0000, 0x00, 0},
+    };
+    for(const Case & cs : cases) {
+        lv_color_t c = lv_color_hex(cs.rgb);
+        EXPECT_EQ(lv_color_to16(c), cs.rgb565) << std::hex << cs.rgb;
+        EXPECT_EQ(lv_color_to8(c), cs.rgb332) << std::hex << cs.rgb;
+        EXPECT_EQ(lv_color_to1(c), cs.mono) << std::hex << cs.rgb;
+    }
 }
 
 TEST(MiscColor, MixWeightsTheFirstColour)
@@ -32,10 +56,20 @@ TEST(MiscColor, MixWeightsTheFirstColour)
     }
     EXPECT_EQ(lv_color_lighten(lv_color_black(), 255).full, lv_color_white().full);
     EXPECT_EQ(lv_color_darken(lv_color_white(), 255).full, lv_color_black().full);
-    EXPECT_EQ(lv_color_change_lightness(lv_color_hex(0x336699), LV_OPA_50).full, lv_color_hex(0x336699).full);
+    // Lightness: the middle keeps the colour, the ends reach black and white.
+    struct Lightness {
+        lv_opa_t lvl;
+        uint32_t rgb;
+    };
+    const Lightness levels[] = {{LV_OPA_50, 0x336699}, {LV_OPA_0, 0x000000}, {LV_OPA_COVER, 0xFFFFFF}};
+    for(const Lightness & l : levels) {
+        EXPECT_EQ(lv_color_change_lightness(lv_color_hex(0x336699), l.lvl).full, lv_color_hex(l.rgb).full) << (int)l.lvl;
+    }
 }
 
-TEST(MiscColor, HsvConversionsMatchTheStandardDefinition)
+// The stored lighting colours and the bytes sent to the EC come from these
+// conversions, so they must give LVGL's own integer results, not the exact ones.
+TEST(MiscColor, hsv_to_rgb_gives_the_integer_results_of_lvgl)
 {
     struct Case {
         uint16_t h;
@@ -43,26 +77,71 @@ TEST(MiscColor, HsvConversionsMatchTheStandardDefinition)
         uint32_t rgb;
     };
     const Case cases[] = {
-        {0, 100, 100, 0xFF0000},   {60, 100, 100, 0xFFFF00}, {120, 100, 100, 0x00FF00},
-        {180, 100, 100, 0x00FFFF}, {240, 100, 100, 0x0000FF}, {300, 100, 100, 0xFF00FF},
-        {0, 0, 100, 0xFFFFFF},     {0, 0, 0, 0x000000},       {0, 0, 50, 0x808080},
-        {210, 50, 80, 0x6699CC},   {30, 100, 100, 0xFF8000},
+        {0, 100, 50, 0x7F0000},   {0, 100, 100, 0xFF0000},  {120, 100, 100, 0x03FF00},
+        {240, 100, 100, 0x0009FF}, {60, 50, 80, 0xCCCA66},  {200, 0, 70, 0xB2B2B2},
+        {0, 0, 0, 0x000000},      {0, 0, 100, 0xFFFFFF},
     };
     for(const Case & cs : cases) {
         lv_color_t c = lv_color_hsv_to_rgb(cs.h, cs.s, cs.v);
-        EXPECT_NEAR(c.ch.red, (cs.rgb >> 16) & 0xFF, 1) << cs.h << "/" << (int)cs.s << "/" << (int)cs.v;
-        EXPECT_NEAR(c.ch.green, (cs.rgb >> 8) & 0xFF, 1) << cs.h << "/" << (int)cs.s << "/" << (int)cs.v;
-        EXPECT_NEAR(c.ch.blue, cs.rgb & 0xFF, 1) << cs.h << "/" << (int)cs.s << "/" << (int)cs.v;
-
-        lv_color_hsv_t back = lv_color_rgb_to_hsv((cs.rgb >> 16) & 0xFF, (cs.rgb >> 8) & 0xFF, cs.rgb & 0xFF);
-        EXPECT_NEAR(back.v, cs.v, 1);
-        if(cs.v > 0) EXPECT_NEAR(back.s, cs.s, 1);
-        if(cs.s > 0 && cs.v > 0) EXPECT_NEAR(back.h, cs.h, 1);
+        EXPECT_EQ(lv_color_to32(c), 0xFF000000u | cs.rgb) << cs.h << "/" << (int)cs.s << "/" << (int)cs.v;
     }
-    /*Round trip over the whole hue circle*/
-    for(uint16_t h = 0; h < 360; h += 5) {
-        lv_color_hsv_t r = lv_color_to_hsv(lv_color_hsv_to_rgb(h, 100, 100));
-        EXPECT_NEAR(r.h, h, 1) << h;
+}
+
+TEST(MiscColor, rgb_to_hsv_gives_the_integer_results_of_lvgl)
+{
+    struct Case {
+        uint32_t rgb;
+        uint16_t h;
+        uint8_t s, v;
+    };
+    const Case cases[] = {
+        {0xFF0000, 0, 100, 100}, {0x7F0000, 0, 100, 49},  {0x0080FF, 209, 100, 100},
+        {0xFF8000, 30, 100, 100}, {0x808080, 0, 0, 50},   {0x000000, 0, 0, 0},
+        {0x808180, 0, 0, 50},     {0xFF00FF, 300, 100, 100}, {0x00FFFF, 180, 100, 100},
+    };
+    for(const Case & cs : cases) {
+        lv_color_hsv_t got = lv_color_rgb_to_hsv((cs.rgb >> 16) & 0xFF, (cs.rgb >> 8) & 0xFF, cs.rgb & 0xFF);
+        EXPECT_EQ(got.h, cs.h) << std::hex << cs.rgb;
+        EXPECT_EQ(got.s, cs.s) << std::hex << cs.rgb;
+        EXPECT_EQ(got.v, cs.v) << std::hex << cs.rgb;
+        lv_color_hsv_t same = lv_color_to_hsv(lv_color_hex(cs.rgb));
+        EXPECT_EQ(same.h, got.h);
+    }
+}
+
+TEST(MiscColor, hsv_inputs_out_of_range_are_held_not_wrapped)
+{
+    struct Case {
+        lv_color_hsv_t in, same_as;
+    };
+    const Case cases[] = {
+        {{400, 100, 100}, {40, 100, 100}},
+        {{720, 100, 100}, {0, 100, 100}},
+        {{90, 200, 100}, {90, 100, 100}},
+        {{90, 100, 255}, {90, 100, 100}},
+    };
+    for(const Case & cs : cases) {
+        lv_color_t a = lv_color_hsv_to_rgb(cs.in.h, cs.in.s, cs.in.v);
+        lv_color_t b = lv_color_hsv_to_rgb(cs.same_as.h, cs.same_as.s, cs.same_as.v);
+        EXPECT_EQ(lv_color_to32(a), lv_color_to32(b)) << cs.in.h << "/" << (int)cs.in.s << "/" << (int)cs.in.v;
+    }
+}
+
+TEST(MiscColor, every_hue_survives_a_round_trip_within_a_few_degrees)
+{
+    for(uint16_t h = 0; h < 360; h++) {
+        lv_color_t c = lv_color_hsv_to_rgb(h, 100, 100);
+        // Full saturation and value: one channel full, one empty.
+        uint8_t hi = LV_MAX3(c.ch.red, c.ch.green, c.ch.blue);
+        uint8_t lo = LV_MIN3(c.ch.red, c.ch.green, c.ch.blue);
+        EXPECT_EQ(hi, 255) << h;
+        EXPECT_EQ(lo, 0) << h;
+
+        lv_color_hsv_t back = lv_color_to_hsv(c);
+        int diff = std::abs((int)back.h - (int)h);
+        EXPECT_LE(std::min(diff, 360 - diff), 5) << h;
+        EXPECT_EQ(back.s, 100) << h;
+        EXPECT_EQ(back.v, 100) << h;
     }
 }
 

@@ -327,4 +327,298 @@ TEST_F(ChartTest, a_cursor_follows_its_point_or_stays_hidden)
     EXPECT_NE(display.pixel_rgb(100 + 290, 40 + c.y), 0x2196F3u);     // not to the right
 }
 
+TEST_F(ChartTest, bars_of_each_series_stand_side_by_side_in_their_column)
+{
+    // Two series, four points, 300 px: columns 60 px wide with 20 px between them,
+    // bars 28 px with 4 px between the two series of a column.
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 4);
+    lv_chart_set_type(chart, LV_CHART_TYPE_BAR);
+    lv_obj_set_style_pad_column(chart, 20, 0);
+    lv_obj_set_style_pad_column(chart, 4, LV_PART_ITEMS);
+    lv_obj_set_style_radius(chart, 0, LV_PART_ITEMS);
+    lv_chart_series_t * second = lv_chart_add_series(chart, lv_color_hex(0x2196F3), LV_CHART_AXIS_PRIMARY_Y);
+    const lv_coord_t values[2][4] = {{50, 100, LV_CHART_POINT_NONE, 25}, {10, 20, 30, 40}};
+    lv_chart_series_t * sers[2] = {ser, second};
+    for(int k = 0; k < 2; k++) {
+        for(uint16_t i = 0; i < 4; i++) lv_chart_set_value_by_id(chart, sers[k], i, values[k][i]);
+    }
+
+    struct Bar {
+        uint32_t id;
+        int32_t value;
+        const void * ser;
+        lv_area_t area;
+    };
+    std::vector<Bar> bars;
+    lv_obj_add_event_cb(
+        chart,
+        [](lv_event_t * e) {
+            lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+            if(!lv_obj_draw_part_check_type(dsc, &lv_chart_class, LV_CHART_DRAW_PART_BAR)) return;
+            static_cast<std::vector<Bar> *>(lv_event_get_user_data(e))
+            ->push_back({dsc->id, dsc->value, dsc->sub_part_ptr, *dsc->draw_area});
+        },
+        LV_EVENT_DRAW_PART_BEGIN, &bars);
+    display.refresh_now();
+
+    // Point 2 of the first series is missing: seven bars.
+    ASSERT_EQ(bars.size(), 7u);
+    struct Want {
+        uint32_t id;
+        int series;
+        lv_coord_t x1;
+        lv_coord_t top;   // screen y of the bar's top
+    };
+    const Want want[] = {{0, 0, 100, 140}, {0, 1, 132, 220}, {1, 0, 180, 40},  {1, 1, 212, 200},
+                         {2, 1, 292, 180}, {3, 0, 340, 190}, {3, 1, 372, 160}};
+    for(size_t i = 0; i < 7; i++) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(bars[i].id, want[i].id);
+        EXPECT_EQ(bars[i].ser, sers[want[i].series]);
+        EXPECT_EQ(bars[i].value, values[want[i].series][want[i].id]);
+        EXPECT_EQ(bars[i].area.x1, want[i].x1);
+        EXPECT_EQ(lv_area_get_width(&bars[i].area), 28);
+        EXPECT_EQ(bars[i].area.y1, want[i].top);
+        EXPECT_EQ(bars[i].area.y2, 239);
+    }
+    EXPECT_EQ(display.pixel_rgb(114, 200), SERIES_RGB);
+    EXPECT_EQ(display.pixel_rgb(146, 230), 0x2196F3u);
+    EXPECT_EQ(display.pixel_rgb(128, 200), BG_RGB);  // the gap between the two bars
+
+    // A press picks the column under the pointer.
+    display.press(360, 200);
+    EXPECT_EQ(lv_chart_get_pressed_point(chart), 3u);
+    display.release();
+}
+
+TEST_F(ChartTest, a_circular_chart_shows_its_arrays_in_order_and_keeps_them_on_a_new_count)
+{
+    lv_obj_t * chart = lv_chart_create(lv_scr_act());
+    lv_obj_set_size(chart, 300, 200);
+    lv_chart_set_update_mode(chart, LV_CHART_UPDATE_MODE_CIRCULAR);
+    lv_chart_set_point_count(chart, 4);
+    lv_chart_series_t * s = lv_chart_add_series(chart, lv_color_white(), LV_CHART_AXIS_PRIMARY_Y);
+    for(lv_coord_t v = 1; v <= 6; v++) lv_chart_set_next_value(chart, s, (lv_coord_t)(v * 10));
+    // 50 60 30 40: drawn as stored, so point 0 (50) is higher than point 2 (30).
+    lv_point_t p0, p2;
+    lv_chart_get_point_pos_by_id(chart, s, 0, &p0);
+    lv_chart_get_point_pos_by_id(chart, s, 2, &p2);
+    EXPECT_LT(p0.y, p2.y);
+
+    lv_chart_set_point_count(chart, 5);
+    const lv_coord_t want[5] = {50, 60, 30, 40, LV_CHART_POINT_NONE};
+    for(int i = 0; i < 5; i++) EXPECT_EQ(lv_chart_get_y_array(chart, s)[i], want[i]) << i;
+    EXPECT_EQ(lv_chart_get_x_start_point(chart, s), 2);  // the next value still overwrites the oldest
+    lv_chart_set_next_value(chart, s, 70);
+    EXPECT_EQ(lv_chart_get_y_array(chart, s)[2], 70);
+
+    lv_chart_set_point_count(chart, 2);
+    EXPECT_EQ(lv_chart_get_x_start_point(chart, s), 0);  // past the end: starts over
+}
+
+TEST_F(ChartTest, points_are_placed_on_the_range_of_their_axis_even_outside_it)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_chart_set_range(chart, LV_CHART_AXIS_SECONDARY_Y, -50, 50);
+    lv_chart_set_range(chart, LV_CHART_AXIS_PRIMARY_X, 0, 0);  // empty: widened to 0..1
+    lv_chart_set_range(chart, LV_CHART_AXIS_PRIMARY_X, 0, 100);
+    lv_chart_series_t * sec = lv_chart_add_series(chart, lv_color_white(), LV_CHART_AXIS_SECONDARY_Y);
+
+    struct Case {
+        lv_chart_series_t * s;
+        lv_coord_t x, y;
+        lv_point_t rel;
+    };
+    const Case cases[] = {
+        {sec, 50, 0, {150, 100}},              // the middle of -50..50
+        {sec, 0, -50, {0, 200}},
+        {ser, 100, 150, {300, -100}},          // above the range: above the chart, not clamped
+        {ser, 10, 30000, {30, 200 - LV_COORD_MAX / 2}},   // far above: held, not wrapped round
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.y);
+        lv_chart_set_value_by_id2(chart, c.s, 0, c.x, c.y);
+        lv_point_t p;
+        lv_chart_get_point_pos_by_id(chart, c.s, 0, &p);
+        EXPECT_EQ(p.x, c.rel.x);
+        EXPECT_EQ(p.y, c.rel.y);
+    }
+    display.refresh_now();  // and drawing them is harmless
+}
+
+TEST_F(ChartTest, value_setters_address_array_slots_and_only_scatter_charts_take_x)
+{
+    lv_obj_t * chart = lv_chart_create(lv_scr_act());
+    lv_chart_set_point_count(chart, 3);
+    lv_chart_series_t * s = lv_chart_add_series(chart, lv_color_white(), LV_CHART_AXIS_PRIMARY_Y);
+    lv_chart_set_next_value(chart, s, 1);   // the ring now starts at slot 1
+    lv_chart_set_value_by_id(chart, s, 2, 42);
+    lv_chart_set_value_by_id(chart, s, 3, 99);   // past the end: ignored
+    lv_chart_set_value_by_id2(chart, s, 0, 7, 8);   // a line chart has no x values to set
+    lv_chart_set_next_value2(chart, s, 7, 8);
+    const lv_coord_t want_y[3] = {1, LV_CHART_POINT_NONE, 42};
+    for(int i = 0; i < 3; i++) EXPECT_EQ(lv_chart_get_y_array(chart, s)[i], want_y[i]) << i;
+    EXPECT_EQ(lv_chart_get_x_start_point(chart, s), 1);
+
+    lv_chart_set_type(chart, LV_CHART_TYPE_SCATTER);
+    lv_chart_set_next_value2(chart, s, 7, 8);
+    EXPECT_EQ(lv_chart_get_x_array(chart, s)[1], 7);
+    EXPECT_EQ(lv_chart_get_y_array(chart, s)[1], 8);
+    lv_chart_set_all_value(chart, s, 5);
+    for(int i = 0; i < 3; i++) EXPECT_EQ(lv_chart_get_y_array(chart, s)[i], 5) << i;
+    EXPECT_EQ(lv_chart_get_x_start_point(chart, s), 0);
+}
+
+TEST_F(ChartTest, arrays_of_the_application_are_used_and_never_resized_or_freed)
+{
+    lv_obj_t * chart = lv_chart_create(lv_scr_act());
+    lv_chart_set_point_count(chart, 4);
+    lv_chart_series_t * s = lv_chart_add_series(chart, lv_color_white(), LV_CHART_AXIS_PRIMARY_Y);
+    static lv_coord_t ys[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    static lv_coord_t xs[8] = {10, 20, 30, 40, 50, 60, 70, 80};
+    lv_chart_set_ext_y_array(chart, s, ys);
+    lv_chart_set_ext_x_array(chart, s, xs);
+    EXPECT_EQ(lv_chart_get_y_array(chart, s), ys);
+    EXPECT_EQ(lv_chart_get_x_array(chart, s), xs);
+
+    lv_chart_set_point_count(chart, 8);
+    EXPECT_EQ(lv_chart_get_y_array(chart, s), ys);
+    EXPECT_EQ(ys[7], 8);
+    lv_chart_set_next_value(chart, s, 100);
+    EXPECT_EQ(ys[0], 100);
+    lv_chart_remove_series(chart, s);   // under ASan a free of the static arrays would abort here
+    lv_obj_del(chart);
+}
+
+TEST_F(ChartTest, a_cursor_on_a_removed_series_disappears)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_obj_set_style_line_width(chart, 1, LV_PART_CURSOR);
+    lv_chart_cursor_t * cursor = lv_chart_add_cursor(chart, lv_color_hex(0x2196F3), LV_DIR_LEFT);
+    lv_chart_set_cursor_point(chart, cursor, nullptr, 3);   // the first series
+    lv_point_t c = lv_chart_get_cursor_point(chart, cursor);
+    EXPECT_EQ(c.x, FAN_CURVE[3][0] * 3);
+    display.refresh_now();
+    EXPECT_EQ(display.pixel_rgb(100 + 5, 40 + c.y), 0x2196F3u);
+
+    lv_chart_remove_series(chart, ser);
+    display.refresh_now();
+    EXPECT_NE(display.pixel_rgb(100 + 5, 40 + c.y), 0x2196F3u);
+    EXPECT_EQ(lv_chart_get_series_next(chart, nullptr), nullptr);
+}
+
+TEST_F(ChartTest, division_lines_span_the_plot_and_leave_the_border_lines_to_the_border)
+{
+    struct Case {
+        uint8_t hdiv, vdiv;
+        lv_coord_t border;
+        size_t hor_drawn, ver_drawn;   // lines seen in the given colour
+    };
+    // Without padding the last line of each kind falls one pixel past the box and is clipped.
+    const Case cases[] = {{3, 5, 0, 2, 4}, {3, 5, 2, 1, 3}, {0, 1, 0, 0, 0}};
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.border);
+        lv_obj_t * chart = make_scatter(FAN_CURVE, 1);
+        lv_chart_set_div_line_count(chart, c.hdiv, c.vdiv);
+        lv_obj_set_style_border_width(chart, c.border, 0);
+        lv_obj_set_style_border_color(chart, lv_color_hex(0x00FF00), 0);
+        lv_obj_set_style_line_color(chart, lv_color_hex(0xFFFF00), 0);
+        lv_obj_set_style_line_width(chart, 1, 0);
+        std::vector<uint32_t> types;
+        lv_obj_add_event_cb(
+            chart,
+            [](lv_event_t * e) {
+                lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+                if(dsc->part == LV_PART_MAIN && dsc->class_p == &lv_chart_class)
+                    static_cast<std::vector<uint32_t> *>(lv_event_get_user_data(e))->push_back(dsc->type);
+            },
+            LV_EVENT_DRAW_PART_BEGIN, &types);
+        display.refresh_now();
+
+        size_t hor = 0, ver = 0;
+        for(lv_coord_t y = 40; y < 240; y++) hor += display.pixel_rgb(130, y) == 0xFFFF00;
+        for(lv_coord_t x = 100; x < 400; x++) ver += display.pixel_rgb(x, 77) == 0xFFFF00;
+        EXPECT_EQ(hor, c.hor_drawn);
+        EXPECT_EQ(ver, c.ver_drawn);
+        ASSERT_FALSE(types.empty());
+        EXPECT_EQ(types.front(), (uint32_t)LV_CHART_DRAW_PART_DIV_LINE_INIT);
+        EXPECT_EQ(types.size(), 1u + (c.hdiv > 1 ? c.hdiv : 0) + (c.vdiv > 1 ? c.vdiv : 0));
+        lv_obj_del(chart);
+    }
+}
+
+TEST_F(ChartTest, x_ticks_count_points_on_line_charts_and_follow_the_range_on_scatter_charts)
+{
+    struct Case {
+        lv_chart_type_t type;
+        std::vector<int32_t> labels;
+    };
+    const Case cases[] = {
+        {LV_CHART_TYPE_LINE, {0, 1, 2, 3}},
+        {LV_CHART_TYPE_SCATTER, {20, 40, 60, 80}},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.type);
+        lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+        lv_chart_set_type(chart, c.type);
+        lv_chart_set_range(chart, LV_CHART_AXIS_SECONDARY_X, 20, 80);
+        lv_chart_set_axis_tick(chart, LV_CHART_AXIS_SECONDARY_X, 6, 3, 4, 3, true, 30);
+        struct Seen {
+            std::vector<int32_t> labels;
+            std::vector<lv_point_t> tips;
+        } seen;
+        lv_obj_add_event_cb(
+            chart,
+            [](lv_event_t * e) {
+                lv_obj_draw_part_dsc_t * dsc = lv_event_get_draw_part_dsc(e);
+                if(dsc->part != LV_PART_TICKS || dsc->id != LV_CHART_AXIS_SECONDARY_X) return;
+                auto * out = static_cast<Seen *>(lv_event_get_user_data(e));
+                if(dsc->text) out->labels.push_back(dsc->value);
+                out->tips.push_back(*dsc->p2);
+            },
+            LV_EVENT_DRAW_PART_BEGIN, &seen);
+        display.refresh_now();
+
+        EXPECT_EQ(seen.labels, c.labels);
+        ASSERT_EQ(seen.tips.size(), 10u);   // 4 major ticks, 2 minor ones between each
+        // Above the chart (secondary): major ticks reach 6 px up from one pixel above the box.
+        EXPECT_EQ(seen.tips[0].y, 40 - 1 - 6);
+        EXPECT_EQ(seen.tips[1].y, 40 - 1 - 3);
+        EXPECT_EQ(seen.tips[0].x, 100);
+        lv_obj_del(chart);
+    }
+}
+
+TEST_F(ChartTest, zooming_widens_the_plot_and_makes_it_scroll)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    lv_chart_set_zoom_x(chart, 512);
+    EXPECT_EQ(lv_chart_get_zoom_x(chart), 512);
+    lv_point_t p;
+    lv_chart_get_point_pos_by_id(chart, ser, 2, &p);
+    EXPECT_EQ(p.x, FAN_CURVE[2][0] * 6);
+    EXPECT_EQ(lv_obj_get_scroll_right(chart), 300);
+
+    lv_obj_scroll_to_x(chart, 100, LV_ANIM_OFF);
+    lv_chart_get_point_pos_by_id(chart, ser, 2, &p);
+    EXPECT_EQ(p.x, FAN_CURVE[2][0] * 6 - 100);
+}
+
+TEST_F(ChartTest, a_scatter_chart_reports_the_point_nearest_the_pointer)
+{
+    lv_obj_t * chart = make_scatter(FAN_CURVE, 7);
+    struct Case {
+        lv_coord_t x;
+        uint32_t point;
+    };
+    // Points at 0, 60, 150, 180, 210, 270, 300 px.
+    const Case cases[] = {{100 + 20, 0}, {100 + 100, 1}, {100 + 160, 2}, {100 + 200, 4}, {100 + 299, 6}};
+    for(const Case & c : cases) {
+        display.press(c.x, 100);
+        EXPECT_EQ(lv_chart_get_pressed_point(chart), c.point) << c.x;
+        display.release();
+        display.advance(50);
+    }
+}
+
 }  // namespace

@@ -143,11 +143,13 @@ TEST_F(ColorwheelTest, values_are_limited_and_only_changes_count)
         EXPECT_EQ(got.v, c.out.v);
     }
 
-    // RGB in, RGB out, for the pure colours the lighting writes.
-    const uint32_t rgbs[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
-    for(uint32_t rgb : rgbs) {
-        lv_colorwheel_set_rgb(cw, lv_color_hex(rgb));
-        EXPECT_EQ(lv_color_to32(lv_colorwheel_get_rgb(cw)) & 0xFFFFFF, rgb);
+    // RGB in, RGB out, for the pure colours the lighting writes: the wheel
+    // keeps HSV, so green and blue come back through LVGL's integer steps.
+    const std::pair<uint32_t, uint32_t> rgbs[] = {
+        {0xFF0000, 0xFF0000}, {0x00FF00, 0x03FF00}, {0x0000FF, 0x0009FF}, {0xFFFFFF, 0xFFFFFF}};
+    for(const auto & rgb : rgbs) {
+        lv_colorwheel_set_rgb(cw, lv_color_hex(rgb.first));
+        EXPECT_EQ(lv_color_to32(lv_colorwheel_get_rgb(cw)) & 0xFFFFFF, rgb.second);
     }
 }
 
@@ -198,6 +200,104 @@ TEST_F(ColorwheelTest, the_ring_shows_each_hue_at_its_angle)
     EXPECT_NE(edge, bg);
     EXPECT_EQ(display.pixel_rgb(CX + 101, CY), bg);
     EXPECT_EQ(display.pixel_rgb(CX, CY), bg);   // the hole
+}
+
+TEST_F(ColorwheelTest, pointers_in_each_quadrant_pick_the_value_of_their_angle)
+{
+    // 64 px along both axes is on the middle circle (radius 90) at the diagonals.
+    struct Case {
+        lv_colorwheel_mode_t mode;
+        lv_coord_t dx, dy;
+        int expected;   // hue in degrees, saturation or value in percent
+    };
+    const Case cases[] = {
+        {LV_COLORWHEEL_MODE_HUE, 64, 64, 45},         {LV_COLORWHEEL_MODE_HUE, 64, -64, 135},
+        {LV_COLORWHEEL_MODE_HUE, -64, -64, 225},      {LV_COLORWHEEL_MODE_HUE, -64, 64, 315},
+        {LV_COLORWHEEL_MODE_HUE, 0, 90, 0},           {LV_COLORWHEEL_MODE_SATURATION, 90, 0, 25},
+        {LV_COLORWHEEL_MODE_SATURATION, -64, -64, 62}, {LV_COLORWHEEL_MODE_VALUE, 0, -90, 50},
+        {LV_COLORWHEEL_MODE_VALUE, -90, 0, 75},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << (int)c.mode << " at " << c.dx << "," << c.dy);
+        lv_obj_t * cw = make();
+        lv_colorwheel_set_hsv(cw, lv_color_hsv_t{200, 60, 60});
+        lv_colorwheel_set_mode(cw, c.mode);
+        display.click((lv_coord_t)(CX + c.dx), (lv_coord_t)(CY + c.dy));
+        lv_color_hsv_t hsv = lv_colorwheel_get_hsv(cw);
+        int got = c.mode == LV_COLORWHEEL_MODE_HUE ? hsv.h : c.mode == LV_COLORWHEEL_MODE_SATURATION ? hsv.s : hsv.v;
+        EXPECT_NEAR(got, c.expected, 1);
+        // The other two components stay.
+        if(c.mode != LV_COLORWHEEL_MODE_HUE) EXPECT_EQ(hsv.h, 200);
+        if(c.mode != LV_COLORWHEEL_MODE_SATURATION) EXPECT_EQ(hsv.s, 60);
+        if(c.mode != LV_COLORWHEEL_MODE_VALUE) EXPECT_EQ(hsv.v, 60);
+        lv_obj_del(cw);
+        display.advance(LV_INDEV_DEF_LONG_PRESS_TIME + 100);  // the next click is a first press again
+    }
+}
+
+TEST_F(ColorwheelTest, the_knob_sits_on_the_ring_at_the_edited_value)
+{
+    struct Case {
+        lv_colorwheel_mode_t mode;
+        lv_color_hsv_t hsv;
+        lv_coord_t x, y;   // knob centre on the screen
+    };
+    const Case cases[] = {
+        {LV_COLORWHEEL_MODE_HUE, {0, 100, 100}, CX, CY + R_MID},
+        {LV_COLORWHEEL_MODE_HUE, {90, 100, 100}, CX + R_MID, CY},
+        {LV_COLORWHEEL_MODE_SATURATION, {0, 50, 100}, CX, CY - R_MID},
+        {LV_COLORWHEEL_MODE_VALUE, {0, 100, 75}, CX - R_MID, CY},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.mode);
+        lv_obj_t * cw = make();
+        lv_obj_set_style_pad_all(cw, 0, LV_PART_KNOB);
+        lv_colorwheel_set_mode(cw, c.mode);
+        lv_colorwheel_set_hsv(cw, c.hsv);
+        lv_obj_update_layout(cw);
+        display.refresh_now();
+        // The recoloured knob (20 px, the ring's width) shows the wheel's colour at its centre.
+        uint32_t want = lv_color_to32(lv_colorwheel_get_rgb(cw)) & 0xFFFFFF;
+        EXPECT_EQ(display.pixel_rgb(c.x, c.y), want);
+        lv_obj_del(cw);
+    }
+}
+
+TEST_F(ColorwheelTest, arrow_keys_step_the_edited_value_within_its_range)
+{
+    struct Case {
+        lv_colorwheel_mode_t mode;
+        lv_color_hsv_t start;
+        uint32_t key;
+        lv_color_hsv_t after;
+        bool changed;
+    };
+    const Case cases[] = {
+        {LV_COLORWHEEL_MODE_HUE, {10, 50, 50}, LV_KEY_RIGHT, {11, 50, 50}, true},
+        {LV_COLORWHEEL_MODE_HUE, {0, 50, 50}, LV_KEY_LEFT, {359, 50, 50}, true},
+        {LV_COLORWHEEL_MODE_HUE, {359, 50, 50}, LV_KEY_UP, {0, 50, 50}, true},
+        {LV_COLORWHEEL_MODE_SATURATION, {10, 100, 50}, LV_KEY_UP, {10, 100, 50}, false},
+        {LV_COLORWHEEL_MODE_SATURATION, {10, 100, 50}, LV_KEY_DOWN, {10, 99, 50}, true},
+        {LV_COLORWHEEL_MODE_VALUE, {10, 50, 0}, LV_KEY_LEFT, {10, 50, 0}, false},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.key);
+        lv_obj_t * cw = make();
+        lv_colorwheel_set_mode(cw, c.mode);
+        lv_colorwheel_set_hsv(cw, c.start);
+        EventLog log;
+        log.attach(cw);
+        uint32_t key = c.key;
+        lv_event_send(cw, LV_EVENT_KEY, &key);
+        lv_color_hsv_t got = lv_colorwheel_get_hsv(cw);
+        EXPECT_EQ(got.h, c.after.h);
+        EXPECT_EQ(got.s, c.after.s);
+        EXPECT_EQ(got.v, c.after.v);
+        size_t changes = 0;
+        for(lv_event_code_t code : log.codes) changes += code == LV_EVENT_VALUE_CHANGED;
+        EXPECT_EQ(changes, c.changed ? 1u : 0u);
+        lv_obj_del(cw);
+    }
 }
 
 }  // namespace

@@ -195,4 +195,148 @@ TEST_F(DropdownTest, deleting_the_dropdown_deletes_its_list)
     display.advance(50);  // a refresh after the deletion must not touch the list
 }
 
+// Where the list opens for each direction: the list's edge next to the
+// drop-down's, and the edges that line up.
+TEST_F(DropdownTest, the_list_opens_on_the_side_it_is_told)
+{
+    struct Case {
+        lv_dir_t dir;
+        lv_coord_t y;
+    };
+    const Case cases[] = {{LV_DIR_BOTTOM, 40}, {LV_DIR_TOP, 200}, {LV_DIR_LEFT, 100}, {LV_DIR_RIGHT, 100}};
+    for(const Case & c : cases) {
+        SCOPED_TRACE(testing::Message() << "dir " << int(c.dir));
+        lv_obj_t * dd = make(c.y);
+        lv_obj_set_x(dd, 170);
+        lv_dropdown_set_dir(dd, c.dir);
+        lv_obj_update_layout(dd);
+        lv_dropdown_open(dd);
+        const lv_area_t & l = lv_dropdown_get_list(dd)->coords;
+        const lv_area_t & d = dd->coords;
+        bool vertical = c.dir == LV_DIR_BOTTOM || c.dir == LV_DIR_TOP;
+        if(c.dir == LV_DIR_BOTTOM) EXPECT_EQ(l.y1, d.y2 + 1);
+        if(c.dir == LV_DIR_TOP) EXPECT_EQ(l.y2, d.y1 - 1);
+        if(c.dir == LV_DIR_LEFT) EXPECT_EQ(l.x2, d.x1 - 1);
+        if(c.dir == LV_DIR_RIGHT) EXPECT_EQ(l.x1, d.x2 + 1);
+        EXPECT_EQ(vertical ? l.x1 : l.y1, vertical ? d.x1 : d.y1);
+        lv_obj_del(dd);
+    }
+}
+
+// Many options: the list is no taller than the room below the drop-down and
+// is scrolled so the selected option shows.
+TEST_F(DropdownTest, a_long_list_fits_the_display_and_shows_the_selected_option)
+{
+    std::string opts;
+    for(int i = 0; i < 40; i++) opts += (i ? "\n" : "") + std::string("Option ") + std::to_string(i);
+    lv_obj_t * dd = make(40);
+    lv_dropdown_set_options(dd, opts.c_str());
+    lv_dropdown_set_selected(dd, 30);
+    display.click(center_x(dd), center_y(dd));
+    lv_obj_t * list = lv_dropdown_get_list(dd);
+    ASSERT_TRUE(lv_dropdown_is_open(dd));
+    EXPECT_LE(list->coords.y2, lv_disp_get_ver_res(nullptr) - 1);
+    lv_coord_t y = option_y(dd, 30);
+    EXPECT_GT(y, list->coords.y1);
+    EXPECT_LT(y, list->coords.y2);
+
+    // A tap on a visible option chooses it
+    ChoiceLog log;
+    log.attach(dd);
+    display.click(center_x(list), option_y(dd, 31));
+    EXPECT_EQ(log.values, std::vector<uint32_t>{31});
+}
+
+// The open list paints the chosen option's band in LV_PART_SELECTED's
+// checked style, unless highlighting is off.
+TEST_F(DropdownTest, the_chosen_option_is_highlighted_in_the_open_list)
+{
+    lv_obj_t * dd = make();
+    lv_dropdown_set_selected(dd, 1);
+    lv_obj_t * list = lv_dropdown_get_list(dd);
+    lv_obj_set_style_bg_color(list, lv_color_hex(0x00FF00), LV_PART_SELECTED | LV_STATE_CHECKED);
+    lv_obj_set_style_bg_opa(list, LV_OPA_COVER, LV_PART_SELECTED | LV_STATE_CHECKED);
+    lv_dropdown_open(dd);
+    display.advance(20);
+
+    const bool highlight[] = {true, false};
+    for(bool on : highlight) {
+        SCOPED_TRACE(on);
+        lv_dropdown_set_selected_highlight(dd, on);
+        display.advance(20);
+        lv_coord_t x = static_cast<lv_coord_t>(list->coords.x2 - 4);   // right of the text
+        EXPECT_EQ(display.pixel_rgb(x, option_y(dd, 1)) == 0x00FF00u, on);
+        EXPECT_NE(display.pixel_rgb(x, option_y(dd, 0)), 0x00FF00u);
+        EXPECT_EQ(lv_dropdown_get_selected_highlight(dd), on);
+    }
+}
+
+// The list on the top layer may be deleted behind the drop-down's back
+// (cleaning the top layer); the drop-down still opens.
+TEST_F(DropdownTest, a_deleted_list_is_made_again_when_opening)
+{
+    lv_obj_t * dd = make();
+    lv_obj_clean(lv_layer_top());
+    display.click(center_x(dd), center_y(dd));
+    ASSERT_TRUE(lv_dropdown_is_open(dd));
+    EXPECT_EQ(lv_obj_get_parent(lv_dropdown_get_list(dd)), lv_layer_top());
+    display.click(center_x(lv_dropdown_get_list(dd)), option_y(dd, 2));
+    EXPECT_EQ(lv_dropdown_get_selected(dd), 2);
+}
+
+// A handler that deletes the drop-down when its list closes must not leave
+// the drop-down touching freed memory (the sanitizer run catches that).
+TEST_F(DropdownTest, a_handler_may_delete_the_dropdown_when_the_list_closes)
+{
+    const uint32_t keys[] = {LV_KEY_ESC, LV_KEY_ENTER};
+    for(uint32_t key : keys) {
+        SCOPED_TRACE(key);
+        lv_obj_t * dd = make();
+        lv_group_focus_obj(dd);
+        lv_obj_add_event_cb(dd, [](lv_event_t * e) { lv_obj_del(lv_event_get_target(e)); }, LV_EVENT_CANCEL, nullptr);
+        display.type_key(LV_KEY_DOWN);
+        display.type_key(LV_KEY_DOWN);
+        display.type_key(key);
+        EXPECT_EQ(lv_obj_get_child_cnt(lv_layer_top()), 0u);
+        display.advance(20);
+    }
+}
+
+TEST_F(DropdownTest, option_edits_keep_the_selection_and_texts_whole)
+{
+    lv_obj_t * dd = make();
+    lv_dropdown_set_selected(dd, 2);
+    lv_dropdown_add_option(dd, "Eco", 0);
+    EXPECT_EQ(lv_dropdown_get_selected(dd), 2);
+    EXPECT_STREQ(lv_dropdown_get_options(dd), "Eco\nManual\nAuto\nCustom");
+    EXPECT_STREQ(lv_label_get_text(lv_obj_get_child(lv_dropdown_get_list(dd), 0)), "Eco\nManual\nAuto\nCustom");
+
+    lv_dropdown_clear_options(dd);
+    EXPECT_EQ(lv_dropdown_get_option_cnt(dd), 0);
+    char buf[8] = "x";
+    lv_dropdown_get_selected_str(dd, buf, sizeof(buf));
+    EXPECT_STREQ(buf, "");
+    lv_dropdown_add_option(dd, "First", LV_DROPDOWN_POS_LAST);
+    EXPECT_STREQ(lv_dropdown_get_options(dd), "First");
+    EXPECT_EQ(lv_dropdown_get_option_cnt(dd), 1);
+
+    // A buffer too short for the option cuts between characters, never inside one
+    struct Case {
+        uint32_t size;
+        const char * text;
+    };
+    const Case cases[] = {{1, ""}, {3, ""}, {4, "\xE6\x89\x8B"}, {7, "\xE6\x89\x8B\xE5\x8A\xA8"}, {0, "\xE6\x89\x8B\xE5\x8A\xA8"}};
+    lv_dropdown_set_options(dd, "\xE6\x89\x8B\xE5\x8A\xA8\nAuto");
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.size);
+        char out[16];
+        lv_dropdown_get_selected_str(dd, out, c.size);
+        EXPECT_STREQ(out, c.text);
+    }
+
+    // A fixed text shows instead of the option
+    lv_dropdown_set_text(dd, "Mode");
+    EXPECT_STREQ(lv_dropdown_get_text(dd), "Mode");
+}
+
 }  // namespace

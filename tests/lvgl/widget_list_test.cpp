@@ -83,6 +83,55 @@ TEST_F(ListTest, dragging_scrolls_a_long_list_and_the_pressed_row_is_not_clicked
     }
 }
 
+TEST_F(ListTest, buttons_hold_an_icon_and_or_a_text_side_by_side)
+{
+    struct Case {
+        const char * icon;
+        const char * txt;
+        uint32_t children;
+        const char * reported;
+    };
+    const Case cases[] = {
+        {LV_SYMBOL_SAVE, "Save", 2, "Save"},
+        {nullptr, "Plain", 1, "Plain"},
+        {LV_SYMBOL_USB, nullptr, 1, ""},
+        {nullptr, nullptr, 0, ""},
+    };
+    lv_obj_t * list = lv_list_create(lv_scr_act());
+    lv_obj_set_size(list, 300, 300);
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.reported);
+        lv_obj_t * b = lv_list_add_btn(list, c.icon, c.txt);
+        lv_obj_update_layout(list);
+        ASSERT_EQ(lv_obj_get_child_cnt(b), c.children);
+        EXPECT_STREQ(lv_list_get_btn_text(list, b), c.reported);
+        if(c.icon) EXPECT_TRUE(lv_obj_check_type(lv_obj_get_child(b, 0), &lv_img_class));
+        if(c.icon && c.txt) {
+            // The text follows the icon on the same line and takes the rest of the row.
+            lv_obj_t * icon = lv_obj_get_child(b, 0);
+            lv_obj_t * label = lv_obj_get_child(b, 1);
+            EXPECT_GT(label->coords.x1, icon->coords.x2);
+            lv_area_t content;
+            lv_obj_get_content_coords(b, &content);
+            EXPECT_EQ(label->coords.x2, content.x2);
+        }
+        EXPECT_EQ(lv_obj_get_width(b), lv_obj_get_content_width(list));
+    }
+}
+
+TEST_F(ListTest, a_text_too_long_for_the_row_scrolls_instead_of_wrapping)
+{
+    lv_obj_t * list = make(0);
+    const char * long_texts[] = {"A very long section heading that does not fit in two hundred pixels"};
+    lv_obj_t * heading = lv_list_add_text(list, long_texts[0]);
+    lv_obj_t * b = lv_list_add_btn(list, nullptr, long_texts[0]);
+    lv_obj_update_layout(list);
+    EXPECT_EQ(lv_label_get_long_mode(heading), LV_LABEL_LONG_SCROLL_CIRCULAR);
+    EXPECT_EQ(lv_label_get_long_mode(lv_obj_get_child(b, 0)), LV_LABEL_LONG_SCROLL_CIRCULAR);
+    EXPECT_EQ(lv_obj_get_width(heading), lv_obj_get_content_width(list));
+    EXPECT_LT(lv_obj_get_content_height(heading), 2 * lv_font_get_line_height(lv_obj_get_style_text_font(heading, 0)));
+}
+
 TEST_F(ListTest, mode_buttons_can_leave_the_group)
 {
     lv_obj_t * list = make(2);

@@ -132,4 +132,68 @@ TEST_F(TabviewTest, set_act_limits_the_index_and_sends_nothing)
     EXPECT_TRUE(log.tabs.empty());
 }
 
+TEST_F(TabviewTest, a_new_size_keeps_the_active_page_in_place)
+{
+    lv_tabview_set_act(tv, 2, LV_ANIM_OFF);
+    const lv_coord_t widths[] = {300, 460, 400};
+    for(lv_coord_t w : widths) {
+        SCOPED_TRACE(w);
+        lv_obj_set_width(tv, w);
+        lv_obj_update_layout(tv);
+        expect_showing(2);
+    }
+    EXPECT_TRUE(log.tabs.empty());
+}
+
+// Tab bars on every side: where the bar goes, how thick it is, and which way the pages scroll.
+TEST(TabviewSides, the_button_bar_sits_on_the_asked_side_and_the_pages_scroll_across_it)
+{
+    struct Case {
+        lv_dir_t side;
+        bool vertical_pages;
+    };
+    const Case cases[] = {{LV_DIR_TOP, false}, {LV_DIR_BOTTOM, false}, {LV_DIR_LEFT, true}, {LV_DIR_RIGHT, true}};
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.side);
+        TestDisplay display;
+        display.start(480, 320);
+        lv_obj_t * tv = lv_tabview_create(lv_scr_act(), c.side, 50);
+        lv_obj_set_size(tv, 400, 260);
+        for(const char * name : {"A", "B", "C"}) lv_tabview_add_tab(tv, name);
+        lv_obj_update_layout(tv);
+
+        lv_obj_t * bar = lv_tabview_get_tab_btns(tv);
+        lv_obj_t * pages = lv_tabview_get_content(tv);
+        ASSERT_NE(bar, pages);
+        EXPECT_EQ(lv_obj_get_child_cnt(bar), 3u);
+        EXPECT_EQ(lv_obj_get_child_cnt(pages), 3u);
+        switch(c.side) {
+            case LV_DIR_TOP:
+                EXPECT_EQ(lv_obj_get_height(bar), 50);
+                EXPECT_LT(bar->coords.y2, pages->coords.y1);
+                break;
+            case LV_DIR_BOTTOM:
+                EXPECT_EQ(lv_obj_get_height(bar), 50);
+                EXPECT_GT(bar->coords.y1, pages->coords.y2);
+                break;
+            case LV_DIR_LEFT:
+                EXPECT_EQ(lv_obj_get_width(bar), 50);
+                EXPECT_LT(bar->coords.x2, pages->coords.x1);
+                break;
+            default:
+                EXPECT_EQ(lv_obj_get_width(bar), 50);
+                EXPECT_GT(bar->coords.x1, pages->coords.x2);
+                break;
+        }
+
+        lv_tabview_set_act(tv, 1, LV_ANIM_OFF);
+        lv_coord_t step = c.vertical_pages ? lv_obj_get_content_height(pages) + lv_obj_get_style_pad_row(pages, 0)
+                                           : lv_obj_get_content_width(pages) + lv_obj_get_style_pad_column(pages, 0);
+        EXPECT_EQ(lv_obj_get_scroll_x(pages), c.vertical_pages ? 0 : step);
+        EXPECT_EQ(lv_obj_get_scroll_y(pages), c.vertical_pages ? step : 0);
+        EXPECT_TRUE(lv_obj_has_state(lv_obj_get_child(bar, 1), LV_STATE_CHECKED));
+        display.stop();
+    }
+}
+
 }  // namespace

@@ -62,87 +62,125 @@ static const uint32_t palette_dark[][4] = {
     {0x757575, 0x616161, 0x424242, 0x212121},
 };
 
+/* The four levels a channel can take inside one hue region, and which one
+ * red, green and blue take in each of the six regions (red, yellow, green,
+ * cyan, blue, magenta at the region starts). */
+enum { LEVEL_TOP, LEVEL_FALLING, LEVEL_RISING, LEVEL_FLOOR };
+
+static const uint8_t region_levels[6][3] = {
+    {LEVEL_TOP, LEVEL_RISING, LEVEL_FLOOR},
+    {LEVEL_FALLING, LEVEL_TOP, LEVEL_FLOOR},
+    {LEVEL_FLOOR, LEVEL_TOP, LEVEL_RISING},
+    {LEVEL_FLOOR, LEVEL_FALLING, LEVEL_TOP},
+    {LEVEL_RISING, LEVEL_FLOOR, LEVEL_TOP},
+    {LEVEL_TOP, LEVEL_FLOOR, LEVEL_FALLING},
+};
+
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
 
 void LV_ATTRIBUTE_FAST_MEM lv_color_fill(lv_color_t * buf, lv_color_t color, uint32_t px_num)
 {
-    uint32_t c = color.full;
-    uint32_t * p = (uint32_t *)buf;
-    for(uint32_t i = 0; i < px_num; i++) p[i] = c;
+    lv_color_t * end = buf + px_num;
+    while(buf < end) *buf++ = color;
+}
+
+static lv_color_t towards(lv_color_t target, lv_color_t c, lv_opa_t amount)
+{
+    return lv_color_mix(target, c, amount);
 }
 
 lv_color_t lv_color_lighten(lv_color_t c, lv_opa_t lvl)
 {
-    return lv_color_mix(lv_color_white(), c, lvl);
+    return towards(lv_color_white(), c, lvl);
 }
 
 lv_color_t lv_color_darken(lv_color_t c, lv_opa_t lvl)
 {
-    return lv_color_mix(lv_color_black(), c, lvl);
+    return towards(lv_color_black(), c, lvl);
 }
 
-/* LV_OPA_50 keeps the colour; below it mixes towards black, above towards white. */
+/*
+ * Twice the distance from LV_OPA_50 is the amount of black or white mixed
+ * in. The distance above the middle reaches 128, so the amount is capped
+ * at 255: left to wrap, the lightest level would give back the colour itself.
+ */
 lv_color_t lv_color_change_lightness(lv_color_t c, lv_opa_t lvl)
 {
-    if(lvl == LV_OPA_50) return c;
-    if(lvl < LV_OPA_50) return lv_color_darken(c, (lv_opa_t)((LV_OPA_50 - lvl) * 2));
-    return lv_color_lighten(c, (lv_opa_t)((lvl - LV_OPA_50) * 2));
+    int32_t offset = (int32_t)lvl - LV_OPA_50;
+    if(offset == 0) return c;
+    int32_t amount = LV_MIN(2 * LV_ABS(offset), 255);
+    return towards(offset > 0 ? lv_color_white() : lv_color_black(), c, (lv_opa_t)amount);
 }
 
-/* Sextant by sextant: the largest channel is v, the smallest v * (1 - s), the
- * middle one moves linearly between them. All in integers with rounding so
- * that pure hues come out exact (hsv(120, 100, 100) is 0x00FF00). */
+/*
+ * The integer conversion LVGL documents: hue, saturation and value are first
+ * scaled to 0..255, the hue circle falls into six regions of 43 steps, and
+ * the position inside a region (0..252 after times 6) sets the one channel
+ * that moves. Being integer throughout, it is a little off the exact
+ * definition (hue 120 gives 3/255/0, not 0/255/0), and the lighting colours
+ * stored by the program were made with exactly these numbers.
+ *
+ * Hue 360 is kept as such (it lands at the end of the last region, as it
+ * always has); only values past it are reduced. Saturation and value above
+ * 100 would overflow the 8-bit scaling and are held at 100.
+ */
 lv_color_t lv_color_hsv_to_rgb(uint16_t h, uint8_t s, uint8_t v)
 {
-    h = (uint16_t)(h % 360);
-    if(s > 100) s = 100;
-    if(v > 100) v = 100;
+    if(h > 360) h = (uint16_t)(h % 360);
+    uint32_t h8 = (uint32_t)h * 255u / 360u;
+    uint32_t s8 = (uint32_t)LV_MIN(s, 100) * 255u / 100u;
+    uint32_t v8 = (uint32_t)LV_MIN(v, 100) * 255u / 100u;
 
-    int32_t vmax = (v * 255 + 50) / 100;
-    int32_t vmin = (vmax * (100 - s) + 50) / 100;
-    int32_t sextant = h / 60;
-    int32_t frac = h - sextant * 60;                      /*0..59*/
-    int32_t rising = vmin + ((vmax - vmin) * frac + 30) / 60;
-    int32_t falling = vmax - ((vmax - vmin) * frac + 30) / 60;
+    if(s8 == 0) return lv_color_make((uint8_t)v8, (uint8_t)v8, (uint8_t)v8);
 
-    int32_t r, g, b;
-    switch(sextant) {
-        case 0: r = vmax; g = rising; b = vmin; break;
-        case 1: r = falling; g = vmax; b = vmin; break;
-        case 2: r = vmin; g = vmax; b = rising; break;
-        case 3: r = vmin; g = falling; b = vmax; break;
-        case 4: r = rising; g = vmin; b = vmax; break;
-        default: r = vmax; g = vmin; b = falling; break;
-    }
-    return lv_color_make((uint8_t)r, (uint8_t)g, (uint8_t)b);
+    uint32_t step = (h8 % 43u) * 6u;
+    uint32_t level[4];
+    level[LEVEL_TOP] = v8;
+    level[LEVEL_FLOOR] = (v8 * (255u - s8)) >> 8;
+    level[LEVEL_FALLING] = (v8 * (255u - ((s8 * step) >> 8))) >> 8;
+    level[LEVEL_RISING] = (v8 * (255u - ((s8 * (255u - step)) >> 8))) >> 8;
+
+    const uint8_t * pick = region_levels[h8 / 43u];
+    return lv_color_make((uint8_t)level[pick[0]], (uint8_t)level[pick[1]], (uint8_t)level[pick[2]]);
 }
 
+/*
+ * The reverse, as LVGL computes it: channels on a 0..1024 scale (truncated),
+ * value and saturation truncated to percent, anything within 3/1024 of grey
+ * or under 3 % saturation has no hue. The hue is counted in 1/1024ths of a
+ * 60-degree sector: the strongest channel picks the sector (red 0, green 2,
+ * blue 4) and the difference of the two others, over the chroma, leans it
+ * to one side. Truncating divisions keep the results identical to LVGL's.
+ */
 lv_color_hsv_t lv_color_rgb_to_hsv(uint8_t r8, uint8_t g8, uint8_t b8)
 {
-    int32_t r = r8, g = g8, b = b8;
-    int32_t max = LV_MAX3(r, g, b);
-    int32_t min = LV_MIN3(r, g, b);
-    int32_t delta = max - min;
-    lv_color_hsv_t hsv;
+    int32_t ch[3];
+    ch[0] = (int32_t)r8 * 1024 / 255;
+    ch[1] = (int32_t)g8 * 1024 / 255;
+    ch[2] = (int32_t)b8 * 1024 / 255;
 
-    hsv.v = (uint8_t)((max * 100 + 127) / 255);
-    if(max == 0 || delta == 0) {
-        hsv.h = 0;
-        hsv.s = 0;
-        return hsv;
+    int strongest = 0;
+    int32_t weakest = ch[0];
+    for(int i = 1; i < 3; i++) {
+        if(ch[i] > ch[strongest]) strongest = i;
+        if(ch[i] < weakest) weakest = ch[i];
     }
-    hsv.s = (uint8_t)((delta * 100 + max / 2) / max);
+    int32_t top = ch[strongest];
+    int32_t chroma = top - weakest;
 
-    /*Hue in 1/delta units of 60 degrees, rounded once at the end*/
-    int32_t h6;
-    if(max == r) h6 = (g - b) * 60 + (g < b ? 360 * delta : 0);
-    else if(max == g) h6 = (b - r) * 60 + 120 * delta;
-    else h6 = (r - g) * 60 + 240 * delta;
-    int32_t h = (h6 + delta / 2) / delta;
-    hsv.h = (uint16_t)(h % 360);
-    return hsv;
+    lv_color_hsv_t out = {0, 0, 0};
+    out.v = (uint8_t)((top * 100) >> 10);
+    if(chroma < 3) return out;
+
+    out.s = (uint8_t)(chroma * 100 / top);
+    if(out.s < 3) return out;
+
+    int32_t lean = (ch[(strongest + 1) % 3] - ch[(strongest + 2) % 3]) * 1024 / chroma;
+    int32_t sixths = (strongest * 2048 + lean + 6 * 1024) % (6 * 1024);
+    out.h = (uint16_t)(sixths * 60 / 1024);
+    return out;
 }
 
 lv_color_hsv_t lv_color_to_hsv(lv_color_t color)

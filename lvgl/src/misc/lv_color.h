@@ -180,110 +180,120 @@ typedef enum {
  * GLOBAL PROTOTYPES
  **********************/
 
-/* Conversions to the smaller colour formats keep the top bits of each channel. */
+/* The narrower formats keep the top bits of each channel. */
 static inline uint8_t lv_color_to1(lv_color_t color)
 {
-    return (color.ch.red & 0x80) || (color.ch.green & 0x80) || (color.ch.blue & 0x80) ? 1 : 0;
+    uint8_t high_bits = (uint8_t)((color.ch.red | color.ch.green | color.ch.blue) & 0x80);
+    return high_bits ? 1 : 0;
 }
 
+/** @return the colour as RGB332 (red in the top three bits) */
 static inline uint8_t lv_color_to8(lv_color_t color)
 {
-    lv_color8_t ret;
-    ret.ch.red = color.ch.red >> 5;
-    ret.ch.green = color.ch.green >> 5;
-    ret.ch.blue = color.ch.blue >> 6;
-    return ret.full;
+    uint32_t r3 = (uint32_t)color.ch.red >> 5;
+    uint32_t g3 = (uint32_t)color.ch.green >> 5;
+    uint32_t b2 = (uint32_t)color.ch.blue >> 6;
+    return (uint8_t)((r3 << 5) | (g3 << 2) | b2);
 }
 
+/** @return the colour as RGB565 (red in the top five bits) */
 static inline uint16_t lv_color_to16(lv_color_t color)
 {
-    lv_color16_t ret;
-    ret.ch.red = color.ch.red >> 3;
-    ret.ch.green = color.ch.green >> 2;
-    ret.ch.blue = color.ch.blue >> 3;
-    return ret.full;
+    uint32_t r5 = (uint32_t)color.ch.red >> 3;
+    uint32_t g6 = (uint32_t)color.ch.green >> 2;
+    uint32_t b5 = (uint32_t)color.ch.blue >> 3;
+    return (uint16_t)((r5 << 11) | (g6 << 5) | b5);
 }
 
+/** @return 0xAARRGGBB */
 static inline uint32_t lv_color_to32(lv_color_t color)
 {
-    return color.full;
+    uint32_t argb = color.full;
+    return argb;
 }
 
 /**
- * Mix two colours.
- * @param c1 the first colour
- * @param c2 the second colour
- * @param mix the weight of c1: 255 gives c1, 0 gives c2
- * @return the mixed colour, opaque
+ * Blend two colours channel by channel; the result is opaque.
+ * @param mix   weight of c1: 255 gives c1, 0 gives c2
  */
 static inline lv_color_t LV_ATTRIBUTE_FAST_MEM lv_color_mix(lv_color_t c1, lv_color_t c2, uint8_t mix)
 {
-    lv_color_t ret;
-    ret.ch.red = (uint8_t)LV_UDIV255((uint32_t)c1.ch.red * mix + (uint32_t)c2.ch.red * (255 - mix) + LV_COLOR_MIX_ROUND_OFS);
-    ret.ch.green = (uint8_t)LV_UDIV255((uint32_t)c1.ch.green * mix + (uint32_t)c2.ch.green * (255 - mix) + LV_COLOR_MIX_ROUND_OFS);
-    ret.ch.blue = (uint8_t)LV_UDIV255((uint32_t)c1.ch.blue * mix + (uint32_t)c2.ch.blue * (255 - mix) + LV_COLOR_MIX_ROUND_OFS);
-    ret.ch.alpha = 0xff;
-    return ret;
-}
-
-/** Premultiply a colour's channels by `mix` into out[0..2] (r, g, b) for repeated mixing. */
-static inline void LV_ATTRIBUTE_FAST_MEM lv_color_premult(lv_color_t c, uint8_t mix, uint16_t * out)
-{
-    out[0] = (uint16_t)(c.ch.red * mix);
-    out[1] = (uint16_t)(c.ch.green * mix);
-    out[2] = (uint16_t)(c.ch.blue * mix);
-}
-
-/** Mix a premultiplied colour (see lv_color_premult) with `c2`, `mix` being the first colour's weight. */
-static inline lv_color_t LV_ATTRIBUTE_FAST_MEM lv_color_mix_premult(uint16_t * premult_c1, lv_color_t c2, uint8_t mix)
-{
-    lv_color_t ret;
-    ret.ch.red = (uint8_t)LV_UDIV255(premult_c1[0] + (uint32_t)c2.ch.red * mix + LV_COLOR_MIX_ROUND_OFS);
-    ret.ch.green = (uint8_t)LV_UDIV255(premult_c1[1] + (uint32_t)c2.ch.green * mix + LV_COLOR_MIX_ROUND_OFS);
-    ret.ch.blue = (uint8_t)LV_UDIV255(premult_c1[2] + (uint32_t)c2.ch.blue * mix + LV_COLOR_MIX_ROUND_OFS);
-    ret.ch.alpha = 0xff;
-    return ret;
+    uint32_t w1 = mix;
+    uint32_t w2 = 255u - mix;
+    lv_color_t out;
+    out.ch.red = (uint8_t)LV_UDIV255(c1.ch.red * w1 + c2.ch.red * w2 + LV_COLOR_MIX_ROUND_OFS);
+    out.ch.green = (uint8_t)LV_UDIV255(c1.ch.green * w1 + c2.ch.green * w2 + LV_COLOR_MIX_ROUND_OFS);
+    out.ch.blue = (uint8_t)LV_UDIV255(c1.ch.blue * w1 + c2.ch.blue * w2 + LV_COLOR_MIX_ROUND_OFS);
+    out.ch.alpha = 0xFF;
+    return out;
 }
 
 /**
- * Mix two colours that both carry an opacity (used on transparent screens).
- * @param bg_color background colour, bg_opa its opacity
- * @param fg_color foreground colour, fg_opa its opacity
- * @param res_color result colour, res_opa its opacity
+ * First half of lv_color_mix for blending one colour over many: out[0..2]
+ * receive red, green and blue of `c` times `mix` (the weight of `c`).
+ */
+static inline void LV_ATTRIBUTE_FAST_MEM lv_color_premult(lv_color_t c, uint8_t mix, uint16_t * out)
+{
+    uint32_t w = mix;
+    out[0] = (uint16_t)(c.ch.red * w);
+    out[1] = (uint16_t)(c.ch.green * w);
+    out[2] = (uint16_t)(c.ch.blue * w);
+}
+
+/**
+ * Second half: add `c2` weighted by `mix` (255 minus the weight given to
+ * lv_color_premult) to the premultiplied colour. Same result as lv_color_mix.
+ */
+static inline lv_color_t LV_ATTRIBUTE_FAST_MEM lv_color_mix_premult(uint16_t * premult_c1, lv_color_t c2, uint8_t mix)
+{
+    uint32_t w2 = mix;
+    lv_color_t out;
+    out.ch.red = (uint8_t)LV_UDIV255(premult_c1[0] + c2.ch.red * w2 + LV_COLOR_MIX_ROUND_OFS);
+    out.ch.green = (uint8_t)LV_UDIV255(premult_c1[1] + c2.ch.green * w2 + LV_COLOR_MIX_ROUND_OFS);
+    out.ch.blue = (uint8_t)LV_UDIV255(premult_c1[2] + c2.ch.blue * w2 + LV_COLOR_MIX_ROUND_OFS);
+    out.ch.alpha = 0xFF;
+    return out;
+}
+
+/**
+ * Put a translucent colour over a translucent background (used where the
+ * screen itself is transparent); the result carries its own opacity.
  */
 void lv_color_mix_with_alpha(lv_color_t bg_color, lv_opa_t bg_opa, lv_color_t fg_color, lv_opa_t fg_opa,
                              lv_color_t * res_color, lv_opa_t * res_opa);
 
-/** @return the brightness of a colour, 0..255 */
+/** @return perceived brightness 0..255, weighting red 3, green 1 and blue 4 out of 8 */
 static inline uint8_t lv_color_brightness(lv_color_t color)
 {
-    uint32_t bright = (uint32_t)(3 * color.ch.red + color.ch.green + 4 * color.ch.blue);
-    return (uint8_t)(bright >> 3);
+    uint32_t weighted = 3u * color.ch.red + color.ch.green + 4u * color.ch.blue;
+    return (uint8_t)(weighted / 8u);
 }
 
 static inline lv_color_t lv_color_make(uint8_t r, uint8_t g, uint8_t b)
 {
-    lv_color_t c;
-    c.ch.red = r;
-    c.ch.green = g;
-    c.ch.blue = b;
-    c.ch.alpha = 0xff;
-    return c;
+    lv_color_t out;
+    out.ch.red = r;
+    out.ch.green = g;
+    out.ch.blue = b;
+    out.ch.alpha = 0xFF;
+    return out;
 }
 
-/** @return the colour of a 0xRRGGBB value */
+/** @return the opaque colour of 0xRRGGBB (a top byte is ignored) */
 static inline lv_color_t lv_color_hex(uint32_t c)
 {
-    lv_color_t r;
-    r.full = c | 0xFF000000;
-    return r;
+    lv_color_t out;
+    out.full = 0xFF000000u | (c & 0xFFFFFFu);
+    return out;
 }
 
-/** @return the colour of a 0xRGB value (each digit doubled) */
+/** @return the opaque colour of 0xRGB, each digit doubled (0x1A3 is 0x11AA33) */
 static inline lv_color_t lv_color_hex3(uint32_t c)
 {
-    return lv_color_make((uint8_t)(((c >> 4) & 0xF0) | ((c >> 8) & 0xF)), (uint8_t)((c & 0xF0) | ((c & 0xF0) >> 4)),
-                         (uint8_t)((c & 0xF) | ((c & 0xF) << 4)));
+    uint32_t r4 = (c >> 8) & 0xFu;
+    uint32_t g4 = (c >> 4) & 0xFu;
+    uint32_t b4 = c & 0xFu;
+    return lv_color_make((uint8_t)(r4 * 0x11u), (uint8_t)(g4 * 0x11u), (uint8_t)(b4 * 0x11u));
 }
 
 static inline void lv_color_filter_dsc_init(lv_color_filter_dsc_t * dsc, lv_color_filter_cb_t cb)
@@ -291,53 +301,54 @@ static inline void lv_color_filter_dsc_init(lv_color_filter_dsc_t * dsc, lv_colo
     dsc->filter_cb = cb;
 }
 
-/** Fill `px_num` pixels of `buf` with `color`. */
+/** Write `color` into the first `px_num` pixels of `buf`. */
 void lv_color_fill(lv_color_t * buf, lv_color_t color, uint32_t px_num);
 
+/** @return `c` moved towards white by `lvl` (255: white) */
 lv_color_t lv_color_lighten(lv_color_t c, lv_opa_t lvl);
 
+/** @return `c` moved towards black by `lvl` (255: black) */
 lv_color_t lv_color_darken(lv_color_t c, lv_opa_t lvl);
 
+/** @return `c` at LV_OPA_50, darker below it (0: black), lighter above it (255: white) */
 lv_color_t lv_color_change_lightness(lv_color_t c, lv_opa_t lvl);
 
 /**
- * Convert a HSV colour to RGB.
- * @param h hue 0..359
- * @param s saturation 0..100
- * @param v value 0..100
+ * HSV to RGB with 8-bit intermediate steps; the colours stored by the
+ * program depend on these exact integer results.
+ * @param h     hue 0..360 (larger values are taken modulo 360)
+ * @param s     saturation 0..100 (larger: 100)
+ * @param v     value 0..100 (larger: 100)
  */
 lv_color_t lv_color_hsv_to_rgb(uint16_t h, uint8_t s, uint8_t v);
 
-/**
- * Convert 8-bit RGB to HSV (h 0..359, s and v 0..100).
- */
+/** RGB to HSV: h 0..359, s and v 0..100; near-greys get h = 0 and s = 0. */
 lv_color_hsv_t lv_color_rgb_to_hsv(uint8_t r8, uint8_t g8, uint8_t b8);
 
-/** Convert a colour to HSV. */
 lv_color_hsv_t lv_color_to_hsv(lv_color_t color);
 
-/** The main (500) shade of a material palette colour; black for LV_PALETTE_NONE. */
+/** @return the 500 shade of a material colour; black for LV_PALETTE_NONE */
 lv_color_t lv_palette_main(lv_palette_t p);
 
 static inline lv_color_t lv_color_white(void)
 {
-    return lv_color_make(0xff, 0xff, 0xff);
+    return lv_color_hex(0xFFFFFF);
 }
 
 static inline lv_color_t lv_color_black(void)
 {
-    return lv_color_make(0x00, 0x0, 0x00);
+    return lv_color_hex(0x000000);
 }
 
 static inline lv_color_t lv_color_chroma_key(void)
 {
-    return lv_color_make(0x00, 0xff, 0x00);
+    return lv_color_hex(0x00FF00);
 }
 
-/** A lighter shade: lvl 1..5 are the 400..50 shades. */
+/** @return shade 400 (lvl 1) up to 50 (lvl 5) */
 lv_color_t lv_palette_lighten(lv_palette_t p, uint8_t lvl);
 
-/** A darker shade: lvl 1..4 are the 600..900 shades. */
+/** @return shade 600 (lvl 1) down to 900 (lvl 4) */
 lv_color_t lv_palette_darken(lv_palette_t p, uint8_t lvl);
 
 #ifdef __cplusplus

@@ -1,6 +1,6 @@
 /**
  * @file lv_btn.h
- * Button: a clickable, focusable base object without scrolling.
+ * Button: a clickable object in the default group that does not scroll.
  */
 
 #ifndef LV_BTN_H
@@ -31,9 +31,8 @@ extern const lv_obj_class_t lv_btn_class;
  **********************/
 
 /**
- * Create a button object
- * @param parent    pointer to an object, it will be the parent of the new button
- * @return          pointer to the created button
+ * @param parent    the parent object
+ * @return          a new button, sized to what it holds
  */
 lv_obj_t * lv_btn_create(lv_obj_t * parent);
 

@@ -111,7 +111,8 @@ void lv_dropdown_set_symbol(lv_obj_t * obj, const void * symbol);
 void lv_dropdown_set_selected_highlight(lv_obj_t * obj, bool en);
 
 /**
- * The list object (to style it; it exists while the drop-down exists).
+ * The list object, to style it. It stays while the drop-down exists (hidden
+ * while closed); if it was deleted, a new one is made.
  */
 lv_obj_t * lv_dropdown_get_list(lv_obj_t * obj);
 

@@ -1,11 +1,17 @@
 /**
  * @file lv_label.c
- * Label widget.
+ * Label: a text laid out in the content area, with five ways of dealing with
+ * a text that does not fit (wrap, dots, scroll, circular scroll, clip).
  *
- * Dots (LV_LABEL_LONG_DOT) are applied only while drawing, to a copy of the
- * visible text. Upstream writes the dots into the label's own text buffer,
- * which corrupts the text returned by lv_label_get_text and writes into the
- * caller's memory for static texts (usually a string literal: a crash).
+ * Every query (letter positions, the letter under a point, the dot cut) and
+ * the drawing read the same layout (read_layout), so a position reported to
+ * the program is where the letter is drawn.
+ *
+ * Dot mode never writes into the text: it remembers how many characters stay
+ * visible and draws a temporary copy that ends in dots. Writing the dots into
+ * the label's own buffer would change what lv_label_get_text returns, and for
+ * a static text (usually a string literal in read-only memory) it would write
+ * into the caller's memory.
  */
 
 /*********************
@@ -13,56 +19,90 @@
  *********************/
 #include "lv_label.h"
 #if LV_USE_LABEL != 0
+
 #include <string.h>
-#include "../core/lv_obj.h"
-#include "../misc/lv_assert.h"
-#include "../core/lv_group.h"
-#include "../draw/lv_draw.h"
-#include "../misc/lv_color.h"
-#include "../misc/lv_math.h"
-#include "../misc/lv_bidi.h"
-#include "../misc/lv_txt_ap.h"
-#include "../misc/lv_printf.h"
-#include "../misc/lv_mem.h"
+#include "../core/lv_disp.h"
 #include "../misc/lv_anim.h"
+#include "../misc/lv_assert.h"
+#include "../misc/lv_math.h"
+#include "../misc/lv_mem.h"
+#include "../misc/lv_txt.h"
 
 /*********************
  *      DEFINES
  *********************/
-#define MY_CLASS &lv_label_class
+/*dot_end while the whole text is shown*/
+#define DOTS_OFF            UINT32_MAX
 
-/*Scroll modes without a speed style move a third of an inch per second*/
-#define DEFAULT_SCROLL_SPEED    (lv_disp_get_dpi(lv_obj_get_disp(obj)) / 3)
-#define SCROLL_END_PAUSE_MS     300         /*rest at each end before turning back*/
-#define NO_DOTS                 0xFFFFFFFF  /*`dot_end` when the text fits*/
+/*Below this height a wrapped text is cheap to walk from its first line, and
+ *remembering the first visible line between refreshes is not worth it*/
+#define HINT_MIN_HEIGHT     1024
+
+/**********************
+ *      TYPEDEFS
+ **********************/
+
+/*How the text is laid out right now: styles, widths and flags read once*/
+typedef struct {
+    const char * txt;
+    const lv_font_t * font;
+    lv_coord_t letter_space;
+    lv_coord_t line_space;
+    lv_coord_t line_h;      /*height of one line of the font*/
+    lv_coord_t pitch;       /*from the top of one line to the top of the next*/
+    lv_coord_t wrap_w;      /*lines break at this width*/
+    lv_coord_t block_w;     /*lines are aligned (centre, right) within this width*/
+    lv_text_align_t align;
+    lv_text_flag_t flags;
+} layout_t;
+
+/*One line of the laid-out text: the bytes [start, end), line break included*/
+typedef struct {
+    uint32_t start;
+    uint32_t end;
+    lv_coord_t y;           /*top, relative to the text's top*/
+} text_line_t;
 
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void label_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void label_init(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void label_free(const lv_obj_class_t * class_p, lv_obj_t * obj);
 static void label_event(const lv_obj_class_t * class_p, lv_event_t * e);
-static void draw_text(lv_event_t * e);
 
-static void refresh_text(lv_obj_t * obj);
-static void update_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords);
-static void update_dot_end(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords);
-static lv_text_flag_t text_flags(const lv_obj_t * obj);
-static char * dotted_text(const lv_obj_t * obj);
-static void anim_set_offset_x(void * obj, int32_t v);
-static void anim_set_offset_y(void * obj, int32_t v);
+static void take_text(lv_obj_t * obj, char * text, bool is_static);
+static void relayout(lv_obj_t * obj);
+static void read_layout(const lv_obj_t * obj, layout_t * lay);
+static void measure(const layout_t * lay, lv_coord_t max_w, lv_point_t * size);
+static void line_at(const layout_t * lay, uint32_t start, lv_coord_t y, text_line_t * line);
+static bool line_has_next(const layout_t * lay, const text_line_t * line);
+static void line_down(const layout_t * lay, text_line_t * line);
+static lv_coord_t line_indent(const layout_t * lay, const text_line_t * line);
+static uint32_t walk_to_x(const layout_t * lay, const text_line_t * line, lv_coord_t x, bool * on_letter);
+static void line_under_y(const layout_t * lay, lv_coord_t y, text_line_t * line);
+
+static void update_scroll(lv_obj_t * obj);
+static void run_scroll(lv_obj_t * obj, lv_anim_exec_xcb_t exec, int32_t travel, lv_coord_t pause_px);
+static void stop_scroll(lv_obj_t * obj, lv_anim_exec_xcb_t exec);
+static void scroll_x_cb(void * obj, int32_t v);
+static void scroll_y_cb(void * obj, int32_t v);
+static void update_dot_cut(lv_obj_t * obj);
+static char * dotted_copy(const lv_label_t * lb);
+
+static void report_self_size(lv_obj_t * obj, lv_point_t * want);
+static void draw_text(lv_obj_t * obj, lv_draw_ctx_t * ctx);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 const lv_obj_class_t lv_label_class = {
-    .constructor_cb = label_constructor,
-    .destructor_cb = label_destructor,
+    .base_class = &lv_obj_class,
+    .constructor_cb = label_init,
+    .destructor_cb = label_free,
     .event_cb = label_event,
+    .instance_size = sizeof(lv_label_t),
     .width_def = LV_SIZE_CONTENT,
     .height_def = LV_SIZE_CONTENT,
-    .instance_size = sizeof(lv_label_t),
-    .base_class = &lv_obj_class
 };
 
 /**********************
@@ -71,130 +111,75 @@ const lv_obj_class_t lv_label_class = {
 
 lv_obj_t * lv_label_create(lv_obj_t * parent)
 {
-    lv_obj_t * obj = lv_obj_class_create_obj(MY_CLASS, parent);
-    if(obj == NULL) return NULL;
-    lv_obj_class_init_obj(obj);
-    return obj;
+    lv_obj_t * label = lv_obj_class_create_obj(&lv_label_class, parent);
+    if(label != NULL) lv_obj_class_init_obj(label);
+    return label;
 }
-
-/*=====================
- * Setter functions
- *====================*/
 
 void lv_label_set_text(lv_obj_t * obj, const char * text)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-
-    lv_obj_invalidate(obj);
-
-    /*NULL re-lays the current text out (e.g. after it was edited in place)*/
-    if(text == NULL) text = label->text;
-    if(text == NULL) text = "";
-
-    if(label->text == text && label->static_txt == 0) {
-        /*Setting its own text: nothing to copy*/
-    }
-    else {
-        size_t len = strlen(text) + 1;
-        char * new_text = lv_mem_alloc(len);
-        LV_ASSERT_MALLOC(new_text);
-        if(new_text == NULL) return;
-        lv_memcpy(new_text, text, len);
-
-        /*Free the old text only after the copy: `text` may point into it*/
-        if(label->text != NULL && label->static_txt == 0) lv_mem_free(label->text);
-        label->text = new_text;
+    if(text == NULL) {
+        relayout(obj);
+        return;
     }
 
-    label->static_txt = 0;
-    refresh_text(obj);
+    /*Copy first and let go of the old text after: `text` may point into it*/
+    size_t size = strlen(text) + 1;
+    char * copy = lv_mem_alloc(size);
+    LV_ASSERT_MALLOC(copy);
+    if(copy == NULL) return;
+    lv_memcpy(copy, text, size);
+    take_text(obj, copy, false);
 }
 
 void lv_label_set_text_fmt(lv_obj_t * obj, const char * fmt, ...)
 {
-    LV_ASSERT_NULL(fmt);
-    lv_label_t * label = (lv_label_t *)obj;
-
     va_list args;
     va_start(args, fmt);
-    va_list args2;
-    va_copy(args2, args);
-    int len = lv_vsnprintf(NULL, 0, fmt, args);
+    char * text = _lv_txt_set_text_vfmt(fmt, args);
     va_end(args);
-    if(len < 0) {
-        va_end(args2);
-        return;
-    }
-
-    char * text = lv_mem_alloc((size_t)len + 1);
-    LV_ASSERT_MALLOC(text);
-    if(text == NULL) {
-        va_end(args2);
-        return;
-    }
-    lv_vsnprintf(text, (size_t)len + 1, fmt, args2);
-    va_end(args2);
-
-    lv_obj_invalidate(obj);
-    if(label->text != NULL && label->static_txt == 0) lv_mem_free(label->text);
-    label->text = text;
-    label->static_txt = 0;
-
-    refresh_text(obj);
+    if(text != NULL) take_text(obj, text, false);
 }
 
 void lv_label_set_text_static(lv_obj_t * obj, const char * text)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-
-    if(label->static_txt == 0 && label->text != NULL) {
-        lv_mem_free(label->text);
-        label->text = NULL;
+    /*NULL keeps the current text: a label without a text would hand NULL to
+     *every caller of lv_label_get_text*/
+    if(text == NULL) {
+        relayout(obj);
+        return;
     }
-
-    if(text != NULL) {
-        label->static_txt = 1;
-        label->text       = (char *)text;
-    }
-
-    refresh_text(obj);
+    take_text(obj, (char *)text, true);
 }
 
 void lv_label_set_long_mode(lv_obj_t * obj, lv_label_long_mode_t long_mode)
 {
-    lv_label_t * label = (lv_label_t *)obj;
+    lv_label_t * lb = (lv_label_t *)obj;
 
-    lv_anim_del(obj, anim_set_offset_x);
-    lv_anim_del(obj, anim_set_offset_y);
-    label->offset.x = 0;
-    label->offset.y = 0;
+    stop_scroll(obj, scroll_x_cb);
+    stop_scroll(obj, scroll_y_cb);
 
-    /*Modes that do not wrap lay the text out on lines of unlimited width*/
-    bool one_line = long_mode == LV_LABEL_LONG_SCROLL || long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR ||
-                    long_mode == LV_LABEL_LONG_CLIP;
-    label->expand = one_line ? 1 : 0;
-
-    label->dot_end = NO_DOTS;
-    label->long_mode = long_mode;
-    refresh_text(obj);
+    lb->long_mode = long_mode;
+    /*These modes keep every line whole; the ones left wrap at the content width*/
+    lb->expand = long_mode == LV_LABEL_LONG_SCROLL || long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR ||
+                 long_mode == LV_LABEL_LONG_CLIP;
+    lb->dot_end = DOTS_OFF;
+    relayout(obj);
 }
 
 void lv_label_set_recolor(lv_obj_t * obj, bool en)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    if(label->recolor == en) return;
-
-    label->recolor = en ? 1 : 0;
-
-    /*Colour commands in the text are shown as text or hidden: the size changes*/
-    refresh_text(obj);
+    lv_label_t * lb = (lv_label_t *)obj;
+    if((bool)lb->recolor == en) return;
+    lb->recolor = en;
+    /*The colour commands stop (or start) taking room: the size changes*/
+    relayout(obj);
 }
 
 void lv_label_set_text_sel_start(lv_obj_t * obj, uint32_t index)
 {
 #if LV_LABEL_TEXT_SELECTION
-    lv_label_t * label = (lv_label_t *)obj;
-    label->sel_start   = index;
+    ((lv_label_t *)obj)->sel_start = index;
     lv_obj_invalidate(obj);
 #else
     LV_UNUSED(obj);
@@ -205,8 +190,7 @@ void lv_label_set_text_sel_start(lv_obj_t * obj, uint32_t index)
 void lv_label_set_text_sel_end(lv_obj_t * obj, uint32_t index)
 {
 #if LV_LABEL_TEXT_SELECTION
-    lv_label_t * label = (lv_label_t *)obj;
-    label->sel_end     = index;
+    ((lv_label_t *)obj)->sel_end = index;
     lv_obj_invalidate(obj);
 #else
     LV_UNUSED(obj);
@@ -214,153 +198,81 @@ void lv_label_set_text_sel_end(lv_obj_t * obj, uint32_t index)
 #endif
 }
 
-/*=====================
- * Getter functions
- *====================*/
-
 char * lv_label_get_text(const lv_obj_t * obj)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    return label->text;
+    return ((const lv_label_t *)obj)->text;
 }
 
 lv_label_long_mode_t lv_label_get_long_mode(const lv_obj_t * obj)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    return label->long_mode;
+    return ((const lv_label_t *)obj)->long_mode;
 }
 
 bool lv_label_get_recolor(const lv_obj_t * obj)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    return label->recolor != 0;
+    return ((const lv_label_t *)obj)->recolor;
 }
 
-/**
- * Byte index of the start of the line that contains `y` (relative to the
- * text's top); `line_y` receives that line's top.
+/*
+ * The pen position before character `char_id`, relative to the content
+ * area's top left. A position right after a final line break is at the
+ * start of the empty line below it, where typing would continue.
  */
-static uint32_t line_start_at(const lv_obj_t * obj, lv_coord_t y, lv_coord_t * line_y, uint32_t * line_len)
-{
-    const lv_label_t * label = (const lv_label_t *)obj;
-    const char * txt = label->text;
-    const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-    lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
-    lv_coord_t letter_height = lv_font_get_line_height(font);
-    lv_coord_t max_w = lv_obj_get_content_width(obj);
-    lv_text_flag_t flag = text_flags(obj);
-    if(flag & LV_TEXT_FLAG_EXPAND) max_w = LV_COORD_MAX;
-
-    uint32_t start = 0;
-    lv_coord_t top = 0;
-    *line_len = 0;
-    while(txt[start] != '\0') {
-        uint32_t len = _lv_txt_get_next_line(&txt[start], font, letter_space, max_w, NULL, flag);
-        *line_len = len;
-        if(y < top + letter_height + line_space || txt[start + len] == '\0') break;
-        top += letter_height + line_space;
-        start += len;
-    }
-    *line_y = top;
-    return start;
-}
-
-static lv_coord_t line_x_offset(const lv_obj_t * obj, const char * line, uint32_t len)
-{
-    const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-    lv_text_align_t align = lv_obj_calculate_style_text_align(obj, LV_PART_MAIN, line);
-    if(align == LV_TEXT_ALIGN_LEFT || align == LV_TEXT_ALIGN_AUTO) return 0;
-    lv_coord_t w = _lv_txt_get_width(line, len, font, letter_space, text_flags(obj));
-    lv_coord_t max_w = lv_obj_get_content_width(obj);
-    return align == LV_TEXT_ALIGN_CENTER ? (max_w - w) / 2 : max_w - w;
-}
-
 void lv_label_get_letter_pos(const lv_obj_t * obj, uint32_t char_id, lv_point_t * pos)
 {
-    const lv_label_t * label = (const lv_label_t *)obj;
-    pos->x = 0;
-    pos->y = 0;
-    if(label->text == NULL) return;
+    layout_t lay;
+    read_layout(obj, &lay);
 
-    const char * txt = label->text;
-    const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-    lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
-    lv_coord_t letter_height = lv_font_get_line_height(font);
-    lv_coord_t max_w = lv_obj_get_content_width(obj);
-    lv_text_flag_t flag = text_flags(obj);
-    if(flag & LV_TEXT_FLAG_EXPAND) max_w = LV_COORD_MAX;
+    uint32_t byte_id = _lv_txt_encoded_get_byte_id(lay.txt, LV_MIN(char_id, _lv_txt_get_encoded_length(lay.txt)));
+    text_line_t line;
+    line_at(&lay, 0, 0, &line);
+    while(byte_id >= line.end && line_has_next(&lay, &line)) line_down(&lay, &line);
 
-    uint32_t byte_id = _lv_txt_encoded_get_byte_id(txt, char_id);
-    uint32_t start = 0;
-    lv_coord_t y = 0;
-    for(;;) {
-        uint32_t len = _lv_txt_get_next_line(&txt[start], font, letter_space, max_w, NULL, flag);
-        if(len == 0 || byte_id < start + len || txt[start + len] == '\0') {
-            uint32_t in_line = byte_id > start ? byte_id - start : 0;
-            if(in_line > len) in_line = len;
-            pos->x = _lv_txt_get_width(&txt[start], in_line, font, letter_space, flag) +
-                     line_x_offset(obj, &txt[start], len);
-            if(in_line > 0) pos->x += letter_space;
-            pos->y = y;
-            return;
-        }
-        start += len;
-        y += letter_height + line_space;
-    }
+    uint32_t before = LV_MIN(byte_id, line.end) - line.start;
+    lv_coord_t x = _lv_txt_get_width(&lay.txt[line.start], before, lay.font, lay.letter_space, lay.flags);
+    /*The width stops at the last letter's edge; the pen is one letter space on*/
+    if(x > 0) x += lay.letter_space;
+
+    pos->x = line_indent(&lay, &line) + x;
+    pos->y = line.y;
 }
 
+/*
+ * The character whose cell holds the point (relative to the content area).
+ * Right of a line's last letter it is the position ending that line; above
+ * or below the text, the first or last line is searched.
+ */
 uint32_t lv_label_get_letter_on(const lv_obj_t * obj, lv_point_t * pos_in)
 {
-    const lv_label_t * label = (const lv_label_t *)obj;
-    if(label->text == NULL) return 0;
-    const char * txt = label->text;
-    const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
+    layout_t lay;
+    read_layout(obj, &lay);
 
-    lv_coord_t line_y;
-    uint32_t len;
-    uint32_t start = line_start_at(obj, pos_in->y, &line_y, &len);
-    lv_coord_t x = line_x_offset(obj, &txt[start], len);
-
-    uint32_t i = start;
-    while(i < start + len && txt[i] != '\0' && txt[i] != '\n' && txt[i] != '\r') {
-        uint32_t i_prev = i;
-        uint32_t letter = _lv_txt_encoded_next(txt, &i);
-        uint32_t letter_next = _lv_txt_encoded_next(&txt[i], NULL);
-        lv_coord_t gw = lv_font_get_glyph_width(font, letter, letter_next);
-        if(pos_in->x < x + gw + letter_space) {
-            i = i_prev;
-            break;
-        }
-        x += gw + letter_space;
-    }
-    return _lv_txt_encoded_get_char_id(txt, i);
+    text_line_t line;
+    line_under_y(&lay, pos_in->y, &line);
+    bool on_letter;
+    uint32_t byte_id = walk_to_x(&lay, &line, pos_in->x, &on_letter);
+    return _lv_txt_encoded_get_char_id(lay.txt, byte_id);
 }
 
 bool lv_label_is_char_under_pos(const lv_obj_t * obj, lv_point_t * pos)
 {
-    const lv_label_t * label = (const lv_label_t *)obj;
-    if(label->text == NULL) return false;
-    lv_point_t size;
-    lv_txt_get_size(&size, label->text, lv_obj_get_style_text_font(obj, LV_PART_MAIN),
-                    lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN),
-                    lv_obj_get_style_text_line_space(obj, LV_PART_MAIN),
-                    (text_flags(obj) & LV_TEXT_FLAG_EXPAND) ? LV_COORD_MAX : lv_obj_get_content_width(obj), text_flags(obj));
-    if(pos->y < 0 || pos->y >= size.y) return false;
-    uint32_t id = lv_label_get_letter_on(obj, pos);
-    lv_point_t p;
-    lv_label_get_letter_pos(obj, id, &p);
-    return pos->x >= p.x && pos->x <= size.x;
+    layout_t lay;
+    read_layout(obj, &lay);
+    if(pos->y < 0) return false;
+
+    text_line_t line;
+    line_under_y(&lay, pos->y, &line);
+    if(pos->y >= line.y + lay.line_h) return false;   /*in the spacing below the line, or under the text*/
+
+    bool on_letter;
+    walk_to_x(&lay, &line, pos->x, &on_letter);
+    return on_letter;
 }
 
 uint32_t lv_label_get_text_selection_start(const lv_obj_t * obj)
 {
 #if LV_LABEL_TEXT_SELECTION
-    lv_label_t * label = (lv_label_t *)obj;
-    return label->sel_start;
+    return ((const lv_label_t *)obj)->sel_start;
 #else
     LV_UNUSED(obj);
     return LV_LABEL_TEXT_SELECTION_OFF;
@@ -370,404 +282,504 @@ uint32_t lv_label_get_text_selection_start(const lv_obj_t * obj)
 uint32_t lv_label_get_text_selection_end(const lv_obj_t * obj)
 {
 #if LV_LABEL_TEXT_SELECTION
-    lv_label_t * label = (lv_label_t *)obj;
-    return label->sel_end;
+    return ((const lv_label_t *)obj)->sel_end;
 #else
     LV_UNUSED(obj);
     return LV_LABEL_TEXT_SELECTION_OFF;
 #endif
 }
 
-/*=====================
- * Other functions
- *====================*/
-
 void lv_label_ins_text(lv_obj_t * obj, uint32_t pos, const char * txt)
 {
-    LV_ASSERT_NULL(txt);
-    lv_label_t * label = (lv_label_t *)obj;
-
+    lv_label_t * lb = (lv_label_t *)obj;
     /*A static text is the caller's memory: it cannot grow*/
-    if(label->static_txt != 0) return;
+    if(txt == NULL || lb->text == NULL || lb->static_txt) return;
 
-    lv_obj_invalidate(obj);
+    uint32_t at = _lv_txt_encoded_get_byte_id(lb->text, LV_MIN(pos, _lv_txt_get_encoded_length(lb->text)));
+    size_t old_len = strlen(lb->text);
+    size_t add_len = strlen(txt);
 
-    size_t old_len = strlen(label->text);
-    size_t ins_len = strlen(txt);
-    size_t new_len = ins_len + old_len;
-    char * new_text = lv_mem_realloc(label->text, new_len + 1);
-    LV_ASSERT_MALLOC(new_text);
-    if(new_text == NULL) return;
-    label->text = new_text;
-
-    uint32_t char_cnt = _lv_txt_get_encoded_length(label->text);
-    if(pos == LV_LABEL_POS_LAST || pos > char_cnt) pos = char_cnt;
-
-    _lv_txt_ins(label->text, pos, txt);
-    lv_label_set_text(obj, NULL);
+    /*A new buffer rather than growing the old one in place: `txt` may be a
+     *part of the label's own text, which a reallocation would move*/
+    char * spliced = lv_mem_alloc(old_len + add_len + 1);
+    LV_ASSERT_MALLOC(spliced);
+    if(spliced == NULL) return;
+    lv_memcpy(spliced, lb->text, at);
+    lv_memcpy(spliced + at, txt, add_len);
+    lv_memcpy(spliced + at + add_len, lb->text + at, old_len - at + 1);
+    take_text(obj, spliced, false);
 }
 
 void lv_label_cut_text(lv_obj_t * obj, uint32_t pos, uint32_t cnt)
 {
-    lv_label_t * label = (lv_label_t *)obj;
+    lv_label_t * lb = (lv_label_t *)obj;
+    /*A static text is the caller's memory: it is left as it is*/
+    if(lb->text == NULL || lb->static_txt) return;
 
-    /*A static text is the caller's memory: it is not changed*/
-    if(label->static_txt != 0) return;
+    uint32_t len = _lv_txt_get_encoded_length(lb->text);
+    if(pos >= len || cnt == 0) return;
+    if(cnt > len - pos) cnt = len - pos;
 
+    uint32_t from = _lv_txt_encoded_get_byte_id(lb->text, pos);
+    uint32_t to = _lv_txt_encoded_get_byte_id(lb->text, pos + cnt);
     lv_obj_invalidate(obj);
-
-    uint32_t char_cnt = _lv_txt_get_encoded_length(label->text);
-    if(pos >= char_cnt) return;
-    if(cnt > char_cnt - pos) cnt = char_cnt - pos;
-
-    _lv_txt_cut(label->text, pos, cnt);
-    refresh_text(obj);
+    memmove(lb->text + from, lb->text + to, strlen(lb->text + to) + 1);
+    relayout(obj);
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-/* A new label shows "Text", wraps, and lets clicks through to its parent. */
-static void label_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+/*A new label says "Text", wraps, and lets clicks through to its parent*/
+static void label_init(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
+    lv_label_t * lb = (lv_label_t *)obj;
 
-    lv_label_t * label = (lv_label_t *)obj;
-
-    label->text       = NULL;
-    label->static_txt = 0;
-    label->recolor    = 0;
-    label->dot_end    = NO_DOTS;
-    label->long_mode  = LV_LABEL_LONG_WRAP;
-    label->offset.x = 0;
-    label->offset.y = 0;
-
+    lb->long_mode = LV_LABEL_LONG_WRAP;
+    lb->dot_end = DOTS_OFF;
 #if LV_LABEL_LONG_TXT_HINT
-    label->hint.line_start = -1;
-    label->hint.coord_y    = 0;
-    label->hint.y          = 0;
+    lb->hint.line_start = -1;
 #endif
-
 #if LV_LABEL_TEXT_SELECTION
-    label->sel_start = LV_DRAW_LABEL_NO_TXT_SEL;
-    label->sel_end   = LV_DRAW_LABEL_NO_TXT_SEL;
+    lb->sel_start = LV_LABEL_TEXT_SELECTION_OFF;
+    lb->sel_end = LV_LABEL_TEXT_SELECTION_OFF;
 #endif
-    label->dot.tmp_ptr   = NULL;
-    label->dot_tmp_alloc = 0;
 
     lv_obj_clear_flag(obj, LV_OBJ_FLAG_CLICKABLE);
-    lv_label_set_long_mode(obj, LV_LABEL_LONG_WRAP);
     lv_label_set_text(obj, "Text");
 }
 
-static void label_destructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+static void label_free(const lv_obj_class_t * class_p, lv_obj_t * obj)
 {
     LV_UNUSED(class_p);
-    lv_label_t * label = (lv_label_t *)obj;
+    lv_label_t * lb = (lv_label_t *)obj;
 
-    lv_anim_del(obj, anim_set_offset_x);
-    lv_anim_del(obj, anim_set_offset_y);
-    if(!label->static_txt) lv_mem_free(label->text);
-    label->text = NULL;
-}
-
-/* The text's size for content sizing: unwrapped when the label sizes to its content. */
-static void report_text_size(lv_obj_t * obj, lv_point_t * self_size)
-{
-    lv_label_t * label = (lv_label_t *)obj;
-    lv_text_flag_t flag = LV_TEXT_FLAG_NONE;
-    if(label->recolor != 0) flag |= LV_TEXT_FLAG_RECOLOR;
-    if(label->expand != 0) flag |= LV_TEXT_FLAG_EXPAND;
-
-    lv_coord_t w = lv_obj_get_content_width(obj);
-    if(lv_obj_get_style_width(obj, LV_PART_MAIN) == LV_SIZE_CONTENT && !obj->w_layout) w = LV_COORD_MAX;
-
-    lv_point_t size;
-    lv_txt_get_size(&size, label->text, lv_obj_get_style_text_font(obj, LV_PART_MAIN),
-                    lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN),
-                    lv_obj_get_style_text_line_space(obj, LV_PART_MAIN), w, flag);
-
-    self_size->x = LV_MAX(self_size->x, size.x);
-    self_size->y = LV_MAX(self_size->y, size.y);
+    lv_anim_del(obj, scroll_x_cb);
+    lv_anim_del(obj, scroll_y_cb);
+    if(!lb->static_txt) lv_mem_free(lb->text);
+    lb->text = NULL;
 }
 
 static void label_event(const lv_obj_class_t * class_p, lv_event_t * e)
 {
-    LV_UNUSED(class_p);
+    if(lv_obj_event_base(class_p, e) != LV_RES_OK) return;
 
-    if(lv_obj_event_base(MY_CLASS, e) != LV_RES_OK) return;
-
-    lv_event_code_t code = lv_event_get_code(e);
-    lv_obj_t * obj = lv_event_get_target(e);
-
-    /*A new font, spacing or width changes where the lines break*/
-    if(code == LV_EVENT_STYLE_CHANGED || code == LV_EVENT_SIZE_CHANGED) {
-        refresh_text(obj);
-    }
-    else if(code == LV_EVENT_GET_SELF_SIZE) {
-        report_text_size(obj, lv_event_get_param(e));
-    }
-    else if(code == LV_EVENT_DRAW_MAIN) {
-        draw_text(e);
+    lv_obj_t * obj = lv_event_get_current_target(e);
+    switch(lv_event_get_code(e)) {
+        case LV_EVENT_STYLE_CHANGED:
+        case LV_EVENT_SIZE_CHANGED:
+            /*A new font, new spacing or a new width move the line breaks*/
+            relayout(obj);
+            break;
+        case LV_EVENT_GET_SELF_SIZE:
+            report_self_size(obj, lv_event_get_self_size_info(e));
+            break;
+        case LV_EVENT_DRAW_MAIN:
+            draw_text(obj, lv_event_get_draw_ctx(e));
+            break;
+        default:
+            break;
     }
 }
 
-static lv_text_flag_t text_flags(const lv_obj_t * obj)
-{
-    const lv_label_t * label = (const lv_label_t *)obj;
-    lv_text_flag_t flag = LV_TEXT_FLAG_NONE;
-    if(label->recolor) flag |= LV_TEXT_FLAG_RECOLOR;
-    if(label->expand != 0) flag |= LV_TEXT_FLAG_EXPAND;
-    if(lv_obj_get_style_width(obj, LV_PART_MAIN) == LV_SIZE_CONTENT && !obj->w_layout) flag |= LV_TEXT_FLAG_FIT;
-    return flag;
-}
-
-static void draw_text(lv_event_t * e)
-{
-    lv_obj_t * obj = lv_event_get_target(e);
-    lv_label_t * label = (lv_label_t *)obj;
-    lv_draw_ctx_t * draw_ctx = lv_event_get_draw_ctx(e);
-    if(label->text == NULL) return;
-
-    lv_area_t txt_coords;
-    lv_obj_get_content_coords(obj, &txt_coords);
-
-    lv_text_flag_t flag = text_flags(obj);
-
-    lv_draw_label_dsc_t label_draw_dsc;
-    lv_draw_label_dsc_init(&label_draw_dsc);
-
-    label_draw_dsc.ofs_x = label->offset.x;
-    label_draw_dsc.ofs_y = label->offset.y;
-
-    label_draw_dsc.flag = flag;
-    lv_obj_init_draw_label_dsc(obj, LV_PART_MAIN, &label_draw_dsc);
-    if(label_draw_dsc.opa <= LV_OPA_MIN) return;
-    label_draw_dsc.align = lv_obj_calculate_style_text_align(obj, LV_PART_MAIN, label->text);
-
-    label_draw_dsc.sel_start = lv_label_get_text_selection_start(obj);
-    label_draw_dsc.sel_end = lv_label_get_text_selection_end(obj);
-
-    /*A scrolling text wider than the label starts at its left edge whatever
-     *the alignment; centring or right-aligning it would shift the scroll*/
-    lv_point_t size;
-    lv_txt_get_size(&size, label->text, label_draw_dsc.font, label_draw_dsc.letter_space, label_draw_dsc.line_space,
-                    LV_COORD_MAX, flag);
-    if((label->long_mode == LV_LABEL_LONG_SCROLL || label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) &&
-       (label_draw_dsc.align == LV_TEXT_ALIGN_CENTER || label_draw_dsc.align == LV_TEXT_ALIGN_RIGHT)) {
-        if(size.x > lv_area_get_width(&txt_coords)) {
-            label_draw_dsc.align = LV_TEXT_ALIGN_LEFT;
-        }
-    }
-
-    lv_area_t txt_clip;
-    bool is_common = _lv_area_intersect(&txt_clip, &txt_coords, draw_ctx->clip_area);
-    if(!is_common) return;
-
-    /*A wrapped text taller than the label scrolls with it*/
-    if(label->long_mode == LV_LABEL_LONG_WRAP) {
-        lv_coord_t s = lv_obj_get_scroll_top(obj);
-        lv_area_move(&txt_coords, 0, -s);
-        txt_coords.y2 = obj->coords.y2;
-    }
-
-    char * dotted = dotted_text(obj);
-    const char * txt = dotted ? dotted : label->text;
-
-    /*The text never spills out of the content area (clip and dot modes rely on this)*/
-    const lv_area_t * clip_area_ori = draw_ctx->clip_area;
-    draw_ctx->clip_area = &txt_clip;
-    lv_draw_label(draw_ctx, &label_draw_dsc, &txt_coords, txt, NULL);
-
-    if(label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) {
-        /*A second copy follows the first, a few spaces on, so the text seems endless*/
-        if(size.x > lv_area_get_width(&txt_coords)) {
-            label_draw_dsc.ofs_x = label->offset.x + size.x +
-                                   lv_font_get_glyph_width(label_draw_dsc.font, ' ', ' ') * LV_LABEL_WAIT_CHAR_COUNT;
-            label_draw_dsc.ofs_y = label->offset.y;
-
-            lv_draw_label(draw_ctx, &label_draw_dsc, &txt_coords, label->text, NULL);
-        }
-
-        /*Likewise below, for a text that scrolls vertically*/
-        if(size.y > lv_area_get_height(&txt_coords)) {
-            label_draw_dsc.ofs_x = label->offset.x;
-            label_draw_dsc.ofs_y = label->offset.y + size.y + lv_font_get_line_height(label_draw_dsc.font);
-
-            lv_draw_label(draw_ctx, &label_draw_dsc, &txt_coords, label->text, NULL);
-        }
-    }
-
-    draw_ctx->clip_area = clip_area_ori;
-    if(dotted) lv_mem_buf_release(dotted);
-}
-
-/**
- * In dot mode with a text too long for the label: a temporary copy holding
- * the text up to `dot_end` followed by the dots; NULL when no dots are due.
- * Release with lv_mem_buf_release.
+/*
+ * Make `text` the label's text: a buffer from lv_mem_alloc the label now
+ * owns, or (is_static) the caller's string. The old text is freed if the
+ * label owned it.
  */
-static char * dotted_text(const lv_obj_t * obj)
+static void take_text(lv_obj_t * obj, char * text, bool is_static)
 {
-    const lv_label_t * label = (const lv_label_t *)obj;
-    if(label->long_mode != LV_LABEL_LONG_DOT || label->dot_end == NO_DOTS) return NULL;
-
-    uint32_t keep_chars = label->dot_end - LV_LABEL_DOT_NUM;
-    uint32_t keep_bytes = _lv_txt_encoded_get_byte_id(label->text, keep_chars);
-    char * buf = lv_mem_buf_get(keep_bytes + LV_LABEL_DOT_NUM + 1);
-    if(buf == NULL) return NULL;
-    lv_memcpy(buf, label->text, keep_bytes);
-    uint32_t i;
-    for(i = 0; i < LV_LABEL_DOT_NUM; i++) buf[keep_bytes + i] = '.';
-    buf[keep_bytes + LV_LABEL_DOT_NUM] = '\0';
-    return buf;
+    lv_label_t * lb = (lv_label_t *)obj;
+    lv_obj_invalidate(obj);
+    if(lb->text != NULL && !lb->static_txt && lb->text != text) lv_mem_free(lb->text);
+    lb->text = text;
+    lb->static_txt = is_static;
+    relayout(obj);
 }
 
-/* The text or its look changed: re-measure, update scrolling or dots, redraw. */
-static void refresh_text(lv_obj_t * obj)
+/*The text or its look changed: size, scrolling and dots follow, then a redraw*/
+static void relayout(lv_obj_t * obj)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    if(label->text == NULL) return;
+    lv_label_t * lb = (lv_label_t *)obj;
+    if(lb->text == NULL) return;   /*still being constructed*/
+
 #if LV_LABEL_LONG_TXT_HINT
-    label->hint.line_start = -1; /*line positions cached for drawing are stale now*/
+    lb->hint.line_start = -1;       /*it points at a line of the old layout*/
 #endif
-
-    lv_area_t txt_coords;
-    lv_obj_get_content_coords(obj, &txt_coords);
-    lv_coord_t max_w         = lv_area_get_width(&txt_coords);
-    const lv_font_t * font   = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
-    lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-
-    lv_point_t size;
-    lv_txt_get_size(&size, label->text, font, letter_space, line_space, max_w, text_flags(obj));
-
     lv_obj_refresh_self_size(obj);
 
-    if(label->long_mode == LV_LABEL_LONG_SCROLL || label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) {
-        update_scroll_anim(obj, &size, &txt_coords);
-    }
-    else if(label->long_mode == LV_LABEL_LONG_DOT) {
-        update_dot_end(obj, &size, &txt_coords);
-    }
+    if(lb->long_mode == LV_LABEL_LONG_SCROLL || lb->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) update_scroll(obj);
+    else if(lb->long_mode == LV_LABEL_LONG_DOT) update_dot_cut(obj);
 
     lv_obj_invalidate(obj);
 }
 
-/**
- * Start (or keep running, at its current position) the offset animation of
- * the scroll modes when the text is wider (or, failing that, taller) than
- * the label; stop it and reset the offset otherwise.
- */
-static void update_scroll_anim(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords)
+/*Whether the label's width follows its text rather than the other way round*/
+static bool width_from_text(const lv_obj_t * obj)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    bool circular = label->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR;
+    return lv_obj_get_style_width(obj, LV_PART_MAIN) == LV_SIZE_CONTENT && !obj->w_layout;
+}
 
-    uint32_t anim_speed = lv_obj_get_style_anim_speed(obj, LV_PART_MAIN);
-    if(anim_speed == 0) anim_speed = DEFAULT_SCROLL_SPEED;
-    lv_anim_t a;
-    lv_anim_init(&a);
-    lv_anim_set_var(&a, obj);
-    lv_anim_set_repeat_count(&a, LV_ANIM_REPEAT_INFINITE);
-    if(!circular) {
-        lv_anim_set_playback_delay(&a, SCROLL_END_PAUSE_MS);
-        lv_anim_set_repeat_delay(&a, SCROLL_END_PAUSE_MS);
-    }
+/*
+ * The modes that keep lines whole lay a text wider than the content area out
+ * on lines of unlimited width, aligned within the widest of them (a scrolled
+ * text starts at its left edge, whatever the alignment). A text that fits is
+ * laid out and aligned like any other.
+ */
+static void read_layout(const lv_obj_t * obj, layout_t * lay)
+{
+    const lv_label_t * lb = (const lv_label_t *)obj;
 
-    bool hor_anim = false;
-    if(size->x > lv_area_get_width(txt_coords)) {
-        int32_t end = circular ? -size->x - lv_font_get_glyph_width(font, ' ', ' ') * LV_LABEL_WAIT_CHAR_COUNT :
-                      lv_area_get_width(txt_coords) - size->x;
-        lv_anim_set_values(&a, 0, end);
-        lv_anim_set_exec_cb(&a, anim_set_offset_x);
+    lay->txt = lb->text != NULL ? lb->text : "";
+    lay->font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
+    lay->letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
+    lay->line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
+    lay->line_h = lv_font_get_line_height(lay->font);
+    lay->pitch = lay->line_h + lay->line_space;
+    lay->flags = lb->recolor ? LV_TEXT_FLAG_RECOLOR : LV_TEXT_FLAG_NONE;
+    if(width_from_text(obj)) lay->flags |= LV_TEXT_FLAG_FIT;
+    lay->align = lv_obj_calculate_style_text_align(obj, LV_PART_MAIN, lay->txt);
 
-        /*Keep the position of a running animation with the same range*/
-        lv_anim_t * anim_cur = lv_anim_get(obj, anim_set_offset_x);
-        lv_anim_set_time(&a, lv_anim_speed_to_time(anim_speed, a.start_value, a.end_value));
-        if(!circular) lv_anim_set_playback_time(&a, a.time);
-        if(anim_cur && anim_cur->end_value == end && anim_cur->act_time < (int32_t)a.time) {
-            a.act_time = anim_cur->act_time;
-            a.playback_now = anim_cur->playback_now;
-            if(a.playback_now) {
-                int32_t tmp = a.start_value;
-                a.start_value = a.end_value;
-                a.end_value = tmp;
-            }
-            a.early_apply = 0;
+    lay->wrap_w = lv_obj_get_content_width(obj);
+    lay->block_w = lay->wrap_w;
+    if(lb->expand) {
+        lv_point_t natural;
+        measure(lay, LV_COORD_MAX, &natural);
+        if(natural.x > lay->wrap_w) {
+            lay->flags |= LV_TEXT_FLAG_EXPAND;
+            lay->wrap_w = LV_COORD_MAX;
+            lay->block_w = natural.x;
         }
-        lv_anim_start(&a);
-        hor_anim = true;
-    }
-    else {
-        lv_anim_del(obj, anim_set_offset_x);
-        label->offset.x = 0;
-    }
-
-    if(size->y > lv_area_get_height(txt_coords) && hor_anim == false) {
-        int32_t end = circular ? -size->y - (lv_font_get_line_height(font)) :
-                      lv_area_get_height(txt_coords) - size->y - (lv_font_get_line_height(font));
-        lv_anim_set_values(&a, 0, end);
-        lv_anim_set_exec_cb(&a, anim_set_offset_y);
-        lv_anim_set_time(&a, lv_anim_speed_to_time(anim_speed, a.start_value, a.end_value));
-        if(!circular) lv_anim_set_playback_time(&a, a.time);
-        lv_anim_start(&a);
-    }
-    else {
-        lv_anim_del(obj, anim_set_offset_y);
-        label->offset.y = 0;
     }
 }
 
-/**
- * Dot mode: when the wrapped text is taller than the label, remember how
- * many characters stay visible before the dots (`dot_end`: that count plus
- * the dots). The text itself is left untouched.
+static void measure(const layout_t * lay, lv_coord_t max_w, lv_point_t * size)
+{
+    lv_txt_get_size(size, lay->txt, lay->font, lay->letter_space, lay->line_space, max_w, lay->flags);
+}
+
+static void line_at(const layout_t * lay, uint32_t start, lv_coord_t y, text_line_t * line)
+{
+    line->start = start;
+    line->y = y;
+    line->end = start + _lv_txt_get_next_line(&lay->txt[start], lay->font, lay->letter_space, lay->wrap_w, NULL,
+                                              lay->flags);
+}
+
+/*Another line follows: text is left, or the line ends in a break (an empty last line)*/
+static bool line_has_next(const layout_t * lay, const text_line_t * line)
+{
+    if(line->end == line->start) return false;
+    if(lay->txt[line->end] != '\0') return true;
+    char last = lay->txt[line->end - 1];
+    return last == '\n' || last == '\r';
+}
+
+static void line_down(const layout_t * lay, text_line_t * line)
+{
+    line_at(lay, line->end, (lv_coord_t)(line->y + lay->pitch), line);
+}
+
+/*The line below `y` (relative to the text); the first or last one past the text's ends*/
+static void line_under_y(const layout_t * lay, lv_coord_t y, text_line_t * line)
+{
+    line_at(lay, 0, 0, line);
+    while(y >= line->y + lay->pitch && line_has_next(lay, line)) line_down(lay, line);
+}
+
+/*Where an aligned line starts, as the label's drawing places it*/
+static lv_coord_t line_indent(const layout_t * lay, const text_line_t * line)
+{
+    if(lay->align != LV_TEXT_ALIGN_CENTER && lay->align != LV_TEXT_ALIGN_RIGHT) return 0;
+    lv_coord_t used = _lv_txt_get_width(&lay->txt[line->start], line->end - line->start, lay->font,
+                                        lay->letter_space, lay->flags);
+    lv_coord_t room = lay->block_w - used;
+    return lay->align == LV_TEXT_ALIGN_CENTER ? room / 2 : room;
+}
+
+/*
+ * Walk the letters of a line to the one whose cell (glyph plus the letter
+ * space after it) holds `x`; `on_letter` tells whether one does. Otherwise the
+ * result is the position that ends the line: before its line break, after
+ * the text's last letter, or on the last letter of a wrapped line (the
+ * position after it is already drawn on the next line).
  */
-static void update_dot_end(lv_obj_t * obj, const lv_point_t * size, const lv_area_t * txt_coords)
+static uint32_t walk_to_x(const layout_t * lay, const text_line_t * line, lv_coord_t x, bool * on_letter)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    const lv_font_t * font = lv_obj_get_style_text_font(obj, LV_PART_MAIN);
-    lv_coord_t line_space = lv_obj_get_style_text_line_space(obj, LV_PART_MAIN);
-    lv_coord_t letter_space = lv_obj_get_style_text_letter_space(obj, LV_PART_MAIN);
-    lv_coord_t line_h = lv_font_get_line_height(font);
+    _lv_text_cmd_state_t cmd = LV_TEXT_CMD_STATE_WAIT;
+    lv_coord_t pen = line_indent(lay, line);
+    uint32_t last_letter = line->start;
+    uint32_t i = line->start;
 
-    label->dot_end = NO_DOTS;
-    if(size->y <= lv_area_get_height(txt_coords)) return;
-    if(_lv_txt_get_encoded_length(label->text) <= LV_LABEL_DOT_NUM) return; /*nothing would be left before the dots*/
+    *on_letter = false;
+    if(x < pen) return i;
 
-    /*The last character kept is the one under a point on the last fully
-     *visible line, far enough left to leave room for the dots*/
-    lv_point_t p;
-    p.x = lv_area_get_width(txt_coords) - (lv_font_get_glyph_width(font, '.', '.') + letter_space) * LV_LABEL_DOT_NUM;
-    p.y = lv_area_get_height(txt_coords);
-    lv_coord_t into_line = p.y % (line_h + line_space);
-    p.y -= into_line;
-    if(into_line >= line_h) p.y += line_h; /*the cut falls in the spacing: the line above is whole*/
-    else p.y -= line_space;                /*the cut falls in a line: step back to the one above*/
-    if(p.y < 0) p.y = 0;
-    p.y -= 1;
-    if(p.y < 0) p.y = 0;
-    if(p.x < 0) p.x = 0;
+    while(i < line->end) {
+        uint32_t next = i;
+        uint32_t letter = _lv_txt_encoded_next(lay->txt, &next);
+        if(letter == '\n' || letter == '\r') return i;
+        if((lay->flags & LV_TEXT_FLAG_RECOLOR) && _lv_txt_is_cmd(&cmd, letter)) {
+            i = next;
+            continue;
+        }
 
-    uint32_t letter_id = lv_label_get_letter_on(obj, &p);
-    label->dot_end = letter_id + LV_LABEL_DOT_NUM;
+        uint32_t after = next;
+        uint32_t follower = next < line->end ? _lv_txt_encoded_next(lay->txt, &after) : 0;
+        lv_coord_t cell = (lv_coord_t)(lv_font_get_glyph_width(lay->font, letter, follower) + lay->letter_space);
+        if(x < pen + cell) {
+            *on_letter = true;
+            return i;
+        }
+        pen = (lv_coord_t)(pen + cell);
+        last_letter = i;
+        i = next;
+    }
+
+    /*Ran off a wrapped line's end: the text goes on below*/
+    return lay->txt[line->end] != '\0' ? last_letter : i;
 }
 
-static void anim_set_offset_x(void * obj, int32_t v)
+/*
+ * Scroll modes: move a text wider than the content area sideways, or one
+ * that is only taller up and down. Back and forth it stops at each end for
+ * as long as passing LV_LABEL_WAIT_CHAR_COUNT spaces takes; circular it
+ * runs on with a copy following after that many spaces (or a line, upwards).
+ */
+static void update_scroll(lv_obj_t * obj)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    label->offset.x    = v;
+    lv_label_t * lb = (lv_label_t *)obj;
+    layout_t lay;
+    read_layout(obj, &lay);
+    lv_point_t text;
+    measure(&lay, LV_COORD_MAX, &text);
+
+    bool circular = lb->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR;
+    lv_coord_t gap = (lv_coord_t)(lv_font_get_glyph_width(lay.font, ' ', ' ') * LV_LABEL_WAIT_CHAR_COUNT);
+    lv_coord_t box_w = lv_obj_get_content_width(obj);
+    lv_coord_t box_h = lv_obj_get_content_height(obj);
+
+    if(text.x > box_w) {
+        stop_scroll(obj, scroll_y_cb);
+        run_scroll(obj, scroll_x_cb, circular ? -(text.x + gap) : box_w - text.x, circular ? 0 : gap);
+    }
+    else if(text.y > box_h) {
+        stop_scroll(obj, scroll_x_cb);
+        run_scroll(obj, scroll_y_cb, circular ? -(text.y + lay.line_h) : box_h - text.y, circular ? 0 : gap);
+    }
+    else {
+        stop_scroll(obj, scroll_x_cb);
+        stop_scroll(obj, scroll_y_cb);
+    }
+}
+
+/*
+ * Run the offset from 0 to `travel` for ever; with a pause (pause_px: its
+ * length as a distance) it plays back, without one it starts over. A running
+ * animation over the same course is left alone, so setting the same text
+ * again (a value refreshed every second) does not make the text jump back.
+ */
+static void run_scroll(lv_obj_t * obj, lv_anim_exec_xcb_t exec, int32_t travel, lv_coord_t pause_px)
+{
+    uint32_t speed = lv_obj_get_style_anim_speed(obj, LV_PART_MAIN);
+    /*No speed in the styles: a third of an inch a second*/
+    if(speed == 0) speed = LV_MAX(1, lv_disp_get_dpi(lv_obj_get_disp(obj)) / 3);
+    uint32_t duration = lv_anim_speed_to_time(speed, 0, travel);
+
+    lv_anim_t * running = lv_anim_get(obj, exec);
+    if(running != NULL && (uint32_t)running->time == duration) {
+        /*Playing back swaps the two ends*/
+        bool forth = running->start_value == 0 && running->end_value == travel;
+        bool back = running->start_value == travel && running->end_value == 0;
+        if(forth || back) return;
+    }
+
+    lv_anim_t scroll;
+    lv_anim_init(&scroll);
+    lv_anim_set_var(&scroll, obj);
+    lv_anim_set_exec_cb(&scroll, exec);
+    lv_anim_set_values(&scroll, 0, travel);
+    lv_anim_set_time(&scroll, duration);
+    lv_anim_set_repeat_count(&scroll, LV_ANIM_REPEAT_INFINITE);
+    if(pause_px > 0) {
+        uint32_t pause = lv_anim_speed_to_time(speed, 0, pause_px);
+        lv_anim_set_playback_time(&scroll, duration);
+        lv_anim_set_playback_delay(&scroll, pause);
+        lv_anim_set_repeat_delay(&scroll, pause);
+    }
+    lv_anim_start(&scroll);
+}
+
+static void stop_scroll(lv_obj_t * obj, lv_anim_exec_xcb_t exec)
+{
+    lv_anim_del(obj, exec);
+    exec(obj, 0);
+}
+
+static void scroll_x_cb(void * obj, int32_t v)
+{
+    lv_label_t * lb = obj;
+    if(lb->offset.x == v) return;
+    lb->offset.x = (lv_coord_t)v;
     lv_obj_invalidate(obj);
 }
 
-static void anim_set_offset_y(void * obj, int32_t v)
+static void scroll_y_cb(void * obj, int32_t v)
 {
-    lv_label_t * label = (lv_label_t *)obj;
-    label->offset.y    = v;
+    lv_label_t * lb = obj;
+    if(lb->offset.y == v) return;
+    lb->offset.y = (lv_coord_t)v;
     lv_obj_invalidate(obj);
 }
 
+/*
+ * Dot mode: when the text is taller than the content area, find how much of
+ * the last whole line that fits can stay with the dots after it; everything
+ * before that point stays, the rest gives way to the dots.
+ */
+static void update_dot_cut(lv_obj_t * obj)
+{
+    lv_label_t * lb = (lv_label_t *)obj;
+    lb->dot_end = DOTS_OFF;
+
+    layout_t lay;
+    read_layout(obj, &lay);
+    lv_point_t size;
+    measure(&lay, lay.wrap_w, &size);
+    lv_coord_t box_h = lv_obj_get_content_height(obj);
+    if(size.y <= box_h || lay.pitch <= 0) return;
+
+    int32_t whole_lines = LV_MAX(1, (box_h + lay.line_space) / lay.pitch);
+    text_line_t line;
+    line_at(&lay, 0, 0, &line);
+    while(--whole_lines > 0 && line_has_next(&lay, &line)) line_down(&lay, &line);
+
+    lv_coord_t dot_w = lv_font_get_glyph_width(lay.font, '.', '.') + lay.letter_space;
+    lv_coord_t room = lv_obj_get_content_width(obj) - dot_w * LV_LABEL_DOT_NUM + lay.letter_space;
+
+    _lv_text_cmd_state_t cmd = LV_TEXT_CMD_STATE_WAIT;
+    lv_coord_t pen = 0;
+    uint32_t i = line.start;
+    while(i < line.end) {
+        uint32_t next = i;
+        uint32_t letter = _lv_txt_encoded_next(lay.txt, &next);
+        if(letter == '\n' || letter == '\r') break;
+        if(!((lay.flags & LV_TEXT_FLAG_RECOLOR) && _lv_txt_is_cmd(&cmd, letter))) {
+            uint32_t after = next;
+            uint32_t follower = next < line.end ? _lv_txt_encoded_next(lay.txt, &after) : '.';
+            lv_coord_t cell = (lv_coord_t)(lv_font_get_glyph_width(lay.font, letter, follower) + lay.letter_space);
+            if(pen + cell > room) break;
+            pen = (lv_coord_t)(pen + cell);
+        }
+        i = next;
+    }
+    lb->dot_end = _lv_txt_encoded_get_char_id(lay.txt, i);
+}
+
+/*The text cut at dot_end with the dots after it, or NULL when the whole text shows*/
+static char * dotted_copy(const lv_label_t * lb)
+{
+    if(lb->long_mode != LV_LABEL_LONG_DOT || lb->dot_end == DOTS_OFF || lb->text == NULL) return NULL;
+
+    uint32_t keep = _lv_txt_encoded_get_byte_id(lb->text, lb->dot_end);
+    char * copy = lv_mem_buf_get(keep + LV_LABEL_DOT_NUM + 1);
+    if(copy == NULL) return NULL;
+    lv_memcpy(copy, lb->text, keep);
+    lv_memset(copy + keep, '.', LV_LABEL_DOT_NUM);
+    copy[keep + LV_LABEL_DOT_NUM] = '\0';
+    return copy;
+}
+
+/*
+ * The label's own size: the text unwrapped when the width follows the text
+ * or the mode keeps lines whole, else wrapped at the content width.
+ */
+static void report_self_size(lv_obj_t * obj, lv_point_t * want)
+{
+    const lv_label_t * lb = (const lv_label_t *)obj;
+    layout_t lay;
+    read_layout(obj, &lay);
+    lv_coord_t max_w = lb->expand || width_from_text(obj) ? LV_COORD_MAX : lv_obj_get_content_width(obj);
+    lv_point_t size;
+    measure(&lay, max_w, &size);
+    want->x = LV_MAX(want->x, size.x);
+    want->y = LV_MAX(want->y, size.y);
+}
+
+/*The selected characters take the colours of LV_PART_SELECTED; ends may come in either order*/
+static void apply_selection(lv_obj_t * obj, lv_draw_label_dsc_t * dsc)
+{
+#if LV_LABEL_TEXT_SELECTION
+    const lv_label_t * lb = (const lv_label_t *)obj;
+    if(lb->sel_start == LV_LABEL_TEXT_SELECTION_OFF || lb->sel_end == LV_LABEL_TEXT_SELECTION_OFF) return;
+    dsc->sel_start = LV_MIN(lb->sel_start, lb->sel_end);
+    dsc->sel_end = LV_MAX(lb->sel_start, lb->sel_end);
+    dsc->sel_color = lv_obj_get_style_text_color(obj, LV_PART_SELECTED);
+    dsc->sel_bg_color = lv_obj_get_style_bg_color(obj, LV_PART_SELECTED);
+#else
+    LV_UNUSED(obj);
+    LV_UNUSED(dsc);
 #endif
+}
+
+/*
+ * Draw the text (or its dotted copy) clipped to the content area: with the
+ * scroll offset in the scroll modes, moved with the label's own scrolling in
+ * wrap mode, and followed by a second copy in circular mode.
+ */
+static void draw_text(lv_obj_t * obj, lv_draw_ctx_t * ctx)
+{
+    lv_label_t * lb = (lv_label_t *)obj;
+    if(lb->text == NULL) return;
+
+    lv_area_t box;
+    lv_obj_get_content_coords(obj, &box);
+    lv_area_t visible;
+    if(!_lv_area_intersect(&visible, &box, ctx->clip_area)) return;
+
+    layout_t lay;
+    read_layout(obj, &lay);
+
+    lv_draw_label_dsc_t dsc;
+    lv_draw_label_dsc_init(&dsc);
+    lv_obj_init_draw_label_dsc(obj, LV_PART_MAIN, &dsc);
+    dsc.flag = lay.flags;
+    dsc.align = lay.align;
+    dsc.ofs_x = lb->offset.x;
+    dsc.ofs_y = lb->offset.y;
+    apply_selection(obj, &dsc);
+
+    lv_area_t area = box;
+    lv_draw_label_hint_t * hint = NULL;
+    if(lb->long_mode == LV_LABEL_LONG_WRAP) {
+        area.y1 = (lv_coord_t)(area.y1 - lv_obj_get_scroll_top(obj));
+#if LV_LABEL_LONG_TXT_HINT
+        if(lv_area_get_height(&area) >= HINT_MIN_HEIGHT) hint = &lb->hint;
+#endif
+    }
+
+    char * dotted = dotted_copy(lb);
+    const lv_area_t * outer_clip = ctx->clip_area;
+    ctx->clip_area = &visible;
+    lv_draw_label(ctx, &dsc, &area, dotted != NULL ? dotted : lay.txt, hint);
+
+    if(lb->long_mode == LV_LABEL_LONG_SCROLL_CIRCULAR) {
+        lv_point_t text;
+        measure(&lay, LV_COORD_MAX, &text);
+        if(text.x > lv_area_get_width(&box)) {
+            dsc.ofs_x = (lv_coord_t)(dsc.ofs_x + text.x +
+                                     lv_font_get_glyph_width(lay.font, ' ', ' ') * LV_LABEL_WAIT_CHAR_COUNT);
+            lv_draw_label(ctx, &dsc, &area, lay.txt, NULL);
+        }
+        else if(text.y > lv_area_get_height(&box)) {
+            dsc.ofs_y = (lv_coord_t)(dsc.ofs_y + text.y + lay.line_h);
+            lv_draw_label(ctx, &dsc, &area, lay.txt, NULL);
+        }
+    }
+
+    ctx->clip_area = outer_clip;
+    if(dotted != NULL) lv_mem_buf_release(dotted);
+}
+
+#endif /*LV_USE_LABEL*/

@@ -1,6 +1,6 @@
 /**
  * @file lv_chart.h
- * Line and scatter charts with division lines, axis ticks and cursors.
+ * Line, bar and scatter charts with division lines, axis ticks and cursors.
  */
 
 #ifndef LV_CHART_H
@@ -34,17 +34,17 @@ LV_EXPORT_CONST_INT(LV_CHART_POINT_NONE);
 
 /** Chart types*/
 enum {
-    LV_CHART_TYPE_NONE,     /**< Don't draw the series*/
-    LV_CHART_TYPE_LINE,     /**< Connect the points with lines*/
-    LV_CHART_TYPE_BAR,      /**< Draw columns*/
-    LV_CHART_TYPE_SCATTER,  /**< Draw points and lines in 2D (x,y coordinates)*/
+    LV_CHART_TYPE_NONE,     /**< series are not shown*/
+    LV_CHART_TYPE_LINE,     /**< points evenly spread over the width, joined by lines*/
+    LV_CHART_TYPE_BAR,      /**< a column per point, the series' bars side by side in it*/
+    LV_CHART_TYPE_SCATTER,  /**< points placed by their x and y values, joined in array order*/
 };
 typedef uint8_t lv_chart_type_t;
 
-/** How new points are placed by lv_chart_set_next_value*/
+/** How the values written by lv_chart_set_next_value are shown*/
 enum {
-    LV_CHART_UPDATE_MODE_SHIFT,     /**< Shift old data to the left and add the new one the right*/
-    LV_CHART_UPDATE_MODE_CIRCULAR,  /**< Add the new data in a circular way*/
+    LV_CHART_UPDATE_MODE_SHIFT,     /**< oldest on the left, newest on the right: the picture scrolls*/
+    LV_CHART_UPDATE_MODE_CIRCULAR,  /**< in array order: the newest value sweeps round, overwriting the oldest*/
 };
 typedef uint8_t lv_chart_update_mode_t;
 
@@ -90,7 +90,7 @@ typedef struct {
 
 typedef struct {
     lv_obj_t obj;
-    lv_ll_t series_ll;          /**< lv_chart_series_t, newest at the head*/
+    lv_ll_t series_ll;          /**< lv_chart_series_t in the order they were added*/
     lv_ll_t cursor_ll;          /**< lv_chart_cursor_t*/
     lv_chart_tick_dsc_t tick[4];/**< primary y, primary x, secondary y, secondary x*/
     lv_coord_t ymin[2];
@@ -117,7 +117,7 @@ typedef enum {
     LV_CHART_DRAW_PART_DIV_LINE_HOR,     /**< One horizontal division line; p1, p2, id*/
     LV_CHART_DRAW_PART_DIV_LINE_VER,     /**< One vertical division line; p1, p2, id*/
     LV_CHART_DRAW_PART_LINE_AND_POINT,   /**< A segment p1->p2 and its start point (draw_area); id, value, sub_part_ptr = series*/
-    LV_CHART_DRAW_PART_BAR,              /**< A bar (not drawn by this implementation)*/
+    LV_CHART_DRAW_PART_BAR,              /**< One bar: draw_area, rect_dsc, id (point), value, sub_part_ptr = series*/
     LV_CHART_DRAW_PART_CURSOR,           /**< A cursor line (p1, p2) or its point (draw_area)*/
     LV_CHART_DRAW_PART_TICK_LABEL,       /**< An axis tick and, on major ticks, its label; id = axis, value, text*/
 } lv_chart_draw_part_type_t;
@@ -141,7 +141,8 @@ lv_obj_t * lv_chart_create(lv_obj_t * parent);
 void lv_chart_set_type(lv_obj_t * obj, lv_chart_type_t type);
 
 /**
- * Set the number of points of every series. Existing values are kept, new ones are LV_CHART_POINT_NONE.
+ * Set the number of points of every series. Existing values are kept (a shifting chart's oldest
+ * first), new ones are LV_CHART_POINT_NONE; arrays of the application must already have the room.
  * @param obj       a chart
  * @param cnt       number of points (0 is taken as 1)
  */
@@ -184,10 +185,10 @@ uint16_t lv_chart_get_zoom_y(const lv_obj_t * obj);
  * Configure the ticks of an axis. Ticks are drawn outside the chart with the LV_PART_TICKS style.
  * @param obj           a chart
  * @param axis          one of LV_CHART_AXIS_...
- * @param major_len     length of major ticks
- * @param minor_len     length of minor ticks
- * @param major_cnt     number of major ticks (including both ends)
- * @param minor_cnt     number of minor ticks between two major ticks (the major one included)
+ * @param major_len     how far a major tick reaches out from the box
+ * @param minor_len     how far the other ticks reach
+ * @param major_cnt     how many major ticks, the first and last one at the plot's ends
+ * @param minor_cnt     ticks from one major tick to the next (counting the major one)
  * @param label_en      true: write the value next to the major ticks
  * @param draw_size     the room the ticks and labels need outside the chart (becomes the extra draw size)
  */
@@ -207,7 +208,7 @@ uint16_t lv_chart_get_x_start_point(const lv_obj_t * obj, lv_chart_series_t * se
  * Position of a point relative to the chart's top-left corner (scroll taken into account).
  * @param obj       a chart
  * @param ser       a series of the chart
- * @param id        index of the point (0 .. point count - 1); out of range gives (0, 0)
+ * @param id        the point in drawing order (0 = leftmost, the oldest of a shifting chart); out of range gives (0, 0)
  * @param p_out     receives the position
  */
 void lv_chart_get_point_pos_by_id(lv_obj_t * obj, lv_chart_series_t * ser, uint16_t id, lv_point_t * p_out);

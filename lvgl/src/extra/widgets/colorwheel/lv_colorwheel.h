@@ -58,7 +58,8 @@ extern const lv_obj_class_t lv_colorwheel_class;
 lv_obj_t * lv_colorwheel_create(lv_obj_t * parent, bool knob_recolor);
 
 /**
- * Set the colour; h is taken modulo 360, s and v are limited to 100. No event is sent.
+ * Set the colour; a hue past 360 wraps round (360 itself is kept), s and v are limited to 100.
+ * No event is sent.
  * @return true if the colour changed
  */
 bool lv_colorwheel_set_hsv(lv_obj_t * obj, lv_color_hsv_t hsv);
@@ -75,7 +76,7 @@ bool lv_colorwheel_set_rgb(lv_obj_t * obj, lv_color_t color);
 void lv_colorwheel_set_mode(lv_obj_t * obj, lv_colorwheel_mode_t mode);
 
 /**
- * true: a long press in the middle does not switch to the next mode.
+ * true: a long press in the middle does not switch to the next mode (hue, saturation, value, hue...).
  */
 void lv_colorwheel_set_mode_fixed(lv_obj_t * obj, bool fixed);
 

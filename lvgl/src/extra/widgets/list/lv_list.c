@@ -1,7 +1,8 @@
 /**
  * @file lv_list.c
- * List: a flex column of full-width buttons and texts. Scrolling, row gaps
- * and paddings all come from the base object and the styles.
+ * A list is a plain scrolling object laid out as a flex column. Its rows are
+ * labels (section texts) and buttons holding an optional icon and a label,
+ * each spanning the list's content width; the looks come from the theme.
  */
 
 /*********************
@@ -13,38 +14,34 @@
 #include "../../layouts/flex/lv_flex.h"
 #include "../../../widgets/lv_img.h"
 
-/*********************
- *      DEFINES
- *********************/
-#define MY_CLASS &lv_list_class
-#define MY_CLASS_BTN &lv_list_btn_class
-#define MY_CLASS_TEXT &lv_list_text_class
-
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_list_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
+static void list_construct(const lv_obj_class_t * class_p, lv_obj_t * list);
+static lv_obj_t * add_row(const lv_obj_class_t * row_class, lv_obj_t * list);
+static lv_obj_t * add_row_label(lv_obj_t * row, const char * txt);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 const lv_obj_class_t lv_list_class = {
-    .base_class = &lv_obj_class,
-    .constructor_cb = lv_list_constructor,
-    .width_def = (LV_DPI_DEF * 3) / 2,
-    .height_def = LV_DPI_DEF * 2
+    .constructor_cb = list_construct,
+    .width_def = LV_DPI_DEF * 3 / 2,
+    .height_def = 2 * LV_DPI_DEF,
+    .base_class = &lv_obj_class
 };
 
+/* Rows are as wide as the list's content and as tall as their own content. */
 const lv_obj_class_t lv_list_btn_class = {
-    .base_class = &lv_btn_class,
     .width_def = LV_PCT(100),
     .height_def = LV_SIZE_CONTENT,
+    .base_class = &lv_btn_class
 };
 
 const lv_obj_class_t lv_list_text_class = {
-    .base_class = &lv_label_class,
     .width_def = LV_PCT(100),
     .height_def = LV_SIZE_CONTENT,
+    .base_class = &lv_label_class
 };
 
 /**********************
@@ -53,56 +50,45 @@ const lv_obj_class_t lv_list_text_class = {
 
 lv_obj_t * lv_list_create(lv_obj_t * parent)
 {
-    lv_obj_t * obj = lv_obj_class_create_obj(MY_CLASS, parent);
-    if(obj == NULL) return NULL;
-    lv_obj_class_init_obj(obj);
-    return obj;
+    lv_obj_t * list = lv_obj_class_create_obj(&lv_list_class, parent);
+    if(list != NULL) lv_obj_class_init_obj(list);
+    return list;
 }
 
 lv_obj_t * lv_list_add_text(lv_obj_t * list, const char * txt)
 {
-    lv_obj_t * obj = lv_obj_class_create_obj(MY_CLASS_TEXT, list);
-    if(obj == NULL) return NULL;
-    lv_obj_class_init_obj(obj);
-    lv_label_set_text(obj, txt);
-    lv_label_set_long_mode(obj, LV_LABEL_LONG_SCROLL_CIRCULAR);
-    lv_obj_set_width(obj, LV_PCT(100));
-    return obj;
+    lv_obj_t * row = add_row(&lv_list_text_class, list);
+    if(row == NULL) return NULL;
+
+    /*A heading longer than the list scrolls round instead of wrapping into a second line*/
+    lv_label_set_text(row, txt);
+    lv_label_set_long_mode(row, LV_LABEL_LONG_SCROLL_CIRCULAR);
+    return row;
 }
 
 lv_obj_t * lv_list_add_btn(lv_obj_t * list, const void * icon, const char * txt)
 {
-    lv_obj_t * obj = lv_obj_class_create_obj(MY_CLASS_BTN, list);
-    if(obj == NULL) return NULL;
-    lv_obj_class_init_obj(obj);
-    lv_obj_set_size(obj, LV_PCT(100), LV_SIZE_CONTENT);
-    lv_obj_set_flex_flow(obj, LV_FLEX_FLOW_ROW);
+    lv_obj_t * row = add_row(&lv_list_btn_class, list);
+    if(row == NULL) return NULL;
 
-#if LV_USE_IMG == 1
-    if(icon) {
-        lv_obj_t * img = lv_img_create(obj);
-        lv_img_set_src(img, icon);
-    }
+    /*Icon and text side by side; the text takes whatever width the icon leaves*/
+    lv_obj_set_flex_flow(row, LV_FLEX_FLOW_ROW);
+#if LV_USE_IMG
+    if(icon != NULL) lv_img_set_src(lv_img_create(row), icon);
 #else
     LV_UNUSED(icon);
 #endif
-
-    if(txt) {
-        lv_obj_t * label = lv_label_create(obj);
-        lv_label_set_text(label, txt);
-        lv_label_set_long_mode(label, LV_LABEL_LONG_SCROLL_CIRCULAR);
-        lv_obj_set_flex_grow(label, 1);
-    }
-    return obj;
+    if(txt != NULL) add_row_label(row, txt);
+    return row;
 }
 
 const char * lv_list_get_btn_text(lv_obj_t * list, lv_obj_t * btn)
 {
     LV_UNUSED(list);
-    uint32_t i;
-    for(i = 0; i < lv_obj_get_child_cnt(btn); i++) {
-        lv_obj_t * child = lv_obj_get_child(btn, (int32_t)i);
-        if(lv_obj_check_type(child, &lv_label_class)) return lv_label_get_text(child);
+    uint32_t n = lv_obj_get_child_cnt(btn);
+    for(uint32_t k = 0; k < n; k++) {
+        lv_obj_t * part = lv_obj_get_child(btn, (int32_t)k);
+        if(lv_obj_check_type(part, &lv_label_class)) return lv_label_get_text(part);
     }
     return "";
 }
@@ -111,10 +97,27 @@ const char * lv_list_get_btn_text(lv_obj_t * list, lv_obj_t * btn)
  *   STATIC FUNCTIONS
  **********************/
 
-static void lv_list_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+static void list_construct(const lv_obj_class_t * class_p, lv_obj_t * list)
 {
     LV_UNUSED(class_p);
-    lv_obj_set_flex_flow(obj, LV_FLEX_FLOW_COLUMN);
+    lv_obj_set_flex_flow(list, LV_FLEX_FLOW_COLUMN);
+}
+
+/* The row classes carry the full-width, content-high size as their defaults. */
+static lv_obj_t * add_row(const lv_obj_class_t * row_class, lv_obj_t * list)
+{
+    lv_obj_t * row = lv_obj_class_create_obj(row_class, list);
+    if(row != NULL) lv_obj_class_init_obj(row);
+    return row;
+}
+
+static lv_obj_t * add_row_label(lv_obj_t * row, const char * txt)
+{
+    lv_obj_t * caption = lv_label_create(row);
+    lv_label_set_text(caption, txt);
+    lv_label_set_long_mode(caption, LV_LABEL_LONG_SCROLL_CIRCULAR);
+    lv_obj_set_flex_grow(caption, 1);
+    return caption;
 }
 
 #endif /*LV_USE_LIST*/

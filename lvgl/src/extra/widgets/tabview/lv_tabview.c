@@ -1,9 +1,11 @@
 /**
  * @file lv_tabview.c
- * Tab view. The tab buttons are ordinary buttons (one group member each, so
- * keys move between tabs and ENTER opens one) in a flex row; the pages sit
- * side by side in a content container that snaps one page at a time, so a
- * swipe ends on a page boundary and its scroll-end picks the tab.
+ * Tab view: a flex column (tabs on top or bottom) or row (tabs left or
+ * right) of two parts. One part holds a real button per tab, so keys move
+ * between tabs and ENTER opens one; the other, the content, holds the pages
+ * side by side and scrolls one pane at a time with snapping. The active tab
+ * is the source of truth: showing a tab scrolls the content there, and when
+ * a swipe comes to rest the nearest pane becomes the active tab.
  */
 
 /*********************
@@ -17,299 +19,277 @@
 #include "../../../widgets/lv_btn.h"
 #include "../../../widgets/lv_label.h"
 
-/*********************
- *      DEFINES
- *********************/
-#define MY_CLASS &lv_tabview_class
-
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void lv_tabview_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj);
-static void lv_tabview_event(const lv_obj_class_t * class_p, lv_event_t * e);
-static void tab_btn_clicked_cb(lv_event_t * e);
-static void cont_scroll_end_event_cb(lv_event_t * e);
-static bool is_horizontal(const lv_tabview_t * tabview);
+static lv_tabview_t * as_tabview(lv_obj_t * obj);
+static bool pages_side_by_side(const lv_tabview_t * tv);
+static void build_parts(lv_obj_t * obj, lv_coord_t tab_size);
+static lv_obj_t * find_part(lv_obj_t * obj, bool want_btns);
+static lv_coord_t page_step(const lv_tabview_t * tv, lv_obj_t * strip);
+static void show_tab(lv_obj_t * obj, uint32_t id, lv_anim_enable_t anim_en, bool notify);
+static void on_tab_clicked(lv_event_t * e);
+static void on_content_event(lv_event_t * e);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
 const lv_obj_class_t lv_tabview_class = {
-    .constructor_cb = lv_tabview_constructor,
-    .event_cb = lv_tabview_event,
     .width_def = LV_PCT(100),
     .height_def = LV_PCT(100),
-    .base_class = &lv_obj_class,
-    .instance_size = sizeof(lv_tabview_t)
+    .instance_size = sizeof(lv_tabview_t),
+    .base_class = &lv_obj_class
 };
 
 const lv_obj_class_t lv_tabview_btns_class = {
-    .base_class = &lv_obj_class,
     .width_def = LV_PCT(100),
     .height_def = LV_SIZE_CONTENT,
+    .base_class = &lv_obj_class
 };
 
 const lv_obj_class_t lv_tabview_btn_class = {
-    .base_class = &lv_btn_class,
     .width_def = LV_SIZE_CONTENT,
     .height_def = LV_PCT(100),
+    .base_class = &lv_btn_class
 };
-
-/*The constructor cannot take arguments: lv_tabview_create parks them here*/
-static lv_dir_t tabpos_create;
-static lv_coord_t tabsize_create;
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
 
+/*
+ * The parts are built here rather than in a constructor, which cannot take
+ * the tab position and size. Until the first tab is added there is nothing
+ * to show.
+ */
 lv_obj_t * lv_tabview_create(lv_obj_t * parent, lv_dir_t tab_pos, lv_coord_t tab_size)
 {
-    tabpos_create = tab_pos;
-    tabsize_create = tab_size;
-    lv_obj_t * obj = lv_obj_class_create_obj(MY_CLASS, parent);
-    if(obj == NULL) return NULL;
-    lv_obj_class_init_obj(obj);
-    return obj;
+    lv_obj_t * view = lv_obj_class_create_obj(&lv_tabview_class, parent);
+    if(view == NULL) return NULL;
+    lv_obj_class_init_obj(view);
+
+    lv_tabview_t * tv = as_tabview(view);
+    tv->tab_pos = tab_pos;
+    tv->tab_cnt = 0;
+    tv->tab_cur = 0;
+    tv->map = NULL;
+    build_parts(view, tab_size);
+    return view;
 }
 
-lv_obj_t * lv_tabview_add_tab(lv_obj_t * obj, const char * name)
+lv_obj_t * lv_tabview_add_tab(lv_obj_t * tv, const char * name)
 {
-    lv_tabview_t * tabview = (lv_tabview_t *)obj;
-    lv_obj_t * cont = lv_tabview_get_content(obj);
-    lv_obj_t * btns = lv_tabview_get_tab_btns(obj);
-    if(cont == NULL || btns == NULL) return NULL;
+    lv_tabview_t * t = as_tabview(tv);
+    lv_obj_t * strip = lv_tabview_get_content(tv);
+    lv_obj_t * btns = lv_tabview_get_tab_btns(tv);
+    if(strip == NULL || btns == NULL) return NULL;
 
-    lv_obj_t * page = lv_obj_create(cont);
-    if(page == NULL) return NULL;
-    lv_obj_set_size(page, LV_PCT(100), LV_PCT(100));
-    lv_obj_clear_flag(page, LV_OBJ_FLAG_CLICK_FOCUSABLE);
+    /*Pages fill the content; a click on a pane must not steal the focus from the tab buttons*/
+    lv_obj_t * pane = lv_obj_create(strip);
+    if(pane == NULL) return NULL;
+    lv_obj_set_size(pane, LV_PCT(100), LV_PCT(100));
+    lv_obj_clear_flag(pane, LV_OBJ_FLAG_CLICK_FOCUSABLE);
 
     lv_obj_t * btn = lv_obj_class_create_obj(&lv_tabview_btn_class, btns);
     if(btn == NULL) {
-        lv_obj_del(page);
+        lv_obj_del(pane);
         return NULL;
     }
     lv_obj_class_init_obj(btn);
-    lv_obj_set_flex_grow(btn, 1);
-    if(is_horizontal(tabview)) lv_obj_set_height(btn, LV_PCT(100));
+    if(pages_side_by_side(t)) lv_obj_set_height(btn, LV_PCT(100));
     else lv_obj_set_size(btn, LV_PCT(100), LV_SIZE_CONTENT);
-    lv_obj_add_event_cb(btn, tab_btn_clicked_cb, LV_EVENT_CLICKED, NULL);
+    lv_obj_set_flex_grow(btn, 1);
+    lv_obj_add_event_cb(btn, on_tab_clicked, LV_EVENT_CLICKED, NULL);
 
-    lv_obj_t * label = lv_label_create(btn);
-    lv_label_set_text(label, name ? name : "");
-    lv_obj_center(label);
+    lv_obj_t * caption = lv_label_create(btn);
+    lv_label_set_text(caption, name != NULL ? name : "");
+    lv_obj_center(caption);
 
-    tabview->tab_cnt++;
-    if(tabview->tab_cnt == 1) lv_tabview_set_act(obj, 0, LV_ANIM_OFF);
-    return page;
+    t->tab_cnt++;
+    if(t->tab_cnt == 1) show_tab(tv, 0, LV_ANIM_OFF, false);
+    return pane;
 }
 
-void lv_tabview_rename_tab(lv_obj_t * obj, uint32_t tab_id, const char * new_name)
+void lv_tabview_rename_tab(lv_obj_t * tv, uint32_t tab_id, const char * new_name)
 {
-    lv_tabview_t * tabview = (lv_tabview_t *)obj;
-    if(tab_id >= tabview->tab_cnt) return;
-    lv_obj_t * btn = lv_obj_get_child(lv_tabview_get_tab_btns(obj), (int32_t)tab_id);
-    lv_obj_t * label = btn ? lv_obj_get_child(btn, 0) : NULL;
-    if(label) lv_label_set_text(label, new_name ? new_name : "");
+    if(tab_id >= as_tabview(tv)->tab_cnt) return;
+    lv_obj_t * btn = lv_obj_get_child(lv_tabview_get_tab_btns(tv), (int32_t)tab_id);
+    lv_obj_t * caption = btn != NULL ? lv_obj_get_child(btn, 0) : NULL;
+    if(caption != NULL) lv_label_set_text(caption, new_name != NULL ? new_name : "");
 }
 
 lv_obj_t * lv_tabview_get_content(lv_obj_t * tv)
 {
-    lv_tabview_t * tabview = (lv_tabview_t *)tv;
-    /*The buttons come first in the tree for top/left, the content first for bottom/right*/
-    bool btns_first = tabview->tab_pos == LV_DIR_TOP || tabview->tab_pos == LV_DIR_LEFT;
-    return lv_obj_get_child(tv, btns_first ? 1 : 0);
+    return find_part(tv, false);
 }
 
 lv_obj_t * lv_tabview_get_tab_btns(lv_obj_t * tv)
 {
-    lv_tabview_t * tabview = (lv_tabview_t *)tv;
-    bool btns_first = tabview->tab_pos == LV_DIR_TOP || tabview->tab_pos == LV_DIR_LEFT;
-    return lv_obj_get_child(tv, btns_first ? 0 : 1);
+    return find_part(tv, true);
 }
 
-void lv_tabview_set_act(lv_obj_t * obj, uint32_t id, lv_anim_enable_t anim_en)
+void lv_tabview_set_act(lv_obj_t * tv, uint32_t id, lv_anim_enable_t anim_en)
 {
-    lv_tabview_t * tabview = (lv_tabview_t *)obj;
-    if(tabview->tab_cnt == 0) return;
-    if(id >= tabview->tab_cnt) id = tabview->tab_cnt - 1u;
-
-    lv_obj_update_layout(obj);
-
-    lv_obj_t * cont = lv_tabview_get_content(obj);
-    if(cont == NULL) return;
-
-    if(is_horizontal(tabview)) {
-        lv_coord_t gap = lv_obj_get_style_pad_column(cont, LV_PART_MAIN);
-        lv_coord_t w = lv_obj_get_content_width(cont);
-        if(lv_obj_get_style_base_dir(obj, LV_PART_MAIN) == LV_BASE_DIR_RTL) {
-            lv_obj_scroll_to_x(cont, -(lv_coord_t)id * (gap + w), anim_en);
-        }
-        else {
-            lv_obj_scroll_to_x(cont, (lv_coord_t)id * (gap + w), anim_en);
-        }
-    }
-    else {
-        lv_coord_t gap = lv_obj_get_style_pad_row(cont, LV_PART_MAIN);
-        lv_coord_t h = lv_obj_get_content_height(cont);
-        lv_obj_scroll_to_y(cont, (lv_coord_t)id * (gap + h), anim_en);
-    }
-
-    lv_obj_t * btns = lv_tabview_get_tab_btns(obj);
-    uint32_t i;
-    for(i = 0; i < lv_obj_get_child_cnt(btns); i++) {
-        lv_obj_t * btn = lv_obj_get_child(btns, (int32_t)i);
-        if(i == id) lv_obj_add_state(btn, LV_STATE_CHECKED);
-        else lv_obj_clear_state(btn, LV_STATE_CHECKED);
-    }
-
-    tabview->tab_cur = (uint16_t)id;
+    show_tab(tv, id, anim_en, false);
 }
 
 uint16_t lv_tabview_get_tab_act(lv_obj_t * tv)
 {
-    return ((lv_tabview_t *)tv)->tab_cur;
+    return as_tabview(tv)->tab_cur;
 }
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static bool is_horizontal(const lv_tabview_t * tabview)
+static lv_tabview_t * as_tabview(lv_obj_t * obj)
 {
-    return tabview->tab_pos == LV_DIR_TOP || tabview->tab_pos == LV_DIR_BOTTOM;
+    return (lv_tabview_t *)obj;
 }
 
-static void lv_tabview_constructor(const lv_obj_class_t * class_p, lv_obj_t * obj)
+/* Tabs on top or bottom: the pages lie in a row and scroll horizontally. */
+static bool pages_side_by_side(const lv_tabview_t * tv)
 {
-    LV_UNUSED(class_p);
-    lv_tabview_t * tabview = (lv_tabview_t *)obj;
-
-    tabview->tab_pos = tabpos_create;
-    tabview->tab_cnt = 0;
-    tabview->tab_cur = 0;
-    tabview->map = NULL;
-
-    switch(tabview->tab_pos) {
-        case LV_DIR_TOP:
-        case LV_DIR_BOTTOM:
-            lv_obj_set_flex_flow(obj, LV_FLEX_FLOW_COLUMN);
-            break;
-        case LV_DIR_LEFT:
-        case LV_DIR_RIGHT:
-        default:
-            lv_obj_set_flex_flow(obj, LV_FLEX_FLOW_ROW);
-            break;
-    }
-
-    bool btns_first = tabview->tab_pos == LV_DIR_TOP || tabview->tab_pos == LV_DIR_LEFT;
-    lv_obj_t * btns = NULL;
-    lv_obj_t * cont = NULL;
-    if(btns_first) {
-        btns = lv_obj_class_create_obj(&lv_tabview_btns_class, obj);
-        if(btns) lv_obj_class_init_obj(btns);
-        cont = lv_obj_create(obj);
-    }
-    else {
-        cont = lv_obj_create(obj);
-        btns = lv_obj_class_create_obj(&lv_tabview_btns_class, obj);
-        if(btns) lv_obj_class_init_obj(btns);
-    }
-    if(btns == NULL || cont == NULL) return;
-
-    lv_obj_clear_flag(btns, LV_OBJ_FLAG_SCROLLABLE);
-    lv_obj_clear_flag(btns, LV_OBJ_FLAG_CLICK_FOCUSABLE);
-    lv_obj_set_flex_grow(cont, 1);
-
-    if(is_horizontal(tabview)) {
-        lv_obj_set_flex_flow(btns, LV_FLEX_FLOW_ROW);
-        lv_obj_set_size(btns, LV_PCT(100), tabsize_create);
-        lv_obj_set_width(cont, LV_PCT(100));
-        lv_obj_set_flex_flow(cont, LV_FLEX_FLOW_ROW);
-        lv_obj_set_scroll_snap_x(cont, LV_SCROLL_SNAP_CENTER);
-    }
-    else {
-        lv_obj_set_flex_flow(btns, LV_FLEX_FLOW_COLUMN);
-        lv_obj_set_size(btns, tabsize_create, LV_PCT(100));
-        lv_obj_set_height(cont, LV_PCT(100));
-        lv_obj_set_flex_flow(cont, LV_FLEX_FLOW_COLUMN);
-        lv_obj_set_scroll_snap_y(cont, LV_SCROLL_SNAP_CENTER);
-    }
-
-    lv_obj_add_event_cb(cont, cont_scroll_end_event_cb, LV_EVENT_ALL, NULL);
-    lv_obj_add_flag(cont, LV_OBJ_FLAG_SCROLL_ONE);
-    lv_obj_clear_flag(cont, LV_OBJ_FLAG_SCROLL_ON_FOCUS);
-    lv_obj_set_scrollbar_mode(cont, LV_SCROLLBAR_MODE_OFF);
-}
-
-static void lv_tabview_event(const lv_obj_class_t * class_p, lv_event_t * e)
-{
-    LV_UNUSED(class_p);
-    lv_res_t res = lv_obj_event_base(&lv_tabview_class, e);
-    if(res != LV_RES_OK) return;
-
-    lv_event_code_t code = lv_event_get_code(e);
-    lv_obj_t * target = lv_event_get_target(e);
-    if(code == LV_EVENT_SIZE_CHANGED) {
-        /*Keep the shown page aligned when the pages change size*/
-        lv_tabview_set_act(target, lv_tabview_get_tab_act(target), LV_ANIM_OFF);
-    }
-}
-
-static void tab_btn_clicked_cb(lv_event_t * e)
-{
-    lv_obj_t * btn = lv_event_get_target(e);
-    lv_obj_t * btns = lv_obj_get_parent(btn);
-    lv_obj_t * tv = lv_obj_get_parent(btns);
-    uint32_t id = lv_obj_get_index(btn);
-
-    bool new_tab = lv_tabview_get_tab_act(tv) != id;
-    lv_tabview_set_act(tv, id, LV_ANIM_OFF);
-    if(new_tab) lv_event_send(tv, LV_EVENT_VALUE_CHANGED, NULL);
+    return tv->tab_pos == LV_DIR_TOP || tv->tab_pos == LV_DIR_BOTTOM;
 }
 
 /*
- * When a swipe's scrolling (snapping included) has stopped, the tab whose
- * page is nearest becomes the active one. While the finger is still down the
- * page may yet move, so nothing is decided then.
+ * The order of the two parts in the flex flow decides which side the
+ * buttons are on: first for top/left, second for bottom/right.
  */
-static void cont_scroll_end_event_cb(lv_event_t * e)
+static void build_parts(lv_obj_t * obj, lv_coord_t tab_size)
 {
-    lv_obj_t * cont = lv_event_get_target(e);
-    lv_event_code_t code = lv_event_get_code(e);
-    lv_obj_t * tv = lv_obj_get_parent(cont);
-    lv_tabview_t * tabview = (lv_tabview_t *)tv;
+    lv_tabview_t * tv = as_tabview(obj);
+    bool across = pages_side_by_side(tv);
+    lv_obj_set_flex_flow(obj, across ? LV_FLEX_FLOW_COLUMN : LV_FLEX_FLOW_ROW);
 
-    if(code == LV_EVENT_LAYOUT_CHANGED) {
-        lv_tabview_set_act(tv, lv_tabview_get_tab_act(tv), LV_ANIM_OFF);
+    bool btns_first = tv->tab_pos == LV_DIR_TOP || tv->tab_pos == LV_DIR_LEFT;
+    lv_obj_t * strip = btns_first ? NULL : lv_obj_create(obj);
+    lv_obj_t * btns = lv_obj_class_create_obj(&lv_tabview_btns_class, obj);
+    if(btns != NULL) lv_obj_class_init_obj(btns);
+    if(btns_first) strip = lv_obj_create(obj);
+    if(btns == NULL || strip == NULL) return;
+
+    /*The button bar has the asked thickness and the full length; it never scrolls*/
+    lv_obj_clear_flag(btns, LV_OBJ_FLAG_SCROLLABLE);
+    lv_obj_clear_flag(btns, LV_OBJ_FLAG_CLICK_FOCUSABLE);
+    lv_obj_set_flex_flow(btns, across ? LV_FLEX_FLOW_ROW : LV_FLEX_FLOW_COLUMN);
+    if(across) lv_obj_set_size(btns, LV_PCT(100), tab_size);
+    else lv_obj_set_size(btns, tab_size, LV_PCT(100));
+
+    /*The content takes the rest and moves one pane per swipe, resting on pane centres*/
+    lv_obj_set_flex_grow(strip, 1);
+    lv_obj_set_flex_flow(strip, across ? LV_FLEX_FLOW_ROW : LV_FLEX_FLOW_COLUMN);
+    if(across) {
+        lv_obj_set_width(strip, LV_PCT(100));
+        lv_obj_set_scroll_snap_x(strip, LV_SCROLL_SNAP_CENTER);
     }
-    else if(code == LV_EVENT_SCROLL_END) {
-        lv_indev_t * indev = lv_indev_get_act();
-        if(indev && indev->proc.state == LV_INDEV_STATE_PRESSED) return;
-
-        lv_point_t p;
-        lv_obj_get_scroll_end(cont, &p);
-
-        int32_t t;
-        if(is_horizontal(tabview)) {
-            lv_coord_t w = lv_obj_get_content_width(cont) + lv_obj_get_style_pad_column(cont, LV_PART_MAIN);
-            if(w <= 0) return;
-            if(lv_obj_get_style_base_dir(tv, LV_PART_MAIN) == LV_BASE_DIR_RTL) t = -(p.x - w / 2) / w;
-            else t = (p.x + w / 2) / w;
-        }
-        else {
-            lv_coord_t h = lv_obj_get_content_height(cont) + lv_obj_get_style_pad_row(cont, LV_PART_MAIN);
-            if(h <= 0) return;
-            t = (p.y + h / 2) / h;
-        }
-        if(t < 0) t = 0;
-        if(tabview->tab_cnt > 0 && t >= tabview->tab_cnt) t = tabview->tab_cnt - 1;
-
-        bool new_tab = t != lv_tabview_get_tab_act(tv);
-        lv_tabview_set_act(tv, (uint32_t)t, LV_ANIM_ON);
-        if(new_tab) lv_event_send(tv, LV_EVENT_VALUE_CHANGED, NULL);
+    else {
+        lv_obj_set_height(strip, LV_PCT(100));
+        lv_obj_set_scroll_snap_y(strip, LV_SCROLL_SNAP_CENTER);
     }
+    lv_obj_add_flag(strip, LV_OBJ_FLAG_SCROLL_ONE);
+    lv_obj_clear_flag(strip, LV_OBJ_FLAG_SCROLL_ON_FOCUS);
+    lv_obj_set_scrollbar_mode(strip, LV_SCROLLBAR_MODE_OFF);
+    lv_obj_add_event_cb(strip, on_content_event, LV_EVENT_ALL, NULL);
+}
+
+/* The button bar is recognised by its class, the content is the other part. */
+static lv_obj_t * find_part(lv_obj_t * obj, bool want_btns)
+{
+    uint32_t n = lv_obj_get_child_cnt(obj);
+    for(uint32_t k = 0; k < n; k++) {
+        lv_obj_t * part = lv_obj_get_child(obj, (int32_t)k);
+        if(lv_obj_check_type(part, &lv_tabview_btns_class) == want_btns) return part;
+    }
+    return NULL;
+}
+
+/* From one pane to the next: a pane is as large as the content area, plus the gap. */
+static lv_coord_t page_step(const lv_tabview_t * tv, lv_obj_t * strip)
+{
+    if(pages_side_by_side(tv)) return lv_obj_get_content_width(strip) + lv_obj_get_style_pad_column(strip, LV_PART_MAIN);
+    return lv_obj_get_content_height(strip) + lv_obj_get_style_pad_row(strip, LV_PART_MAIN);
+}
+
+/*
+ * Make tab `id` (limited to the last tab) the active one: scroll its pane
+ * into place, mark its button, and with `notify` tell the application if
+ * the tab changed. Right-to-left tab views scroll towards negative x.
+ */
+static void show_tab(lv_obj_t * obj, uint32_t id, lv_anim_enable_t anim_en, bool notify)
+{
+    lv_tabview_t * tv = as_tabview(obj);
+    if(tv->tab_cnt == 0) return;
+    if(id >= tv->tab_cnt) id = tv->tab_cnt - 1u;
+    bool changed = id != tv->tab_cur;
+
+    lv_obj_t * strip = find_part(obj, false);
+    lv_obj_t * bar = find_part(obj, true);
+    if(strip == NULL || bar == NULL) return;
+
+    /*Page sizes come from the layout, which may not have run since the last change*/
+    lv_obj_update_layout(strip);
+    lv_coord_t offset = (lv_coord_t)((lv_coord_t)id * page_step(tv, strip));
+    if(!pages_side_by_side(tv)) lv_obj_scroll_to_y(strip, offset, anim_en);
+    else if(lv_obj_get_style_base_dir(obj, LV_PART_MAIN) == LV_BASE_DIR_RTL) lv_obj_scroll_to_x(strip, -offset, anim_en);
+    else lv_obj_scroll_to_x(strip, offset, anim_en);
+
+    uint32_t n = lv_obj_get_child_cnt(bar);
+    for(uint32_t k = 0; k < n; k++) {
+        lv_obj_t * btn = lv_obj_get_child(bar, (int32_t)k);
+        if(k == id) lv_obj_add_state(btn, LV_STATE_CHECKED);
+        else lv_obj_clear_state(btn, LV_STATE_CHECKED);
+    }
+    tv->tab_cur = (uint16_t)id;
+
+    if(notify && changed) lv_event_send(obj, LV_EVENT_VALUE_CHANGED, NULL);
+}
+
+static void on_tab_clicked(lv_event_t * e)
+{
+    lv_obj_t * btn = lv_event_get_target(e);
+    lv_obj_t * tv = lv_obj_get_parent(lv_obj_get_parent(btn));
+    show_tab(tv, lv_obj_get_index(btn), LV_ANIM_OFF, true);
+}
+
+/*
+ * A new size or layout of the content moves the pages under the scroll
+ * position, so the active pane is put back in place. When a swipe has come
+ * to rest (snapping included, finger lifted) the pane nearest to the scroll
+ * position becomes the active tab; while the finger is down the content may
+ * still move, so nothing is decided yet.
+ */
+static void on_content_event(lv_event_t * e)
+{
+    lv_obj_t * strip = lv_event_get_target(e);
+    lv_obj_t * obj = lv_obj_get_parent(strip);
+    lv_tabview_t * tv = as_tabview(obj);
+
+    switch(lv_event_get_code(e)) {
+        case LV_EVENT_SIZE_CHANGED:
+        case LV_EVENT_LAYOUT_CHANGED:
+            show_tab(obj, tv->tab_cur, LV_ANIM_OFF, false);
+            return;
+        case LV_EVENT_SCROLL_END:
+            break;
+        default:
+            return;
+    }
+
+    lv_indev_t * finger = lv_indev_get_act();
+    if(finger != NULL && finger->proc.state == LV_INDEV_STATE_PRESSED) return;
+
+    lv_coord_t step = page_step(tv, strip);
+    if(step <= 0) return;
+    lv_point_t rest;
+    lv_obj_get_scroll_end(strip, &rest);
+    lv_coord_t pos = pages_side_by_side(tv) ? rest.x : rest.y;
+    if(pages_side_by_side(tv) && lv_obj_get_style_base_dir(obj, LV_PART_MAIN) == LV_BASE_DIR_RTL) pos = (lv_coord_t)-pos;
+
+    int32_t nearest = (pos + step / 2) / step;
+    if(nearest < 0) nearest = 0;
+    show_tab(obj, (uint32_t)nearest, LV_ANIM_ON, true);
 }
 
 #endif /*LV_USE_TABVIEW*/
