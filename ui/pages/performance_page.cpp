@@ -8,6 +8,7 @@
 #include "ui/pages/performance_page.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "hardware/hardware_state.h"
 #include "hardware/power.h"
@@ -84,10 +85,9 @@ void cpu_slider_event(lv_event_t* event) {
     write_scheme_value(SCHEME_MAX_PROCESSOR_STATE, uint32_t(cpu_max_percent.load()));
     store_committed_setting("CPU", cpu_max_percent);
     cpu_slider_idle = true;
-  } else if (code == LV_EVENT_PRESS_LOST) {
-    // Nothing was applied; the sync brings the slider back to the scheme.
-    cpu_slider_idle = true;
   }
+  // Sliding off the slider (PRESS_LOST) keeps the press: it stays held until
+  // the finger comes up, and RELEASED comes then as always.
 }
 
 void gpu_slider_event(lv_event_t* event) {
@@ -227,6 +227,11 @@ void build_tdp_arc() {
   lv_arc_set_rotation(tdp_arc, 135);
   lv_arc_set_bg_angles(tdp_arc, 0, 270);
   lv_group_add_obj(lv_group_get_default(), tdp_arc);
+  // Only the ring takes presses. The dial's square reaches over the right
+  // end of the processor slider (created before it, so beneath it), where a
+  // touch meant for the processor state would otherwise turn the power
+  // limit.
+  lv_obj_add_flag(tdp_arc, LV_OBJ_FLAG_ADV_HITTEST);
   lv_obj_set_style_bg_opa(tdp_arc, LV_OPA_TRANSP, LV_PART_KNOB);
   lv_obj_set_style_bg_opa(tdp_arc, LV_OPA_COVER, LV_PART_KNOB | LV_STATE_FOCUS_KEY);
   lv_obj_set_style_arc_opa(tdp_arc, LV_OPA_TRANSP, LV_PART_MAIN);
@@ -262,6 +267,8 @@ void show_stored_values() {
 }  // namespace
 
 void build_performance_page(lv_obj_t* parent) {
+  gpu_clock_display = 0;
+  cpu_slider_idle = true;
   page = lv_obj_create(parent);
   lv_obj_set_size(page, lv_coord_t(layout_page_width), lv_coord_t(layout_page_height));
   lv_obj_align(page, LV_ALIGN_TOP_MID, 0, lv_pct(6));
