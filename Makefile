@@ -34,9 +34,10 @@ bench: deps
 	tools/run-benchmarks.sh $(BENCH)
 
 # Screenshots of the main screen in English and Chinese and of the
-# incompatible-device screen, at 1920x1080, into build/win/e2e-shots/.
+# incompatible-device screen, at 1920x1080, and of the performance page at
+# 1920x1080 and 1280x800 in both languages, into build/win/e2e-shots/.
 screenshots: deps win
-	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible)' --output-on-failure
+	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|performance_shots)' --output-on-failure
 	@ls -1 $(WIN)/e2e-shots/*.png
 
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.
