@@ -180,6 +180,13 @@ TEST_F(PerformancePage, building_it_applies_the_stored_settings_once_through_the
        {"boost 1", "cpu 85"},
        {"Boost 1", "GPU 1500", "GPUAuto =0", "TDP 15", "CPU 85", "GPU 1500"},
        "15", "85", "1500"},
+      // A supported board with a processor the program does not know: no
+      // ranges (0..0), no RyzenAdj call, the controls cannot move.
+      {"unknown processor", {0, 0, 100, 0, 1, 0},
+       {},
+       {"boost 1", "cpu 100"},
+       {"Boost 1", "GPU 0", "GPUAuto =0", "TDP 0", "CPU 100", "GPU 0"},
+       "0", "100", "0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
