@@ -7,10 +7,13 @@
 
 #include "hardware/hardware_state.h"
 
-void wait_for_display_adapter() {
+bool wait_for_display_adapter(uint32_t deadline_ms) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline_ms);
   while (adapter_restarting.load() != 0 || adlx_ready.load() == 0) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(DISPLAY_ADAPTER_POLL_MS));
   }
+  return true;
 }
 
 int32_t whole_hertz(uint32_t numerator, uint32_t denominator) {
@@ -38,4 +41,11 @@ void oriented_size(uint32_t current_width, uint32_t current_height, uint32_t a, 
   const bool landscape = current_width >= current_height;
   *width = landscape ? longer : shorter;
   *height = landscape ? shorter : longer;
+}
+
+bool display_mode_reached(const RawDisplayMode& now, uint32_t width, uint32_t height,
+                          int32_t refresh) {
+  if (now.width != width || now.height != height) return false;
+  const int32_t hertz = whole_hertz(now.vsync_numerator, now.vsync_denominator);
+  return hertz == 0 || hertz == refresh;
 }

@@ -4,10 +4,16 @@
 
 #include <cstdint>
 
-// Blocks, checking once per 1000 ms, while `adapter_restarting` is set or
-// `adlx_ready` is clear: a display query in the middle of an adapter restart
-// would read the adapter half gone.
-void wait_for_display_adapter();
+constexpr uint32_t DISPLAY_ADAPTER_WAIT_MS = 20000;  // longer than a whole adapter restart
+constexpr uint32_t DISPLAY_ADAPTER_POLL_MS = 50;
+
+// Blocks while `adapter_restarting` is set or `adlx_ready` is clear, checking
+// every DISPLAY_ADAPTER_POLL_MS: a display query in the middle of an adapter
+// restart would read the adapter half gone. Gives up after `deadline_ms`, so
+// a start of ADLX that never finishes (or a flag nobody clears) costs a
+// display query some seconds, never the thread.
+// @return true when the adapter was ready, false when the deadline passed
+bool wait_for_display_adapter(uint32_t deadline_ms = DISPLAY_ADAPTER_WAIT_MS);
 
 // What the first display path reports.
 struct RawDisplayMode {
@@ -34,3 +40,11 @@ int fold_display_mode(const RawDisplayMode& mode, int32_t* long_side, int32_t* s
 // gets the long side as width) instead of rotating it by accident.
 void oriented_size(uint32_t current_width, uint32_t current_height, uint32_t a, uint32_t b,
                    uint32_t* width, uint32_t* height);
+
+// Whether the first path now shows the mode that was asked for: the source
+// size as requested and, when Windows reports a rate at all, that rate in
+// whole hertz. Wine's SetDisplayConfig answers success and changes nothing,
+// and a driver may answer success and keep the old mode; this is how
+// set_display_mode notices and tries ChangeDisplaySettingsExW instead.
+bool display_mode_reached(const RawDisplayMode& now, uint32_t width, uint32_t height,
+                          int32_t refresh);

@@ -6,11 +6,8 @@
 #include "hardware/power.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "hardware/adlx.h"
-#include "hardware/backend_steps.h"
 #include "hardware/device_models.h"
 #include "hardware/display.h"
 #include "hardware/ec.h"
@@ -104,16 +101,10 @@ int apply_gpu_clock() {
 }
 
 void restart_display_for_automatic_clock() {
-  using std::chrono::milliseconds;
   adapter_restarting = 1;
   // ADLX's interfaces belong to the adapter going away.
   adlx_stop();
-  if (restart_display_adapters(ADAPTERS_DISABLE) > 0) {
-    std::this_thread::sleep_for(milliseconds(100));
-    if (restart_display_adapters(ADAPTERS_ENABLE) > 0) {
-      std::this_thread::sleep_for(milliseconds(1000));
-    }
-  }
+  restart_panel_adapter();
   adlx_start();
   adapter_restarting = 0;
 }

@@ -40,9 +40,9 @@ int apply_gpu_clock();
 
 /**
  * Leaving a forced GPU clock takes a restart of the display driver: with
- * adapter_restarting set, ADLX stopped, the display adapters disabled and
- * (when any was) enabled again after 100 ms, then 1000 ms for them to come
- * back (when any did), ADLX started again. Blocks the caller for that long.
+ * adapter_restarting set and ADLX stopped, the built-in panel's adapter is
+ * disabled and enabled again (waiting on it as the start-up restart does),
+ * then ADLX is started again. Blocks the caller for that long.
  */
 void restart_display_for_automatic_clock();
 

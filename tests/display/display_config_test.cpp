@@ -56,18 +56,61 @@ TEST(DisplayConfig, requested_size_follows_the_desktop_orientation) {
   }
 }
 
+// Wine's SetDisplayConfig answers success and changes nothing: only a fresh
+// query showing the requested size (and rate, when one is reported) counts.
+TEST(DisplayConfig, a_mode_change_counts_only_when_the_query_shows_it) {
+  struct Case {
+    RawDisplayMode now;
+    uint32_t width, height;
+    int32_t refresh;
+    bool reached;
+  } cases[] = {
+      {{1280, 720, 60, 1}, 1280, 720, 60, true},
+      {{1920, 1080, 60, 1}, 1280, 720, 60, false},  // unchanged
+      {{1280, 720, 60, 1}, 720, 1280, 60, false},   // rotated is not the same source mode
+      {{1280, 720, 60, 1}, 1280, 720, 50, false},   // the rate stayed
+      {{1920, 1080, 133050000, 2213670}, 1920, 1080, 60, true},  // 60.10 Hz
+      {{1280, 720, 0, 1}, 1280, 720, 40, true},    // no rate reported: the size decides
+      {{1280, 720, 60, 0}, 1280, 720, 40, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(display_mode_reached(c.now, c.width, c.height, c.refresh), c.reached)
+        << c.now.width << "x" << c.now.height << " asked " << c.width << "x" << c.height << "@"
+        << c.refresh;
+  }
+}
+
 // The wait ends only once both conditions hold; the flags are flipped while
 // the waiter is blocked and the test checks it was still blocked before.
 TEST(DisplayConfig, waits_while_the_adapter_restarts_or_adlx_is_not_ready) {
   adlx_ready = 0;
   adapter_restarting = 1;
-  auto waiter = std::async(std::launch::async, wait_for_display_adapter);
+  auto waiter = std::async(std::launch::async, [] { return wait_for_display_adapter(); });
   EXPECT_EQ(waiter.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout);
   adapter_restarting = 0;
   EXPECT_EQ(waiter.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout)
       << "ADLX not ready yet";
   adlx_ready = 1;
-  EXPECT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  ASSERT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  EXPECT_TRUE(waiter.get());
+}
+
+// An ADLX start that never completes must not hold a display query (and the
+// thread that asked, the toolkit's) for ever.
+TEST(DisplayConfig, the_wait_for_the_adapter_gives_up_at_its_deadline) {
+  struct Case {
+    int32_t restarting, ready;
+    bool result;
+  } cases[] = {{0, 0, false}, {1, 1, false}, {0, 1, true}};
+  for (const Case& c : cases) {
+    adapter_restarting = c.restarting;
+    adlx_ready = c.ready;
+    auto waiter = std::async(std::launch::async, [] { return wait_for_display_adapter(300); });
+    ASSERT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(waiter.get(), c.result);
+  }
+  adapter_restarting = 0;
+  adlx_ready = 1;
 }
 
 }  // namespace

@@ -8,8 +8,8 @@ perf_store GPUAuto 0
 perf_store GPU 900
 e2e_start
 e2e_wait_window 90 >/dev/null || { check "window appears" yes no; e2e_finish; }
-perf_until 60 perf_switch_on $PERF_BOOST_X || check "page drawn" yes no
-perf_until 30 perf_more_than ryzenadj.log set_max_gfxclk_freq 0
+e2e_until 60 perf_switch_on $PERF_BOOST_X || check "page drawn" yes no
+e2e_until 30 perf_more_than ryzenadj.log set_max_gfxclk_freq 0
 check "start: minimum 100 then maximum 900" "set_min_gfxclk_freq 100 set_max_gfxclk_freq 900" \
   "$(perf_log ryzenadj.log | grep gfx | head -n 2 | tr '\n' ' ' | sed 's/ $//')"
 check "no fixed-clock command on this processor" 0 "$(perf_count ryzenadj.log set_gfx_clk)"
@@ -18,10 +18,10 @@ check "start: the 3050e's default limit, 14 W" "set_stapm_limit 14000" "$(perf_l
 clocks=$(perf_count ryzenadj.log set_max_gfxclk_freq)
 perf_drag $((PERF_GPU_SLIDER_LEFT + 120)) $((PERF_GPU_SLIDER_LEFT - 30)) $PERF_CPU_SLIDER_Y
 perf_lift
-perf_until 20 perf_more_than ryzenadj.log set_max_gfxclk_freq "$clocks"
+e2e_until 20 perf_more_than ryzenadj.log set_max_gfxclk_freq "$clocks"
 check "slider at its low end: minimum 100 then maximum 200" "set_min_gfxclk_freq 100 set_max_gfxclk_freq 200" \
   "$(perf_log ryzenadj.log | grep gfx | tail -n 2 | tr '\n' ' ' | sed 's/ $//')"
-perf_until 10 [ "$(perf_setting GPU)" = 0xc8 ]
+e2e_until 10 perf_setting_is GPU 0xc8
 check "and stores GPU = 200" 0xc8 "$(perf_setting GPU)"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30 >/dev/null

@@ -1,4 +1,5 @@
-# Sourced by the performance page's end-to-end tests after e2e-lib.sh: where
+# Sourced by the performance page's end-to-end tests after e2e-lib.sh (whose
+# e2e_until, e2e_pixel_now and e2e_pixel_is they use): where
 # the page's controls lie on a 1920x1080 screen, how a finger drags them, and
 # what the simulated device recorded.
 #
@@ -20,35 +21,19 @@ perf_sim() { echo "$E2E_PREFIX/drive_c/ProgramData/VexaSim/$1"; }
 perf_log() { tr -d '\r' <"$(perf_sim "$1")" 2>/dev/null; }
 perf_powersim() { wine "$E2E_BIN/powersim.exe" "$@" 2>/dev/null | tr -d '\r'; }
 perf_setting() { e2e_reg 'HKLM\SOFTWARE\ZEV\TMX' "$1"; }
+perf_setting_is() { [ "$(perf_setting "$1")" = "$2" ]; }
 perf_store() {
   wine reg add 'HKLM\SOFTWARE\ZEV\TMX' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
 }
 
-# perf_until SECONDS COMMAND...: COMMAND every 0.1 s until it succeeds; fails
-# once SECONDS have passed. Every wait here is a condition with a deadline.
-perf_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  while ! "$@"; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.1
-  done
-}
-
-# perf_pixel X Y: the screen's pixel now, as rrggbb.
-perf_pixel() {
-  import -window root -crop "1x1+$1+$2" +repage -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null |
-    cut -c1-6 | tr 'A-F' 'a-f'
-}
-perf_pixel_is() { [ "$(perf_pixel "$1" "$2")" = "$3" ]; }
-
 # perf_red X Y: the red channel (0..255) of the screen's pixel now.
-perf_red() { printf '%d' "0x$(perf_pixel "$1" "$2" | cut -c1-2)"; }
+perf_red() { printf '%d' "0x$(e2e_pixel_now "$1" "$2" | cut -c1-2)"; }
+perf_cpu_lit() { [ "$(perf_red $PERF_CPU_RING_TOP)" -gt 200 ]; }
 
 # A checked switch shows the accent red left of its knob (which sits at the
 # right end); an unchecked one its grey track right of the knob.
-perf_switch_on() { perf_pixel_is $(($1 - 28)) "$PERF_SWITCH_Y" f44336; }
-perf_switch_off() { perf_pixel_is $(($1 + 28)) "$PERF_SWITCH_Y" 2b2b2b; }
+perf_switch_on() { e2e_pixel_is $(($1 - 28)) "$PERF_SWITCH_Y" f44336; }
+perf_switch_off() { e2e_pixel_is $(($1 + 28)) "$PERF_SWITCH_Y" 2b2b2b; }
 
 # perf_count LOG PREFIX: lines of a stand-in's log that start with PREFIX.
 perf_count() { perf_log "$1" | grep -c "^$2"; }
@@ -94,7 +79,7 @@ perf_lift() { xdotool mouseup 1; }
 # perf_watch X Y FILE: appends the pixel at X Y to FILE about ten times a
 # second until perf_watch_end; so a change that lasts only a moment is seen.
 perf_watch() {
-  (while :; do perf_pixel "$1" "$2" >>"$3"; sleep 0.05; done) &
+  (while :; do e2e_pixel_now "$1" "$2" >>"$3"; sleep 0.05; done) &
   PERF_WATCH_PID=$!
 }
 perf_watch_end() { kill "$PERF_WATCH_PID" 2>/dev/null; wait "$PERF_WATCH_PID" 2>/dev/null; }
@@ -111,14 +96,4 @@ perf_setup_screen() {
   export WINEPREFIX=$E2E_PREFIX
   xvfb_start "$E2E_PREFIX.xvfb.pid" "$1" || exit 1
   device_prepare "$E2E_PREFIX" "AMD Ryzen 7 6800U with Radeon Graphics" "Vexa Crest"
-}
-
-# perf_settled: the panel has stopped changing (two screenshots a moment
-# apart are the same), once the layout for the display's size is in place.
-perf_settled() {
-  local a b
-  a=$(import -window root rgb:- 2>/dev/null | md5sum)
-  sleep 0.3
-  b=$(import -window root rgb:- 2>/dev/null | md5sum)
-  [ "$a" = "$b" ]
 }

@@ -18,8 +18,8 @@ shoot() {
   E2E_PIDS+=("$E2E_PID")
   e2e_wait_window 90 >/dev/null || { check "$4: window appears" yes no; return; }
   # The dial's hub (a red dot) at the page's centre shows the tier's layout.
-  perf_until 90 perf_pixel_is "$5" "$6" f44336
-  perf_until 30 perf_settled
+  e2e_until 90 e2e_pixel_is "$5" "$6" f44336
+  e2e_wait_still 30
   e2e_screenshot "$shots/performance-$4.png"
   check "$4: dial hub at the page centre" f44336 "$(e2e_pixel "$shots/performance-$4.png" "$5" "$6")"
   check "$4: page background below the dial" 1a1a1a "$(e2e_pixel "$shots/performance-$4.png" "$5" "$7")"

@@ -89,7 +89,7 @@ uint8_t read_ac_line_status() {
 void adlx_start() { note("adlx start restarting=%u", unsigned(adapter_restarting.load())); }
 void adlx_stop() { note("adlx stop restarting=%u", unsigned(adapter_restarting.load())); }
 
-int restart_display_adapters(uint32_t state) {
-  note(state == 2 ? "adapters disable %u" : "adapters enable %u", unsigned(power_fakes.adapters));
+int restart_panel_adapter() {
+  note("adapter restart %u", unsigned(power_fakes.adapters));
   return power_fakes.adapters;
 }

@@ -15,7 +15,7 @@
 #include "hardware/power.h"
 #include "test_display.h"
 #include "tests/power/power_fakes.h"
-#include "tests/ui/performance_fakes.h"
+#include "tests/ui/hardware_fakes.h"
 #include "ui/layout.h"
 #include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/performance_page.h"
@@ -53,7 +53,7 @@ class PerformancePage : public ::testing::Test {
     if (running) display.stop();
     running = true;
     power_fakes.reset();
-    performance_fakes.reset();
+    fake_hardware = FakeHardware();
     CpuModel = stored.cpu_model;
     BoardModel = 1;
     ryzenadj_handle = &handle_dummy;
@@ -192,8 +192,8 @@ TEST_F(PerformancePage, building_it_applies_the_stored_settings_once_through_the
     SCOPED_TRACE(c.what);
     build(c.stored);
     EXPECT_EQ(power_fakes.trace, c.ryzenadj);
-    EXPECT_EQ(performance_fakes.scheme_writes, c.scheme);
-    EXPECT_EQ(performance_fakes.store_calls, c.stores);
+    EXPECT_EQ(fake_hardware.scheme_writes, c.scheme);
+    EXPECT_EQ(fake_hardware.store_calls, c.stores);
     EXPECT_EQ(text(TDP_LABEL), c.tdp);
     EXPECT_EQ(text(CPU_LABEL), c.cpu);
     EXPECT_EQ(text(GPU_LABEL), c.gpu);
@@ -218,39 +218,39 @@ TEST_F(PerformancePage, the_overlays_fade_towards_the_page_as_their_values_fall)
 TEST_F(PerformancePage, turning_the_dial_shows_the_limit_and_letting_go_applies_and_stores_it) {
   build(Stored{});
   power_fakes.reset();
-  performance_fakes.reset();
+  fake_hardware = FakeHardware();
   turn_dial_to(25, false);
   EXPECT_EQ(text(TDP_LABEL), "25");
   EXPECT_EQ(tdp_watts.load(), 25);
   EXPECT_TRUE(power_fakes.trace.empty()) << "applied before the finger left";
   display.release();
   EXPECT_EQ(power_fakes.trace, (Trace{"stapm 25000", "slow 25000", "fast 25000"}));
-  EXPECT_EQ(performance_fakes.store_calls, (Trace{"TDP 25"}));
+  EXPECT_EQ(fake_hardware.store_calls, (Trace{"TDP 25"}));
 
   power_fakes.reset();
   turn_dial_to(7);
   EXPECT_EQ(power_fakes.trace, (Trace{"stapm 7000", "slow 7000", "fast 7000"}));
-  EXPECT_EQ(performance_fakes.stored["TDP"], 7);
+  EXPECT_EQ(fake_hardware.stored["TDP"], 7);
 }
 
 TEST_F(PerformancePage, the_processor_slider_grows_leftwards_and_writes_the_scheme_on_release) {
   build(Stored{});
-  performance_fakes.reset();
+  fake_hardware = FakeHardware();
   press_slider_at(CPU_SLIDER, 1.0);  // right end: the lowest state
   EXPECT_EQ(text(CPU_LABEL), "40");
-  EXPECT_TRUE(performance_fakes.scheme_writes.empty());
+  EXPECT_TRUE(fake_hardware.scheme_writes.empty());
   display.move(lv_coord_t(centre_of(child(CPU_SLIDER)).x), centre_of(child(CPU_SLIDER)).y);
   display.release();
   int32_t middle = cpu_max_percent;
   EXPECT_GT(middle, 60);
   EXPECT_LT(middle, 80);
   EXPECT_EQ(text(CPU_LABEL), std::to_string(middle));
-  EXPECT_EQ(performance_fakes.scheme_writes, (Trace{"cpu " + std::to_string(middle)}));
-  EXPECT_EQ(performance_fakes.store_calls, (Trace{"CPU " + std::to_string(middle)}));
+  EXPECT_EQ(fake_hardware.scheme_writes, (Trace{"cpu " + std::to_string(middle)}));
+  EXPECT_EQ(fake_hardware.store_calls, (Trace{"CPU " + std::to_string(middle)}));
 
   hold_cpu_slider_at_full();
   display.release();
-  EXPECT_EQ(performance_fakes.scheme_writes.back(), "cpu 100");
+  EXPECT_EQ(fake_hardware.scheme_writes.back(), "cpu 100");
 }
 
 TEST_F(PerformancePage, outside_changes_of_the_scheme_are_shown_and_never_written_back) {
@@ -269,21 +269,21 @@ TEST_F(PerformancePage, outside_changes_of_the_scheme_are_shown_and_never_writte
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     build(Stored{});
-    performance_fakes.scheme_writes.clear();
-    performance_fakes.store_calls.clear();
-    performance_fakes.scheme_cpu[0] = c.cpu_ac;
-    performance_fakes.scheme_cpu[1] = c.cpu_dc;
-    performance_fakes.scheme_boost[0] = c.boost_ac;
-    performance_fakes.scheme_boost[1] = c.boost_dc;
+    fake_hardware.scheme_writes.clear();
+    fake_hardware.store_calls.clear();
+    fake_hardware.scheme_cpu[0] = c.cpu_ac;
+    fake_hardware.scheme_cpu[1] = c.cpu_dc;
+    fake_hardware.scheme_boost[0] = c.boost_ac;
+    fake_hardware.scheme_boost[1] = c.boost_dc;
     sync();
     EXPECT_EQ(text(CPU_LABEL), c.label);
     EXPECT_EQ(lv_obj_has_state(child(BOOST_SWITCH), LV_STATE_CHECKED), c.boost);
     EXPECT_EQ(boost_on.load(), c.boost ? 1 : 0);
-    EXPECT_TRUE(performance_fakes.scheme_writes.empty());
-    EXPECT_TRUE(performance_fakes.store_calls.empty());
+    EXPECT_TRUE(fake_hardware.scheme_writes.empty());
+    EXPECT_TRUE(fake_hardware.store_calls.empty());
     // A second outside change is followed too: the sync's own update does
     // not leave the slider looking held.
-    performance_fakes.scheme_cpu[0] = 90;
+    fake_hardware.scheme_cpu[0] = 90;
     sync();
     EXPECT_EQ(text(CPU_LABEL), "90");
   }
@@ -297,11 +297,11 @@ TEST_F(PerformancePage, the_sync_rests_while_the_panel_is_hidden_or_being_laid_o
     build(Stored{});
     panel_visible = c.visible;
     layout_ready = c.ready;
-    performance_fakes.scheme_reads = 0;
-    performance_fakes.scheme_cpu[0] = 50;
-    performance_fakes.scheme_boost[0] = 0;
+    fake_hardware.scheme_reads = 0;
+    fake_hardware.scheme_cpu[0] = 50;
+    fake_hardware.scheme_boost[0] = 0;
     sync(3);
-    EXPECT_EQ(performance_fakes.scheme_reads, 0);
+    EXPECT_EQ(fake_hardware.scheme_reads, 0);
     EXPECT_EQ(text(CPU_LABEL), "100");
     EXPECT_TRUE(lv_obj_has_state(child(BOOST_SWITCH), LV_STATE_CHECKED));
   }
@@ -309,27 +309,27 @@ TEST_F(PerformancePage, the_sync_rests_while_the_panel_is_hidden_or_being_laid_o
 
 TEST_F(PerformancePage, a_scheme_that_cannot_be_read_changes_nothing_on_the_page) {
   build(Stored{});
-  performance_fakes.scheme_fails = true;
+  fake_hardware.scheme_fails = true;
   sync(3);
   EXPECT_EQ(text(CPU_LABEL), "100");
   EXPECT_TRUE(lv_obj_has_state(child(BOOST_SWITCH), LV_STATE_CHECKED));
   // Writing fails too, but the setting is still stored.
   lv_obj_clear_state(child(BOOST_SWITCH), LV_STATE_CHECKED);
   lv_event_send(child(BOOST_SWITCH), LV_EVENT_VALUE_CHANGED, nullptr);
-  EXPECT_EQ(performance_fakes.stored["Boost"], 0);
+  EXPECT_EQ(fake_hardware.stored["Boost"], 0);
 }
 
 TEST_F(PerformancePage, a_value_set_outside_while_the_slider_is_held_waits_for_the_release) {
   build(Stored{});
-  performance_fakes.scheme_writes.clear();
+  fake_hardware.scheme_writes.clear();
   hold_cpu_slider_at_full();
   ASSERT_EQ(text(CPU_LABEL), "100");
-  performance_fakes.scheme_cpu[0] = performance_fakes.scheme_cpu[1] = 45;
+  fake_hardware.scheme_cpu[0] = fake_hardware.scheme_cpu[1] = 45;
   display.advance(20);
   sync(5);
   EXPECT_EQ(text(CPU_LABEL), "100") << "the sync took the slider from under the finger";
   display.release();
-  EXPECT_EQ(performance_fakes.scheme_writes, (Trace{"cpu 100"}));
+  EXPECT_EQ(fake_hardware.scheme_writes, (Trace{"cpu 100"}));
   sync();
   EXPECT_EQ(text(CPU_LABEL), "100");
 
@@ -338,24 +338,24 @@ TEST_F(PerformancePage, a_value_set_outside_while_the_slider_is_held_waits_for_t
   press_slider_at(CPU_SLIDER, 0.5);
   display.release();
   std::string held = text(CPU_LABEL);
-  performance_fakes.scheme_writes.clear();
+  fake_hardware.scheme_writes.clear();
   press_slider_at(CPU_SLIDER, 0.5);
-  performance_fakes.scheme_cpu[0] = 45;
+  fake_hardware.scheme_cpu[0] = 45;
   sync(3);
   EXPECT_EQ(text(CPU_LABEL), held);
   display.release();
-  EXPECT_EQ(performance_fakes.scheme_writes, (Trace{"cpu " + held}));
+  EXPECT_EQ(fake_hardware.scheme_writes, (Trace{"cpu " + held}));
 }
 
 TEST_F(PerformancePage, the_boost_switch_writes_the_scheme_and_stores_on_every_change) {
   build(Stored{});
-  performance_fakes.scheme_writes.clear();
-  performance_fakes.store_calls.clear();
+  fake_hardware.scheme_writes.clear();
+  fake_hardware.store_calls.clear();
   lv_point_t at = centre_of(child(BOOST_SWITCH));
   display.click(at.x, at.y);
   display.click(at.x, at.y);
-  EXPECT_EQ(performance_fakes.scheme_writes, (Trace{"boost 0", "boost 1"}));
-  EXPECT_EQ(performance_fakes.store_calls, (Trace{"Boost 0", "Boost 1"}));
+  EXPECT_EQ(fake_hardware.scheme_writes, (Trace{"boost 0", "boost 1"}));
+  EXPECT_EQ(fake_hardware.store_calls, (Trace{"Boost 0", "Boost 1"}));
 }
 
 TEST_F(PerformancePage, turning_gpu_auto_on_asks_first_and_the_answer_decides_the_restart) {
@@ -364,20 +364,19 @@ TEST_F(PerformancePage, turning_gpu_auto_on_asks_first_and_the_answer_decides_th
     Trace hardware;
   } cases[] = {
       {"Later", {}},
-      {"Reload", {"adlx stop restarting=1", "adapters disable 1", "adapters enable 1",
-                  "adlx start restarting=1"}},
+      {"Reload", {"adlx stop restarting=1", "adapter restart 1", "adlx start restarting=1"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
     build({2, 18, 100, 1500, 1, 0});
     power_fakes.reset();
-    performance_fakes.store_calls.clear();
+    fake_hardware.store_calls.clear();
     lv_point_t at = centre_of(child(AUTO_SWITCH));
     display.click(at.x, at.y);
     display.advance(520);  // the dialog slides in before its buttons are pressed
     EXPECT_EQ(lv_scr_act(), gpu_auto_screen);
     EXPECT_EQ(gpu_auto.load(), 0) << "automatic before the dialog was answered";
-    EXPECT_TRUE(performance_fakes.store_calls.empty());
+    EXPECT_TRUE(fake_hardware.store_calls.empty());
 
     // The dialog's buttons: Reload left, Later right.
     lv_obj_t* button = lv_obj_get_child(gpu_auto_screen, std::strcmp(c.button, "Reload") == 0 ? 1 : 2);
@@ -386,7 +385,7 @@ TEST_F(PerformancePage, turning_gpu_auto_on_asks_first_and_the_answer_decides_th
     display.advance(20);  // a screen counts as shown from the start of its slide
     EXPECT_EQ(lv_scr_act(), main_screen);
     EXPECT_EQ(gpu_auto.load(), 1);
-    EXPECT_EQ(performance_fakes.store_calls, (Trace{"GPUAuto =1"}));
+    EXPECT_EQ(fake_hardware.store_calls, (Trace{"GPUAuto =1"}));
     EXPECT_EQ(power_fakes.trace, c.hardware);
     EXPECT_TRUE(lv_obj_has_state(child(GPU_SLIDER), LV_STATE_DISABLED));
     EXPECT_TRUE(lv_obj_has_state(child(AUTO_SWITCH), LV_STATE_CHECKED));
@@ -396,13 +395,13 @@ TEST_F(PerformancePage, turning_gpu_auto_on_asks_first_and_the_answer_decides_th
 TEST_F(PerformancePage, turning_gpu_auto_off_enables_the_slider_and_applies_the_fixed_clock) {
   build({2, 18, 100, 1500, 1, 1});
   power_fakes.reset();
-  performance_fakes.store_calls.clear();
+  fake_hardware.store_calls.clear();
   lv_point_t at = centre_of(child(AUTO_SWITCH));
   display.click(at.x, at.y);
   EXPECT_EQ(gpu_auto.load(), 0);
   EXPECT_FALSE(lv_obj_has_state(child(GPU_SLIDER), LV_STATE_DISABLED));
   EXPECT_EQ(power_fakes.trace, (Trace{"gfx 1500"}));
-  EXPECT_EQ(performance_fakes.store_calls, (Trace{"GPU 1500", "GPUAuto =0"}));
+  EXPECT_EQ(fake_hardware.store_calls, (Trace{"GPU 1500", "GPUAuto =0"}));
   EXPECT_EQ(text(GPU_LABEL), "1500");
 }
 
@@ -412,16 +411,16 @@ TEST_F(PerformancePage, the_gpu_slider_sets_the_clock_in_50_mhz_steps_only_while
   press_slider_at(GPU_SLIDER, 0.0);
   display.release();
   EXPECT_EQ(power_fakes.trace, (Trace{"gfx 200"}));
-  EXPECT_EQ(performance_fakes.stored["GPU"], 200);
+  EXPECT_EQ(fake_hardware.stored["GPU"], 200);
 
   // Automatic: the slider takes no input and nothing is applied.
   build({2, 18, 100, 1500, 1, 1});
   power_fakes.reset();
-  performance_fakes.store_calls.clear();
+  fake_hardware.store_calls.clear();
   press_slider_at(GPU_SLIDER, 0.0);
   display.release();
   EXPECT_TRUE(power_fakes.trace.empty());
-  EXPECT_TRUE(performance_fakes.store_calls.empty());
+  EXPECT_TRUE(fake_hardware.store_calls.empty());
   EXPECT_EQ(text(GPU_LABEL), "1500");
 }
 
@@ -441,13 +440,13 @@ TEST_F(PerformancePage, the_gpu_gauge_follows_the_live_clock_only_while_automati
     build({2, 18, 100, 1500, 1, c.gpu_auto});
     panel_visible = c.visible;
     power_fakes.reset();
-    performance_fakes.store_calls.clear();
+    fake_hardware.store_calls.clear();
     live_gpu_clock = c.live;
     gpu_clock_display_tick();
     display.advance(20);
     EXPECT_EQ(text(GPU_LABEL), c.label);
     EXPECT_TRUE(power_fakes.trace.empty());
-    EXPECT_TRUE(performance_fakes.store_calls.empty());
+    EXPECT_TRUE(fake_hardware.store_calls.empty());
     EXPECT_EQ(gpu_clock_mhz.load(), 1500);
   }
 }
@@ -496,6 +495,7 @@ TEST_F(PerformancePage, a_smaller_display_shrinks_the_page_the_dial_and_the_pict
     for (Child label : {TDP_LABEL, CPU_LABEL, GPU_LABEL}) {
       EXPECT_EQ(lv_obj_get_style_text_font(child(label), 0), font_digits);
     }
+    EXPECT_EQ(lv_obj_get_style_text_font(child(METER), 0), font_normal);
   }
 }
 

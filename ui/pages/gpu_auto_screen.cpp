@@ -51,6 +51,7 @@ void build_gpu_auto_screen() {
 }
 
 void relayout_gpu_auto_screen() {
+  if (!message) return;  // not built
   lv_obj_set_style_text_font(message, font_message, 0);
   lv_obj_set_style_text_font(reload_label, font_normal, 0);
   lv_obj_set_style_text_font(later_label, font_normal, 0);

@@ -145,9 +145,7 @@ void gpu_auto_switch_event(lv_event_t*) {
   store_setting("GPUAuto", gpu_auto);
 }
 
-void settings_icon_event(lv_event_t*) {
-  lv_scr_load_anim(settings_screen, LV_SCR_LOAD_ANIM_MOVE_TOP, SCREEN_ANIM_TIME, 0, false);
-}
+void settings_icon_event(lv_event_t*) { open_sub_screen(settings_screen); }
 
 // --- building ----------------------------------------------------------------
 
@@ -305,8 +303,12 @@ void build_performance_page(lv_obj_t* parent) {
 }
 
 void relayout_performance_page() {
+  if (!page) return;  // not built (a test building other pages only)
   lv_obj_set_size(page, lv_coord_t(layout_page_width), lv_coord_t(layout_page_height));
   lv_obj_set_size(tdp_meter, lv_coord_t(layout_dial), lv_coord_t(layout_dial));
+  // The scale's numbers shrink with the dial: the normal font of the tier,
+  // not the theme's, which keeps the widest tier's.
+  lv_obj_set_style_text_font(tdp_meter, font_normal, 0);
   lv_obj_set_size(tdp_arc, lv_coord_t(layout_inner_dial), lv_coord_t(layout_inner_dial));
   for (lv_obj_t* img : {base_picture, cpu_picture, gpu_picture, settings_icon}) {
     lv_img_set_zoom(img, uint16_t(layout_zoom));
@@ -317,7 +319,7 @@ void relayout_performance_page() {
 }
 
 void performance_sync_tick() {
-  if (!panel_visible || !layout_ready) return;
+  if (!page || !panel_visible || !layout_ready) return;
   uint32_t ac = 0, dc = 0;
   // The DC value is read with it, but the slider shows the AC one.
   if (read_scheme_value(SCHEME_MAX_PROCESSOR_STATE, &ac, &dc) &&
@@ -341,7 +343,7 @@ void performance_sync_tick() {
 }
 
 void gpu_clock_display_tick() {
-  if (!panel_visible || !layout_ready || !gpu_auto) return;
+  if (!page || !panel_visible || !layout_ready || !gpu_auto) return;
   int32_t live = live_gpu_clock;
   if (live == gpu_clock_display) return;
   gpu_clock_display = live;

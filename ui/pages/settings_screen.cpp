@@ -8,11 +8,6 @@ namespace {
 
 lv_obj_t* back_label = nullptr;
 
-void back_clicked(lv_event_t* event) {
-  if (lv_event_get_code(event) != LV_EVENT_CLICKED) return;
-  lv_scr_load_anim(main_screen, LV_SCR_LOAD_ANIM_MOVE_BOTTOM, SCREEN_ANIM_TIME, 0, false);
-}
-
 }  // namespace
 
 void build_settings_screen() {
@@ -22,11 +17,13 @@ void build_settings_screen() {
   lv_obj_set_size(back, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(back, LV_ALIGN_TOP_MID, 0, lv_pct(90));
   lv_obj_set_style_bg_color(back, lv_color_hex(0x2B2B2B), 0);
-  lv_obj_add_event_cb(back, back_clicked, LV_EVENT_ALL, nullptr);
+  lv_obj_add_event_cb(back, back_to_main_screen, LV_EVENT_ALL, nullptr);
   back_label = lv_label_create(back);
   lv_obj_set_style_text_font(back_label, font_message, 0);
   lv_label_set_text(back_label, tr("Back", "返回"));
   lv_obj_center(back_label);
 }
 
-void relayout_settings_screen() { lv_obj_set_style_text_font(back_label, font_message, 0); }
+void relayout_settings_screen() {
+  if (back_label) lv_obj_set_style_text_font(back_label, font_message, 0);
+}
