@@ -1,14 +1,18 @@
 // Stand-ins of the Windows edges: system_locale_win.cpp's user_ui_language,
 // display_win.cpp's query_display_mode, set_display_mode and
-// build_mode_lists; brightness_volume_win.cpp, system_status_win.cpp, the
-// storing rule and the log-on task for the settings screen and status bar.
+// build_mode_lists; brightness_volume_win.cpp, system_status_win.cpp and
+// the log-on task for the settings screen and status bar; power_win.cpp's
+// scheme functions; and the settings store's store_setting and
+// store_committed_setting.
 #include "tests/ui/hardware_fakes.h"
 
 #include <algorithm>
 
 #include "hardware/brightness_volume.h"
 #include "hardware/display.h"
+#include "hardware/power.h"
 #include "hardware/system_locale.h"
+#include "settings/settings_store.h"
 #include "settings/storing_rule.h"
 #include "ui/panel_state.h"
 #include "update/autostart.h"
@@ -77,10 +81,6 @@ void release_brightness_volume() {}
 void read_system_status(SystemStatus* status) { *status = fake_system.status; }
 void release_system_status() {}
 
-int store_committed_setting(const char* name, int32_t value) {
-  fake_system.stored.emplace_back(name, value);
-  return 1;
-}
 
 std::atomic<int32_t> autostart_wanted{1};
 
@@ -96,4 +96,37 @@ int32_t remove_autostart_task() {
 
 void use_fake_host_services() {
   host_services.set_window_alpha = [](int32_t alpha) { fake_system.window_alphas.push_back(alpha); };
+}
+
+int write_scheme_value(SchemeSetting setting, uint32_t value) {
+  if (fake_hardware.scheme_fails) return 0;
+  uint32_t* slot = setting == SCHEME_BOOST_MODE ? fake_hardware.scheme_boost : fake_hardware.scheme_cpu;
+  slot[0] = slot[1] = value;
+  fake_hardware.scheme_writes.push_back((setting == SCHEME_BOOST_MODE ? "boost " : "cpu ") +
+                                        std::to_string(value));
+  return 1;
+}
+
+int read_scheme_value(SchemeSetting setting, uint32_t* ac, uint32_t* dc) {
+  ++fake_hardware.scheme_reads;
+  if (fake_hardware.scheme_fails) return 0;
+  const uint32_t* slot =
+      setting == SCHEME_BOOST_MODE ? fake_hardware.scheme_boost : fake_hardware.scheme_cpu;
+  *ac = slot[0];
+  *dc = slot[1];
+  return 1;
+}
+
+int store_setting(const char* name, int32_t value) {
+  fake_system.stored.emplace_back(name, value);
+  fake_hardware.stored[name] = value;
+  fake_hardware.store_calls.push_back(std::string(name) + " =" + std::to_string(value));
+  return 1;
+}
+
+int store_committed_setting(const char* name, int32_t value) {
+  fake_system.stored.emplace_back(name, value);
+  fake_hardware.stored[name] = value;
+  fake_hardware.store_calls.push_back(std::string(name) + " " + std::to_string(value));
+  return 1;
 }
