@@ -1,18 +1,20 @@
-// The lighting's EC writes (see lighting.h). Both run on the toolkit thread,
-// and the exit path writes the control byte from the window thread; one lock
-// keeps each group of lighting writes together, and lighting_ready is looked
-// at before every write, so a group that meets the exit stops at once
-// instead of putting a colour back after the EC took its lighting over.
+// The lighting's EC writes (see lighting.h). Both run on the toolkit thread;
+// the re-apply after a resume and the exit path write lighting registers from
+// the window thread. hardware_apply_lock keeps each group of lighting writes
+// together, and lighting_ready is looked at before every write, so a group
+// that meets the exit stops at once instead of putting a colour back after
+// the EC took its lighting over.
 #include "hardware/lighting.h"
 
 #include <mutex>
 
 #include "hardware/ec.h"
 #include "hardware/hardware_state.h"
+#include "hardware/power.h"
+
+std::atomic<uint32_t> rgb_shown_colour{0xFF000000u};
 
 namespace {
-
-std::mutex lighting_lock;
 
 // The cache bytes (rgb_cache) count as shown on the EC: at start, where the
 // cache is black, and after a send that went through. A send with a failed
@@ -31,7 +33,7 @@ int write_if_ready(uint8_t reg, uint8_t value) {
 
 int send_lighting_colour(uint8_t red, uint8_t green, uint8_t blue) {
   if (BoardModel == 0) return 0;
-  std::lock_guard<std::mutex> guard(lighting_lock);
+  std::lock_guard<std::mutex> guard(hardware_apply_lock());
   if (cache_shown && rgb_cache[0] == red && rgb_cache[1] == green && rgb_cache[2] == blue) return 0;
   rgb_cache[0] = red;
   rgb_cache[1] = green;
@@ -55,7 +57,7 @@ int send_lighting_colour(uint8_t red, uint8_t green, uint8_t blue) {
 
 int write_lighting_mode(int32_t mode) {
   if (BoardModel == 0) return 0;
-  std::lock_guard<std::mutex> guard(lighting_lock);
+  std::lock_guard<std::mutex> guard(hardware_apply_lock());
   if (mode == LIGHTING_AUTO) return write_if_ready(EC_REG_LIGHT_CONTROL, EC_LIGHT_AUTO);
   int done = write_if_ready(EC_REG_LIGHT_RED, rgb_cache[0]);
   done += write_if_ready(EC_REG_LIGHT_GREEN, rgb_cache[1]);

@@ -7,8 +7,12 @@
 #include "ui/layout.h"
 #include "ui/pages/display_page.h"
 #include "ui/pages/fps_panel.h"
+#include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/lighting_page.h"
+#include "ui/pages/performance_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
+#include "ui/pages/update_screen.h"
 #include "ui/panel_state.h"
 #include "ui/panel_timers.h"
 #include "ui/screens.h"
@@ -24,7 +28,8 @@ void install_theme() {
 }
 
 void exit_clicked(lv_event_t*) {
-  // Nothing was started on an unrecognised device, so nothing is restored.
+  // The host ends the program its orderly way, which also releases what the
+  // start-up began before it knew the board (RyzenAdj, ADLX).
   host_services.exit_process(0);
 }
 
@@ -53,7 +58,7 @@ void build_incompatible_screen() {
 // to come keeps its place as a comment until it is built; a built page also
 // joins the re-layout list in page_relayout.cpp.
 void build_pages() {
-  // build_performance_page(main_screen);
+  build_performance_page(main_screen);
   // build_fan_panel(main_screen);
   build_fps_panel(main_screen);
   // build_app_profile_panel(main_screen);
@@ -63,9 +68,9 @@ void build_pages() {
   build_display_screen();
   build_lighting_screen();
   // build_fan_curve_screen();
-  // build_update_screen();
-  // build_gpu_auto_screen();
-  // build_settings_screen();
+  build_update_screen();
+  build_gpu_auto_screen();
+  build_settings_screen();
 }
 
 }  // namespace

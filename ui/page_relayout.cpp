@@ -6,8 +6,12 @@
 
 #include "ui/pages/display_page.h"
 #include "ui/pages/fps_panel.h"
+#include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/lighting_page.h"
+#include "ui/pages/performance_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
+#include "ui/pages/update_screen.h"
 
 namespace {
 
@@ -15,9 +19,13 @@ using RelayoutFunction = void (*)();
 
 constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
     relayout_status_bar,
+    relayout_performance_page,
     relayout_fps_panel,
     relayout_display_page,   // resolution tile and display screen
     relayout_lighting_page,  // lighting tile and lighting screen
+    relayout_update_screen,
+    relayout_gpu_auto_screen,
+    relayout_settings_screen,
 };
 
 }  // namespace

@@ -16,12 +16,16 @@ extern std::atomic<int32_t> opacity_value;    // "Opacity" as stored (not correc
 
 struct HostServices {
   void (*set_window_alpha)(int32_t alpha);  // the overlay window's layered alpha
-  void (*exit_process)(int32_t code);       // end the process at once
+  void (*exit_process)(int32_t code);       // end the program (the host's orderly way)
 };
 extern HostServices host_services;
 
 // Window alpha for a stored "Opacity": below 70 gives 60, above 250 gives 250.
 int32_t opacity_to_alpha(int32_t opacity);
+
+// The percentage the opacity slider shows for its value (70..250 shows
+// 10..100 %).
+int32_t opacity_to_percent(int32_t opacity);
 
 // Builds the whole panel (on the window thread, before the other threads run).
 void build_main_panel();

@@ -1,17 +1,6 @@
 # Sourced after e2e-lib.sh by the tests of the limiter and the lighting:
-# waits with a deadline, the simulated RTSS and the EC's write log, a text
-# line's ink on the screen, and the tray menu worked with the pointer.
-
-# wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
-# fails once SECONDS have passed.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.1
-  done
-}
+# the simulated RTSS and the EC's write log, and a text line's ink on the
+# screen. (Waits go through e2e_until, the tray through e2e_tray_choose.)
 
 # The simulated RTSS (sim/rtsssim.exe): the saved global limit ("none" when
 # never written), and the limits set through the hooks, in order.
@@ -48,29 +37,4 @@ ink_width() {
     awk '{ print ($1 > 1 ? $1 : 0) }'
 }
 
-pixel_is_not() { [ "$(e2e_pixel_now "$1" "$2")" != "$3" ]; }
-pixel_is() { [ "$(e2e_pixel_now "$1" "$2")" = "$3" ]; }
-e2e_pixel_now() {
-  import -window root -crop "1x1+$1+$2" +repage -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null |
-    cut -c1-6 | tr 'A-F' 'a-f'
-}
-
-# The notification area: without a desktop Wine shows its own "Wine System
-# Tray" window at the top left. tray_choose_last clicks the program's icon
-# there and then the menu's last item ("Exit").
-tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1; }
-tray_shown() { [ -n "$(tray_window)" ]; }
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
-new_window_since() { [ -n "$(comm -13 <(echo "$1") <(visible_windows))" ]; }
-tray_choose_last() {
-  local tray before menu X Y WIDTH HEIGHT SCREEN WINDOW
-  wait_for 30 tray_shown || return 1
-  tray=$(tray_window)
-  eval "$(xdotool getwindowgeometry --shell "$tray")"
-  before=$(visible_windows)
-  xdotool mousemove $((X + 9)) $((Y + 10)) click 1
-  wait_for 15 new_window_since "$before" || return 1
-  menu=$(comm -13 <(echo "$before") <(visible_windows) | head -n 1)
-  eval "$(xdotool getwindowgeometry --shell "$menu")"
-  xdotool mousemove $((X + 20)) $((Y + HEIGHT - 10)) click 1
-}
+pixel_is_not() { ! e2e_pixel_is "$1" "$2" "$3"; }

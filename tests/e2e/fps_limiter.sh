@@ -28,7 +28,7 @@ slide_to() {
   for tries in 1 2 3 4 5 6 7 8 9 10; do
     sets=$(rtss_set_count)
     e2e_tap "$x" "$SLIDER_Y"
-    wait_for 15 rtss_sets_more_than "$sets" || return 1
+    e2e_until 15 rtss_sets_more_than "$sets" || return 1
     got=$(rtss_sets | awk '{ print $NF }')
     [ "$got" = "$want" ] && return 0
     if [ "$got" -lt "$want" ]; then x=$((x + 3)); else x=$((x - 3)); fi
@@ -41,10 +41,10 @@ wine reg add 'HKLM\SOFTWARE\ZEV\TMX' /v FPSMode /t REG_DWORD /d 1 /f >/dev/null
 wine reg add 'HKLM\SOFTWARE\ZEV\TMX' /v FPSValue /t REG_DWORD /d 45 /f >/dev/null
 e2e_start
 e2e_wait_window 90 >/dev/null || { check "window appears" yes no; e2e_finish; }
-wait_for 60 pixel_is 1100 2 1a1a1a || check "first frame drawn" yes no
+e2e_wait_frame || check "first frame drawn" yes no
 
 # RTSS not installed: the start-up limit finds none, the caption says so.
-wait_for 30 line1_is_not 0 || check "caption drawn" yes no
+e2e_until 30 line1_is_not 0 || check "caption drawn" yes no
 absent1=$(line1) absent2=$(line2)
 echo "caption ink without RTSS: $absent1 $absent2"
 check "no RTSS: nothing written" none "$(rtss limit)"
@@ -56,11 +56,11 @@ check "no RTSS: the caption's first line is the short \"RTSS\"" yes \
 device_install_rtss "$E2E_PREFIX" "$E2E_BIN"
 check "RTSS is not running yet" stopped "$(rtss running)"
 e2e_tap $SWITCH_X $SWITCH_Y
-wait_for 30 rtss_limit_is 0 || check "RTSS takes the change" yes no
+e2e_until 30 rtss_limit_is 0 || check "RTSS takes the change" yes no
 check "the change started RTSS" 1 "$(rtss log | grep -c '^RTSS started')"
 check "off at 45: 45, then 0" "45 0 " "$(rtss_sets)"
 check "\"FPSMode\" stored" 0x0 "$(panel_reg FPSMode)"
-wait_for 10 line1_is_not "$absent1" || check "caption changes" yes no
+e2e_until 10 line1_is_not "$absent1" || check "caption changes" yes no
 off1=$(line1) off2=$(line2)
 echo "caption ink when off: $off1 $off2"
 check "off: \"FPS Limiter\" over \"Disabled\"" yes \
@@ -68,24 +68,24 @@ check "off: \"FPS Limiter\" over \"Disabled\"" yes \
 
 # On again: the limit twice.
 e2e_tap $SWITCH_X $SWITCH_Y
-wait_for 30 rtss_limit_is 45 || check "on: RTSS limited to 45" yes no
+e2e_until 30 rtss_limit_is 45 || check "on: RTSS limited to 45" yes no
 check "on at 45: 45 twice" "45 0 45 45 " "$(rtss_sets)"
 check "\"FPSMode\" stored" 0x1 "$(panel_reg FPSMode)"
 line2_below() { [ "$(line2)" -lt "$1" ]; }
-wait_for 10 line2_below "$off2" || check "caption changes" yes no
+e2e_until 10 line2_below "$off2" || check "caption changes" yes no
 check "on: \"FPS Limiter\" over the narrower \"Enabled\"" "$off1" "$(line1)"
 
 # A new limit: let go of the slider at 30.
 slide_to 30 || check "the slider reaches 30" yes no
 check "RTSS limited to 30" 30 "$(rtss limit)"
-wait_for 10 reg_is FPSValue 0x1e || check "\"FPSValue\" stored as 30" 0x1e "$(panel_reg FPSValue)"
+e2e_until 10 reg_is FPSValue 0x1e || check "\"FPSValue\" stored as 30" 0x1e "$(panel_reg FPSValue)"
 check "RTSS was started once" 1 "$(rtss log | grep -c '^RTSS started')"
 shots=$E2E_BUILD/e2e-shots
 mkdir -p "$shots"
 e2e_screenshot "$shots/main-limiter-en.png"
 
 # The tray's Exit: RTSS keeps running, without a limit.
-tray_choose_last || check "tray menu worked" yes no
+e2e_tray_choose bottom || check "tray menu worked" yes no
 e2e_wait_exit "$E2E_PID" 30
 check "tray Exit ends with 0" 0 $?
 check "RTSS left without a limit" 0 "$(rtss limit)"

@@ -17,7 +17,7 @@ BACK_X=1680 BACK_Y=950
 BLUE_X=1278 BLUE_Y=480           # the ring at hue 240
 
 lighting_screen_shown() { pixel_is_not $RING_X $RING_Y 101010; }
-main_screen_shown() { pixel_is $RING_X $RING_Y 101010; }
+main_screen_shown() { e2e_pixel_is $RING_X $RING_Y 101010; }
 # The list's grey (the theme's card colour) above the drop-down.
 list_open() {
   [ "$(import -window root -crop 400x140+1000+780 +repage png:- 2>/dev/null |
@@ -26,7 +26,7 @@ list_open() {
 
 choose_mode() {  # Y of the option
   e2e_tap $DROPDOWN_X $DROPDOWN_Y
-  wait_for 30 list_open || { check "the drop-down's list opens" yes no; return 1; }
+  e2e_until 30 list_open || { check "the drop-down's list opens" yes no; return 1; }
   e2e_tap $DROPDOWN_X "$1"
 }
 
@@ -41,7 +41,7 @@ slide_strength_to() {
   for tries in 1 2 3 4 5 6 7 8 9 10; do
     before=$(panel_reg RGBStrength)
     e2e_tap "$x" $SLIDER_Y
-    wait_for 5 strength_is_not "$before"
+    e2e_until 5 strength_is_not "$before"
     got=$(($(panel_reg RGBStrength)))
     [ "$got" = "$want" ] && return 0
     if [ "$got" -lt "$want" ]; then x=$((x + 2)); else x=$((x - 2)); fi
@@ -54,18 +54,18 @@ mkdir -p "$shots"
 e2e_setup
 e2e_start
 e2e_wait_window 90 >/dev/null || { check "window appears" yes no; e2e_finish; }
-wait_for 60 pixel_is 1100 2 1a1a1a || check "first frame drawn" yes no
-wait_for 30 ec_is 0xB3 0 || true
+e2e_wait_frame || check "first frame drawn" yes no
+e2e_until 30 ec_is 0xB3 0 || true
 check "start in \"Auto\": 0x00 to 0xB3" "B3=00" "$(ec_last 1)"
 
 e2e_tap $TILE_X $TILE_Y
-wait_for 30 lighting_screen_shown || check "the tile opens the lighting screen" yes no
+e2e_until 30 lighting_screen_shown || check "the tile opens the lighting screen" yes no
 english_title=$(ink_width 1240 20 400 80)
 
 # "Manual": the cached black shown, then the wheel's red at full strength.
 choose_mode $MANUAL_Y
 manual="B0=00 B1=00 B2=00 B3=AA B3=55 B0=FF B1=00 B2=00 B3=AA"
-wait_for 30 ec_log_ends_with "$manual"
+e2e_until 30 ec_log_ends_with "$manual"
 check "Manual: cache, then red after the latch" "$manual" "$(ec_last 9)"
 check "\"RGBMode\" stored" 0x1 "$(panel_reg RGBMode)"
 check "\"RGBValue\" stored as red" 0xffff0000 "$(panel_reg RGBValue)"
@@ -74,7 +74,7 @@ check "\"RGBValue\" stored as red" 0xffff0000 "$(panel_reg RGBValue)"
 e2e_ec_set 0xB3 0xAA
 slide_strength_to 50 || check "the slider reaches 50" yes no
 half="B3=55 B0=7F B1=00 B2=00 B3=AA"
-wait_for 10 ec_log_ends_with "$half"
+e2e_until 10 ec_log_ends_with "$half"
 check "red at 50: latch, 127, 0, 0, 0xAA" "$half" "$(ec_last 5)"
 check "\"RGBStrength\" stored" 0x32 "$(panel_reg RGBStrength)"
 e2e_screenshot "$shots/lighting-en.png"
@@ -84,7 +84,7 @@ e2e_screenshot "$shots/lighting-en.png"
 writes=$(ec_writes)
 e2e_tap "$((SLIDER_LEFT + 50 * SLIDER_WIDTH / 100))" $SLIDER_Y
 choose_mode $AUTO_Y
-wait_for 30 ec_log_ends_with "B3=00" || check "Auto reaches the EC" yes no
+e2e_until 30 ec_log_ends_with "B3=00" || check "Auto reaches the EC" yes no
 check "the second release sent nothing, Auto wrote 0x00" "B3=AA B3=00" "$(ec_last 2)"
 check "exactly one write since" $((writes + 1)) "$(ec_writes)"
 check "\"RGBMode\" stored" 0x0 "$(panel_reg RGBMode)"
@@ -94,7 +94,7 @@ writes=$(ec_writes)
 e2e_tap $BLUE_X $BLUE_Y
 e2e_tap "$((SLIDER_LEFT + 90 * SLIDER_WIDTH / 100))" $SLIDER_Y
 e2e_tap $BACK_X $BACK_Y
-wait_for 30 main_screen_shown || check "Back returns to the main screen" yes no
+e2e_until 30 main_screen_shown || check "Back returns to the main screen" yes no
 check "Auto: nothing more reached the EC" "$writes" "$(ec_writes)"
 check "Auto: the strength stays" 0x32 "$(panel_reg RGBStrength)"
 check "Auto: the colour stays" 0xffff0000 "$(panel_reg RGBValue)"
@@ -110,10 +110,10 @@ LC_ALL=zh_CN.UTF-8 wine "$E2E_EXE" </dev/null >>"$E2E_PREFIX.log" 2>&1 &
 E2E_PID=$!
 E2E_PIDS+=("$E2E_PID")
 e2e_wait_window 90 >/dev/null || { check "window appears (Chinese)" yes no; e2e_finish; }
-wait_for 60 pixel_is 1100 2 1a1a1a || check "first frame drawn (Chinese)" yes no
+e2e_wait_frame || check "first frame drawn (Chinese)" yes no
 e2e_tap $TILE_X $TILE_Y
-wait_for 30 lighting_screen_shown || check "the tile opens the lighting screen (Chinese)" yes no
-wait_for 30 ec_is 0xB3 170 || check "Chinese: the stored manual colour is shown" yes no
+e2e_until 30 lighting_screen_shown || check "the tile opens the lighting screen (Chinese)" yes no
+e2e_until 30 ec_is 0xB3 170 || check "Chinese: the stored manual colour is shown" yes no
 # The two glyphs of the Chinese title take far less room than "Lighting".
 title_width=$(ink_width 1240 20 400 80)
 check "Chinese title" yes \

@@ -9,6 +9,7 @@
 
 #include "hardware/fps_limiter.h"
 #include "tests/hardware/rtss_requests_fake.h"
+#include "tests/power/power_fakes.h"
 #include "tests/ui/page_helpers.h"
 #include "ui/layout_tiers.h"
 #include "ui/pages/fps_panel.h"
@@ -33,6 +34,7 @@ class FpsPanel : public testing::Test {
     started = false;
     ui_built = 0;
     fake_hardware = FakeHardware{};
+    power_fakes.reset();
     // Let a request still running from the last case finish before the
     // stand-in is cleared.
     rtss_fake.set_hold(false);
@@ -137,13 +139,16 @@ TEST_F(FpsPanel, the_switch_sends_the_limit_and_then_the_limit_or_none_and_shows
     rtss_fake.reset();
     rtss_fake.status_for = c.rtss_answers;
     BoardModel = c.board;
-    fake_hardware.stores.clear();
+    fake_hardware.store_calls.clear();
 
     tap(&display, limiter_switch);
     ASSERT_TRUE(settle());
     EXPECT_EQ(limits(), c.sent);
     EXPECT_EQ(text_of(caption), c.caption);
-    EXPECT_EQ(fake_hardware.stores, std::vector<std::string>{"FPSMode=" + std::to_string(c.stored_mode)});
+    // Through the storing rule (store_committed_setting), as a profile may
+    // take it one day.
+    EXPECT_EQ(fake_hardware.store_calls,
+              std::vector<std::string>{"FPSMode " + std::to_string(c.stored_mode)});
     EXPECT_EQ(disabled(slider), c.stored_mode == 0);
   }
 }
@@ -152,7 +157,7 @@ TEST_F(FpsPanel, letting_go_of_the_slider_sends_its_value_and_stores_it) {
   build(1, 60);
   ASSERT_TRUE(settle());
   rtss_fake.reset();
-  fake_hardware.stores.clear();
+  fake_hardware.store_calls.clear();
 
   ASSERT_TRUE(tap_slider_to(&display, slider, 30));
   ASSERT_TRUE(settle());
@@ -161,18 +166,18 @@ TEST_F(FpsPanel, letting_go_of_the_slider_sends_its_value_and_stores_it) {
   ASSERT_FALSE(limits().empty());
   EXPECT_EQ(limits().back(), 30);
   EXPECT_EQ(applied_fps_limit, 30);
-  EXPECT_EQ(fake_hardware.registry["FPSValue"], 30);
+  EXPECT_EQ(fake_hardware.stored["FPSValue"], 30);
   EXPECT_EQ(text_of(caption), ON);
 
   // The limiter off: the slider is disabled and a tap changes nothing.
   tap(&display, limiter_switch);
   ASSERT_TRUE(settle());
   rtss_fake.reset();
-  fake_hardware.stores.clear();
+  fake_hardware.store_calls.clear();
   tap(&display, slider, 0.9);
   ASSERT_TRUE(settle());
   EXPECT_TRUE(limits().empty());
-  EXPECT_TRUE(fake_hardware.stores.empty());
+  EXPECT_TRUE(fake_hardware.store_calls.empty());
   EXPECT_EQ(fps_value, 30);
 }
 
@@ -187,7 +192,7 @@ TEST_F(FpsPanel, the_panel_keeps_answering_while_rtss_is_being_started) {
   display.advance(300);
   EXPECT_EQ(text_of(caption), OFF) << "the caption waits for RTSS's answer";
   EXPECT_TRUE(lv_obj_has_state(limiter_switch, LV_STATE_CHECKED));
-  EXPECT_EQ(fake_hardware.registry["FPSMode"], 1) << "the choice is stored at once";
+  EXPECT_EQ(fake_hardware.stored["FPSMode"], 1) << "the choice is stored at once";
 
   // The slider moves and shows its value meanwhile.
   ASSERT_TRUE(tap_slider_to(&display, slider, 20));

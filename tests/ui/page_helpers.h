@@ -12,6 +12,7 @@
 #include "hardware/display.h"
 #include "hardware/hardware_state.h"
 #include "test_display.h"
+#include "tests/power/power_fakes.h"
 #include "tests/ui/hardware_fakes.h"
 #include "ui/display_refresh.h"
 #include "ui/language.h"

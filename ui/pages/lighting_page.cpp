@@ -55,8 +55,14 @@ uint32_t wheel_colour() {
   return colour_of_hsv(hsv);
 }
 
+// The colour at the strength, kept where the re-apply after a resume finds
+// it; called whenever the colour or the strength changes.
+void work_out_shown_colour() {
+  rgb_shown_colour = strength_scaled_colour(uint32_t(rgb_value.load()), rgb_strength);
+}
+
 void send_colour() {
-  const uint32_t colour = strength_scaled_colour(uint32_t(rgb_value.load()), rgb_strength);
+  const uint32_t colour = rgb_shown_colour;
   send_lighting_colour(uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour));
 }
 
@@ -87,6 +93,7 @@ void mode_changed(lv_event_t* event) {
   const bool manual = rgb_mode == LIGHTING_MANUAL;
   if (manual) {
     rgb_value = int32_t(wheel_colour());
+    work_out_shown_colour();
     send_colour();
     store_setting("RGBValue", rgb_value);
   }
@@ -100,6 +107,7 @@ void wheel_event(lv_event_t* event) {
   const lv_event_code_t code = lv_event_get_code(event);
   if (code == LV_EVENT_VALUE_CHANGED) {
     rgb_value = int32_t(wheel_colour());
+    work_out_shown_colour();
   } else if (code == LV_EVENT_RELEASED) {
     send_colour();
     store_setting("RGBValue", rgb_value);
@@ -111,6 +119,7 @@ void strength_event(lv_event_t* event) {
   const lv_event_code_t code = lv_event_get_code(event);
   if (code == LV_EVENT_VALUE_CHANGED) {
     rgb_strength = lv_slider_get_value(strength_slider);
+    work_out_shown_colour();
     show_strength();
   } else if (code == LV_EVENT_RELEASED) {
     send_colour();
