@@ -19,7 +19,6 @@
 #include "ui/layout.h"
 #include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/performance_page.h"
-#include "ui/pages/settings_screen.h"
 #include "ui/panel_state.h"
 #include "ui/screens.h"
 
@@ -83,7 +82,6 @@ class PerformancePage : public ::testing::Test {
     lv_scr_load(main_screen);
     build_performance_page(main_screen);
     build_gpu_auto_screen();
-    build_settings_screen();
     panel_visible = 1;
     layout_ready = 1;
     display.advance(50);
@@ -462,11 +460,6 @@ TEST_F(PerformancePage, the_cog_opens_the_settings_screen_on_its_opaque_pixels_o
   display.click(tooth.x, tooth.y);
   display.advance(520);
   EXPECT_EQ(lv_scr_act(), settings_screen);
-
-  lv_point_t back = centre_of(lv_obj_get_child(settings_screen, 0));
-  display.click(back.x, back.y);
-  display.advance(20);
-  EXPECT_EQ(lv_scr_act(), main_screen);
 }
 
 TEST_F(PerformancePage, a_smaller_display_shrinks_the_page_the_dial_and_the_pictures) {

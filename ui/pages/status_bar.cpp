@@ -9,7 +9,6 @@
 #include "hardware/system_status.h"
 #include "ui/language.h"
 #include "ui/layout.h"
-#include "ui/pages/settings_screen.h"
 #include "ui/status_text.h"
 
 namespace {
@@ -17,7 +16,6 @@ namespace {
 lv_obj_t* title_label = nullptr;
 lv_obj_t* clock_label = nullptr;
 lv_obj_t* battery_label = nullptr;
-lv_obj_t* settings_label = nullptr;
 
 lv_obj_t* status_label(lv_obj_t* bar, lv_align_t align, const char* text) {
   lv_obj_t* label = lv_label_create(bar);
@@ -32,22 +30,6 @@ lv_obj_t* status_label(lv_obj_t* bar, lv_align_t align, const char* text) {
 // it, and the clock's text changes once a minute, not once a second.
 void show_text(lv_obj_t* label, const char* text) {
   if (std::strcmp(lv_label_get_text(label), text) != 0) lv_label_set_text(label, text);
-}
-
-// The way to the settings screen until the performance page, whose settings
-// icon opens it, is part of the panel. It stays out of the input group so
-// the pages keep their places in it.
-void build_settings_button(lv_obj_t* bar) {
-  lv_obj_t* button = lv_btn_create(bar);
-  lv_group_remove_obj(button);
-  lv_obj_set_size(button, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
-  lv_obj_align(button, LV_ALIGN_LEFT_MID, lv_pct(15), 0);
-  lv_obj_set_style_pad_ver(button, 0, 0);
-  lv_obj_set_style_pad_hor(button, 12, 0);
-  lv_obj_set_style_bg_opa(button, LV_OPA_TRANSP, 0);
-  lv_obj_set_style_shadow_width(button, 0, 0);
-  lv_obj_add_event_cb(button, open_settings_screen, LV_EVENT_ALL, nullptr);
-  settings_label = status_label(button, LV_ALIGN_CENTER, LV_SYMBOL_SETTINGS);
 }
 
 }  // namespace
@@ -65,11 +47,10 @@ void build_status_bar(lv_obj_t* parent) {
   clock_label = status_label(bar, LV_ALIGN_LEFT_MID, "00:00");
   battery_label =
       status_label(bar, LV_ALIGN_RIGHT_MID, LV_SYMBOL_WIFI " " LV_SYMBOL_BATTERY_FULL " 0%");
-  build_settings_button(bar);
 }
 
 void relayout_status_bar() {
-  for (lv_obj_t* label : {title_label, clock_label, battery_label, settings_label}) {
+  for (lv_obj_t* label : {title_label, clock_label, battery_label}) {
     lv_obj_set_style_text_font(label, font_normal, 0);
   }
 }
