@@ -9,15 +9,22 @@
 
 # Places on the 1920 x 1080 screen (the panel is its right half).
 TILE_X=1532 TILE_Y=982           # the lighting tile's icon button
-RING_X=1440 RING_Y=344           # the top of the colour wheel's ring
+RING_X=1440 RING_Y=344           # the top of the colour wheel's ring (hue 180)
 SLIDER_LEFT=1056 SLIDER_WIDTH=768 SLIDER_Y=216
 DROPDOWN_X=1200 DROPDOWN_Y=950
 AUTO_Y=842 MANUAL_Y=892          # its list opens above it
 BACK_X=1680 BACK_Y=950
 BLUE_X=1278 BLUE_Y=480           # the ring at hue 240
 
-lighting_screen_shown() { pixel_is_not $RING_X $RING_Y 101010; }
-main_screen_shown() { e2e_pixel_is $RING_X $RING_Y 101010; }
+# The top of the ring is cyan (hue 180) only while the lighting screen is
+# in place; a slide is over once the screen stands still.
+ring_top_is_cyan() {
+  local p
+  p=$(e2e_pixel_now $RING_X $RING_Y)
+  [ -n "$p" ] && [ $((16#${p:0:2})) -lt 64 ] && [ $((16#${p:2:2})) -gt 192 ] && [ $((16#${p:4:2})) -gt 192 ]
+}
+lighting_screen_shown() { ring_top_is_cyan && e2e_wait_still 30; }
+main_screen_shown() { ! ring_top_is_cyan && e2e_wait_still 30; }
 # The list's grey (the theme's card colour) above the drop-down.
 list_open() {
   [ "$(import -window root -crop 400x140+1000+780 +repage png:- 2>/dev/null |
