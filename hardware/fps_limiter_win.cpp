@@ -1,6 +1,7 @@
 // set_rtss_limit with the Windows calls behind RtssOps (the decisions are in
 // rtss_client.cpp).
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <mutex>
@@ -29,8 +30,14 @@ bool shared_memory_present() {
   return true;
 }
 
+// ShellExecute may hand the start to shell extensions, which are COM
+// objects: the limiter's worker joins an apartment for the call. On the
+// window thread (the exit) COM is already up in another mode; the refused
+// initialisation is then simply not balanced.
 void start_program(const char* path) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 void sleep_ms(uint32_t ms) { Sleep(ms); }
