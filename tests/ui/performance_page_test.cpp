@@ -475,7 +475,6 @@ TEST_F(PerformancePage, a_smaller_display_shrinks_the_page_the_dial_and_the_pict
     select_layout_tier(c.width);
     relayout_performance_page();
     relayout_gpu_auto_screen();
-    relayout_settings_screen();
     display.advance(20);
     lv_obj_t* page = lv_obj_get_child(main_screen, 0);
     EXPECT_EQ(lv_obj_get_width(page), c.page_w);
