@@ -62,7 +62,7 @@ settings_screen_shown() {
 
 # The settings button sits in the status bar right of the clock.
 open_settings() {
-  tap_at 500 326  # the performance page's cog
+  tap_at 500 326  # the middle of the performance page's cog
   wait_until 30 settings_screen_shown
 }
 
