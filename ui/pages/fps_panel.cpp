@@ -161,6 +161,7 @@ void build_fps_panel(lv_obj_t* parent) {
   lv_obj_set_style_text_font(caption_label, font_normal, 0);
 
   build_slider(panel);
+  pending_request = 0;
   result_timer = lv_timer_create(result_tick, RESULT_POLL_MS, nullptr);
   lv_timer_pause(result_timer);
 

@@ -202,6 +202,7 @@ void build_colour_wheel() {
   size_wheel();
   lv_obj_align(colour_wheel, LV_ALIGN_TOP_MID, 0, lv_pct(30));
   const uint32_t stored = uint32_t(rgb_value.load());
+  wheel_on_stored = false;
   if (stored != 0) {
     stored_hsv = lv_color_rgb_to_hsv(uint8_t(stored >> 16), uint8_t(stored >> 8), uint8_t(stored));
     lv_colorwheel_set_hsv(colour_wheel, stored_hsv);
