@@ -36,6 +36,8 @@ TEST(StrengthScaledColour, the_strength_replaces_the_brightness_and_keeps_hue_an
       {0xFFFF0000, 1, 0xFF020000},    // 2.55 is cut to 2
       {0xFFFFFFFF, 50, 0xFF7F7F7F},   // white dims to grey
       {0xFF404040, 100, 0xFFFFFFFF},  // and a grey brightens to white
+      {0xFF000000, 100, 0xFFFFFFFF},  // black has no hue: grey at the strength
+      {0xFF804020, 0, 0xFF000000},
       {0x00FF0000, 50, 0xFF7F0000},   // an alpha byte of 0 changes nothing
       {0xFFFF0000, 130, 0xFFFF0000},  // strengths beyond 0..100 are bounded
       {0xFFFF0000, -5, 0xFF000000},
