@@ -33,10 +33,11 @@ bench: deps
 	cmake --build $(BENCH) -j $(JOBS)
 	tools/run-benchmarks.sh $(BENCH)
 
-# Screenshots of the main screen in English and Chinese and of the
+# Screenshots of the main screen in English and Chinese, of the display
+# screen (English and Chinese, and after a switch to 1600x900) and of the
 # incompatible-device screen, at 1920x1080, into build/win/e2e-shots/.
 screenshots: deps win
-	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible)' --output-on-failure
+	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page)' --output-on-failure
 	@ls -1 $(WIN)/e2e-shots/*.png
 
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.

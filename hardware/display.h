@@ -33,9 +33,12 @@ int restart_display_adapters(uint32_t state);
 int query_display_mode(int32_t* long_side, int32_t* short_side, int32_t* refresh);
 
 // Sets the first display path's mode, after the same wait. Width and height
-// may come in either order: the desktop keeps its current orientation. The
-// rate is requested as refresh/1 Hz. Returns 1 when Windows accepted the
-// configuration, 0 otherwise (also for non-positive arguments).
+// may come in either order: the desktop keeps its current orientation, so the
+// mode lists' (short side, long side) and the gamepad rescue's 1920 x 1080
+// both land on the same source mode. The rate is requested as refresh/1 Hz.
+// Returns 1 when the mode took effect: through SetDisplayConfig, or, when a
+// fresh query shows that call changed nothing, through
+// ChangeDisplaySettingsExW. 0 otherwise (also for non-positive arguments).
 int set_display_mode(int32_t width, int32_t height, int32_t refresh);
 
 constexpr uint32_t EDID_OVERRIDE_VERSION = 69;

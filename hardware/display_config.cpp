@@ -39,3 +39,10 @@ void oriented_size(uint32_t current_width, uint32_t current_height, uint32_t a, 
   *width = landscape ? longer : shorter;
   *height = landscape ? shorter : longer;
 }
+
+bool display_mode_reached(const RawDisplayMode& now, uint32_t width, uint32_t height,
+                          int32_t refresh) {
+  if (now.width != width || now.height != height) return false;
+  const int32_t hertz = whole_hertz(now.vsync_numerator, now.vsync_denominator);
+  return hertz == 0 || hertz == refresh;
+}

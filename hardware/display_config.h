@@ -34,3 +34,11 @@ int fold_display_mode(const RawDisplayMode& mode, int32_t* long_side, int32_t* s
 // gets the long side as width) instead of rotating it by accident.
 void oriented_size(uint32_t current_width, uint32_t current_height, uint32_t a, uint32_t b,
                    uint32_t* width, uint32_t* height);
+
+// Whether the first path now shows the mode that was asked for: the source
+// size as requested and, when Windows reports a rate at all, that rate in
+// whole hertz. Wine's SetDisplayConfig answers success and changes nothing,
+// and a driver may answer success and keep the old mode; this is how
+// set_display_mode notices and tries ChangeDisplaySettingsExW instead.
+bool display_mode_reached(const RawDisplayMode& now, uint32_t width, uint32_t height,
+                          int32_t refresh);

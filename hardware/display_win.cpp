@@ -1,7 +1,8 @@
-// Windows side of display.h: the EDID override in the registry, the display
-// adapter restart through SetupDi, and the first display path's mode through
-// the display-configuration API. The decisions live in edid_registry.cpp and
-// display_config.cpp.
+// Windows side of display.h and display_modes.h: the EDID override in the
+// registry, the display adapter restart through SetupDi, the first display
+// path's mode through the display-configuration API, and the mode
+// enumeration. The decisions live in edid_registry.cpp, display_config.cpp
+// and display_modes.cpp.
 #include <windows.h>
 #include <setupapi.h>
 
@@ -9,6 +10,7 @@
 
 #include "hardware/display.h"
 #include "hardware/display_config.h"
+#include "hardware/display_modes.h"
 #include "hardware/edid_registry.h"
 #include "hardware/edid_table.h"
 
@@ -210,22 +212,51 @@ bool read_display_config(DisplayConfig* config) {
   return true;
 }
 
+RawDisplayMode raw_mode_of(const DisplayConfig& config) {
+  const DISPLAYCONFIG_RATIONAL& vsync = config.target->targetVideoSignalInfo.vSyncFreq;
+  return {config.source->width, config.source->height, vsync.Numerator, vsync.Denominator};
+}
+
+bool first_path_shows(uint32_t width, uint32_t height, int32_t refresh) {
+  DisplayConfig config;
+  return read_display_config(&config) &&
+         display_mode_reached(raw_mode_of(config), width, height, refresh);
+}
+
+// The older mode-change call, for when the configuration call changed
+// nothing (Wine implements only this one). CDS_UPDATEREGISTRY keeps the mode
+// across restarts as SDC_SAVE_TO_DATABASE does; the colour depth is left as
+// it is.
+bool change_display_settings(uint32_t width, uint32_t height, int32_t refresh) {
+  DEVMODEW mode = {};
+  mode.dmSize = sizeof(mode);
+  mode.dmPelsWidth = width;
+  mode.dmPelsHeight = height;
+  mode.dmDisplayFrequency = DWORD(refresh);
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+  return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, CDS_UPDATEREGISTRY, nullptr) ==
+         DISP_CHANGE_SUCCESSFUL;
+}
+
 }  // namespace
 
 int query_display_mode(int32_t* long_side, int32_t* short_side, int32_t* refresh) {
   wait_for_display_adapter();
   DisplayConfig config;
   if (!read_display_config(&config)) return 0;
-  const DISPLAYCONFIG_RATIONAL& vsync = config.target->targetVideoSignalInfo.vSyncFreq;
-  const RawDisplayMode mode = {config.source->width, config.source->height, vsync.Numerator,
-                               vsync.Denominator};
-  return fold_display_mode(mode, long_side, short_side, refresh);
+  return fold_display_mode(raw_mode_of(config), long_side, short_side, refresh);
 }
 
 // The rate is written as refresh/1: keeping a denominator such as 1001 or a
 // pixel-clock-derived one under a whole-hertz numerator would ask for a
 // nonsense rate. SDC_ALLOW_CHANGES lets Windows settle on the panel's
 // nearest real timing (60.10 Hz for "60").
+//
+// SetDisplayConfig is the call of choice: it names the path, so the built-in
+// panel changes even with a second display attached. Its success is checked
+// against a fresh query rather than believed: when the first path does not
+// show the requested mode afterwards, ChangeDisplaySettingsExW gets the same
+// size and rate for the primary display, and only its answer counts then.
 int set_display_mode(int32_t width, int32_t height, int32_t refresh) {
   if (width <= 0 || height <= 0 || refresh <= 0) return 0;
   wait_for_display_adapter();
@@ -245,5 +276,22 @@ int set_display_mode(int32_t width, int32_t height, int32_t refresh) {
                 "the flags Windows expects for a supplied configuration");
   const LONG status = SetDisplayConfig(UINT32(config.paths.size()), config.paths.data(),
                                        UINT32(config.modes.size()), config.modes.data(), flags);
-  return status == ERROR_SUCCESS ? 1 : 0;
+  if (status == ERROR_SUCCESS && first_path_shows(source_width, source_height, refresh)) return 1;
+  return change_display_settings(source_width, source_height, refresh) ? 1 : 0;
+}
+
+// Mode numbers count up from 0 until Windows has no more. The DEVMODE is
+// cleared before each call so that a field Windows leaves alone for some
+// mode (fixed output is a display-only field) never carries over.
+int build_mode_lists() {
+  std::vector<EnumeratedMode> modes;
+  for (DWORD number = 0;; ++number) {
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    if (!EnumDisplaySettingsW(nullptr, number, &mode)) break;
+    modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
+                     mode.dmDisplayFixedOutput});
+  }
+  fill_mode_lists(modes, &mode_list_16_9, &mode_list_4_3);
+  return int(mode_list_4_3.size());
 }

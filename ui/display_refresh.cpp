@@ -1,24 +1,10 @@
 #include "ui/display_refresh.h"
 
-#include <initializer_list>
-
 #include "hardware/display.h"
 #include "hardware/hardware_state.h"
 #include "ui/layout.h"
+#include "ui/page_relayout.h"
 #include "ui/panel_state.h"
-#include "ui/screens.h"
-
-namespace {
-
-// Fonts and sizes of what the panel holds so far: the status bar. Each page
-// adds its own widgets here as it is built.
-void reapply_layout() {
-  for (lv_obj_t* label : {status_title_label, status_clock_label, status_battery_label}) {
-    if (label) lv_obj_set_style_text_font(label, font_normal, 0);
-  }
-}
-
-}  // namespace
 
 void display_refresh_tick() {
   if (!display_changed) return;
@@ -28,13 +14,15 @@ void display_refresh_tick() {
 
 void display_init() {
   layout_ready = 0;
-  int32_t long_side = 0, short_side = 0, refresh = 0;
+  // Seeded with the mode in force: a query that has no usable rate (Wine on
+  // a bare X server reports 0) leaves the rate alone and keeps the old one.
+  int32_t long_side = current_long_side, short_side = current_short_side, refresh = current_refresh;
   if (query_display_mode(&long_side, &short_side, &refresh)) {
     current_long_side = long_side;
     current_short_side = short_side;
     current_refresh = refresh;
   }
   select_layout_tier(current_long_side);
-  if (ui_built) reapply_layout();
+  if (ui_built) relayout_pages();
   layout_ready = 1;
 }

@@ -1,3 +1,8 @@
+// The panel's seven periodic timers, in their fixed order and period. Each
+// timer runs the ticks of the pages that belong to it: a page's tick lives
+// in the page's own file and is called from its timer below. A timer whose
+// pages are still to come runs empty, so the order and cadence of the
+// panel's timers do not change when they arrive.
 #include "ui/panel_timers.h"
 
 #include "lvgl.h"
@@ -5,28 +10,38 @@
 
 namespace {
 
-// Jobs whose subsystems come later keep their timer and its period already,
-// so the order and cadence of the panel's timers do not change when they
-// arrive: the status-bar clock and battery, the processor state, brightness
-// and volume read-back, the temperature and fan read-out, the live GPU clock,
-// the update dialog, and foreground-application profile switching.
-void clock_tick(lv_timer_t*) {}
-void power_sync_tick(lv_timer_t*) {}
-void fan_readout_tick(lv_timer_t*) {}
-void gpu_clock_display_tick(lv_timer_t*) {}
-void update_dialog_tick(lv_timer_t*) {}
-void profile_tick(lv_timer_t*) {}
+// 1000 ms: the status bar's clock and battery (status_bar.cpp).
+void clock_timer(lv_timer_t*) {}
 
-void display_tick(lv_timer_t*) { display_refresh_tick(); }
+// 100 ms: maximum processor state, brightness and volume read back from the
+// system (performance page, settings screen's quick sliders).
+void power_sync_timer(lv_timer_t*) {}
+
+// 1000 ms: temperature and fan read-out (fan panel, fan-curve screen).
+void fan_readout_timer(lv_timer_t*) {}
+
+// 100 ms: the re-layout after a display change, which also rewrites the
+// display page's current-mode labels.
+void display_refresh_timer(lv_timer_t*) { display_refresh_tick(); }
+
+// 1000 ms: the live GPU clock while the clock is automatic (performance page).
+void gpu_clock_display_timer(lv_timer_t*) {}
+
+// 100 ms: the update dialog (update screen).
+void update_dialog_timer(lv_timer_t*) {}
+
+// 500 ms: foreground application tracking and profile switching
+// (application-profile panel).
+void profile_timer(lv_timer_t*) {}
 
 }  // namespace
 
 void create_panel_timers() {
-  lv_timer_create(clock_tick, 1000, nullptr);
-  lv_timer_create(power_sync_tick, 100, nullptr);
-  lv_timer_create(fan_readout_tick, 1000, nullptr);
-  lv_timer_create(display_tick, 100, nullptr);
-  lv_timer_create(gpu_clock_display_tick, 1000, nullptr);
-  lv_timer_create(update_dialog_tick, 100, nullptr);
-  lv_timer_create(profile_tick, 500, nullptr);
+  lv_timer_create(clock_timer, 1000, nullptr);
+  lv_timer_create(power_sync_timer, 100, nullptr);
+  lv_timer_create(fan_readout_timer, 1000, nullptr);
+  lv_timer_create(display_refresh_timer, 100, nullptr);
+  lv_timer_create(gpu_clock_display_timer, 1000, nullptr);
+  lv_timer_create(update_dialog_timer, 100, nullptr);
+  lv_timer_create(profile_timer, 500, nullptr);
 }

@@ -1,5 +1,5 @@
 // The panel's screens, created once at build and never deleted, and the
-// widgets of the main panel that later re-layouts touch.
+// moves between them that every page shares.
 #pragma once
 
 #include "lvgl.h"
@@ -13,13 +13,19 @@ extern lv_obj_t* gpu_auto_screen;
 extern lv_obj_t* settings_screen;
 extern lv_obj_t* incompatible_screen;
 
-// Status-bar labels (updated by the clock timer).
-extern lv_obj_t* status_title_label;
-extern lv_obj_t* status_clock_label;
-extern lv_obj_t* status_battery_label;
-
 // Screen changes all take 500 ms and never delete the screen left.
 constexpr uint32_t SCREEN_ANIM_TIME = 500;
+
+// Creates the seven screens of a supported device in their fixed order; the
+// main screen gets its background and does not scroll.
+void create_screens();
+
+// Slides `screen` in from below (a sub-screen opened from the main screen).
+void open_sub_screen(lv_obj_t* screen);
+
+// Event callback of every "Back" button: on a click, slides the main screen
+// back in from above.
+void back_to_main_screen(lv_event_t* event);
 
 // A message box on the active screen, closed by its close button.
 void show_message(const char* title, const char* text);

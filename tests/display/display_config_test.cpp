@@ -56,6 +56,30 @@ TEST(DisplayConfig, requested_size_follows_the_desktop_orientation) {
   }
 }
 
+// Wine's SetDisplayConfig answers success and changes nothing: only a fresh
+// query showing the requested size (and rate, when one is reported) counts.
+TEST(DisplayConfig, a_mode_change_counts_only_when_the_query_shows_it) {
+  struct Case {
+    RawDisplayMode now;
+    uint32_t width, height;
+    int32_t refresh;
+    bool reached;
+  } cases[] = {
+      {{1280, 720, 60, 1}, 1280, 720, 60, true},
+      {{1920, 1080, 60, 1}, 1280, 720, 60, false},  // unchanged
+      {{1280, 720, 60, 1}, 720, 1280, 60, false},   // rotated is not the same source mode
+      {{1280, 720, 60, 1}, 1280, 720, 50, false},   // the rate stayed
+      {{1920, 1080, 133050000, 2213670}, 1920, 1080, 60, true},  // 60.10 Hz
+      {{1280, 720, 0, 1}, 1280, 720, 40, true},    // no rate reported: the size decides
+      {{1280, 720, 60, 0}, 1280, 720, 40, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(display_mode_reached(c.now, c.width, c.height, c.refresh), c.reached)
+        << c.now.width << "x" << c.now.height << " asked " << c.width << "x" << c.height << "@"
+        << c.refresh;
+  }
+}
+
 // The wait ends only once both conditions hold; the flags are flipped while
 // the waiter is blocked and the test checks it was still blocked before.
 TEST(DisplayConfig, waits_while_the_adapter_restarts_or_adlx_is_not_ready) {

@@ -31,11 +31,22 @@ TEST_F(DisplayMode, query_reports_the_desktop_size_and_a_usable_rate) {
 TEST_F(DisplayMode, set_refuses_sizes_that_are_not_positive) {
   const int32_t bad[][3] = {{0, 1920, 60}, {1080, -1, 60}, {1080, 1920, 0}};
   for (const auto& mode : bad) EXPECT_EQ(set_display_mode(mode[0], mode[1], mode[2]), 0);
-  // Wine's SetDisplayConfig accepts the configuration and changes nothing.
+  // The mode in force counts as reached, in either order of the sides.
   EXPECT_EQ(set_display_mode(1080, 1920, 60), 1);
   int32_t long_side = 0, short_side = 0, refresh = 0;
   EXPECT_EQ(query_display_mode(&long_side, &short_side, &refresh), 1);
   EXPECT_EQ(long_side, 1920);
+}
+
+// Wine's SetDisplayConfig answers success and changes nothing, and a bare X
+// server refuses ChangeDisplaySettingsExW too: the switch must report the
+// failure instead of the configuration call's success.
+TEST_F(DisplayMode, set_reports_a_mode_that_did_not_take_effect) {
+  EXPECT_EQ(set_display_mode(720, 1280, 60), 0);
+  int32_t long_side = 0, short_side = 0, refresh = 0;
+  ASSERT_EQ(query_display_mode(&long_side, &short_side, &refresh), 1);
+  EXPECT_EQ(long_side, 1920);
+  EXPECT_EQ(short_side, 1080);
 }
 
 // A query from another thread during an adapter restart holds back until

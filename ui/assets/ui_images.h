@@ -1,0 +1,18 @@
+/* Images compiled into the panel, one for each SVG in ui/assets/images.
+ * Made by tools/gen-images.sh (do not edit). */
+#ifndef UI_IMAGES_H
+#define UI_IMAGES_H
+
+#include "lvgl.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+extern const lv_img_dsc_t ui_image_resolution;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

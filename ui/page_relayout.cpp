@@ -1,0 +1,23 @@
+// The one list of re-layout functions. A page joins it when it is built into
+// the panel, in the order build_main_panel builds the pages; a page that is
+// not built yet is simply not here. Each function touches only its own
+// page's widgets and reads the tier from ui/layout.h.
+#include "ui/page_relayout.h"
+
+#include "ui/pages/display_page.h"
+#include "ui/pages/status_bar.h"
+
+namespace {
+
+using RelayoutFunction = void (*)();
+
+constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
+    relayout_status_bar,
+    relayout_display_page,  // resolution tile and display screen
+};
+
+}  // namespace
+
+void relayout_pages() {
+  for (RelayoutFunction relayout : PAGE_RELAYOUTS) relayout();
+}

@@ -1,0 +1,11 @@
+// The status bar across the top of the main screen: the panel's name, the
+// clock and the network and battery state.
+#pragma once
+
+#include "lvgl.h"
+
+// Builds the bar on `parent` (the main screen).
+void build_status_bar(lv_obj_t* parent);
+
+// Applies the tier's normal font to the bar's three labels.
+void relayout_status_bar();
