@@ -5,6 +5,8 @@
 #include "ui/page_relayout.h"
 
 #include "ui/pages/display_page.h"
+#include "ui/pages/fan_curve_screen.h"
+#include "ui/pages/fan_page.h"
 #include "ui/pages/status_bar.h"
 
 namespace {
@@ -13,7 +15,9 @@ using RelayoutFunction = void (*)();
 
 constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
     relayout_status_bar,
+    relayout_fan_panel,
     relayout_display_page,  // resolution tile and display screen
+    relayout_fan_curve_screen,
 };
 
 }  // namespace

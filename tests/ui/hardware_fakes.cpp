@@ -1,12 +1,15 @@
 // Stand-ins of the Windows edges: system_locale_win.cpp's user_ui_language,
 // display_win.cpp's query_display_mode, set_display_mode and
-// build_mode_lists.
+// build_mode_lists, and the settings store's writes. The EC is the simulated
+// one of tests/support/simulated_ec.h.
 #include "tests/ui/hardware_fakes.h"
 
 #include <algorithm>
 
 #include "hardware/display.h"
 #include "hardware/system_locale.h"
+#include "settings/settings_store.h"
+#include "settings/storing_rule.h"
 
 FakeHardware fake_hardware;
 
@@ -35,4 +38,17 @@ int set_display_mode(int32_t width, int32_t height, int32_t refresh) {
 int build_mode_lists() {
   fill_mode_lists(fake_hardware.enumerated_modes, &mode_list_16_9, &mode_list_4_3);
   return int(mode_list_4_3.size());
+}
+
+int store_committed_setting(const char* name, int32_t value) {
+  fake_hardware.stored[name] = value;
+  return 1;
+}
+
+int store_fan_zone(int zone, int32_t speed, int32_t temperature) {
+  if (zone < 1 || zone > 5) return 0;
+  fake_hardware.zone_stores++;
+  fake_hardware.stored["FanZone" + std::to_string(zone) + "Speed"] = speed;
+  fake_hardware.stored["FanZone" + std::to_string(zone) + "Temp"] = temperature;
+  return 1;
 }

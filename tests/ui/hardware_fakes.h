@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "hardware/display_modes.h"
@@ -21,6 +23,10 @@ struct FakeHardware {
   int32_t desktop_refresh = 60;  // 0: the query reports no rate
   bool refuse_mode_changes = false;
   std::vector<ModeCall> mode_calls;  // every set_display_mode, accepted or not
+  // Committed settings as the registry would hold them, and how many
+  // fan-zone writes there were (each writes a zone's speed and temperature).
+  std::map<std::string, int32_t> stored;
+  int zone_stores = 0;
 };
 
 extern FakeHardware fake_hardware;
