@@ -35,9 +35,11 @@ bench: deps
 
 # Screenshots of the main screen in English and Chinese, of the display
 # screen (English and Chinese, and after a switch to 1600x900) and of the
-# incompatible-device screen, at 1920x1080, into build/win/e2e-shots/.
+# incompatible-device screen, at 1920x1080, and of the fan panel and curve
+# editor at 1920x1080 and 1280x800 in both languages, into
+# build/win/e2e-shots/.
 screenshots: deps win
-	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page)' --output-on-failure
+	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page|fan_page|fan_page_views)$$' --output-on-failure
 	@ls -1 $(WIN)/e2e-shots/*.png
 
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.

@@ -21,6 +21,7 @@ constexpr uint32_t CURVE_RED = 0xF44336;
 constexpr uint32_t MARKER_BLUE = 0x2196F3;
 
 constexpr uint16_t POINT_COUNT = 7;
+constexpr lv_coord_t MAJOR_TICK = 10, MINOR_TICK = 5;
 constexpr uint16_t LAST_POINT = POINT_COUNT - 1;
 
 // One box below the chart per zone.
@@ -178,6 +179,19 @@ void draw_area_under_segment(lv_event_t* event) {
   lv_draw_mask_remove_id(fade_id);
 }
 
+// How far past its edges the chart draws: at least 20 pixels for the
+// points and lines on the border, and on the left the widest tick label
+// ("100") beyond its tick, which the axis's own allowance of 50 pixels
+// leaves cut off in the larger fonts.
+lv_coord_t tick_label_reach() {
+  lv_point_t size;
+  lv_txt_get_size(&size, "100", lv_obj_get_style_text_font(chart, LV_PART_TICKS), 0, 0, LV_COORD_MAX,
+                  LV_TEXT_FLAG_NONE);
+  const lv_coord_t reach =
+      lv_coord_t(1 + MAJOR_TICK + lv_obj_get_style_pad_left(chart, LV_PART_TICKS) + size.x);
+  return LV_MAX(reach, 20);
+}
+
 void fan_curve_event(lv_event_t* event) {
   switch (lv_event_get_code(event)) {
     case LV_EVENT_PRESSED:
@@ -190,7 +204,7 @@ void fan_curve_event(lv_event_t* event) {
       commit_fan_curve();
       break;
     case LV_EVENT_REFR_EXT_DRAW_SIZE:
-      lv_event_set_ext_draw_size(event, 20);
+      lv_event_set_ext_draw_size(event, tick_label_reach());
       break;
     case LV_EVENT_DRAW_PART_BEGIN:
       draw_area_under_segment(event);
@@ -230,8 +244,9 @@ void build_chart() {
   lv_obj_set_style_line_width(chart, 2, LV_PART_ITEMS);
   lv_obj_set_style_width(chart, 10, LV_PART_INDICATOR);
   lv_obj_set_style_height(chart, 10, LV_PART_INDICATOR);
-  lv_chart_set_axis_tick(chart, LV_CHART_AXIS_PRIMARY_X, 10, 5, 11, 6, true, 50);
-  lv_chart_set_axis_tick(chart, LV_CHART_AXIS_PRIMARY_Y, 10, 5, 11, 6, true, 50);
+  lv_chart_set_axis_tick(chart, LV_CHART_AXIS_PRIMARY_X, MAJOR_TICK, MINOR_TICK, 11, 6, true, 50);
+  lv_chart_set_axis_tick(chart, LV_CHART_AXIS_PRIMARY_Y, MAJOR_TICK, MINOR_TICK, 11, 6, true, 50);
+  lv_obj_set_style_text_font(chart, font_normal, LV_PART_TICKS);
   lv_chart_set_range(chart, LV_CHART_AXIS_PRIMARY_X, 0, 100);
   lv_chart_set_range(chart, LV_CHART_AXIS_PRIMARY_Y, 0, 100);
   lv_obj_add_event_cb(chart, fan_curve_event, LV_EVENT_ALL, nullptr);
@@ -345,6 +360,10 @@ void show_fan_curve_reading(int32_t celsius, int32_t percent) {
 void relayout_fan_curve_screen() {
   if (!chart) return;
   lv_obj_set_size(chart, layout_chart_width, layout_chart_height);
+  // The axis labels follow the tier's font, and the chart's drawing reach
+  // follows them.
+  lv_obj_set_style_text_font(chart, font_normal, LV_PART_TICKS);
+  lv_obj_refresh_ext_draw_size(chart);
   lv_obj_update_layout(chart);
   if (have_reading) place_marker();
   lv_obj_set_style_text_font(axis_caption, font_normal, 0);

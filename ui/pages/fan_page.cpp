@@ -126,6 +126,10 @@ void build_mode_dropdown(lv_obj_t* panel) {
   lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(CONTROL_GREY), 0);
   lv_obj_set_style_bg_opa(mode_dropdown, LV_OPA_COVER, 0);
   lv_obj_set_style_border_side(mode_dropdown, LV_BORDER_SIDE_NONE, 0);
+  // The theme's side padding leaves "Custom" and the arrow touching in the
+  // narrower tiers.
+  lv_obj_set_style_pad_left(mode_dropdown, 10, 0);
+  lv_obj_set_style_pad_right(mode_dropdown, 6, 0);
   lv_obj_set_style_text_font(mode_dropdown, font_normal, 0);
   lv_obj_set_style_text_font(lv_dropdown_get_list(mode_dropdown), font_normal, 0);
   lv_obj_add_event_cb(mode_dropdown, fan_mode_changed, LV_EVENT_ALL, nullptr);
