@@ -39,12 +39,12 @@ bench: deps
 # editor at 1920x1080 and 1280x800 in both languages, into
 # build/win/e2e-shots/.
 screenshots: deps win
-	cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page|fan_page|fan_page_views)$$' --output-on-failure
+	tools/tree-lock.sh $(WIN) bash -c "cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page|fan_page|fan_page_views)$$' --output-on-failure"
 	@ls -1 $(WIN)/e2e-shots/*.png
 
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.
 measure: deps win
-	tools/measure.sh $(WIN)
+	tools/tree-lock.sh $(WIN) tools/measure.sh $(WIN)
 
 # The files installed on a device, packed (no stand-ins).
 dist: deps win

@@ -98,10 +98,28 @@ __declspec(dllimport) unsigned long __stdcall GetTickCount(void);
 #define LV_USE_ASSERT_MEM_INTEGRITY 0
 #define LV_USE_ASSERT_OBJ 0
 
-/* A failed assertion stops the thread in an endless loop, where a debugger
- * finds it with the failing frame still on the stack. */
+/* In the program a failed assertion raises an exception nobody catches, so
+ * the process ends through its crash path (shell/crash_win.cpp), which hands
+ * fan and lighting back to the EC first. An endless loop would leave a frozen
+ * panel, a core spinning and the hardware as it was. The code is
+ * TOOLKIT_ASSERT_EXCEPTION of shell/crash_win.h; RaiseException is declared
+ * here as GetTickCount is above. Natively (tests, gallery) the thread stops
+ * in an endless loop, where a debugger finds the failing frame. */
 #define LV_ASSERT_HANDLER_INCLUDE <stdint.h>
+#if defined(_WIN32)
+#ifdef __cplusplus
+extern "C" {
+#endif
+__declspec(dllimport) void __stdcall RaiseException(unsigned long code, unsigned long flags,
+                                                    unsigned long count,
+                                                    const unsigned long long * arguments);
+#ifdef __cplusplus
+}
+#endif
+#define LV_ASSERT_HANDLER RaiseException(0xE0564C56UL, 1UL /*EXCEPTION_NONCONTINUABLE*/, 0UL, 0);
+#else
 #define LV_ASSERT_HANDLER while(1);
+#endif
 
 /*-------------
  * Others

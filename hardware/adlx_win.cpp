@@ -9,9 +9,11 @@
 
 namespace {
 
-// Default directories, System32, user directories and the application's own
-// folder: never the current directory, which a game may have set.
-constexpr DWORD ADLX_SEARCH_FLAGS = 0x1E00;
+// The program's own folder and System32 (where the AMD driver installs the
+// runtime) only: never the current directory, which a game may have set, nor
+// PATH or added directories. The program runs elevated; a planted library
+// of this name would run with its rights.
+constexpr DWORD ADLX_SEARCH_FLAGS = LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
 constexpr DWORD ADLX_SETTLE_MS = 500;
 
 struct AdlxBinding {

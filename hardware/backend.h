@@ -20,8 +20,20 @@ constexpr int32_t BACKEND_RESTARTED = 2;  // a new EDID override was activated: 
 int32_t start_backend();
 
 /**
- * On exit or at the end of the session, at most once: fan and lighting back
- * to the EC's automatic control, EC driver unloaded, RyzenAdj cleaned up,
- * ADLX stopped, no frame-rate limit, COM released for the thread.
+ * On every way out, at most once (later calls do nothing): fan and lighting
+ * back to the EC's automatic control, each write read back and retried (and
+ * waited for while another EC tool runs), the outcome in the safety log; EC
+ * driver unloaded, RyzenAdj cleaned up, ADLX stopped, no frame-rate limit,
+ * COM released for the thread. Settings are left alone: the registry keeps
+ * what the user chose and the next start applies it again.
  */
 void stop_backend();
+
+/**
+ * The crash path (an unhandled exception, std::terminate, a failed toolkit
+ * assertion), from whichever thread crashed: only fan and lighting back to
+ * the EC, with a bounded wait for the EC lock (its holder may be the thread
+ * that died). Does nothing after stop_backend or a first call, and nothing
+ * on a board that is not recognised.
+ */
+void stop_backend_after_crash();

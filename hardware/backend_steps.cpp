@@ -5,15 +5,10 @@
 
 #include "hardware/backend.h"
 #include "hardware/device_models.h"
-#include "hardware/ec_registers.h"
 #include "hardware/hardware_state.h"
 #include "hardware/ryzenadj.h"
 
 namespace {
-
-constexpr uint32_t AFTER_DISABLE_MS = 100;
-constexpr uint32_t AFTER_ENABLE_MS = 1000;
-constexpr uint32_t AFTER_RESTART_MS = 2000;
 
 // The name read into buf, or "" when the value is missing or unreadable.
 const char* read_name(bool (*read)(char*, size_t), char* buf) {
@@ -50,17 +45,15 @@ bool install_edid_override(const BackendOps& ops) {
 // ADLX's interfaces belong to the adapter being restarted, so ADLX is
 // stopped before and started again after. A processor
 // that is not recognised never had ADLX started; adlx_ready stays set then.
+// The restart itself waits on the adapter's status, not on fixed pauses: it
+// returns once the adapter runs again (or its deadlines passed).
 void restart_adapters(const BackendOps& ops) {
   bool adlx = CpuModel != 0;
   adapter_restarting = 1;
   if (adlx) ops.adlx_stop();
-  if (ops.restart_display_adapters(ADAPTERS_DISABLE) > 0) {
-    ops.sleep_ms(AFTER_DISABLE_MS);
-    if (ops.restart_display_adapters(ADAPTERS_ENABLE) > 0) ops.sleep_ms(AFTER_ENABLE_MS);
-  }
+  ops.restart_panel_adapter();
   if (adlx) ops.adlx_start();
   adapter_restarting = 0;
-  ops.sleep_ms(AFTER_RESTART_MS);
 }
 
 }  // namespace
@@ -96,8 +89,7 @@ void run_stop_backend(const BackendOps& ops) {
     // the safe state written next.
     ec_ready = 0;
     lighting_ready = 0;
-    ops.ec_write(EC_REG_FAN_MODE, EC_FAN_MODE_AUTO);
-    ops.ec_write(EC_REG_LIGHT_CONTROL, EC_LIGHT_AUTO);
+    ops.write_safe_state();
     // Also after a failed load, which may have left the module loaded.
     ops.unload_ec_driver();
     ec_driver_loaded = 0;

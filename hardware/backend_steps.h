@@ -8,8 +8,6 @@
 #include <cstdint>
 
 constexpr size_t BACKEND_NAME_SIZE = 260;  // registry name buffer, bytes
-constexpr uint32_t ADAPTERS_ENABLE = 1;    // DICS_ENABLE
-constexpr uint32_t ADAPTERS_DISABLE = 2;   // DICS_DISABLE
 
 struct BackendOps {
   // A REG_SZ value into out (NUL-terminated within size); false when missing.
@@ -21,15 +19,17 @@ struct BackendOps {
   void (*adlx_stop)();
   bool (*load_ec_driver)();
   void (*unload_ec_driver)();
-  int (*ec_write)(uint8_t reg, uint8_t value);
+  // Fan and lighting back to the EC, each write read back; true when both held.
+  bool (*write_safe_state)();
   // The three EDID override modes, each run on a fresh accumulator;
   // exactly 1 means success.
   uint32_t (*edid_probe)();
   uint32_t (*edid_check)();
   uint32_t (*edid_write)();
-  int (*restart_display_adapters)(uint32_t state);  // count of devices changed
+  // Disables and re-enables the adapter of the built-in panel, waiting on
+  // its status; the count of adapters running again.
+  int (*restart_panel_adapter)();
   void (*clear_fps_limit)();
-  void (*sleep_ms)(uint32_t ms);
 };
 
 /** start_backend after COM is up; see backend.h. */

@@ -9,7 +9,10 @@
 #include "hardware/display.h"
 #include "hardware/ec.h"
 #include "hardware/fps_limiter.h"
+#include "hardware/hardware_state.h"
 #include "hardware/ryzenadj.h"
+#include "hardware/safe_state.h"
+#include "hardware/safety_log.h"
 
 namespace {
 
@@ -46,6 +49,24 @@ void clear_fps_limit() {
 }
 
 void sleep_ms(uint32_t ms) { Sleep(ms); }
+uint32_t now_ms() { return uint32_t(GetTickCount64()); }
+
+const SafeStateOps SAFE_STATE_OPS = {ec_write_result, ec_read_result, sleep_ms, now_ms, safety_log};
+
+// The crash path waits this long for the EC lock before going ahead without it.
+constexpr uint32_t CRASH_LOCK_WAIT_MS = 300;
+EcResult crash_write(uint8_t reg, uint8_t value) {
+  return ec_write_bounded(reg, value, CRASH_LOCK_WAIT_MS);
+}
+EcResult crash_read(uint8_t reg, uint8_t* value) {
+  return ec_read_bounded(reg, value, CRASH_LOCK_WAIT_MS);
+}
+const SafeStateOps CRASH_SAFE_STATE_OPS = {crash_write, crash_read, sleep_ms, now_ms, safety_log};
+
+bool write_safe_state_on_exit() {
+  safety_log("exit: handing fan and lighting back to the EC");
+  return write_safe_state(SAFE_STATE_OPS, SAFE_STATE_EXIT_LIMITS);
+}
 
 const BackendOps WIN_OPS = {
     read_processor_name,
@@ -56,14 +77,17 @@ const BackendOps WIN_OPS = {
     adlx_stop,
     load_ec_driver,
     unload_ec_driver,
-    ec_write,
+    write_safe_state_on_exit,
     edid_probe,
     edid_check,
     edid_write,
-    restart_display_adapters,
+    restart_panel_adapter,
     clear_fps_limit,
-    sleep_ms,
 };
+
+// Set by the first of stop_backend and stop_backend_after_crash: each way
+// out releases the hardware once, however many of them run.
+std::atomic<int32_t> hardware_released{0};
 
 // Only a successful CoInitializeEx (S_OK or S_FALSE) is balanced at stop:
 // uninitialising after a refused one would end another owner's COM.
@@ -72,12 +96,26 @@ bool com_started = false;
 }  // namespace
 
 int32_t start_backend() {
+  hardware_released = 0;
   com_started = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
   return run_start_backend(WIN_OPS);
 }
 
 void stop_backend() {
+  if (hardware_released.exchange(1)) return;
   run_stop_backend(WIN_OPS);
   if (com_started) CoUninitialize();
   com_started = false;
+}
+
+// Nothing but the EC: a crashed process may have a corrupt heap or a library
+// in the middle of a call, so RyzenAdj, ADLX and COM are left to the end of
+// the process. The driver stays loaded for the same reason.
+void stop_backend_after_crash() {
+  if (hardware_released.exchange(1)) return;
+  if (BoardModel == 0) return;
+  ec_ready = 0;
+  lighting_ready = 0;
+  safety_log("crash: handing fan and lighting back to the EC");
+  write_safe_state(CRASH_SAFE_STATE_OPS, SAFE_STATE_CRASH_LIMITS);
 }

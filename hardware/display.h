@@ -21,12 +21,17 @@ extern uint32_t edid_result;
 //   EDID_OVERRIDE_VERSION to every instance; exactly 1 when all succeeded.
 void edid_override(int mode);
 
-// Disables (DICS_DISABLE 2) or enables (DICS_ENABLE 1) every present display
-// adapter; returns the count of devices whose state change succeeded.
-int restart_display_adapters(uint32_t state);
+// Disables and re-enables the display adapter that drives the built-in panel
+// (the parent device of a present "DISPLAY\ZEV1805\<instance>" monitor),
+// unless the user had disabled it; other adapters are never touched. Waits
+// on the adapter's status with deadlines (see adapter_restart.h). Returns
+// how many adapters were restarted and run again (0 when the panel's adapter
+// cannot be found, or Windows refuses).
+int restart_panel_adapter();
 
-// Current mode of the first display path, after waiting (1000 ms per check)
-// while `adapter_restarting` is set or `adlx_ready` is clear. Returns 1 and
+// Current mode of the first display path, after waiting (with a deadline,
+// see display_config.h) while `adapter_restarting` is set or `adlx_ready` is
+// clear. Returns 1 and
 // the long side, short side and whole-hertz refresh; a rate Windows cannot
 // give (Wine reports 0) leaves *refresh unchanged. Returns 0 and changes
 // nothing when there is no usable display path.

@@ -7,10 +7,13 @@
 
 #include "hardware/hardware_state.h"
 
-void wait_for_display_adapter() {
+bool wait_for_display_adapter(uint32_t deadline_ms) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline_ms);
   while (adapter_restarting.load() != 0 || adlx_ready.load() == 0) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(DISPLAY_ADAPTER_POLL_MS));
   }
+  return true;
 }
 
 int32_t whole_hertz(uint32_t numerator, uint32_t denominator) {

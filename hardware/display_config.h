@@ -4,10 +4,16 @@
 
 #include <cstdint>
 
-// Blocks, checking once per 1000 ms, while `adapter_restarting` is set or
-// `adlx_ready` is clear: a display query in the middle of an adapter restart
-// would read the adapter half gone.
-void wait_for_display_adapter();
+constexpr uint32_t DISPLAY_ADAPTER_WAIT_MS = 20000;  // longer than a whole adapter restart
+constexpr uint32_t DISPLAY_ADAPTER_POLL_MS = 50;
+
+// Blocks while `adapter_restarting` is set or `adlx_ready` is clear, checking
+// every DISPLAY_ADAPTER_POLL_MS: a display query in the middle of an adapter
+// restart would read the adapter half gone. Gives up after `deadline_ms`, so
+// a start of ADLX that never finishes (or a flag nobody clears) costs a
+// display query some seconds, never the thread.
+// @return true when the adapter was ready, false when the deadline passed
+bool wait_for_display_adapter(uint32_t deadline_ms = DISPLAY_ADAPTER_WAIT_MS);
 
 // What the first display path reports.
 struct RawDisplayMode {

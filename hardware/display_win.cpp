@@ -4,9 +4,13 @@
 // enumeration. The decisions live in edid_registry.cpp, display_config.cpp
 // and display_modes.cpp.
 #include <windows.h>
+#include <cfgmgr32.h>
 #include <setupapi.h>
 
+#include <string>
 #include <vector>
+
+#include "hardware/adapter_restart.h"
 
 #include "hardware/display.h"
 #include "hardware/display_config.h"
@@ -137,32 +141,119 @@ void edid_override(int mode) {
   }
 }
 
+namespace {
+
+// The display adapters present, as the restart sees them: their device-info
+// set, and for each its entry and what adapter_restart.cpp needs to know.
+struct AdapterSet {
+  HDEVINFO devices = INVALID_HANDLE_VALUE;
+  std::vector<SP_DEVINFO_DATA> entries;
+  std::vector<DisplayAdapter> adapters;
+  ~AdapterSet() {
+    if (devices != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(devices);
+  }
+};
+AdapterSet* restarting_set = nullptr;  // the set restart_panel_adapter works on
+
+// Device instance ids of the adapters the built-in panel hangs off: the
+// parents of the present "DISPLAY\ZEV1805\<instance>" monitor devices (the
+// panel key's subkeys name the instances).
+std::vector<std::wstring> panel_adapter_ids() {
+  std::vector<std::wstring> ids;
+  wchar_t path[EDID_PATH_CHARS];
+  HKEY panel = nullptr;
+  if (!edid_panel_key_path(path) ||
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_ENUMERATE_SUB_KEYS, &panel) != ERROR_SUCCESS) {
+    return ids;
+  }
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[EDID_PATH_CHARS];
+    DWORD length = EDID_PATH_CHARS;
+    if (RegEnumKeyExW(panel, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    std::wstring monitor = std::wstring(L"DISPLAY\\") + EDID_PANEL_ID + L"\\" + name;
+    DEVINST monitor_node = 0, adapter_node = 0;
+    wchar_t adapter_id[MAX_DEVICE_ID_LEN];
+    if (CM_Locate_DevNodeW(&monitor_node, &monitor[0], CM_LOCATE_DEVNODE_NORMAL) == CR_SUCCESS &&
+        CM_Get_Parent(&adapter_node, monitor_node, 0) == CR_SUCCESS &&
+        CM_Get_Device_IDW(adapter_node, adapter_id, MAX_DEVICE_ID_LEN, 0) == CR_SUCCESS) {
+      ids.push_back(adapter_id);
+    }
+  }
+  RegCloseKey(panel);
+  return ids;
+}
+
+bool same_device_id(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+AdapterStatus adapter_status(DEVINST node) {
+  ULONG status = 0, problem = 0;
+  if (CM_Get_DevNode_Status(&status, &problem, node, 0) != CR_SUCCESS) return ADAPTER_OTHER;
+  if ((status & DN_HAS_PROBLEM) && problem == CM_PROB_DISABLED) return ADAPTER_DISABLED;
+  if ((status & DN_STARTED) && !(status & DN_HAS_PROBLEM)) return ADAPTER_RUNNING;
+  return ADAPTER_OTHER;
+}
+
+// Every present adapter of the display class, marked when it drives the panel.
+bool find_adapters(AdapterSet* set) {
+  static const GUID display_class = {
+      0x4D36E968, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1, 0x03, 0x18}};
+  const std::vector<std::wstring> panel_ids = panel_adapter_ids();
+  set->devices = SetupDiGetClassDevsW(&display_class, nullptr, nullptr, DIGCF_PRESENT);
+  if (set->devices == INVALID_HANDLE_VALUE) return false;
+  SP_DEVINFO_DATA device{};
+  device.cbSize = sizeof(device);
+  for (DWORD index = 0; SetupDiEnumDeviceInfo(set->devices, index, &device); ++index) {
+    wchar_t id[MAX_DEVICE_ID_LEN];
+    DisplayAdapter adapter = {false, false};
+    if (SetupDiGetDeviceInstanceIdW(set->devices, &device, id, MAX_DEVICE_ID_LEN, nullptr)) {
+      for (const std::wstring& panel : panel_ids) adapter.drives_panel |= same_device_id(panel, id);
+    }
+    adapter.disabled_by_user = adapter_status(device.DevInst) == ADAPTER_DISABLED;
+    set->entries.push_back(device);
+    set->adapters.push_back(adapter);
+  }
+  return true;
+}
+
 // The property change is what Device Manager's disable/enable does; the
 // display class installer then stops or restarts the adapter, and Windows
 // reads the panel's EDID (and so the override) again when it comes back.
-int restart_display_adapters(uint32_t state) {
-  static const GUID display_class = {
-      0x4D36E968, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1, 0x03, 0x18}};
-  HDEVINFO devices = SetupDiGetClassDevsW(&display_class, nullptr, nullptr, DIGCF_PRESENT);
-  if (devices == INVALID_HANDLE_VALUE) return 0;
-  int changed = 0;
-  SP_DEVINFO_DATA device{};
-  device.cbSize = sizeof(device);
-  for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
-    SP_PROPCHANGE_PARAMS params{};
-    params.ClassInstallHeader.cbSize = sizeof(SP_CLASSINSTALL_HEADER);
-    params.ClassInstallHeader.InstallFunction = DIF_PROPERTYCHANGE;
-    params.StateChange = state;
-    params.Scope = DICS_FLAG_GLOBAL;
-    params.HwProfile = 0;
-    if (SetupDiSetClassInstallParamsW(devices, &device, &params.ClassInstallHeader,
-                                      sizeof(params)) &&
-        SetupDiCallClassInstaller(DIF_PROPERTYCHANGE, devices, &device)) {
-      ++changed;
-    }
-  }
-  SetupDiDestroyDeviceInfoList(devices);
-  return changed;
+bool set_adapter_enabled(size_t index, bool enabled) {
+  SP_DEVINFO_DATA* device = &restarting_set->entries[index];
+  SP_PROPCHANGE_PARAMS params{};
+  params.ClassInstallHeader.cbSize = sizeof(SP_CLASSINSTALL_HEADER);
+  params.ClassInstallHeader.InstallFunction = DIF_PROPERTYCHANGE;
+  params.StateChange = enabled ? DICS_ENABLE : DICS_DISABLE;
+  params.Scope = DICS_FLAG_GLOBAL;
+  params.HwProfile = 0;
+  return SetupDiSetClassInstallParamsW(restarting_set->devices, device, &params.ClassInstallHeader,
+                                       sizeof(params)) &&
+         SetupDiCallClassInstaller(DIF_PROPERTYCHANGE, restarting_set->devices, device);
+}
+
+AdapterStatus status_of_adapter(size_t index) {
+  return adapter_status(restarting_set->entries[index].DevInst);
+}
+
+void sleep_for(uint32_t ms) { Sleep(ms); }
+uint32_t tick_ms() { return uint32_t(GetTickCount64()); }
+
+}  // namespace
+
+int restart_panel_adapter() {
+  AdapterSet set;
+  if (!find_adapters(&set)) return 0;
+  restarting_set = &set;
+  const AdapterRestartOps ops = {set_adapter_enabled, status_of_adapter, sleep_for, tick_ms};
+  int restarted = restart_adapters_of_panel(set.adapters, ops);
+  restarting_set = nullptr;
+  return restarted;
 }
 
 namespace {

@@ -10,8 +10,18 @@
 
 #include "hardware/ec_registers.h"
 
-// Loads "WinRing0x64.dll", requires all 54 entry points and returns whether
-// InitializeOls succeeded. A second call reuses the already loaded module.
+// Why a transaction did or did not happen.
+enum EcResult {
+  EC_DONE = 0,      // the transaction went through
+  EC_TOOL_RUNNING,  // refused: another EC tool runs (try again once it has ended)
+  EC_NO_DRIVER,     // refused: no usable driver library
+  EC_NO_ANSWER,     // the EC did not answer within its attempts
+};
+
+// Loads "WinRing0x64.dll" from the program's own folder or System32 only (a
+// copy planted in the working directory or on PATH is never loaded),
+// requires all 54 entry points and returns whether InitializeOls succeeded.
+// A second call reuses the already loaded module.
 bool load_ec_driver();
 
 // DeinitializeOls and unload. Transactions fail (0) from then on.
@@ -22,9 +32,25 @@ void unload_ec_driver();
 int ec_read(uint8_t reg, uint8_t* value);
 int ec_write(uint8_t reg, uint8_t value);
 
-// True while another EC tool runs: a process named exactly "Rw.exe" or "HE.exe".
+// The same transactions, telling why one failed.
+EcResult ec_read_result(uint8_t reg, uint8_t* value);
+EcResult ec_write_result(uint8_t reg, uint8_t value);
+
+// For the crash path only: the same transactions, but the EC lock is waited
+// for at most `lock_wait_ms`. A thread that died (or hangs) holding it must
+// not keep the fan from being handed back; after the wait the transaction
+// goes ahead without the lock, and the handshake's drain and the caller's
+// read-back cope with whatever the other thread left on the ports. On the
+// thread that holds the lock itself (it crashed inside a transaction) there
+// is no wait at all.
+EcResult ec_read_bounded(uint8_t reg, uint8_t* value, uint32_t lock_wait_ms);
+EcResult ec_write_bounded(uint8_t reg, uint8_t value, uint32_t lock_wait_ms);
+
+// True while another EC tool runs ("Rw.exe" or "HE.exe", in any letter
+// case). One process snapshot per call.
 bool ec_tool_running();
 
-// Process id of the first process whose executable name equals `name` exactly
-// (case-sensitive), 0 if there is none or no snapshot could be taken.
+// Process id of the first process whose executable name equals `name`
+// (case-insensitive, as Windows compares file names), 0 if there is none or
+// no snapshot could be taken.
 uint32_t find_process_by_name(const wchar_t* name);

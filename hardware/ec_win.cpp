@@ -2,11 +2,13 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <cwchar>
+#include <atomic>
+#include <chrono>
 #include <mutex>
 
 #include "hardware/ec.h"
 #include "hardware/ec_handshake.h"
+#include "hardware/ec_tools.h"
 #include "hardware/ols_exports.h"
 
 namespace {
@@ -24,18 +26,60 @@ struct OlsBinding {
 };
 
 OlsBinding ols;
-// Held for each whole transaction and while the binding changes.
-std::mutex ec_lock;
+// Held for each whole transaction and while the binding changes. Timed, and
+// its owner recorded, for the crash path's bounded wait.
+std::timed_mutex ec_lock;
+std::atomic<DWORD> ec_lock_owner{0};
 
-// Port functions for the handshake. They are only reached while ec_lock is
-// held and the binding is complete and initialised.
+// Takes ec_lock; with a bound (crash path) gives up after it and goes on
+// unlocked, and never waits on a lock this thread already holds.
+class EcLockGuard {
+ public:
+  EcLockGuard() { take(); }
+  explicit EcLockGuard(uint32_t wait_ms) {
+    if (ec_lock_owner.load() == GetCurrentThreadId()) return;
+    if (ec_lock.try_lock_for(std::chrono::milliseconds(wait_ms))) mark_owned();
+  }
+  ~EcLockGuard() {
+    if (!owned_) return;
+    ec_lock_owner = 0;
+    ec_lock.unlock();
+  }
+  EcLockGuard(const EcLockGuard&) = delete;
+  EcLockGuard& operator=(const EcLockGuard&) = delete;
+
+ private:
+  void take() {
+    ec_lock.lock();
+    mark_owned();
+  }
+  void mark_owned() {
+    owned_ = true;
+    ec_lock_owner = GetCurrentThreadId();
+  }
+  bool owned_ = false;
+};
+
+// Port functions for the handshake. They are only reached while the binding
+// is complete and initialised (and, but on the crash path, under ec_lock).
 uint8_t driver_read_port(uint16_t port) {
   return reinterpret_cast<OlsReadPortByte>(ols.entries[OLS_READ_IO_PORT_BYTE])(port);
 }
 void driver_write_port(uint16_t port, uint8_t value) {
   reinterpret_cast<OlsWritePortByte>(ols.entries[OLS_WRITE_IO_PORT_BYTE])(port, value);
 }
-const EcPortIo driver_ports = {driver_read_port, driver_write_port};
+uint64_t monotonic_us() {
+  static const uint64_t frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return uint64_t(f.QuadPart);
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return uint64_t(now.QuadPart) / frequency * 1000000u +
+         uint64_t(now.QuadPart) % frequency * 1000000u / frequency;
+}
+const EcPortIo driver_ports = {driver_read_port, driver_write_port, monotonic_us};
 
 // Resolves every entry point; the binding counts only when all are there.
 bool resolve_entries(HMODULE module) {
@@ -46,12 +90,36 @@ bool resolve_entries(HMODULE module) {
   return true;
 }
 
+// The checks every transaction makes first, in this order: no port is
+// touched while another tool may be using them.
+EcResult refusal() {
+  if (ec_tool_running()) return EC_TOOL_RUNNING;
+  if (!ols.complete || !ols.initialised) return EC_NO_DRIVER;
+  return EC_DONE;
+}
+
+EcResult read_locked(uint8_t reg, uint8_t* value) {
+  EcResult refused = refusal();
+  if (refused != EC_DONE) return refused;
+  return ec_handshake_read(driver_ports, reg, value) ? EC_DONE : EC_NO_ANSWER;
+}
+
+EcResult write_locked(uint8_t reg, uint8_t value) {
+  EcResult refused = refusal();
+  if (refused != EC_DONE) return refused;
+  return ec_handshake_write(driver_ports, reg, value) ? EC_DONE : EC_NO_ANSWER;
+}
+
 }  // namespace
 
 bool load_ec_driver() {
-  std::lock_guard<std::mutex> guard(ec_lock);
+  EcLockGuard guard;
   if (!ols.module) {
-    ols.module = LoadLibraryW(L"WinRing0x64.dll");
+    // Only the program's folder and System32: the program runs elevated,
+    // and a library of this name anywhere else on the search path would get
+    // port I/O rights through it.
+    ols.module = LoadLibraryExW(L"WinRing0x64.dll", nullptr,
+                                LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!ols.module) return false;
   }
   if (!ols.complete) {
@@ -65,7 +133,7 @@ bool load_ec_driver() {
 }
 
 void unload_ec_driver() {
-  std::lock_guard<std::mutex> guard(ec_lock);
+  EcLockGuard guard;
   if (!ols.module) return;
   if (ols.complete && ols.initialised) {
     reinterpret_cast<OlsDeinitialize>(ols.entries[OLS_DEINITIALIZE])();
@@ -74,22 +142,44 @@ void unload_ec_driver() {
   ols = OlsBinding{};
 }
 
-int ec_read(uint8_t reg, uint8_t* value) {
-  std::lock_guard<std::mutex> guard(ec_lock);
-  if (ec_tool_running()) return 0;
-  if (!ols.complete || !ols.initialised) return 0;
-  return ec_handshake_read(driver_ports, reg, value);
+EcResult ec_read_result(uint8_t reg, uint8_t* value) {
+  EcLockGuard guard;
+  return read_locked(reg, value);
 }
 
-int ec_write(uint8_t reg, uint8_t value) {
-  std::lock_guard<std::mutex> guard(ec_lock);
-  if (ec_tool_running()) return 0;
-  if (!ols.complete || !ols.initialised) return 0;
-  return ec_handshake_write(driver_ports, reg, value);
+EcResult ec_write_result(uint8_t reg, uint8_t value) {
+  EcLockGuard guard;
+  return write_locked(reg, value);
 }
 
+EcResult ec_read_bounded(uint8_t reg, uint8_t* value, uint32_t lock_wait_ms) {
+  EcLockGuard guard(lock_wait_ms);
+  return read_locked(reg, value);
+}
+
+EcResult ec_write_bounded(uint8_t reg, uint8_t value, uint32_t lock_wait_ms) {
+  EcLockGuard guard(lock_wait_ms);
+  return write_locked(reg, value);
+}
+
+int ec_read(uint8_t reg, uint8_t* value) { return ec_read_result(reg, value) == EC_DONE ? 1 : 0; }
+
+int ec_write(uint8_t reg, uint8_t value) { return ec_write_result(reg, value) == EC_DONE ? 1 : 0; }
+
+// One snapshot for both names: a transaction runs this first, and the
+// read-outs make one a second.
 bool ec_tool_running() {
-  return find_process_by_name(L"Rw.exe") != 0 || find_process_by_name(L"HE.exe") != 0;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof(entry);
+  bool found = false;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+       more = Process32NextW(snapshot, &entry)) {
+    found = is_conflicting_ec_tool(entry.szExeFile);
+  }
+  CloseHandle(snapshot);
+  return found;
 }
 
 uint32_t find_process_by_name(const wchar_t* name) {
@@ -100,7 +190,7 @@ uint32_t find_process_by_name(const wchar_t* name) {
   uint32_t found = 0;
   for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
        more = Process32NextW(snapshot, &entry)) {
-    if (wcscmp(entry.szExeFile, name) == 0) found = entry.th32ProcessID;
+    if (same_file_name(entry.szExeFile, name)) found = entry.th32ProcessID;
   }
   CloseHandle(snapshot);
   return found;

@@ -33,7 +33,10 @@ const SettingInfo SETTINGS_TABLE[] = {
     {"FanZone5Temp", SAME(0), 0, SAME(100), false, "fan-curve point 5: temperature in degrees C"},
     {"FPSMode", SAME(0), 0, SAME(1), true, "frame-rate limiter on (1) or off (0)"},
     {"FPSValue", SAME(60), 10, SAME(60), true, "frame-rate limit"},
-    {"Opacity", SAME(250), 70, SAME(250), false, "overlay opacity as window alpha"},
+    // The slider offers 70..250, but a stored value below that is kept: the
+    // panel then shows at alpha 60 (faint, never invisible) until the
+    // settings screen's slider brings it to 70 and stores that.
+    {"Opacity", SAME(250), 0, SAME(250), false, "overlay opacity as window alpha"},
 };
 
 #undef SAME
@@ -51,4 +54,28 @@ int32_t setting_default(const char* name, uint32_t cpu_model) {
   const SettingInfo* info = find_setting(name);
   if (!info || cpu_model >= CPU_MODEL_COUNT) return 0;
   return info->defaults[cpu_model];
+}
+
+int32_t clamp_setting(const char* name, int32_t value, uint32_t cpu_model) {
+  const SettingInfo* info = find_setting(name);
+  if (!info) return value;
+  // The colour is written as 0xFFRRGGBB, a negative number: only its colour
+  // bits mean anything, so they are kept and the rest dropped.
+  if (std::strcmp(name, "RGBValue") == 0) return value & 0xFFFFFF;
+  if (cpu_model >= CPU_MODEL_COUNT) cpu_model = 0;
+  const int32_t maximum = info->maximum[cpu_model];
+  if (maximum < info->minimum) return info->defaults[cpu_model];
+  if (value < info->minimum) return info->minimum;
+  if (value > maximum) return maximum;
+  return value;
+}
+
+bool fan_curve_usable(const int32_t speeds[5], const int32_t temperatures[5]) {
+  bool any_speed = false;
+  for (int i = 0; i < 5; ++i) any_speed = any_speed || speeds[i] != 0;
+  if (!any_speed) return false;
+  for (int i = 1; i < 5; ++i) {
+    if (temperatures[i] <= temperatures[i - 1]) return false;
+  }
+  return true;
 }

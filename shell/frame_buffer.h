@@ -10,7 +10,6 @@
 
 extern HDC frame_dc;     // memory DC holding the DIB (nullptr when none could be made)
 extern void* frame_bits; // the DIB's pixels
-extern HDC window_dc;    // the window's own DC, kept from WM_CREATE
 
 // (Re)builds the DIB for the size and points the display driver at it.
 void create_frame_buffer(lv_disp_drv_t* driver, int32_t width, int32_t height);

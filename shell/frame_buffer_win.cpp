@@ -1,7 +1,6 @@
 #include "shell/frame_buffer.h"
 
 #include <cstdint>
-#include <map>
 
 #include "shell/blend_route.h"
 #include "shell/shell_state.h"
@@ -9,13 +8,8 @@
 
 HDC frame_dc = nullptr;
 void* frame_bits = nullptr;
-HDC window_dc = nullptr;
 
 namespace {
-
-// Brushes for solid fills by 32-bit colour. A flat UI uses a handful of
-// colours, so entries are never removed.
-std::map<uint32_t, HBRUSH> brush_cache;
 
 lv_disp_draw_buf_t* draw_buffer = nullptr;
 HBITMAP frame_bitmap = nullptr;
@@ -44,14 +38,10 @@ BITMAPINFO top_down_bitmap(int32_t width, int32_t height) {
   return info;
 }
 
-HBRUSH brush_for(lv_color_t color) {
-  uint32_t key = lv_color_to32(color);
-  auto found = brush_cache.find(key);
-  if (found != brush_cache.end()) return found->second;
-  HBRUSH brush = CreateSolidBrush(RGB(color.ch.red, color.ch.green, color.ch.blue));
-  if (brush) brush_cache.emplace(key, brush);
-  return brush;
-}
+// Solid fills use the DC's own brush with its colour set per fill: nothing
+// to create, cache or leak, however many colours a gradient-free theme, a
+// colour wheel or a lighting preview goes through.
+HBRUSH dc_brush() { return static_cast<HBRUSH>(GetStockObject(DC_BRUSH)); }
 
 void wait_for_nothing(lv_draw_ctx_t*) {}
 
@@ -76,6 +66,7 @@ void create_frame_buffer(lv_disp_drv_t* driver, int32_t width, int32_t height) {
   }
   HGDIOBJ initial = SelectObject(memory_dc, bitmap);
   if (initial) DeleteObject(initial);
+  SelectObject(memory_dc, dc_brush());
 
   flush_gdi_batch();
   // The old DIB can go once its DC is gone (a DC releases what it holds).
@@ -104,11 +95,18 @@ void create_frame_buffer(lv_disp_drv_t* driver, int32_t width, int32_t height) {
   driver->draw_ctx_size = sizeof(lv_draw_sw_ctx_t);
 }
 
+// The window's DC is taken for each flush on the thread that draws (the
+// toolkit's) and given back at once: a DC kept from the window thread would
+// be used by two threads, and GDI objects belong to the thread that made them.
 void flush_frame(lv_disp_drv_t* driver, const lv_area_t* area, lv_color_t*) {
   if (lv_disp_flush_is_last(driver) && frame_dc) {
     flush_gdi_batch();
-    BitBlt(window_dc, area->x1, area->y1, area->x2 - area->x1 + 1, area->y2 - area->y1 + 1,
-           frame_dc, area->x1, area->y1, SRCCOPY);
+    HDC window_dc = GetDC(main_window);
+    if (window_dc) {
+      BitBlt(window_dc, area->x1, area->y1, area->x2 - area->x1 + 1, area->y2 - area->y1 + 1,
+             frame_dc, area->x1, area->y1, SRCCOPY);
+      ReleaseDC(main_window, window_dc);
+    }
   }
   lv_disp_flush_ready(driver);
 }
@@ -138,10 +136,10 @@ void gdi_blend(lv_draw_ctx_t* context, const lv_draw_sw_blend_dsc_t* descriptor)
     StretchDIBits(frame_dc, plan.area.x1, plan.area.y1, width, height, plan.source_x, 0, width,
                   height, plan.source_row, &info, DIB_RGB_COLORS, SRCCOPY);
   } else {
-    HBRUSH brush = brush_for(descriptor->color);
-    if (!brush) return;
+    const lv_color_t color = descriptor->color;
+    SetDCBrushColor(frame_dc, RGB(color.ch.red, color.ch.green, color.ch.blue));
     RECT rect = {plan.area.x1, plan.area.y1, plan.area.x2 + 1, plan.area.y2 + 1};
-    FillRect(frame_dc, &rect, brush);
+    FillRect(frame_dc, &rect, dc_brush());
   }
   gdi_pending = true;
 }

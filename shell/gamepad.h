@@ -1,5 +1,8 @@
-// The built-in controller, polled from the keypad read (toolkit thread, with
-// key_queue_mutex held).
+// The built-in controller, stepped from the keypad read (toolkit thread,
+// without the key queue's lock; once per 10 ms while a controller is
+// connected, once a second while none is).
 #pragma once
 
-void gamepad_step();
+// One read of controller 0 and the combinations it fires. Returns whether
+// XInput found the controller connected.
+bool gamepad_step();

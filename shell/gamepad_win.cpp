@@ -45,9 +45,12 @@ void send_chord(std::initializer_list<WORD> keys) {
 
 }  // namespace
 
-void gamepad_step() {
+bool gamepad_step() {
   // A failing call (no controller) leaves the previous state in force.
-  if (XInputGetStateFn fn = xinput_get_state()) fn(gamepad_index, &gamepad_state);
+  bool connected = false;
+  if (XInputGetStateFn fn = xinput_get_state()) {
+    connected = fn(gamepad_index, &gamepad_state) == ERROR_SUCCESS;
+  }
   const XINPUT_GAMEPAD& pad = gamepad_state.Gamepad;
   uint32_t fire = gamepad_combos_step(&combos, pad.wButtons, pad.sThumbLY, pad.sThumbRY);
   if (fire & PAD_ACTION_ON_SCREEN_KEYBOARD) send_chord({VK_CONTROL, VK_LWIN, 'O'});
@@ -58,4 +61,5 @@ void gamepad_step() {
     query_display_mode(&long_side, &short_side, &refresh);
     if (display_rescue_needed(long_side, short_side)) set_display_mode(1920, 1080, 60);
   }
+  return connected;
 }

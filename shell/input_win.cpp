@@ -5,7 +5,9 @@
 
 #include "shell/char_input.h"
 #include "shell/gamepad.h"
+#include "shell/ime_caret.h"
 #include "shell/key_queue.h"
+#include "shell/keypad_input.h"
 #include "shell/window_host.h"
 
 std::atomic<uint32_t> pointer_point{0};
@@ -13,6 +15,7 @@ std::atomic<int32_t> pointer_pressed{0};
 
 namespace {
 Utf16Decoder char_decoder;  // window thread only
+KeypadSource keypad_source = {gamepad_step, {}};  // toolkit thread only
 }
 
 void pointer_read(lv_indev_drv_t*, lv_indev_data_t* data) {
@@ -23,16 +26,12 @@ void pointer_read(lv_indev_drv_t*, lv_indev_data_t* data) {
 }
 
 void keypad_read(lv_indev_drv_t*, lv_indev_data_t* data) {
-  std::lock_guard<std::mutex> guard(key_queue_mutex);
-  uint32_t key = 0, state = 0;
-  bool more = false;
-  if (key_queue_pop(&key, &state, &more)) {
-    data->key = key;
-    data->state = lv_indev_state_t(state);
-    data->continue_reading = more;
-  }
-  gamepad_step();
+  read_keypad(data, lv_tick_get(), &keypad_source);
 }
+
+bool controller_connected() { return keypad_source.poll.connected; }
+
+uint32_t keypad_period(bool panel_shown) { return keypad_read_period(keypad_source.poll, panel_shown); }
 
 // Only Escape reaches the panel from the keyboard; the panel is driven by
 // touch, and arrows, Tab or Enter would move focus under the user's finger.
@@ -74,25 +73,18 @@ void on_touch_message(HWND window, WPARAM count, LPARAM touch_handle) {
 }
 
 // Puts the input-method composition window at the text cursor of the focused
-// text area, so a candidate list opens where the user types.
+// text area, so a candidate list opens where the user types. The position is
+// the one the toolkit thread published: toolkit objects are never touched
+// from this thread.
 void on_ime_start_composition(HWND window) {
   HIMC context = ImmGetContext(window);
   if (!context) return;
-  lv_group_t* group = lv_group_get_default();
-  lv_obj_t* focused = group ? lv_group_get_focused(group) : nullptr;
-  lv_obj_t* text_area = nullptr;
-  if (focused && lv_obj_check_type(focused, &lv_textarea_class)) text_area = focused;
-  if (focused && lv_obj_check_type(focused, &lv_keyboard_class)) {
-    text_area = lv_keyboard_get_textarea(focused);
-  }
   COMPOSITIONFORM form = {};
   form.dwStyle = CFS_POINT;
-  if (text_area) {
-    lv_obj_t* label = lv_textarea_get_label(text_area);
-    lv_point_t cursor = {0, 0};
-    lv_label_get_letter_pos(label, lv_textarea_get_cursor_pos(text_area), &cursor);
-    form.ptCurrentPos.x = label->coords.x1 + cursor.x;
-    form.ptCurrentPos.y = label->coords.y1 + cursor.y;
+  int32_t x = 0, y = 0;
+  if (read_ime_caret(&x, &y)) {
+    form.ptCurrentPos.x = x;
+    form.ptCurrentPos.y = y;
   }
   ImmSetCompositionWindow(context, &form);
   ImmReleaseContext(window, context);

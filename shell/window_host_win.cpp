@@ -1,14 +1,16 @@
 // create_main_window and the window procedure.
 #include "shell/window_host.h"
 
-#include "hardware/backend.h"
 #include "hardware/power.h"
 #include "shell/frame_buffer.h"
+#include "shell/panel_fade.h"
 #include "shell/panel_geometry.h"
 #include "shell/shell_state.h"
 #include "ui/panel_state.h"
 
 HWND main_window = nullptr;
+lv_indev_t* pointer_device = nullptr;
+lv_indev_t* keypad_device = nullptr;
 std::atomic<int32_t> client_width{0}, client_height{0};
 std::atomic<int32_t> resize_pending{0};
 std::atomic<int32_t> current_dpi{96};
@@ -79,25 +81,31 @@ void register_input_devices() {
   lv_indev_drv_init(&pointer_driver);
   pointer_driver.type = LV_INDEV_TYPE_POINTER;
   pointer_driver.read_cb = pointer_read;
-  lv_indev_set_group(lv_indev_drv_register(&pointer_driver), lv_group_get_default());
+  pointer_device = lv_indev_drv_register(&pointer_driver);
+  lv_indev_set_group(pointer_device, lv_group_get_default());
   lv_indev_drv_init(&keypad_driver);
   keypad_driver.type = LV_INDEV_TYPE_KEYPAD;
   keypad_driver.read_cb = keypad_read;
-  lv_indev_set_group(lv_indev_drv_register(&keypad_driver), lv_group_get_default());
+  keypad_device = lv_indev_drv_register(&keypad_driver);
+  lv_indev_set_group(keypad_device, lv_group_get_default());
 }
 
-void set_window_alpha(int32_t alpha) {
-  SetLayeredWindowAttributes(main_window, 0, BYTE(alpha), LWA_ALPHA);
-}
-void exit_process(int32_t code) { ExitProcess(UINT(code)); }
+// The panel's full opacity changed (settings load, the opacity control): the
+// window takes it scaled by the fade, so a hidden panel stays invisible.
+void set_window_alpha(int32_t alpha) { apply_window_alpha(alpha); }
 
-// The ways out through the window: tray "Exit" and the end of the session
-// put the hardware back into its safe state first; closing the window does not.
-void stop_backend_once() {
-  if (ui_built) {
-    stop_backend();
-    ui_built = 0;
-  }
+// The panel's EXIT button (toolkit thread): the window thread ends the
+// program the orderly way, which hands back whatever was started.
+void exit_process(int32_t) { PostMessageW(main_window, WM_CLOSE, 0, 0); }
+
+// The end of the session, once Windows has decided it (a cancelled log-off
+// sends WM_QUERYENDSESSION but never this with TRUE): the hardware is handed
+// back now, since Windows may end the process as soon as this returns, and
+// the process ends itself rather than run on without its hardware.
+void on_end_session(WPARAM ending) {
+  if (!ending) return;
+  end_program(0);
+  ExitProcess(0);
 }
 
 void on_display_change(HWND window, LPARAM screen_size) {
@@ -106,16 +114,11 @@ void on_display_change(HWND window, LPARAM screen_size) {
   display_changed = 1;
 }
 
-void on_command(HWND window, WPARAM id) {
-  if (LOWORD(id) == MENU_EXIT) {
-    tray_delete(window);
-    stop_backend_once();
-    unhook_keyboard();
-    ExitProcess(0);
-  }
+void on_command(WPARAM id) {
+  if (LOWORD(id) == MENU_EXIT) PostQuitMessage(0);
   if (LOWORD(id) == MENU_SHOW_HIDE) {
-    panel_visible = !panel_visible;
-    fade_request = panel_visible ? 1 : 2;
+    post_panel_request(panel_visible ? PANEL_REQUEST_HIDE : PANEL_REQUEST_SHOW);
+    wake_toolkit();
   }
 }
 
@@ -134,7 +137,6 @@ void on_create(HWND window) {
   GetClientRect(window, &client);
   client_width = client.right;
   client_height = client.bottom;
-  window_dc = GetDC(window);
   taskbar_created_message = RegisterWindowMessageA("TaskbarCreated");
   tray_add(window);
 }
@@ -147,7 +149,9 @@ void on_dpi_changed(HWND window, WPARAM dpi, LPARAM suggested) {
 }
 
 // Messages whose answer is DefWindowProcW's, after doing something first.
-LRESULT on_ime_message(HWND window, UINT message, WPARAM wparam) {
+// The parameters go on as they came: WM_IME_SETCONTEXT's lParam says which
+// parts of the input method's own window to show.
+LRESULT on_ime_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_IME_STARTCOMPOSITION) {
     on_ime_start_composition(window);
   } else if (wparam) {
@@ -157,9 +161,20 @@ LRESULT on_ime_message(HWND window, UINT message, WPARAM wparam) {
       ImmReleaseContext(window, context);
     }
   }
-  // Passed on with wParam in both parameters, as the input-method messages
-  // have always been answered here.
-  return DefWindowProcW(window, message, wparam, LPARAM(wparam));
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// A press is followed to its release even outside the window: without the
+// capture a finger lifted off the panel's edge would leave the toolkit with
+// the pointer held down, and the next touch anywhere would drag.
+void on_left_button(HWND window, UINT message, LPARAM point) {
+  pointer_point = uint32_t(point);
+  pointer_pressed = message == WM_LBUTTONDOWN;
+  if (message == WM_LBUTTONDOWN) {
+    SetCapture(window);
+  } else {
+    ReleaseCapture();
+  }
 }
 
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -169,26 +184,30 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
   }
   switch (message) {
     case WM_CREATE: on_create(window); return 0;
-    case WM_DESTROY: unhook_keyboard(); PostQuitMessage(0); return 0;
+    // Alt+F4, End task and the EXIT button close; the message loop then ends
+    // and the program ends the orderly way (end_program), the window last.
+    case WM_CLOSE: PostQuitMessage(0); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: on_size(wparam, lparam); return 0;
     case WM_SETTINGCHANGE: return 0;
-    case WM_QUERYENDSESSION: stop_backend_once(); unhook_keyboard(); return TRUE;
+    // Asked whether the session may end: yes, but nothing is released yet;
+    // the log-off can still be cancelled.
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: on_end_session(wparam); return 0;
     case WM_DISPLAYCHANGE: on_display_change(window, lparam); return 0;
     case WM_KEYDOWN: case WM_KEYUP: on_key_message(message, wparam); return 0;
     case WM_CHAR: on_char_message(wparam); return 0;
     case WM_IME_STARTCOMPOSITION: case WM_IME_SETCONTEXT:
-      return on_ime_message(window, message, wparam);
-    case WM_COMMAND: on_command(window, wparam); return 0;
+      return on_ime_message(window, message, wparam, lparam);
+    case WM_COMMAND: on_command(wparam); return 0;
     case WM_USER:
       if (LOWORD(lparam) == WM_LBUTTONUP || LOWORD(lparam) == WM_RBUTTONUP) tray_show_menu(window);
       return 0;
     case WM_MOUSEMOVE: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
       pointer_point = uint32_t(lparam);
       return 0;
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP:
-      pointer_point = uint32_t(lparam);
-      pointer_pressed = message == WM_LBUTTONDOWN;
-      return 0;
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: on_left_button(window, message, lparam); return 0;
+    case WM_CAPTURECHANGED: pointer_pressed = 0; return 0;
     case WM_MOUSEWHEEL: return 0;
     case WM_POWERBROADCAST:
       if (wparam == PBT_APMRESUMESUSPEND) reapply_after_resume();
@@ -252,13 +271,16 @@ bool create_main_window(HINSTANCE instance, int show_command) {
   lv_group_set_default(lv_group_create());
   register_input_devices();
 
+  // Transparent before anything is shown: a hidden start never flashes the
+  // panel, and a normal one fades in from nothing.
+  const bool hidden = start_hidden != 0;
+  init_panel_fade(hidden);
   host_services.set_window_alpha = set_window_alpha;
   host_services.exit_process = exit_process;
   build_main_panel();
 
   ShowWindow(main_window, show_command);
   UpdateWindow(main_window);
-  panel_visible = 1;
-  fade_request = 1;
+  if (hidden) SetWindowPos(main_window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   return true;
 }

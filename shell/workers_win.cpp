@@ -9,7 +9,7 @@
 void adlx_worker_main() {
   while (!quit_flag) {
     adlx_sample_step();
-    Sleep(1000);
+    wait_for_quit(1000);
   }
 }
 

@@ -13,7 +13,11 @@
 //   ADLXTerminate live <objects not released> misuse <count>
 // Environment, read at each call: VEXA_SIM_GPU_CLOCK (MHz, default 1600;
 // negative = the clock metric is not supported), VEXA_SIM_ADLX_GPUS (0 = an
-// empty GPU list), VEXA_SIM_ADLX_FAIL=1 (ADLXInitialize fails).
+// empty GPU list), VEXA_SIM_ADLX_FAIL=1 (ADLXInitialize fails),
+// VEXA_SIM_ADLX_HOLD_MS (GetSupportedGPUMetrics first sets the event
+// "VexaSimAdlxSampling", if someone made it, and then waits this long before
+// it does anything: a test stops ADLX while a sampling step is inside the
+// runtime, on purpose rather than by chance).
 #include <windows.h>
 
 #include <cstdarg>
@@ -272,7 +276,20 @@ Result WINAPI get_current_gpu_metrics(void* self, void* gpu, Object** out) {
   return new_gpu_object(self, gpu, out, METRICS, metrics_vtbl, "GetCurrentGPUMetrics");
 }
 
+// The hold runs outside the stub's lock, as a slow runtime call would.
+void hold_sampling_call() {
+  int hold_ms = env_int("VEXA_SIM_ADLX_HOLD_MS", 0);
+  if (hold_ms <= 0) return;
+  HANDLE inside = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"VexaSimAdlxSampling");
+  if (inside) {
+    SetEvent(inside);
+    CloseHandle(inside);
+  }
+  Sleep(DWORD(hold_ms));
+}
+
 Result WINAPI get_supported_gpu_metrics(void* self, void* gpu, Object** out) {
+  hold_sampling_call();
   return new_gpu_object(self, gpu, out, METRICS_SUPPORT, support_vtbl, "GetSupportedGPUMetrics");
 }
 

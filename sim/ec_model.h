@@ -17,7 +17,7 @@ constexpr uint16_t EC_MODEL_DATA_PORT = 0x62;
 constexpr uint8_t EC_MODEL_CMD_READ = 0x80, EC_MODEL_CMD_WRITE = 0x81;
 
 constexpr uint32_t EC_MODEL_MAGIC = 0x43455856;  // "VXEC"
-constexpr uint32_t EC_MODEL_VERSION = 1;         // bump when EcModelState changes
+constexpr uint32_t EC_MODEL_VERSION = 2;         // bump when EcModelState changes
 
 // Registers the model gives a meaning to (the device's register map).
 constexpr uint8_t EC_MODEL_REG_TEMPERATURE = 0x08;
@@ -78,6 +78,12 @@ struct EcModelState {       // plain data: lives in a shared file mapping in the
   uint32_t restarts;         // transactions dropped by their own client's new command
   uint32_t write_log_count;  // completed register writes ever logged
   uint8_t write_log[EC_MODEL_WRITE_LOG_SIZE][2];  // ring of {register, value}
+  // Holding a transaction open, so that tests can make two transactions meet
+  // on the ports on purpose instead of by chance (see winring0.cpp).
+  uint32_t hold_ms;         // after a command byte, wait up to this long (0: never)
+  uint32_t hold_owner;      // client whose hold is running, 0 when none
+  uint32_t hold_intruded;   // another client touched a port during that hold
+  uint32_t holds_intruded;  // holds that ended by another client's access
 };
 
 /**

@@ -32,6 +32,8 @@ const char USAGE[] =
     "  stuck on|off       status reads 0x03 and nothing progresses / normal\n"
     "  delay N            EC response delay in status polls (0 = at once)\n"
     "  inject VALUE       put a stale byte in the output buffer (OBF set)\n"
+    "  hold MS            after each command byte, hold the transaction open until\n"
+    "                     another thread touches a port or MS pass (0 = off)\n"
     "  violations         print the number of protocol violations\n"
     "  stats              protocol counters, one \"name value\" a line\n"
     "  log                the last register writes made through the ports\n"
@@ -162,6 +164,13 @@ int cmd_inject(EcModelState* s, const Args& a) {
   return EXIT_OK;
 }
 
+int cmd_hold(EcModelState* s, const Args& a) {
+  unsigned long n = 0;
+  if (!parse_number(a.values[0], 60000ul, &n)) return EXIT_USAGE;
+  s->hold_ms = static_cast<uint32_t>(n);
+  return EXIT_OK;
+}
+
 int cmd_violations(EcModelState* s, const Args&) {
   printf("%u\n", s->violations);
   return EXIT_OK;
@@ -172,6 +181,7 @@ int cmd_stats(EcModelState* s, const Args&) {
          s->writes_done, s->violations);
   printf("status_reads %u\nrestarts %u\nlast_violation %s\n", s->status_reads, s->restarts,
          violation_name(s->last_violation));
+  printf("holds_intruded %u\n", s->holds_intruded);
   return EXIT_OK;
 }
 
@@ -204,7 +214,7 @@ const Command COMMANDS[] = {
     {"stuck", 1, cmd_stuck},   {"delay", 1, cmd_delay},
     {"inject", 1, cmd_inject}, {"violations", 0, cmd_violations},
     {"stats", 0, cmd_stats},   {"log", 0, cmd_log},
-    {"reset", 0, cmd_reset},
+    {"reset", 0, cmd_reset},   {"hold", 1, cmd_hold},
 };
 
 int usage() {

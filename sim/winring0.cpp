@@ -8,6 +8,12 @@
 // Each single port access holds the mutex "VexaSimEc" and nothing longer: a
 // whole transaction is the caller's to serialise (the program's own EC lock),
 // and the model's violation counter is how tests see whether it did.
+//
+// With a hold set (`ecsim hold MS`), the thread that writes a command byte
+// stays inside that call, with the mutex released, until another thread
+// touches a port or MS have passed. Two unserialised transactions then meet
+// for certain, not by the luck of the scheduler; serialised ones never do,
+// and each just costs the hold.
 #include <windows.h>
 
 #include "ec_model.h"
@@ -30,8 +36,35 @@ EcModelState* lock_ec() {
   if (!g_ec.state || !ec_state_lock(&g_ec)) return nullptr;
   EcModelState* s = g_ec.state;
   s->client = GetCurrentThreadId();
+  if (s->hold_owner != 0 && s->hold_owner != s->client) s->hold_intruded = 1;
   ec_model_step_thermal(s, GetTickCount64());
   return s;
+}
+
+// The hold after a command byte (see above); called with the mutex held,
+// returns with it released.
+void hold_transaction(EcModelState* s) {
+  const uint32_t hold_ms = s->hold_ms;
+  if (hold_ms == 0 || s->hold_owner != 0) {
+    ec_state_unlock(&g_ec);
+    return;
+  }
+  s->hold_owner = s->client;
+  s->hold_intruded = 0;
+  ec_state_unlock(&g_ec);
+  const ULONGLONG end = GetTickCount64() + hold_ms;
+  for (;;) {
+    Sleep(1);
+    if (!ec_state_lock(&g_ec)) return;
+    bool over = s->hold_intruded || GetTickCount64() >= end;
+    if (over) {
+      if (s->hold_intruded) s->holds_intruded++;
+      s->hold_owner = 0;
+      s->hold_intruded = 0;
+    }
+    ec_state_unlock(&g_ec);
+    if (over) return;
+  }
 }
 
 // True unless the thread is known to have ended (an id that cannot be opened
@@ -166,7 +199,11 @@ VOID WINAPI WriteIoPortByte(WORD port, BYTE value) {
   if (!s) return;
   if (port == EC_MODEL_STATUS_PORT) drop_orphaned_transaction(s);
   ec_model_write_port(s, port, value);
-  ec_state_unlock(&g_ec);
+  if (port == EC_MODEL_STATUS_PORT) {
+    hold_transaction(s);
+  } else {
+    ec_state_unlock(&g_ec);
+  }
 }
 
 WORD WINAPI ReadIoPortWord(WORD) { return 0; }

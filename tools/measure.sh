@@ -7,8 +7,23 @@
 . "$(dirname "$0")/../tests/e2e/e2e-lib.sh" "${1:-build/win}"
 hz=$(getconf CLK_TCK)
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
-server_pid() { pgrep -f "wineserver" -n; }
+cpu_ticks() {
+  if [ -n "$1" ] && [ -r "/proc/$1/stat" ]; then
+    sed -E 's/^.*\) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
+  else
+    echo 0
+  fi
+}
+# The wineserver of this prefix (other trees and helpers run their own).
+server_pid() {
+  local pid
+  for pid in $(pgrep -f wineserver); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$E2E_PREFIX"; then
+      echo "$pid"
+      return
+    fi
+  done
+}
 
 # usage_over PID SECONDS: percent of one core used by PID and by the wineserver.
 usage_over() {
@@ -24,7 +39,7 @@ usage_over() {
 e2e_setup
 start=$(date +%s.%N)
 e2e_start
-until [ "$(import -window root -crop 1x1+1100+2 +repage -format '%[hex:p{0,0}]' info: 2>/dev/null | cut -c1-6)" = 1A1A1A ]; do
+until e2e_pixel_is 1100 2 1a1a1a; do
   sleep 0.02
 done
 first=$(date +%s.%N)
@@ -33,8 +48,11 @@ echo "first frame: $(awk -v a="$start" -v b="$first" 'BEGIN { printf "%.2f", b -
 sleep 5
 echo "private memory: $(awk '/^Private_(Clean|Dirty)/ { kb += $2 } END { printf "%.1f MiB", kb / 1024 }' "/proc/$E2E_PID/smaps_rollup")"
 echo "visible and idle, 60 s: $(usage_over "$E2E_PID" 60)"
+window=$(e2e_wait_window 10)
 e2e_post 0x111 1   # tray "Hide"
+e2e_until 30 e2e_opacity_is "$window" 0
 sleep 2
 echo "hidden, 60 s: $(usage_over "$E2E_PID" 60)"
+echo "private memory, hidden: $(awk '/^Private_(Clean|Dirty)/ { kb += $2 } END { printf "%.1f MiB", kb / 1024 }' "/proc/$E2E_PID/smaps_rollup")"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30 >/dev/null

@@ -24,7 +24,8 @@ void install_theme() {
 }
 
 void exit_clicked(lv_event_t*) {
-  // Nothing was started on an unrecognised device, so nothing is restored.
+  // The host ends the program its orderly way, which also releases what the
+  // start-up began before it knew the board (RyzenAdj, ADLX).
   host_services.exit_process(0);
 }
 

@@ -16,7 +16,7 @@ extern std::atomic<int32_t> opacity_value;    // "Opacity" as stored (not correc
 
 struct HostServices {
   void (*set_window_alpha)(int32_t alpha);  // the overlay window's layered alpha
-  void (*exit_process)(int32_t code);       // end the process at once
+  void (*exit_process)(int32_t code);       // end the program (the host's orderly way)
 };
 extern HostServices host_services;
 

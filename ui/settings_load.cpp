@@ -16,10 +16,10 @@
 namespace {
 
 // Loads one setting into an atomic value with the default of the processor
-// in force.
+// in force, within the bounds of the settings table.
 void load_value(const char* name, std::atomic<int32_t>* value) {
   int32_t loaded = 0;
-  load_setting(name, &loaded, setting_default(name, CpuModel));
+  load_bounded_setting(name, &loaded, CpuModel);
   *value = loaded;
 }
 
@@ -39,19 +39,21 @@ void apply_processor_bounds() {
 
 void load_fan_curve() {
   char name[32];
-  bool all_zero = true;
+  int32_t speeds[5], temperatures[5];
   for (int i = 0; i < 5; ++i) {
     FanZoneValue& zone = fan_zones[i];
     zone.zone = i + 1;
     std::snprintf(name, sizeof(name), "FanZone%dSpeed", zone.zone);
-    load_setting(name, &zone.speed, 0);
+    load_bounded_setting(name, &zone.speed, CpuModel);
     std::snprintf(name, sizeof(name), "FanZone%dTemp", zone.zone);
-    load_setting(name, &zone.temperature, 0);
-    all_zero = all_zero && zone.speed == 0;
+    load_bounded_setting(name, &zone.temperature, CpuModel);
+    speeds[i] = zone.speed;
+    temperatures[i] = zone.temperature;
   }
-  // No stored curve: the default one (temperatures included) stands in,
-  // without being written; the curve editor stores it when it commits.
-  if (!all_zero) return;
+  // No stored curve, or one out of order: the default one (temperatures
+  // included) stands in, without being written; the curve editor stores it
+  // when it commits.
+  if (fan_curve_usable(speeds, temperatures)) return;
   for (int i = 0; i < 5; ++i) {
     fan_zones[i] = {DEFAULT_FAN_CURVE[i].zone, DEFAULT_FAN_CURVE[i].speed,
                     DEFAULT_FAN_CURVE[i].temperature};

@@ -103,29 +103,23 @@ TEST_F(Adlx, a_second_start_without_a_stop_releases_the_first_ones_objects) {
   EXPECT_EQ(sim_log_count(log, "ADLXTerminate live 0 misuse 0"), 1);
 }
 
-// The adapter-restart path stops and starts ADLX on one thread while the
-// worker keeps sampling on another.
-TEST_F(Adlx, sampling_during_repeated_stops_and_starts_never_uses_a_released_object) {
+// The adapter-restart path stops ADLX on one thread while the worker samples
+// on another. The stand-in holds the sampling step inside the runtime and
+// says so, and the stop comes exactly then: without the lock around the
+// whole step the stop would release what the step goes on to use.
+TEST_F(Adlx, a_stop_during_a_sampling_step_waits_for_it_and_nothing_released_is_used) {
+  HANDLE inside = CreateEventW(nullptr, TRUE, FALSE, L"VexaSimAdlxSampling");
+  ASSERT_NE(inside, nullptr);
+  set_env(L"VEXA_SIM_ADLX_HOLD_MS", L"500");
   adlx_start();
-  std::atomic<bool> done{false};
-  std::atomic<int64_t> steps{0};
-  std::thread sampler([&] {
-    while (!done) {
-      adlx_sample_step();
-      ++steps;
-      std::this_thread::yield();
-    }
-  });
-  const int cycles = 8;
-  for (int i = 0; i < cycles; ++i) {
-    adlx_stop();
-    adlx_start();
-  }
-  done = true;
-  sampler.join();
+  std::thread sampler([] { adlx_sample_step(); });
+  ASSERT_EQ(WaitForSingleObject(inside, 10000), WAIT_OBJECT_0) << "the step reached the runtime";
   adlx_stop();
-  EXPECT_GT(steps.load(), cycles) << "the sampler did run meanwhile";
-  expect_clean_log(cycles + 1);
+  sampler.join();
+  set_env(L"VEXA_SIM_ADLX_HOLD_MS", nullptr);
+  CloseHandle(inside);
+  EXPECT_EQ(live_gpu_clock.load(), 1600) << "the step finished with the objects it started with";
+  expect_clean_log(1);
 }
 
 }  // namespace

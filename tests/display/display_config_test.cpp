@@ -85,13 +85,32 @@ TEST(DisplayConfig, a_mode_change_counts_only_when_the_query_shows_it) {
 TEST(DisplayConfig, waits_while_the_adapter_restarts_or_adlx_is_not_ready) {
   adlx_ready = 0;
   adapter_restarting = 1;
-  auto waiter = std::async(std::launch::async, wait_for_display_adapter);
+  auto waiter = std::async(std::launch::async, [] { return wait_for_display_adapter(); });
   EXPECT_EQ(waiter.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout);
   adapter_restarting = 0;
   EXPECT_EQ(waiter.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout)
       << "ADLX not ready yet";
   adlx_ready = 1;
-  EXPECT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  ASSERT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  EXPECT_TRUE(waiter.get());
+}
+
+// An ADLX start that never completes must not hold a display query (and the
+// thread that asked, the toolkit's) for ever.
+TEST(DisplayConfig, the_wait_for_the_adapter_gives_up_at_its_deadline) {
+  struct Case {
+    int32_t restarting, ready;
+    bool result;
+  } cases[] = {{0, 0, false}, {1, 1, false}, {0, 1, true}};
+  for (const Case& c : cases) {
+    adapter_restarting = c.restarting;
+    adlx_ready = c.ready;
+    auto waiter = std::async(std::launch::async, [] { return wait_for_display_adapter(300); });
+    ASSERT_EQ(waiter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(waiter.get(), c.result);
+  }
+  adapter_restarting = 0;
+  adlx_ready = 1;
 }
 
 }  // namespace

@@ -19,8 +19,10 @@ run_in() {  # LANGUAGE-ENV SHOT
   env $1 wine "$E2E_EXE" </dev/null >>"$E2E_PREFIX.log" 2>&1 &
   E2E_PID=$!
   E2E_PIDS+=("$E2E_PID")
-  e2e_wait_window 90 >/dev/null || { check "window appears ($1)" yes no; e2e_finish; }
-  sleep 3
+  window=$(e2e_wait_window 90) || { check "window appears ($1)" yes no; e2e_finish; }
+  e2e_wait_frame || check "first frame drawn ($1)" yes no
+  e2e_until 30 e2e_opacity_is "$window" 250 || check "fade-in ends ($1)" yes no
+  e2e_wait_still
   e2e_screenshot "$2"
   e2e_post 0x10
   e2e_wait_exit "$E2E_PID" 30 >/dev/null

@@ -13,11 +13,19 @@ E2E_EXE=$E2E_BIN/Vexa.Control.Center.exe
 E2E_FAILURES=0
 E2E_PIDS=()
 
+# Only processes this script started and that are still its children are
+# ended by PID: a PID whose process has gone may belong to anyone by now.
+e2e_kill_child() {
+  local parent
+  parent=$(sed -E 's/^.*\) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $2 }')
+  [ "$parent" = "$$" ] && kill "$1" 2>/dev/null
+}
+
 e2e_cleanup() {
   prefix_end "$E2E_PREFIX"
-  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${E2E_PIDS[@]}"; do e2e_kill_child "$pid"; done
   xvfb_stop "$E2E_PREFIX.xvfb.pid"
-  rm -rf "$E2E_PREFIX"
+  rm -rf "$E2E_PREFIX" "$E2E_PREFIX.opacity" "$E2E_PREFIX.log"
 }
 
 # e2e_setup [CPU [BOARD]]: a fresh prefix made a device (defaults: the
@@ -70,6 +78,83 @@ e2e_wait_exit() {
 
 e2e_screenshot() { import -window root "$1"; }
 
+# e2e_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails when SECONDS pass first. Every wait of the tests goes through this:
+# a condition with a deadline, never a fixed pause.
+e2e_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  while ! "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+  return 0
+}
+
+# e2e_opacity WINDOW: the window's alpha as Wine publishes it (alpha x 0x01010101).
+e2e_opacity() { xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | awk '/=/ { print $3 }'; }
+e2e_opacity_is() { [ "$(e2e_opacity "$1")" = "$(($2 * 0x01010101))" ]; }
+
+# e2e_pixel_now X Y: the screen's pixel as RRGGBB, from a fresh screenshot.
+e2e_pixel_now() {
+  import -window root -crop "1x1+$1+$2" +repage -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null |
+    cut -c1-6 | tr 'A-F' 'a-f'
+}
+e2e_pixel_is() { [ "$(e2e_pixel_now "$1" "$2")" = "$3" ]; }
+
+# e2e_wait_frame [SECONDS]: the panel's first frame is on the screen (its
+# status bar colour at the top of the right half).
+e2e_wait_frame() { e2e_until "${1:-60}" e2e_pixel_is 1100 2 1a1a1a; }
+
+# e2e_wait_still [SECONDS]: the panel has finished drawing: two screenshots,
+# a moment apart, are the same (the layout of the display's size is applied
+# shortly after the first frame and redraws the texts).
+e2e_wait_still() { E2E_LAST_SHOT=""; e2e_until "${1:-60}" e2e_panel_unchanged; }
+e2e_panel_unchanged() {
+  local shot
+  shot=$(import -window root rgb:- 2>/dev/null | md5sum)
+  if [ -n "$E2E_LAST_SHOT" ] && [ "$shot" = "$E2E_LAST_SHOT" ]; then return 0; fi
+  E2E_LAST_SHOT=$shot
+  sleep 0.3
+  return 1
+}
+
+e2e_running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }
+
+# The notification area: without a desktop Wine shows its own "Wine System
+# Tray" window (top left), which is there only while it holds an icon.
+e2e_tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1; }
+e2e_tray_shown() { [ -n "$(e2e_tray_window)" ]; }
+e2e_tray_gone() { [ -z "$(e2e_tray_window)" ]; }
+e2e_visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+
+# e2e_tray_choose top|bottom: clicks the program's icon in the tray and then
+# the first ("Show"/"Hide") or last ("Exit") item of the menu that opens.
+e2e_tray_choose() {
+  local tray before menu x y w h
+  e2e_until 30 e2e_tray_shown || return 1
+  tray=$(e2e_tray_window)
+  eval "$(xdotool getwindowgeometry --shell "$tray")"
+  before=$(e2e_visible_windows)
+  xdotool mousemove $((X + 9)) $((Y + 10)) click 1
+  e2e_until 15 e2e_new_window "$before" || return 1
+  menu=$(comm -13 <(echo "$before") <(e2e_visible_windows) | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  if [ "$1" = top ]; then
+    xdotool mousemove $((X + 20)) $((Y + 10)) click 1
+  else
+    xdotool mousemove $((X + 20)) $((Y + HEIGHT - 10)) click 1
+  fi
+}
+e2e_new_window() { [ -n "$(comm -13 <(echo "$1") <(e2e_visible_windows))" ]; }
+
+# e2e_hotkey: Ctrl+Alt+Shift+T typed on the keyboard, with the pointer over
+# the panel so that X gives the keys to a Wine window.
+e2e_hotkey() {
+  xdotool mousemove 1400 500
+  xdotool key ctrl+alt+shift+t
+}
+
 # e2e_pixel FILE X Y: the pixel as RRGGBB.
 e2e_pixel() {
   convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'
@@ -81,9 +166,24 @@ e2e_tap() {
   xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15 mouseup 1
 }
 
+# e2e_post [--send] MESSAGE [WPARAM [LPARAM]]: posts (or sends) a message to the panel.
 e2e_post() { wine "$E2E_BIN/post_message.exe" "$@"; }
 e2e_ec() { wine "$E2E_BIN/ecsim.exe" -q get "$1" | tr -d '\r'; }
 e2e_ec_set() { wine "$E2E_BIN/ecsim.exe" set "$1" "$2" >/dev/null; }
+
+# e2e_ec_in_use: the EC as the panel leaves it while running: fan on a fixed
+# duty, lighting on its own colour. e2e_check_ec_safe: fan and lighting are
+# the EC's again (checked after every way out).
+e2e_ec_in_use() {
+  e2e_ec_set 0x10 0
+  e2e_ec_set 0xB3 0xAA
+}
+e2e_check_ec_safe() {
+  check "$1: fan back to automatic (0x10 = 1)" 1 "$(e2e_ec 0x10)"
+  check "$1: lighting back to the EC (0xB3 = 0)" 0 "$(e2e_ec 0xB3)"
+}
+E2E_SAFETY_LOG_NAME=drive_c/ProgramData/ZEV/TMX/safe-state.log
+e2e_safety_log() { cat "$E2E_PREFIX/$E2E_SAFETY_LOG_NAME" 2>/dev/null | tr -d '\r'; }
 
 # e2e_reg KEY VALUE: the data of a registry value as `reg query` prints it, or
 # nothing when it is absent.

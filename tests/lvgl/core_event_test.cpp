@@ -2,6 +2,7 @@
 // draw-part descriptors, object deletion.
 #include "test_display.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -186,6 +187,197 @@ TEST_F(EventTest, group_members_classes_and_focus_order)
     lv_group_add_obj(g, plain);
     lv_obj_del(b1);
     EXPECT_EQ(lv_group_get_focused(g), plain);
+}
+
+// Early handlers (LV_EVENT_PREPROCESS) see the object before its class
+// handled the event, the others after: the class handler is what adds the
+// pressed state on LV_EVENT_PRESSED.
+TEST_F(EventTest, early_handlers_run_before_the_class_handler_and_the_others_after)
+{
+    std::string t;
+    trace = &t;
+    lv_obj_t * btn = lv_btn_create(lv_scr_act());
+    auto record_state = [](lv_event_t * e) {
+        /*The class handler's state change sends events of its own*/
+        if(lv_event_get_code(e) != LV_EVENT_PRESSED) return;
+        *trace += lv_obj_has_state(lv_event_get_target(e), LV_STATE_PRESSED) ? "P" : "-";
+    };
+    lv_obj_add_event_cb(btn, record_state, LV_EVENT_PRESSED, nullptr);
+    lv_obj_add_event_cb(btn, record_state, (lv_event_code_t)(LV_EVENT_PRESSED | LV_EVENT_PREPROCESS), nullptr);
+    lv_obj_add_event_cb(btn, record_state, (lv_event_code_t)(LV_EVENT_ALL | LV_EVENT_PREPROCESS), nullptr);
+    lv_event_send(btn, LV_EVENT_PRESSED, nullptr);
+    EXPECT_EQ(t, "--P");
+}
+
+TEST_F(EventTest, stopping_the_processing_ends_the_handlers_and_the_bubbling)
+{
+    std::string t;
+    trace = &t;
+    lv_obj_t * parent = lv_obj_create(lv_scr_act());
+    lv_obj_t * child = lv_obj_create(parent);
+    lv_obj_add_flag(child, LV_OBJ_FLAG_EVENT_BUBBLE);
+    lv_obj_add_event_cb(parent, note, LV_EVENT_VALUE_CHANGED, const_cast<char *>("parent"));
+    lv_obj_add_event_cb(child, [](lv_event_t * e) {
+        *trace += "first ";
+        lv_event_stop_processing(e);
+    }, LV_EVENT_VALUE_CHANGED, nullptr);
+    lv_obj_add_event_cb(child, note, LV_EVENT_VALUE_CHANGED, const_cast<char *>("second"));
+    EXPECT_EQ(lv_event_send(child, LV_EVENT_VALUE_CHANGED, nullptr), LV_RES_OK);
+    EXPECT_EQ(t, "first ");
+
+    // Deleting the object and stopping in the same handler still reports the deletion
+    lv_obj_add_event_cb(child, [](lv_event_t * e) {
+        lv_event_stop_processing(e);
+        lv_obj_del(lv_event_get_target(e));
+    }, LV_EVENT_CLICKED, nullptr);
+    EXPECT_EQ(lv_event_send(child, LV_EVENT_CLICKED, nullptr), LV_RES_INV);
+    EXPECT_EQ(lv_obj_get_child_cnt(parent), 0u);
+}
+
+// Which events reach the parent of an object with and without the bubble flag.
+TEST_F(EventTest, some_codes_always_reach_the_parents_and_some_never_do)
+{
+    static int parent_heard;
+    const uint32_t custom = lv_event_register_id();
+    EXPECT_GE(custom, (uint32_t)_LV_EVENT_LAST);
+    EXPECT_EQ(lv_event_register_id(), custom + 1);
+
+    struct Case {
+        uint32_t code;
+        bool bubble_flag;
+        bool parent_hears;
+    };
+    const Case cases[] = {
+        {LV_EVENT_CLICKED, false, false},
+        {LV_EVENT_CLICKED, true, true},
+        {LV_EVENT_CHILD_CREATED, false, true},
+        {LV_EVENT_CHILD_DELETED, false, true},
+        {LV_EVENT_DELETE, true, false},
+        {LV_EVENT_SIZE_CHANGED, true, false},
+        {LV_EVENT_DRAW_MAIN, true, false},
+        {LV_EVENT_COVER_CHECK, true, false},
+        {LV_EVENT_VALUE_CHANGED, true, true},
+        {custom, false, false},
+        {custom, true, true},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(testing::Message() << "code " << c.code << (c.bubble_flag ? " with" : " without") << " flag");
+        lv_obj_t * parent = lv_obj_create(lv_scr_act());
+        lv_obj_t * child = lv_obj_create(parent);
+        if(c.bubble_flag) lv_obj_add_flag(child, LV_OBJ_FLAG_EVENT_BUBBLE);
+        parent_heard = 0;
+        lv_obj_add_event_cb(parent, [](lv_event_t *) { parent_heard++; }, (lv_event_code_t)c.code, nullptr);
+        /*The parameter the drawing and cover events expect, so the class handlers can run*/
+        lv_area_t area = {0, 0, 10, 10};
+        lv_cover_check_info_t cover = {LV_COVER_RES_COVER, &area};
+        lv_event_send(child, (lv_event_code_t)c.code,
+                      c.code == LV_EVENT_COVER_CHECK ? (void *)&cover
+                      : c.code == LV_EVENT_SIZE_CHANGED ? (void *)&area : display.disp->driver->draw_ctx);
+        EXPECT_EQ(parent_heard > 0, c.parent_hears);
+        lv_obj_del(parent);
+    }
+}
+
+// The typed getters hand out the parameter only for the codes that define it.
+TEST_F(EventTest, parameter_getters_answer_only_for_their_own_codes)
+{
+    static uint32_t key;
+    static bool in_key_event;
+    lv_obj_t * obj = lv_obj_create(lv_scr_act());
+    lv_obj_add_event_cb(obj, [](lv_event_t * e) {
+        /*The library sends drawing and layout events of its own meanwhile*/
+        if(lv_event_get_code(e) != LV_EVENT_KEY && lv_event_get_code(e) != LV_EVENT_VALUE_CHANGED) return;
+        bool is_key = lv_event_get_code(e) == LV_EVENT_KEY;
+        in_key_event = is_key;
+        key = lv_event_get_key(e);
+        EXPECT_EQ(lv_event_get_indev(e) != nullptr, lv_event_get_param(e) != nullptr && is_key);
+        EXPECT_EQ(lv_event_get_draw_ctx(e), nullptr);
+        EXPECT_EQ(lv_event_get_cover_area(e), nullptr);
+        EXPECT_EQ(lv_event_get_old_size(e), nullptr);
+        EXPECT_EQ(lv_event_get_hit_test_info(e), nullptr);
+    }, LV_EVENT_ALL, nullptr);
+
+    uint32_t sent = 'k';
+    lv_event_send(obj, LV_EVENT_KEY, &sent);
+    EXPECT_TRUE(in_key_event);
+    EXPECT_EQ(key, sent);
+    lv_event_send(obj, LV_EVENT_VALUE_CHANGED, &sent);
+    EXPECT_EQ(key, 0u) << "a value-changed parameter is not a key";
+
+    // SCROLL_BEGIN carries the scroll animation: it must not pass for a device
+    static lv_indev_t * indev_seen;
+    static lv_anim_t * anim_seen;
+    lv_obj_add_event_cb(obj, [](lv_event_t * e) {
+        indev_seen = lv_event_get_indev(e);
+        anim_seen = lv_event_get_scroll_anim(e);
+    }, LV_EVENT_SCROLL_BEGIN, nullptr);
+    lv_anim_t scroll_anim;
+    lv_anim_init(&scroll_anim);
+    lv_event_send(obj, LV_EVENT_SCROLL_BEGIN, &scroll_anim);
+    EXPECT_EQ(indev_seen, nullptr);
+    EXPECT_EQ(anim_seen, &scroll_anim);
+
+    // Extra draw size: handlers may only raise it
+    lv_obj_add_event_cb(obj, [](lv_event_t * e) { lv_event_set_ext_draw_size(e, 4); }, LV_EVENT_REFR_EXT_DRAW_SIZE,
+                        nullptr);
+    lv_coord_t size = 7;
+    lv_event_send(obj, LV_EVENT_REFR_EXT_DRAW_SIZE, &size);
+    EXPECT_EQ(size, 7);
+
+    // Cover check: the most cautious answer stands
+    lv_obj_add_event_cb(obj, [](lv_event_t * e) {
+        EXPECT_NE(lv_event_get_cover_area(e), nullptr);
+        lv_event_set_cover_res(e, LV_COVER_RES_NOT_COVER);
+        lv_event_set_cover_res(e, LV_COVER_RES_COVER);
+    }, LV_EVENT_COVER_CHECK, nullptr);
+    lv_area_t area = {0, 0, 1, 1};
+    lv_cover_check_info_t info = {LV_COVER_RES_COVER, &area};
+    lv_event_send(obj, LV_EVENT_COVER_CHECK, &info);
+    EXPECT_EQ(info.res, LV_COVER_RES_NOT_COVER);
+}
+
+TEST_F(EventTest, handler_entries_can_be_found_removed_and_are_capped)
+{
+    static int runs;
+    runs = 0;
+    lv_obj_t * obj = lv_obj_create(lv_scr_act());
+    lv_event_cb_t count = [](lv_event_t *) { runs++; };
+
+    lv_obj_add_event_cb(obj, count, LV_EVENT_CLICKED, &runs);
+    struct _lv_event_dsc_t * second = lv_obj_add_event_cb(obj, note, LV_EVENT_CLICKED, nullptr);
+    EXPECT_EQ(lv_obj_get_event_user_data(obj, count), &runs);
+    EXPECT_EQ(lv_obj_get_event_user_data(obj, nullptr), nullptr) << "NULL is no wildcard when reading user data";
+    EXPECT_TRUE(lv_obj_remove_event_dsc(obj, second));
+    EXPECT_FALSE(lv_obj_remove_event_dsc(obj, second));
+    EXPECT_FALSE(lv_obj_remove_event_dsc(obj, nullptr));
+    EXPECT_EQ(lv_obj_get_event_user_data(obj, count), &runs) << "the other handler stays";
+    EXPECT_TRUE(lv_obj_remove_event_cb(obj, nullptr)) << "NULL removes the first handler, whatever it is";
+    EXPECT_FALSE(lv_obj_remove_event_cb(obj, nullptr));
+
+    // The count is 6 bits: the 64th handler is refused and the others stay
+    int added = 0;
+    while(lv_obj_add_event_cb(obj, count, LV_EVENT_CLICKED, nullptr) != nullptr) added++;
+    EXPECT_EQ(added, 63);
+    lv_event_send(obj, LV_EVENT_CLICKED, nullptr);
+    EXPECT_EQ(runs, 63);
+}
+
+// The input device's feedback callback hears the events it causes.
+TEST_F(EventTest, the_feedback_callback_hears_the_events_a_device_causes)
+{
+    static std::vector<uint8_t> heard;
+    heard.clear();
+    display.pointer_drv.feedback_cb = [](lv_indev_drv_t *, uint8_t code) { heard.push_back(code); };
+    lv_obj_t * btn = lv_btn_create(lv_scr_act());
+    lv_obj_set_size(btn, 100, 50);
+    display.click(20, 20);
+    auto heard_code = [](lv_event_code_t c) { return std::find(heard.begin(), heard.end(), c) != heard.end(); };
+    EXPECT_TRUE(heard_code(LV_EVENT_PRESSED));
+    EXPECT_TRUE(heard_code(LV_EVENT_CLICKED));
+    heard.clear();
+    lv_event_send(btn, LV_EVENT_CLICKED, nullptr);
+    EXPECT_TRUE(heard.empty()) << "an event sent by the program involves no device";
+    display.pointer_drv.feedback_cb = nullptr;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "test_display.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -215,6 +217,219 @@ TEST_F(TreeTest, deleting_the_incoming_screen_mid_animation_restores_input)
     lv_obj_set_pos(old_scr, 0, 0);
     display.click(50, 50);
     EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+
+namespace {
+
+class TreeOpsTest : public DisplayTest {
+protected:
+    // A bare parent with `n` bare children, returned in creation order.
+    std::vector<lv_obj_t *> make_family(lv_obj_t ** parent_out, int n)
+    {
+        lv_obj_t * parent = lv_obj_create(lv_scr_act());
+        lv_obj_remove_style_all(parent);
+        std::vector<lv_obj_t *> kids;
+        for(int i = 0; i < n; i++) {
+            lv_obj_t * k = lv_obj_create(parent);
+            lv_obj_remove_style_all(k);
+            kids.push_back(k);
+        }
+        *parent_out = parent;
+        return kids;
+    }
+
+    static std::vector<int> order_of(lv_obj_t * parent, const std::vector<lv_obj_t *> & kids)
+    {
+        std::vector<int> out;
+        for(uint32_t i = 0; i < lv_obj_get_child_cnt(parent); i++) {
+            lv_obj_t * c = lv_obj_get_child(parent, (int32_t)i);
+            out.push_back((int)(std::find(kids.begin(), kids.end(), c) - kids.begin()));
+        }
+        return out;
+    }
+};
+
+// Moving a child shifts the siblings in between by one place, either way.
+TEST_F(TreeOpsTest, move_to_index_shifts_the_siblings_in_between)
+{
+    struct Case {
+        int child;
+        int32_t index;
+        std::vector<int> order;
+    };
+    const Case cases[] = {
+        {0, 4, {1, 2, 3, 4, 0}},
+        {0, -1, {1, 2, 3, 4, 0}},
+        {4, 0, {4, 0, 1, 2, 3}},
+        {1, 3, {0, 2, 3, 1, 4}},
+        {3, 1, {0, 3, 1, 2, 4}},
+        {2, -2, {0, 1, 3, 2, 4}},
+        {2, 2, {0, 1, 2, 3, 4}},
+        {2, 5, {0, 1, 2, 3, 4}},    // past the end: ignored
+        {2, -6, {0, 1, 2, 3, 4}},   // before the start: ignored
+    };
+    for(const Case & c : cases) {
+        lv_obj_t * parent;
+        std::vector<lv_obj_t *> kids = make_family(&parent, 5);
+        lv_obj_move_to_index(kids[(size_t)c.child], c.index);
+        EXPECT_EQ(order_of(parent, kids), c.order) << "child " << c.child << " to " << c.index;
+        lv_obj_del(parent);
+    }
+}
+
+TEST_F(TreeOpsTest, children_are_found_from_either_end)
+{
+    lv_obj_t * parent;
+    std::vector<lv_obj_t *> kids = make_family(&parent, 3);
+    struct Case {
+        int32_t id;
+        lv_obj_t * want;
+    };
+    const Case cases[] = {
+        {0, kids[0]}, {2, kids[2]}, {-1, kids[2]}, {-3, kids[0]}, {3, nullptr}, {-4, nullptr},
+    };
+    for(const Case & c : cases) EXPECT_EQ(lv_obj_get_child(parent, c.id), c.want) << "id " << c.id;
+    EXPECT_EQ(lv_obj_get_index(kids[1]), 1u);
+    EXPECT_EQ(lv_obj_get_index(lv_scr_act()), 0xFFFFFFFFu);
+}
+
+// Moving an object below itself would cut its subtree off every display
+// and make every walk loop; a screen has no parent to move from.
+TEST_F(TreeOpsTest, set_parent_refuses_cycles_and_screens)
+{
+    lv_obj_t * outer = lv_obj_create(lv_scr_act());
+    lv_obj_t * inner = lv_obj_create(outer);
+    lv_obj_t * innermost = lv_obj_create(inner);
+
+    lv_obj_set_parent(outer, innermost);
+    lv_obj_set_parent(outer, outer);
+    EXPECT_EQ(lv_obj_get_parent(outer), lv_scr_act());
+    EXPECT_EQ(lv_obj_get_parent(innermost), inner);
+    EXPECT_TRUE(lv_obj_is_valid(innermost));
+
+    lv_obj_t * scr = lv_obj_create(nullptr);
+    lv_obj_set_parent(scr, outer);
+    EXPECT_EQ(lv_obj_get_parent(scr), nullptr);
+
+    lv_obj_set_parent(innermost, outer);
+    EXPECT_EQ(lv_obj_get_parent(innermost), outer);
+    EXPECT_EQ(lv_obj_get_child_cnt(inner), 0u);
+    EXPECT_EQ(lv_obj_get_child_cnt(outer), 2u);
+}
+
+struct DeleteRecord {
+    std::vector<std::string> names;
+};
+
+void record_delete(lv_event_t * e)
+{
+    auto * rec = static_cast<DeleteRecord *>(lv_event_get_user_data(e));
+    lv_obj_t * obj = lv_event_get_target(e);
+    // The object and its children are still whole when it hears of it
+    rec->names.push_back(std::string(static_cast<const char *>(lv_obj_get_user_data(obj))) + ":" +
+                         std::to_string(lv_obj_get_child_cnt(obj)));
+}
+
+TEST_F(TreeOpsTest, a_deleted_subtree_hears_delete_parents_first_while_whole)
+{
+    DeleteRecord rec;
+    lv_obj_t * top = lv_obj_create(lv_scr_act());
+    lv_obj_t * a = lv_obj_create(top);
+    lv_obj_t * b = lv_obj_create(top);
+    lv_obj_t * a1 = lv_obj_create(a);
+    const char * names[] = {"top", "a", "b", "a1"};
+    lv_obj_t * objs[] = {top, a, b, a1};
+    for(int i = 0; i < 4; i++) {
+        lv_obj_set_user_data(objs[i], const_cast<char *>(names[i]));
+        lv_obj_add_event_cb(objs[i], record_delete, LV_EVENT_DELETE, &rec);
+    }
+
+    lv_obj_del(top);
+    ASSERT_EQ(rec.names.size(), 4u);
+    EXPECT_EQ(rec.names[0], "top:2");
+    // each child before its own children, and all after their parent
+    auto at = [&](const std::string & n) { return std::find(rec.names.begin(), rec.names.end(), n) - rec.names.begin(); };
+    EXPECT_LT(at("a:1"), at("a1:0"));
+    EXPECT_NE(at("b:0"), (long)rec.names.size());
+    for(lv_obj_t * o : objs) EXPECT_FALSE(lv_obj_is_valid(o));
+}
+
+TEST_F(TreeOpsTest, clean_empties_a_container_and_a_content_sized_one_shrinks)
+{
+    lv_obj_t * box = lv_obj_create(lv_scr_act());
+    lv_obj_remove_style_all(box);
+    lv_obj_set_size(box, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
+    for(int i = 0; i < 3; i++) {
+        lv_obj_t * k = lv_obj_create(box);
+        lv_obj_set_pos(k, 0, i * 40);
+        lv_obj_set_size(k, 50, 30);
+    }
+    lv_obj_scroll_to_y(box, 10, LV_ANIM_OFF);
+    EXPECT_EQ(lv_obj_get_height(box), 110);
+
+    lv_obj_clean(box);
+    EXPECT_EQ(lv_obj_get_child_cnt(box), 0u);
+    EXPECT_EQ(lv_obj_get_height(box), 0);
+    EXPECT_EQ(lv_obj_get_scroll_y(box), 0);
+    EXPECT_TRUE(lv_obj_is_valid(box));
+}
+
+lv_obj_tree_walk_res_t collect_walk(lv_obj_t * obj, void * user_data)
+{
+    auto * seen = static_cast<std::vector<lv_obj_t *> *>(user_data);
+    seen->push_back(obj);
+    const char * tag = static_cast<const char *>(lv_obj_get_user_data(obj));
+    if(tag && std::string(tag) == "skip") return LV_OBJ_TREE_WALK_SKIP_CHILDREN;
+    if(tag && std::string(tag) == "stop") return LV_OBJ_TREE_WALK_END;
+    return LV_OBJ_TREE_WALK_NEXT;
+}
+
+TEST_F(TreeOpsTest, a_tree_walk_visits_parents_first_and_can_skip_or_stop)
+{
+    lv_obj_t * root = lv_obj_create(lv_scr_act());
+    lv_obj_t * skipped = lv_obj_create(root);
+    lv_obj_t * hidden_below = lv_obj_create(skipped);
+    lv_obj_t * plain = lv_obj_create(root);
+    lv_obj_t * below_plain = lv_obj_create(plain);
+    lv_obj_t * stopper = lv_obj_create(root);
+    lv_obj_t * never = lv_obj_create(root);
+    lv_obj_set_user_data(skipped, const_cast<char *>("skip"));
+    lv_obj_set_user_data(stopper, const_cast<char *>("stop"));
+
+    std::vector<lv_obj_t *> seen;
+    lv_obj_tree_walk(root, collect_walk, &seen);
+    const std::vector<lv_obj_t *> want = {root, skipped, plain, below_plain, stopper};
+    EXPECT_EQ(seen, want);
+    EXPECT_EQ(std::find(seen.begin(), seen.end(), hidden_below), seen.end());
+    EXPECT_EQ(std::find(seen.begin(), seen.end(), never), seen.end());
+}
+
+}  // namespace
+
+namespace {
+
+void step_opa(void * obj, int32_t v) { lv_obj_set_style_opa(static_cast<lv_obj_t *>(obj), (lv_opa_t)v, 0); }
+
+// Cleaning takes the children and the scroll, not the container's own animations.
+TEST_F(DisplayTest, cleaning_keeps_the_containers_own_animations)
+{
+    lv_obj_t * box = lv_obj_create(lv_scr_act());
+    lv_obj_create(box);
+    lv_anim_t a;
+    lv_anim_init(&a);
+    lv_anim_set_var(&a, box);
+    lv_anim_set_exec_cb(&a, step_opa);
+    lv_anim_set_values(&a, 0, 255);
+    lv_anim_set_time(&a, 200);
+    lv_anim_start(&a);
+    display.advance(50);
+
+    lv_obj_clean(box);
+    EXPECT_NE(lv_anim_get(box, step_opa), nullptr);
+    display.advance(300);
+    EXPECT_EQ(lv_obj_get_style_opa(box, 0), 255);
 }
 
 }  // namespace

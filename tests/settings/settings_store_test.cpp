@@ -35,13 +35,18 @@ bool read_dword(const char* name, DWORD* value) {
          type == REG_DWORD;
 }
 
-TEST(SettingsStore, creates_the_key_on_first_access_and_yields_defaults) {
+// Reading opens the key for reading only; the first store creates it.
+TEST(SettingsStore, loading_never_creates_the_key_and_the_first_store_does) {
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH);
   ASSERT_FALSE(key_exists());
   int32_t value = 0;
-  EXPECT_EQ(load_setting("TDP", &value, 18), 1) << "a missing value still counts as loaded";
+  EXPECT_EQ(load_setting("TDP", &value, 18), 0) << "no key to read";
   EXPECT_EQ(value, 18);
+  EXPECT_FALSE(key_exists());
+  ASSERT_EQ(store_setting("AutoStart", 1), 1);
   EXPECT_TRUE(key_exists());
+  EXPECT_EQ(load_setting("TDP", &value, 17), 1) << "a missing value still counts as loaded";
+  EXPECT_EQ(value, 17);
 }
 
 TEST(SettingsStore, round_trips_signed_values_as_reg_dword) {
@@ -58,7 +63,7 @@ TEST(SettingsStore, round_trips_signed_values_as_reg_dword) {
   }
 }
 
-TEST(SettingsStore, data_that_is_not_four_bytes_yields_the_default) {
+TEST(SettingsStore, data_that_is_not_a_reg_dword_yields_the_default) {
   struct Case {
     const char* name;
     DWORD type;
@@ -67,6 +72,9 @@ TEST(SettingsStore, data_that_is_not_four_bytes_yields_the_default) {
       {"Long", REG_BINARY, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)},
       {"Text", REG_SZ, std::string("hello world", 12)},
       {"Short", REG_BINARY, std::string("\x05\x00", 2)},
+      {"FourBinary", REG_BINARY, std::string("\x46\x00\x00\x00", 4)},
+      {"FourText", REG_SZ, std::string("5\x00\x00\x00", 4)},
+      {"BigEndian", REG_DWORD_BIG_ENDIAN, std::string("\x00\x00\x00\x46", 4)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -75,17 +83,34 @@ TEST(SettingsStore, data_that_is_not_four_bytes_yields_the_default) {
     EXPECT_EQ(load_setting(c.name, &value, -5), 1);
     EXPECT_EQ(value, -5);
   }
-  // Four raw bytes of another type are read as they are.
-  const uint32_t raw = 0x00000046;
-  put_raw("Raw", REG_BINARY, &raw, sizeof(raw));
-  int32_t value = 0;
-  EXPECT_EQ(load_setting("Raw", &value, 1), 1);
-  EXPECT_EQ(value, 0x46);
 }
 
-TEST(SettingsStore, fan_zone_writer_stores_zones_one_to_five_only) {
+TEST(SettingsStore, a_bounded_load_takes_the_processors_default_and_bounds) {
+  struct Case {
+    const char* name;
+    bool stored;
+    int32_t raw;
+    uint32_t cpu;
+    int32_t loaded;
+  } cases[] = {
+      {"FanSpeed", true, 500, 2, 100}, {"TDP", true, -3, 2, 4},  {"TDP", true, 30, 4, 20},
+      {"TDP", false, 0, 3, 14},        {"GPU", false, 0, 2, 2200}, {"Opacity", true, 40, 2, 40},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH);
+    ASSERT_EQ(store_setting("AutoStart", 1), 1);
+    if (c.stored) ASSERT_EQ(store_setting(c.name, c.raw), 1);
+    int32_t value = 12345;
+    EXPECT_EQ(load_bounded_setting(c.name, &value, c.cpu), 1);
+    EXPECT_EQ(value, c.loaded);
+  }
+}
+
+TEST(SettingsStore, fan_zone_writer_stores_zones_one_to_five_only_and_says_so) {
   for (int zone = 0; zone <= 6; ++zone) {
-    EXPECT_EQ(store_fan_zone(zone, 10 * zone + 1, 10 * zone + 2), 1) << "zone " << zone;
+    bool valid = zone >= 1 && zone <= 5;
+    EXPECT_EQ(store_fan_zone(zone, 10 * zone + 1, 10 * zone + 2), valid ? 1 : 0) << "zone " << zone;
   }
   for (int zone = 0; zone <= 6; ++zone) {
     SCOPED_TRACE(zone);
@@ -100,6 +125,21 @@ TEST(SettingsStore, fan_zone_writer_stores_zones_one_to_five_only) {
       EXPECT_EQ(t, DWORD(10 * zone + 2));
     }
   }
+}
+
+// A key that cannot be written: "ZEV" made volatile, under which Windows
+// refuses to create the non-volatile settings key.
+TEST(SettingsStore, a_write_that_fails_is_reported_by_every_writer) {
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ZEV");
+  HKEY parent;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ZEV", 0, nullptr, REG_OPTION_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &parent, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(parent);
+  EXPECT_EQ(store_setting("FanMode", 1), 0);
+  EXPECT_EQ(store_fan_zone(3, 60, 60), 0);
+  EXPECT_EQ(ensure_settings_key(), 0);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ZEV");
 }
 
 }  // namespace

@@ -51,4 +51,47 @@ TEST(SettingsTable, default_fan_curve_rises_with_temperature) {
   }
 }
 
+// Loaded values are brought into the table's bounds before anything applies
+// them: the registry is writable by anyone with a registry editor.
+TEST(SettingsTable, loaded_values_are_brought_into_the_bounds_of_their_processor) {
+  struct Case {
+    const char* name;
+    int32_t stored;
+    uint32_t cpu;
+    int32_t loaded;
+  } cases[] = {
+      {"FanSpeed", 500, 2, 100},   {"FanSpeed", 5, 2, 20},     {"FanSpeed", 55, 2, 55},
+      {"TDP", -7, 2, 4},           {"TDP", 30, 4, 20},         {"TDP", 30, 2, 30},
+      {"TDP", 12, 0, 0},           {"GPU", 5000, 3, 1100},     {"GPU", 50, 1, 200},
+      {"GPU", 1500, 0, 0},         {"FanMode", 7, 1, 2},       {"FanMode", -1, 1, 0},
+      {"RGBMode", 5, 1, 1},        {"RGBValue", -1, 1, 0xFFFFFF}, {"RGBValue", 0x123456, 1, 0x123456},
+      {"RGBValue", int32_t(0xFFFF0000), 1, 0xFF0000}, {"Opacity", 50, 1, 50}, {"Opacity", -5, 1, 0}, {"Opacity", 300, 1, 250},
+      {"FanZone3Temp", 400, 2, 100}, {"FanZone1Speed", -20, 2, 0}, {"FPSValue", 0, 2, 10},
+      {"CPU", 101, 9, 100},        {"NotASetting", -99, 2, -99},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(clamp_setting(c.name, c.stored, c.cpu), c.loaded)
+        << c.name << " = " << c.stored << " on cpu " << c.cpu;
+  }
+}
+
+TEST(SettingsTable, a_stored_fan_curve_is_used_only_when_set_and_in_temperature_order) {
+  struct Case {
+    const char* what;
+    int32_t speeds[5];
+    int32_t temperatures[5];
+    bool usable;
+  } cases[] = {
+      {"the editor's kind of curve", {30, 40, 60, 80, 100}, {30, 45, 60, 75, 90}, true},
+      {"speeds need not rise", {80, 40, 60, 20, 100}, {30, 45, 60, 75, 90}, true},
+      {"nothing stored", {0, 0, 0, 0, 0}, {10, 20, 30, 40, 50}, false},
+      {"two zones swapped", {30, 40, 60, 80, 100}, {30, 60, 45, 75, 90}, false},
+      {"two zones at one temperature", {30, 40, 60, 80, 100}, {30, 45, 45, 75, 90}, false},
+      {"temperatures all 0", {30, 40, 60, 80, 100}, {0, 0, 0, 0, 0}, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(fan_curve_usable(c.speeds, c.temperatures), c.usable) << c.what;
+  }
+}
+
 }  // namespace

@@ -23,7 +23,10 @@ int run_and_capture(const std::wstring& command_line, std::string* output) {
   startup.hStdError = write_end;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION info = {};
-  std::wstring line = test_bin_dir() + command_line;
+  // A command that starts with a quoted or absolute path is run as it is.
+  const bool has_path = !command_line.empty() &&
+                        (command_line[0] == L'"' || (command_line.size() > 1 && command_line[1] == L':'));
+  std::wstring line = has_path ? command_line : test_bin_dir() + command_line;
   std::vector<wchar_t> buffer(line.begin(), line.end());
   buffer.push_back(0);
   BOOL started = CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr,

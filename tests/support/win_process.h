@@ -9,7 +9,8 @@
 // Folder of the running test executable, with a trailing backslash.
 std::wstring test_bin_dir();
 
-// Runs `command_line` (searched in the test's folder when it names no path),
+// Runs `command_line` (the program taken from the test's folder unless the
+// line starts with a quoted or absolute path),
 // waits for it and returns its exit code; its standard output goes to *output.
 int run_and_capture(const std::wstring& command_line, std::string* output);
 

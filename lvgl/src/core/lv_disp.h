@@ -78,12 +78,14 @@ void lv_disp_set_bg_image(lv_disp_t * disp, const void  * img_src);
 void lv_disp_set_bg_opa(lv_disp_t * disp, lv_opa_t opa);
 
 /**
- * Replace the active screen by `scr` with an animation.
- * @param scr       the screen to show
+ * Replace the active screen by `scr` with an animation. The old screen hears
+ * SCREEN_UNLOAD_START at once; after `delay` the new one becomes the active
+ * screen and hears SCREEN_LOAD_START; after `time` both come to rest and hear
+ * SCREEN_LOADED and SCREEN_UNLOADED. With neither time nor delay it all
+ * happens at once. A load asked for while another still runs first
+ * completes the running one.
  * @param anim_type how the screens move or fade (`LV_SCR_LOAD_ANIM_...`)
- * @param time      length of the animation in ms
- * @param delay     wait this many ms before it starts
- * @param auto_del  delete the old screen when done
+ * @param auto_del  delete the old screen at the end
  */
 void lv_scr_load_anim(lv_obj_t * scr, lv_scr_load_anim_t anim_type, uint32_t time, uint32_t delay, bool auto_del);
 
@@ -108,34 +110,11 @@ bool lv_disp_is_invalidation_enabled(lv_disp_t * disp);
 /** @return the timer that redraws the display, e.g. to change its period*/
 lv_timer_t * _lv_disp_get_refr_timer(lv_disp_t * disp);
 
-/*-----------------------------------------------
- * The default display's screens, without naming it
- *-----------------------------------------------*/
-
-/** Shorthands for the default display.*/
-static inline lv_obj_t * lv_scr_act(void)
-{
-    return lv_disp_get_scr_act(lv_disp_get_default());
-}
-
-static inline lv_obj_t * lv_layer_top(void)
-{
-    return lv_disp_get_layer_top(lv_disp_get_default());
-}
-
-static inline lv_obj_t * lv_layer_sys(void)
-{
-    return lv_disp_get_layer_sys(lv_disp_get_default());
-}
-
-static inline void lv_scr_load(lv_obj_t * scr)
-{
-    lv_disp_load_scr(scr);
-}
-
-/**********************
- *      MACROS
- **********************/
+/*The same for the default display, one line each*/
+static inline lv_obj_t * lv_scr_act(void) { return lv_disp_get_scr_act(NULL); }
+static inline lv_obj_t * lv_layer_top(void) { return lv_disp_get_layer_top(NULL); }
+static inline lv_obj_t * lv_layer_sys(void) { return lv_disp_get_layer_sys(NULL); }
+static inline void lv_scr_load(lv_obj_t * scr) { lv_disp_load_scr(scr); }
 
 #ifndef LV_HOR_RES
 /** Width of the default display.*/
@@ -147,11 +126,8 @@ static inline void lv_scr_load(lv_obj_t * scr)
 #define LV_VER_RES lv_disp_get_ver_res(lv_disp_get_default())
 #endif
 
-/** @return `n` pixels at 160 DPI converted to the default display's DPI*/
-static inline lv_coord_t lv_dpx(lv_coord_t n)
-{
-    return LV_DPX(n);
-}
+/** @return `n` pixels at 160 DPI scaled to the default display's DPI*/
+static inline lv_coord_t lv_dpx(lv_coord_t n) { return _LV_DPX_CALC(lv_disp_get_dpi(NULL), n); }
 
 #ifdef __cplusplus
 } /*extern "C"*/

@@ -1,94 +1,127 @@
 /**
  * @file lv_event.c
- * Sending events to objects: user callbacks, the class chain, bubbling, and
- * the bookkeeping that tells a sender its object was deleted meanwhile.
+ * Delivering events: to the handlers the program added to an object (a
+ * table per object, run in the order they were added), to the handler of
+ * the object's class, and on up to the parents while the event bubbles.
+ * What the parameter of each built-in code is, and whether the code may
+ * bubble at all, is kept in one table, `code_traits`.
  */
 
-/*********************
- *      INCLUDES
- *********************/
 #include "lv_obj.h"
 #include "lv_indev.h"
 #include "../misc/lv_mem.h"
 
-/*********************
- *      DEFINES
- *********************/
-#define MY_CLASS &lv_obj_class
+/* event_dsc_cnt in the object's attributes is 6 bits wide */
+#define MAX_HANDLERS 63
 
-/** The event descriptor array holds at most this many entries (6-bit count)*/
-#define EVENT_DSC_MAX 63
+enum {
+    PARAM_INDEV     = 0x01, /* the parameter is the input device behind the event */
+    PARAM_DRAW_CTX  = 0x02, /* the parameter is the draw context */
+    PARAM_PART_DSC  = 0x04, /* the parameter describes a part about to be (or just) drawn */
+    NEVER_BUBBLES   = 0x08, /* about the object itself: of no concern to its parents */
+    ALWAYS_BUBBLES  = 0x10, /* every ancestor hears it, bubble flag or not */
+};
 
-/**********************
- *      TYPEDEFS
- **********************/
-typedef struct _lv_event_dsc_t {
+typedef struct _lv_event_dsc_t handler_t;
+
+struct _lv_event_dsc_t {
     lv_event_cb_t cb;
     void * user_data;
-    lv_event_code_t filter : 8;
-} lv_event_dsc_t;
+    uint16_t code;      /* the code it reacts to; LV_EVENT_ALL: every code */
+    bool early;         /* added with LV_EVENT_PREPROCESS: runs before the class handler */
+};
 
-/**********************
- *  STATIC PROTOTYPES
- **********************/
-static lv_event_dsc_t * event_dsc_at(const lv_obj_t * obj, uint32_t id);
-static lv_res_t deliver_here_and_up(lv_event_t * e);
-static lv_res_t run_callbacks(lv_event_t * e, bool preprocess);
-static bool goes_on_to_parent(lv_event_t * e);
+static lv_res_t deliver(lv_event_t * e);
+static lv_res_t run_handlers(lv_event_t * e, bool early);
+static bool goes_up(const lv_event_t * e);
+static uint8_t traits_of(uint32_t code);
+static void * param_of(lv_event_t * e, lv_event_code_t code);
+static void * param_with(lv_event_t * e, uint8_t trait);
+static uint32_t handler_count(const lv_obj_t * obj);
+static int32_t find_handler(const lv_obj_t * obj, lv_event_cb_t cb, bool check_user_data, const void * user_data);
+static void drop_handler(lv_obj_t * obj, uint32_t index);
 
-/**********************
- *  STATIC VARIABLES
- **********************/
-/*Events being processed, innermost first: a deletion marks every one of them
- *that targets the deleted object so each sender learns about it*/
-static lv_event_t * events_in_flight;
-static uint32_t last_custom_code = _LV_EVENT_LAST;
+static const uint8_t code_traits[_LV_EVENT_LAST] = {
+    [LV_EVENT_PRESSED] = PARAM_INDEV,
+    [LV_EVENT_PRESSING] = PARAM_INDEV,
+    [LV_EVENT_PRESS_LOST] = PARAM_INDEV,
+    [LV_EVENT_SHORT_CLICKED] = PARAM_INDEV,
+    [LV_EVENT_LONG_PRESSED] = PARAM_INDEV,
+    [LV_EVENT_LONG_PRESSED_REPEAT] = PARAM_INDEV,
+    [LV_EVENT_CLICKED] = PARAM_INDEV,
+    [LV_EVENT_RELEASED] = PARAM_INDEV,
+    /* SCROLL_BEGIN carries the scroll animation (or NULL), not a device */
+    [LV_EVENT_SCROLL_END] = PARAM_INDEV,
+    [LV_EVENT_SCROLL] = PARAM_INDEV,
+    [LV_EVENT_GESTURE] = PARAM_INDEV,
+    [LV_EVENT_KEY] = PARAM_INDEV,
+    [LV_EVENT_FOCUSED] = PARAM_INDEV,
+    [LV_EVENT_DEFOCUSED] = PARAM_INDEV,
+    [LV_EVENT_LEAVE] = PARAM_INDEV,
+    [LV_EVENT_HIT_TEST] = NEVER_BUBBLES,
+    [LV_EVENT_COVER_CHECK] = NEVER_BUBBLES,
+    [LV_EVENT_REFR_EXT_DRAW_SIZE] = NEVER_BUBBLES,
+    [LV_EVENT_DRAW_MAIN_BEGIN] = PARAM_DRAW_CTX | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_MAIN] = PARAM_DRAW_CTX | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_MAIN_END] = PARAM_DRAW_CTX | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_POST_BEGIN] = PARAM_DRAW_CTX | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_POST] = PARAM_DRAW_CTX | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_POST_END] = PARAM_DRAW_CTX | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_PART_BEGIN] = PARAM_PART_DSC | NEVER_BUBBLES,
+    [LV_EVENT_DRAW_PART_END] = PARAM_PART_DSC | NEVER_BUBBLES,
+    [LV_EVENT_REFRESH] = NEVER_BUBBLES,
+    [LV_EVENT_DELETE] = NEVER_BUBBLES,
+    [LV_EVENT_CHILD_CHANGED] = NEVER_BUBBLES,
+    [LV_EVENT_CHILD_CREATED] = ALWAYS_BUBBLES,
+    [LV_EVENT_CHILD_DELETED] = ALWAYS_BUBBLES,
+    [LV_EVENT_SIZE_CHANGED] = NEVER_BUBBLES,
+    [LV_EVENT_STYLE_CHANGED] = NEVER_BUBBLES,
+    [LV_EVENT_GET_SELF_SIZE] = NEVER_BUBBLES,
+};
 
-/**********************
- *   GLOBAL FUNCTIONS
- **********************/
+/* Events being delivered, innermost first (handlers send events too). A
+ * deleted object flags every one of them it is the target of, so that each
+ * sender up the stack learns it must not touch the object any more. */
+static lv_event_t * in_flight;
+static uint32_t newest_custom_code = _LV_EVENT_LAST;
 
-/**
- * Send `event_code` to `obj`. Callbacks run whatever the object's state
- * (disabled objects are only shielded from input by the input device code).
- * Returns LV_RES_INV when a handler deleted `obj`; the caller must not touch
- * it afterwards.
- */
+/* Handlers run whatever the object's state: a disabled object is shielded
+ * from input by the input device code, not here. */
 lv_res_t lv_event_send(lv_obj_t * obj, lv_event_code_t event_code, void * param)
 {
     if(obj == NULL) return LV_RES_OK;
 
-    lv_event_t e;
-    e.target = obj;
-    e.current_target = obj;
-    e.code = event_code;
-    e.user_data = NULL;
-    e.param = param;
-    e.deleted = 0;
-    e.stop_bubbling = 0;
-    e.stop_processing = 0;
-
-    e.prev = events_in_flight;
-    events_in_flight = &e;
-
-    lv_res_t res = deliver_here_and_up(&e);
-
-    events_in_flight = e.prev;
-
+    lv_event_t e = {
+        .target = obj,
+        .current_target = obj,
+        .code = event_code,
+        .param = param,
+        .prev = in_flight,
+    };
+    in_flight = &e;
+    lv_res_t res = deliver(&e);
+    in_flight = e.prev;
     return res;
+}
+
+/* The nearest class that has a handler, `start` included. */
+static const lv_obj_class_t * handling_class(const lv_obj_class_t * start)
+{
+    for(const lv_obj_class_t * c = start; c != NULL; c = c->base_class) {
+        if(c->event_cb) return c;
+    }
+    return NULL;
 }
 
 lv_res_t lv_obj_event_base(const lv_obj_class_t * class_p, lv_event_t * e)
 {
-    /*NULL starts at the object's own class; otherwise at the caller's base.
-     *Classes without a handler are skipped.*/
-    const lv_obj_class_t * handler_class = class_p ? class_p->base_class : e->current_target->class_p;
-    while(handler_class && handler_class->event_cb == NULL) handler_class = handler_class->base_class;
-    if(handler_class == NULL) return LV_RES_OK;
-
-    e->user_data = NULL; /*class handlers have no user data*/
-    handler_class->event_cb(handler_class, e);
-
+    /* NULL: begin at the object's own class (how delivery calls it) */
+    const lv_obj_class_t * start = class_p == NULL ? e->current_target->class_p : class_p->base_class;
+    const lv_obj_class_t * handler = handling_class(start);
+    if(handler) {
+        e->user_data = NULL;
+        handler->event_cb(handler, e);
+    }
     return e->deleted ? LV_RES_INV : LV_RES_OK;
 }
 
@@ -104,7 +137,7 @@ lv_obj_t * lv_event_get_current_target(lv_event_t * e)
 
 lv_event_code_t lv_event_get_code(lv_event_t * e)
 {
-    return e->code & ~LV_EVENT_PREPROCESS;
+    return (lv_event_code_t)(e->code & ~LV_EVENT_PREPROCESS);
 }
 
 void * lv_event_get_param(lv_event_t * e)
@@ -129,325 +162,241 @@ void lv_event_stop_processing(lv_event_t * e)
 
 uint32_t lv_event_register_id(void)
 {
-    return ++last_custom_code;
+    newest_custom_code++;
+    return newest_custom_code;
 }
 
 void _lv_event_mark_deleted(lv_obj_t * obj)
 {
-    for(lv_event_t * e = events_in_flight; e; e = e->prev) {
-        if(e->current_target == obj || e->target == obj) e->deleted = 1;
+    for(lv_event_t * e = in_flight; e != NULL; e = e->prev) {
+        if(e->target == obj || e->current_target == obj) e->deleted = 1;
     }
 }
 
-/**
- * Append a callback. Returns NULL (and adds nothing) when the object already
- * holds the most callbacks its 6-bit counter can count; upstream wraps the
- * counter there and silently drops every callback of the object.
- */
+/* Refused (NULL) once the object holds as many handlers as its 6-bit count
+ * can count: counting on would wrap to 0 and silently drop them all. */
 struct _lv_event_dsc_t * lv_obj_add_event_cb(lv_obj_t * obj, lv_event_cb_t event_cb, lv_event_code_t filter,
                                              void * user_data)
 {
     lv_obj_allocate_spec_attr(obj);
-    if(obj->spec_attr == NULL) return NULL;
-    if(obj->spec_attr->event_dsc_cnt >= EVENT_DSC_MAX) return NULL;
+    _lv_obj_spec_attr_t * attr = obj->spec_attr;
+    if(attr == NULL || attr->event_dsc_cnt >= MAX_HANDLERS) return NULL;
 
-    lv_event_dsc_t * dsc = lv_mem_realloc(obj->spec_attr->event_dsc,
-                                          (obj->spec_attr->event_dsc_cnt + 1) * sizeof(lv_event_dsc_t));
-    LV_ASSERT_MALLOC(dsc);
-    if(dsc == NULL) return NULL;
-    obj->spec_attr->event_dsc = dsc;
-    obj->spec_attr->event_dsc_cnt++;
+    handler_t * table = lv_mem_realloc(attr->event_dsc, (attr->event_dsc_cnt + 1) * sizeof(handler_t));
+    if(table == NULL) return NULL;
+    attr->event_dsc = table;
 
-    lv_event_dsc_t * new_dsc = &dsc[obj->spec_attr->event_dsc_cnt - 1];
-    new_dsc->cb = event_cb;
-    new_dsc->filter = filter;
-    new_dsc->user_data = user_data;
-
-    return new_dsc;
-}
-
-static void remove_event_dsc_at(lv_obj_t * obj, int32_t i)
-{
-    for(; i < obj->spec_attr->event_dsc_cnt - 1; i++) {
-        obj->spec_attr->event_dsc[i] = obj->spec_attr->event_dsc[i + 1];
-    }
-    obj->spec_attr->event_dsc_cnt--;
-    if(obj->spec_attr->event_dsc_cnt == 0) {
-        lv_mem_free(obj->spec_attr->event_dsc);
-        obj->spec_attr->event_dsc = NULL;
-    }
-    else {
-        obj->spec_attr->event_dsc = lv_mem_realloc(obj->spec_attr->event_dsc,
-                                                   obj->spec_attr->event_dsc_cnt * sizeof(lv_event_dsc_t));
-    }
-}
-
-/*
- * Index of the first callback entry that matches `cb` (NULL: any) and, when
- * `match_user_data` is set, `user_data`; -1 when none does.
- */
-static int32_t find_event_dsc(const lv_obj_t * obj, lv_event_cb_t cb, bool match_user_data, const void * user_data)
-{
-    if(obj->spec_attr == NULL) return -1;
-    for(int32_t i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
-        const lv_event_dsc_t * dsc = &obj->spec_attr->event_dsc[i];
-        if(cb != NULL && dsc->cb != cb) continue;
-        if(match_user_data && dsc->user_data != user_data) continue;
-        return i;
-    }
-    return -1;
+    handler_t * added = &table[attr->event_dsc_cnt];
+    attr->event_dsc_cnt++;
+    *added = (handler_t) {
+        .cb = event_cb,
+        .user_data = user_data,
+        .code = (uint16_t)(filter & ~LV_EVENT_PREPROCESS),
+        .early = (filter & LV_EVENT_PREPROCESS) != 0,
+    };
+    return added;
 }
 
 bool lv_obj_remove_event_cb(lv_obj_t * obj, lv_event_cb_t event_cb)
 {
-    int32_t i = find_event_dsc(obj, event_cb, false, NULL);
-    if(i < 0) return false;
-    remove_event_dsc_at(obj, i);
-    return true;
+    int32_t index = find_handler(obj, event_cb, false, NULL);
+    if(index >= 0) drop_handler(obj, (uint32_t)index);
+    return index >= 0;
 }
 
 bool lv_obj_remove_event_cb_with_user_data(lv_obj_t * obj, lv_event_cb_t event_cb, const void * user_data)
 {
-    int32_t i = find_event_dsc(obj, event_cb, true, user_data);
-    if(i < 0) return false;
-    remove_event_dsc_at(obj, i);
-    return true;
+    int32_t index = find_handler(obj, event_cb, true, user_data);
+    if(index >= 0) drop_handler(obj, (uint32_t)index);
+    return index >= 0;
 }
 
 bool lv_obj_remove_event_dsc(lv_obj_t * obj, struct _lv_event_dsc_t * event_dsc)
 {
-    if(obj->spec_attr == NULL || event_dsc == NULL) return false;
-    lv_event_dsc_t * first = obj->spec_attr->event_dsc;
-    for(int32_t i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
-        if(&first[i] == event_dsc) {
-            remove_event_dsc_at(obj, i);
-            return true;
-        }
+    uint32_t count = handler_count(obj);
+    for(uint32_t i = 0; i < count && event_dsc != NULL; i++) {
+        if(&obj->spec_attr->event_dsc[i] != event_dsc) continue;
+        drop_handler(obj, i);
+        return true;
     }
     return false;
 }
 
+/* An exact match: NULL finds a handler added as NULL, it is no wildcard here. */
 void * lv_obj_get_event_user_data(lv_obj_t * obj, lv_event_cb_t event_cb)
 {
-    /*An exact match: unlike removal, a NULL callback is no wildcard here*/
-    if(obj->spec_attr == NULL) return NULL;
-    for(int32_t i = 0; i < obj->spec_attr->event_dsc_cnt; i++) {
-        if(obj->spec_attr->event_dsc[i].cb == event_cb) return obj->spec_attr->event_dsc[i].user_data;
+    uint32_t count = handler_count(obj);
+    for(uint32_t i = 0; i < count; i++) {
+        const handler_t * h = &obj->spec_attr->event_dsc[i];
+        if(h->cb == event_cb) return h->user_data;
     }
     return NULL;
 }
 
 lv_indev_t * lv_event_get_indev(lv_event_t * e)
 {
-    switch(e->code) {
-        case LV_EVENT_PRESSED:
-        case LV_EVENT_PRESSING:
-        case LV_EVENT_PRESS_LOST:
-        case LV_EVENT_SHORT_CLICKED:
-        case LV_EVENT_LONG_PRESSED:
-        case LV_EVENT_LONG_PRESSED_REPEAT:
-        case LV_EVENT_CLICKED:
-        case LV_EVENT_RELEASED:
-        case LV_EVENT_SCROLL_BEGIN:
-        case LV_EVENT_SCROLL_END:
-        case LV_EVENT_SCROLL:
-        case LV_EVENT_GESTURE:
-        case LV_EVENT_KEY:
-        case LV_EVENT_FOCUSED:
-        case LV_EVENT_DEFOCUSED:
-        case LV_EVENT_LEAVE:
-            return lv_event_get_param(e);
-        default:
-            return NULL;
-    }
+    return param_with(e, PARAM_INDEV);
 }
 
 lv_obj_draw_part_dsc_t * lv_event_get_draw_part_dsc(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_DRAW_PART_BEGIN || e->code == LV_EVENT_DRAW_PART_END) {
-        return lv_event_get_param(e);
-    }
-    return NULL;
+    return param_with(e, PARAM_PART_DSC);
 }
 
 lv_draw_ctx_t * lv_event_get_draw_ctx(lv_event_t * e)
 {
-    switch(e->code) {
-        case LV_EVENT_DRAW_MAIN:
-        case LV_EVENT_DRAW_MAIN_BEGIN:
-        case LV_EVENT_DRAW_MAIN_END:
-        case LV_EVENT_DRAW_POST:
-        case LV_EVENT_DRAW_POST_BEGIN:
-        case LV_EVENT_DRAW_POST_END:
-            return lv_event_get_param(e);
-        default:
-            return NULL;
-    }
+    return param_with(e, PARAM_DRAW_CTX);
 }
 
 const lv_area_t * lv_event_get_old_size(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_SIZE_CHANGED) return lv_event_get_param(e);
-    return NULL;
+    return param_of(e, LV_EVENT_SIZE_CHANGED);
 }
 
 uint32_t lv_event_get_key(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_KEY) {
-        uint32_t * k = lv_event_get_param(e);
-        if(k) return *k;
-    }
-    return 0;
+    const uint32_t * key = param_of(e, LV_EVENT_KEY);
+    return key ? *key : 0;
 }
 
 lv_anim_t * lv_event_get_scroll_anim(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_SCROLL_BEGIN) return lv_event_get_param(e);
-    return NULL;
+    return param_of(e, LV_EVENT_SCROLL_BEGIN);
 }
 
 void lv_event_set_ext_draw_size(lv_event_t * e, lv_coord_t size)
 {
-    if(e->code == LV_EVENT_REFR_EXT_DRAW_SIZE) {
-        lv_coord_t * cur_size = lv_event_get_param(e);
-        *cur_size = LV_MAX(*cur_size, size);
-    }
+    lv_coord_t * wanted = param_of(e, LV_EVENT_REFR_EXT_DRAW_SIZE);
+    if(wanted && size > *wanted) *wanted = size;
 }
 
 lv_point_t * lv_event_get_self_size_info(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_GET_SELF_SIZE) return lv_event_get_param(e);
-    return NULL;
+    return param_of(e, LV_EVENT_GET_SELF_SIZE);
 }
 
 lv_hit_test_info_t * lv_event_get_hit_test_info(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_HIT_TEST) return lv_event_get_param(e);
-    return NULL;
+    return param_of(e, LV_EVENT_HIT_TEST);
 }
 
 const lv_area_t * lv_event_get_cover_area(lv_event_t * e)
 {
-    if(e->code == LV_EVENT_COVER_CHECK) {
-        lv_cover_check_info_t * p = lv_event_get_param(e);
-        return p->area;
-    }
-    return NULL;
+    const lv_cover_check_info_t * info = param_of(e, LV_EVENT_COVER_CHECK);
+    return info ? info->area : NULL;
 }
 
+/* The results run from covering to not covering to masked: the most
+ * cautious answer of all the handlers stands. */
 void lv_event_set_cover_res(lv_event_t * e, lv_cover_res_t res)
 {
-    if(e->code == LV_EVENT_COVER_CHECK) {
-        lv_cover_check_info_t * p = lv_event_get_param(e);
-        /*Results are ordered from covering to not covering; the most cautious wins*/
-        if(res > p->res) p->res = res;
+    lv_cover_check_info_t * info = param_of(e, LV_EVENT_COVER_CHECK);
+    if(info && res > info->res) info->res = res;
+}
+
+/* The target first, then its ancestors for as long as the event bubbles.
+ * At each object: the early handlers, the class handler, the others.
+ * Delivery ends as soon as a handler deletes the object being handled or
+ * stops the processing. */
+static lv_res_t deliver(lv_event_t * e)
+{
+    /* The device that caused the event may want to click or buzz */
+    lv_indev_t * indev = lv_indev_get_act();
+    if(indev && indev->driver->feedback_cb) {
+        indev->driver->feedback_cb(indev->driver, (uint8_t)e->code);
+        if(e->deleted) return LV_RES_INV;
+    }
+
+    for(;;) {
+        for(uint32_t stage = 0; stage < 3; stage++) {
+            lv_res_t res = stage == 1 ? lv_obj_event_base(NULL, e) : run_handlers(e, stage == 0);
+            if(res != LV_RES_OK) return LV_RES_INV;
+            if(e->stop_processing) return LV_RES_OK;
+        }
+
+        lv_obj_t * parent = e->current_target->parent;
+        if(parent == NULL || !goes_up(e)) return LV_RES_OK;
+        e->current_target = parent;
     }
 }
 
-/**********************
- *   STATIC FUNCTIONS
- **********************/
-
-static lv_event_dsc_t * event_dsc_at(const lv_obj_t * obj, uint32_t id)
+/* The handlers are looked up by index each time round, because one may add
+ * or remove handlers and so move the table. A deleted object is checked
+ * for before a stop: its sender must hear that it is gone. */
+static lv_res_t run_handlers(lv_event_t * e, bool early)
 {
-    if(!obj->spec_attr) return NULL;
-    if(id >= obj->spec_attr->event_dsc_cnt) return NULL;
+    for(uint32_t i = 0; i < handler_count(e->current_target); i++) {
+        handler_t h = e->current_target->spec_attr->event_dsc[i];
+        if(h.cb == NULL || h.early != early) continue;
+        if(h.code != LV_EVENT_ALL && h.code != e->code) continue;
 
-    return &obj->spec_attr->event_dsc[id];
-}
-
-/**
- * Run the user callbacks of the current target whose filter matches: the
- * pre-processing ones (before the class handler) or the normal ones. The
- * array is re-read by index each step because a callback may add or remove
- * callbacks (and so reallocate it).
- */
-static lv_res_t run_callbacks(lv_event_t * e, bool preprocess)
-{
-    uint32_t i = 0;
-    lv_event_dsc_t * event_dsc = event_dsc_at(e->current_target, 0);
-    while(event_dsc) {
-        bool is_pre = (event_dsc->filter & LV_EVENT_PREPROCESS) != 0;
-        lv_event_code_t f = event_dsc->filter & ~LV_EVENT_PREPROCESS;
-        if(event_dsc->cb && is_pre == preprocess && (f == LV_EVENT_ALL || f == e->code)) {
-            e->user_data = event_dsc->user_data;
-            event_dsc->cb(e);
-
-            if(e->stop_processing) return LV_RES_OK;
-            if(e->deleted) return LV_RES_INV;
-        }
-
-        i++;
-        event_dsc = event_dsc_at(e->current_target, i);
+        e->user_data = h.user_data;
+        h.cb(e);
+        if(e->deleted) return LV_RES_INV;
+        if(e->stop_processing) break;
     }
     return LV_RES_OK;
 }
 
-static lv_res_t deliver_here_and_up(lv_event_t * e)
-{
-    /*The device that caused the event may want to click or buzz*/
-    lv_indev_t * indev_act = lv_indev_get_act();
-    if(indev_act) {
-        if(indev_act->driver->feedback_cb) indev_act->driver->feedback_cb(indev_act->driver, e->code);
-        if(e->stop_processing) return LV_RES_OK;
-        if(e->deleted) return LV_RES_INV;
-    }
-
-    lv_res_t res = run_callbacks(e, true);
-    if(res != LV_RES_OK || e->stop_processing) return res;
-
-    res = lv_obj_event_base(NULL, e);
-    if(res != LV_RES_OK) return res;
-
-    res = run_callbacks(e, false);
-    if(res != LV_RES_OK || e->stop_processing) return res;
-
-    if(e->current_target->parent && goes_on_to_parent(e)) {
-        e->current_target = e->current_target->parent;
-        res = deliver_here_and_up(e);
-        if(res != LV_RES_OK) return LV_RES_INV;
-    }
-
-    return res;
-}
-
-static bool goes_on_to_parent(lv_event_t * e)
+static bool goes_up(const lv_event_t * e)
 {
     if(e->stop_bubbling) return false;
+    uint8_t traits = traits_of(e->code);
+    if(traits & ALWAYS_BUBBLES) return true;
+    if(traits & NEVER_BUBBLES) return false;
+    return lv_obj_has_flag(e->current_target, LV_OBJ_FLAG_EVENT_BUBBLE);
+}
 
-    /*Parents always hear about children coming and going*/
-    switch(e->code) {
-        case LV_EVENT_CHILD_CREATED:
-        case LV_EVENT_CHILD_DELETED:
-            return true;
-        default:
-            break;
+/* Codes the program registered have no traits: they bubble with the flag. */
+static uint8_t traits_of(uint32_t code)
+{
+    return code < _LV_EVENT_LAST ? code_traits[code] : 0;
+}
+
+/* The getters hand out a parameter only for the code that defines it. */
+static void * param_of(lv_event_t * e, lv_event_code_t code)
+{
+    return e->code == code ? e->param : NULL;
+}
+
+static void * param_with(lv_event_t * e, uint8_t trait)
+{
+    return (traits_of(e->code) & trait) ? e->param : NULL;
+}
+
+static uint32_t handler_count(const lv_obj_t * obj)
+{
+    return obj->spec_attr ? obj->spec_attr->event_dsc_cnt : 0;
+}
+
+/* Index of the first handler that is `cb` (NULL: any) and, when asked,
+ * was added with `user_data`; -1 when there is none. */
+static int32_t find_handler(const lv_obj_t * obj, lv_event_cb_t cb, bool check_user_data, const void * user_data)
+{
+    uint32_t count = handler_count(obj);
+    for(uint32_t i = 0; i < count; i++) {
+        const handler_t * h = &obj->spec_attr->event_dsc[i];
+        bool cb_fits = cb == NULL || h->cb == cb;
+        bool data_fits = !check_user_data || h->user_data == user_data;
+        if(cb_fits && data_fits) return (int32_t)i;
     }
+    return -1;
+}
 
-    /*Everything else only with EVENT_BUBBLE, and never the events that are
-     *about the object itself (drawing, size, style, deletion)*/
-    if(lv_obj_has_flag(e->current_target, LV_OBJ_FLAG_EVENT_BUBBLE) == false) return false;
+/* Close the gap and shrink the table; the last handler frees it. */
+static void drop_handler(lv_obj_t * obj, uint32_t index)
+{
+    _lv_obj_spec_attr_t * attr = obj->spec_attr;
+    uint32_t remaining = attr->event_dsc_cnt - 1U;
+    for(uint32_t i = index; i < remaining; i++) attr->event_dsc[i] = attr->event_dsc[i + 1];
+    attr->event_dsc_cnt = remaining;
 
-    switch(e->code) {
-        case LV_EVENT_HIT_TEST:
-        case LV_EVENT_COVER_CHECK:
-        case LV_EVENT_REFR_EXT_DRAW_SIZE:
-        case LV_EVENT_DRAW_MAIN_BEGIN:
-        case LV_EVENT_DRAW_MAIN:
-        case LV_EVENT_DRAW_MAIN_END:
-        case LV_EVENT_DRAW_POST_BEGIN:
-        case LV_EVENT_DRAW_POST:
-        case LV_EVENT_DRAW_POST_END:
-        case LV_EVENT_DRAW_PART_BEGIN:
-        case LV_EVENT_DRAW_PART_END:
-        case LV_EVENT_REFRESH:
-        case LV_EVENT_DELETE:
-        case LV_EVENT_CHILD_CHANGED:
-        case LV_EVENT_SIZE_CHANGED:
-        case LV_EVENT_STYLE_CHANGED:
-        case LV_EVENT_GET_SELF_SIZE:
-            return false;
-        default:
-            return true;
+    if(remaining == 0) {
+        lv_mem_free(attr->event_dsc);
+        attr->event_dsc = NULL;
+        return;
     }
+    handler_t * shrunk = lv_mem_realloc(attr->event_dsc, remaining * sizeof(handler_t));
+    /* Shrinking cannot really fail; if it does the larger table serves as well */
+    if(shrunk) attr->event_dsc = shrunk;
 }

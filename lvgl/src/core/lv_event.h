@@ -192,8 +192,9 @@ bool lv_obj_remove_event_cb_with_user_data(struct _lv_obj_t * obj, lv_event_cb_t
                                            const void * user_data);
 
 /**
- * Remove the handler entry returned by lv_obj_add_event_cb. Entries move
- * when other handlers are removed, so the pointer may be stale by then.
+ * Remove the handler entry returned by lv_obj_add_event_cb. The entries of
+ * an object sit in one table that moves when handlers are added or removed,
+ * so the pointer is good only until the next such change.
  * @return          true if it was found and removed
  */
 bool lv_obj_remove_event_dsc(struct _lv_obj_t * obj, struct _lv_event_dsc_t * event_dsc);

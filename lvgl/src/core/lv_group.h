@@ -23,7 +23,7 @@ extern "C" {
 /*********************
  *      DEFINES
  *********************/
-/*Predefined keys to control the focused object via lv_group_send(group, c)*/
+/*Key codes with a meaning of their own; any other code is a character*/
 enum {
     LV_KEY_UP        = 17,  /*0x11*/
     LV_KEY_DOWN      = 18,  /*0x12*/
@@ -102,10 +102,14 @@ lv_group_t * lv_group_get_default(void);
 /** Append `obj` to `group`, taking it out of its previous group. The first member is focused at once.*/
 void lv_group_add_obj(lv_group_t * group, struct _lv_obj_t * obj);
 
-/** Exchange the places of two members of the same group; the focus stays with its object.*/
+/** Exchange the places of two members of the same group; the focus stays with its object (no focus events).*/
 void lv_group_swap_obj(struct _lv_obj_t * obj1, struct _lv_obj_t * obj2);
 
-/** Take `obj` out of its group; if it had the focus, the focus moves on as the refocus policy says.*/
+/**
+ * Take `obj` out of its group. If it had the focus, the focus moves on as
+ * the refocus policy says; with no other member able to take it, the group
+ * is left without focus and `obj` gets DEFOCUSED.
+ */
 void lv_group_remove_obj(struct _lv_obj_t * obj);
 
 /** Empty `group`, defocusing its focused member.*/

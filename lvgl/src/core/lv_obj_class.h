@@ -54,8 +54,8 @@ typedef struct _lv_obj_class_t {
                      struct _lv_event_t * e);  /**< Handles the events of this type, then usually calls the base*/
     lv_coord_t width_def;
     lv_coord_t height_def;
-    uint32_t editable : 2;             /**< Value from ::lv_obj_class_editable_t*/
-    uint32_t group_def : 2;            /**< Value from ::lv_obj_class_group_def_t*/
+    uint32_t editable : 2;             /**< takes an encoder's edit mode: an lv_obj_class_editable_t*/
+    uint32_t group_def : 2;            /**< joins the default group when made: an lv_obj_class_group_def_t*/
     uint32_t instance_size : 16;
 } lv_obj_class_t;
 

@@ -87,16 +87,16 @@ void lv_obj_scroll_to(struct _lv_obj_t * obj, lv_coord_t x, lv_coord_t y, lv_ani
 void lv_obj_scroll_to_x(struct _lv_obj_t * obj, lv_coord_t x, lv_anim_enable_t anim_en);
 void lv_obj_scroll_to_y(struct _lv_obj_t * obj, lv_coord_t y, lv_anim_enable_t anim_en);
 
-/** Scroll the parent just enough to show all of `obj`.*/
+/** Scroll the parent just enough to show all of `obj`; where the parent snaps, `obj` is lined up with the snap point.*/
 void lv_obj_scroll_to_view(struct _lv_obj_t * obj, lv_anim_enable_t anim_en);
 
 /** Scroll every ancestor just enough to show all of `obj`.*/
 void lv_obj_scroll_to_view_recursive(struct _lv_obj_t * obj, lv_anim_enable_t anim_en);
 
-/** @return true while an input device drags `obj`*/
+/** @return true while an input device drags `obj` or a scroll animation of it runs*/
 bool lv_obj_is_scrolling(const struct _lv_obj_t * obj);
 
-/** Bring the scroll to rest per the snap settings; here it only keeps the content within its ends.*/
+/** On each axis that snaps, scroll so that the snappable child nearest to the snap point rests on it.*/
 void lv_obj_update_snap(struct _lv_obj_t * obj, lv_anim_enable_t anim_en);
 
 /** The areas of the two scrollbars; empty (x2 < x1) where a bar is not shown.*/
@@ -105,7 +105,7 @@ void lv_obj_get_scrollbar_area(struct _lv_obj_t * obj, lv_area_t * hor, lv_area_
 /** Have the scrollbars redrawn.*/
 void lv_obj_scrollbar_invalidate(struct _lv_obj_t * obj);
 
-/** After the content shrank: scroll back so that no empty space shows past the end.*/
+/** After the content shrank: scroll back so that no empty space shows past the end (not on axes that snap).*/
 void lv_obj_readjust_scroll(struct _lv_obj_t * obj, lv_anim_enable_t anim_en);
 
 #ifdef __cplusplus

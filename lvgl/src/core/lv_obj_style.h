@@ -63,7 +63,8 @@ void _lv_obj_style_deinit(void);
 
 /**
  * Attach a shared style to an object. It wins over styles added before it;
- * local properties win over all added styles.
+ * local properties win over all added styles. An object holds at most 63
+ * styles (local ones included); more are refused.
  * @param style     the style; it must live as long as the object uses it
  * @param selector  part | state the style is for, e.g. `LV_PART_INDICATOR | LV_STATE_PRESSED`; 0 for the main part
  */
@@ -104,7 +105,6 @@ void lv_obj_enable_style_refresh(bool en);
  * Read a property as the object shows it now: its state, inheritance from
  * the parent, and the default when nothing sets it.
  * @param part      the part to read it for
- * @param prop      the property
  * @return          the value; read the member (`num`, `color`, `ptr`) that fits the property
  */
 lv_style_value_t lv_obj_get_style_prop(const struct _lv_obj_t * obj, lv_part_t part, lv_style_prop_t prop);
@@ -145,37 +145,46 @@ lv_style_value_t _lv_obj_style_apply_color_filter(const struct _lv_obj_t * obj, 
 
 #include "lv_obj_style_gen.h"
 
-/* Shorthands that set several local properties at once. */
-static inline void lv_obj_set_style_pad_all(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
-{
-    lv_obj_set_style_pad_left(obj, value, selector);
-    lv_obj_set_style_pad_right(obj, value, selector);
-    lv_obj_set_style_pad_top(obj, value, selector);
-    lv_obj_set_style_pad_bottom(obj, value, selector);
-}
-
+/*
+ * Shorthands that set several local properties to one value. pad_all is
+ * the horizontal and the vertical pair together.
+ */
 static inline void lv_obj_set_style_pad_hor(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
 {
-    lv_obj_set_style_pad_left(obj, value, selector);
-    lv_obj_set_style_pad_right(obj, value, selector);
+    lv_style_value_t v;
+    v.num = value;
+    lv_obj_set_local_style_prop(obj, LV_STYLE_PAD_LEFT, v, selector);
+    lv_obj_set_local_style_prop(obj, LV_STYLE_PAD_RIGHT, v, selector);
 }
 
 static inline void lv_obj_set_style_pad_ver(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
 {
-    lv_obj_set_style_pad_top(obj, value, selector);
-    lv_obj_set_style_pad_bottom(obj, value, selector);
+    lv_style_value_t v;
+    v.num = value;
+    lv_obj_set_local_style_prop(obj, LV_STYLE_PAD_TOP, v, selector);
+    lv_obj_set_local_style_prop(obj, LV_STYLE_PAD_BOTTOM, v, selector);
+}
+
+static inline void lv_obj_set_style_pad_all(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
+{
+    lv_obj_set_style_pad_hor(obj, value, selector);
+    lv_obj_set_style_pad_ver(obj, value, selector);
 }
 
 static inline void lv_obj_set_style_pad_gap(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
 {
-    lv_obj_set_style_pad_row(obj, value, selector);
-    lv_obj_set_style_pad_column(obj, value, selector);
+    lv_style_value_t v;
+    v.num = value;
+    lv_obj_set_local_style_prop(obj, LV_STYLE_PAD_ROW, v, selector);
+    lv_obj_set_local_style_prop(obj, LV_STYLE_PAD_COLUMN, v, selector);
 }
 
 static inline void lv_obj_set_style_size(struct _lv_obj_t * obj, lv_coord_t value, lv_style_selector_t selector)
 {
-    lv_obj_set_style_width(obj, value, selector);
-    lv_obj_set_style_height(obj, value, selector);
+    lv_style_value_t v;
+    v.num = value;
+    lv_obj_set_local_style_prop(obj, LV_STYLE_WIDTH, v, selector);
+    lv_obj_set_local_style_prop(obj, LV_STYLE_HEIGHT, v, selector);
 }
 
 /** The text alignment of a part, with AUTO resolved from the base direction.*/
@@ -184,8 +193,8 @@ lv_text_align_t lv_obj_calculate_style_text_align(const struct _lv_obj_t * obj, 
 /** The zoom of a part, never 0, so that it can be divided by.*/
 static inline lv_coord_t lv_obj_get_style_transform_zoom_safe(const struct _lv_obj_t * obj, uint32_t part)
 {
-    int16_t zoom = lv_obj_get_style_transform_zoom(obj, part);
-    return zoom != 0 ? zoom : 1;
+    lv_coord_t zoom = lv_obj_get_style_transform_zoom(obj, part);
+    return zoom == 0 ? 1 : zoom;
 }
 
 /**

@@ -1,173 +1,202 @@
 /**
  * @file lv_obj_tree.c
- * Deleting objects, moving them between parents and walking the tree.
+ * The object tree: linking, deleting, reordering and walking objects.
+ *
+ * Children are a flat array in the parent's special attributes, oldest first,
+ * which is also the drawing order. Screens are the roots; each display keeps
+ * its screens (and its two layers) in an array of its own.
  */
 
 /*********************
  *      INCLUDES
  *********************/
 #include "lv_obj.h"
+#include "lv_obj_private.h"
 #include "lv_indev.h"
 #include "lv_disp.h"
 #include "../misc/lv_anim.h"
 #include "../misc/lv_async.h"
 #include "../misc/lv_mem.h"
 
+#include <string.h>
+
 /*********************
  *      DEFINES
  *********************/
-#define MY_CLASS &lv_obj_class
+#define NO_INDEX 0xFFFFFFFF
+
+/**********************
+ *      TYPEDEFS
+ **********************/
+
+/* A deletion under way; the frames live on the stack of destroy(), innermost first. */
+typedef struct _dying_t {
+    const lv_obj_t * obj;
+    const struct _dying_t * outer;
+} dying_t;
 
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static void del_async_cb(void * obj);
-static void delete_subtree(lv_obj_t * obj);
-static lv_obj_tree_walk_res_t walk_subtree(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data);
+static bool list_append(lv_obj_t *** list, uint32_t * cnt, lv_obj_t * item);
+static bool list_drop(lv_obj_t *** list, uint32_t * cnt, const lv_obj_t * item);
+static void destroy(lv_obj_t * victim);
+static void del_cb(void * target);
+static bool is_ancestor(const lv_obj_t * maybe_ancestor, const lv_obj_t * obj);
+static lv_obj_tree_walk_res_t walk(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data);
+static bool is_dying(const lv_obj_t * obj);
+
+/**********************
+ *  STATIC VARIABLES
+ **********************/
+static const dying_t * dying;
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
 
-/* Close the gap at `index` in an array of `cnt` object pointers. */
-static void remove_from_array(lv_obj_t ** items, uint32_t cnt, uint32_t index)
+/*
+ * Tell a parent its children changed: CHILD_CHANGED first (layouts and
+ * content sizes follow it), then `what` (CHILD_CREATED or CHILD_DELETED).
+ * A child that is gone is reported as NULL. Nothing more is sent once a
+ * handler deleted the parent.
+ */
+void _lv_obj_report_child(lv_obj_t * parent, lv_obj_t * child, lv_event_code_t what)
 {
-    for(uint32_t i = index; i + 1 < cnt; i++) items[i] = items[i + 1];
+    if(lv_event_send(parent, LV_EVENT_CHILD_CHANGED, child) != LV_RES_OK) return;
+    lv_event_send(parent, what, child);
+}
+
+bool _lv_obj_link_child(lv_obj_t * parent, lv_obj_t * child)
+{
+    lv_obj_allocate_spec_attr(parent);
+    if(parent->spec_attr == NULL) return false;
+    return list_append(&parent->spec_attr->children, &parent->spec_attr->child_cnt, child);
+}
+
+bool _lv_obj_link_screen(lv_obj_t * scr)
+{
+    lv_disp_t * disp = lv_disp_get_default();
+    if(disp == NULL) return false;
+    if(!list_append(&disp->screens, &disp->screen_cnt, scr)) return false;
+
+    lv_area_set(&scr->coords, 0, 0, lv_disp_get_hor_res(disp) - 1, lv_disp_get_ver_res(disp) - 1);
+    return true;
 }
 
 /*
- * Drop the child at `index` from `parent`'s list. `shrink` gives the spare
- * slot back to the pool; deletion skips that since the list usually goes
- * soon anyway.
+ * A DELETE handler that deletes its own object (or one being deleted around
+ * it) again is ignored: the deletion under way finishes the job, where a
+ * second one would recurse without end.
  */
-static void remove_from_child_list(lv_obj_t * parent, uint32_t index, bool shrink)
-{
-    _lv_obj_spec_attr_t * attr = parent->spec_attr;
-    remove_from_array(attr->children, attr->child_cnt, index);
-    attr->child_cnt--;
-    if(attr->child_cnt == 0) {
-        lv_mem_free(attr->children);
-        attr->children = NULL;
-    }
-    else if(shrink) {
-        attr->children = lv_mem_realloc(attr->children, attr->child_cnt * sizeof(lv_obj_t *));
-    }
-}
-
-static void append_to_child_list(lv_obj_t * parent, lv_obj_t * obj)
-{
-    _lv_obj_spec_attr_t * attr = parent->spec_attr;
-    attr->child_cnt++;
-    attr->children = lv_mem_realloc(attr->children, attr->child_cnt * sizeof(lv_obj_t *));
-    attr->children[attr->child_cnt - 1] = obj;
-}
-
 void lv_obj_del(lv_obj_t * obj)
 {
-    if(obj == NULL) return;
+    if(obj == NULL || is_dying(obj)) return;
+
+    lv_obj_t * owner = obj->parent;
+    /*A root that no display lists is not a screen (any more): nothing to do*/
+    if(owner == NULL && lv_obj_get_disp(obj) == NULL) return;
+
     lv_obj_invalidate(obj);
+    destroy(obj);
 
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-
-    /*A screen unknown to every display was already deleted*/
-    if(parent == NULL && lv_obj_get_disp(obj) == NULL) return;
-
-    /*delete_subtree also updates the display's screen pointers*/
-    delete_subtree(obj);
-
-    if(parent) {
-        lv_obj_scrollbar_invalidate(parent);
-        lv_event_send(parent, LV_EVENT_CHILD_CHANGED, NULL);
-        lv_event_send(parent, LV_EVENT_CHILD_DELETED, NULL);
-    }
+    /*The parent may have lost its scrollable content and its layout changed*/
+    if(owner == NULL) return;
+    lv_obj_scrollbar_invalidate(owner);
+    _lv_obj_report_child(owner, NULL, LV_EVENT_CHILD_DELETED);
 }
 
 void lv_obj_clean(lv_obj_t * obj)
 {
     if(obj == NULL) return;
 
-    lv_obj_invalidate(obj);
+    uint32_t before = lv_obj_get_child_cnt(obj);
+    if(before > 0) lv_obj_invalidate(obj);
+    while(lv_obj_get_child_cnt(obj) > 0) destroy(lv_obj_get_child(obj, -1));
 
-    lv_obj_t * child;
-    while((child = lv_obj_get_child(obj, 0)) != NULL) delete_subtree(child);
-
-    /*Also stops a running scroll animation*/
+    /*Back to the start, which also ends a running scroll animation; an
+     *offset left by the widget's own content goes too*/
     lv_obj_scroll_to(obj, 0, 0, LV_ANIM_OFF);
-    if(obj->spec_attr) {
-        obj->spec_attr->scroll.x = 0;
-        obj->spec_attr->scroll.y = 0;
-    }
+    if(obj->spec_attr != NULL) lv_memset_00(&obj->spec_attr->scroll, sizeof(lv_point_t));
+
+    /*A container sized by its content must shrink now that it is empty*/
+    if(before > 0) lv_event_send(obj, LV_EVENT_CHILD_CHANGED, NULL);
 }
 
 void lv_obj_del_delayed(lv_obj_t * obj, uint32_t delay_ms)
 {
-    lv_anim_t a;
-    lv_anim_init(&a);
-    lv_anim_set_var(&a, obj);
-    lv_anim_set_exec_cb(&a, NULL);
-    lv_anim_set_time(&a, 1);
-    lv_anim_set_delay(&a, delay_ms);
-    lv_anim_set_ready_cb(&a, lv_obj_del_anim_ready_cb);
-    lv_anim_start(&a);
+    /*An animation with nothing to animate serves as a one-shot timer that
+     *also goes away if the object is deleted earlier (lv_anim_del in the
+     *destructor)*/
+    lv_anim_t timer;
+    lv_anim_init(&timer);
+    lv_anim_set_var(&timer, obj);
+    lv_anim_set_delay(&timer, delay_ms);
+    lv_anim_set_time(&timer, 1);
+    lv_anim_set_exec_cb(&timer, NULL);
+    lv_anim_set_ready_cb(&timer, lv_obj_del_anim_ready_cb);
+    lv_anim_start(&timer);
 }
 
 void lv_obj_del_anim_ready_cb(lv_anim_t * a)
 {
-    lv_obj_del(a->var);
+    del_cb(a->var);
 }
 
-/**
- * Queue the deletion for the next timer pass. Asking twice for the same
- * object queues it once: upstream would free it twice.
+/*
+ * The deletion runs from the next timer pass. Asking twice queues it once:
+ * a second queued call would free the object a second time.
  */
 void lv_obj_del_async(lv_obj_t * obj)
 {
-    lv_async_call_cancel(del_async_cb, obj);
-    lv_async_call(del_async_cb, obj);
+    lv_async_call_cancel(del_cb, obj);
+    lv_async_call(del_cb, obj);
 }
 
+/*
+ * Screens cannot become children, and an object cannot move below itself:
+ * that would cut its subtree off from every display (and loop forever in
+ * every walk). Both requests are ignored.
+ */
 void lv_obj_set_parent(lv_obj_t * obj, lv_obj_t * parent)
 {
-    if(obj->parent == NULL) return; /*screens stay screens*/
-    if(parent == NULL || parent == obj->parent) return;
+    lv_obj_t * from = obj->parent;
+    if(from == NULL || parent == NULL || parent == from) return;
+    if(parent == obj || is_ancestor(obj, parent)) return;
 
     lv_obj_invalidate(obj);
-
-    lv_obj_allocate_spec_attr(parent);
-
-    lv_obj_t * old_parent = obj->parent;
-    remove_from_child_list(old_parent, lv_obj_get_index(obj), true);
-    append_to_child_list(parent, obj);
+    if(!_lv_obj_link_child(parent, obj)) return;
+    list_drop(&from->spec_attr->children, &from->spec_attr->child_cnt, obj);
     obj->parent = parent;
 
-    lv_obj_readjust_scroll(old_parent, LV_ANIM_OFF);
-    lv_obj_scrollbar_invalidate(old_parent);
-    lv_event_send(old_parent, LV_EVENT_CHILD_CHANGED, obj);
-    lv_event_send(old_parent, LV_EVENT_CHILD_DELETED, NULL);
+    /*The old parent may now be scrolled past its shorter content*/
+    lv_obj_readjust_scroll(from, LV_ANIM_OFF);
+    lv_obj_scrollbar_invalidate(from);
+    _lv_obj_report_child(from, obj, LV_EVENT_CHILD_DELETED);
+    _lv_obj_report_child(parent, obj, LV_EVENT_CHILD_CREATED);
 
-    lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj);
-    lv_event_send(parent, LV_EVENT_CHILD_CREATED, NULL);
-
+    /*Its x/y are kept and now count from the new parent, once the layout runs;
+     *meanwhile it is drawn in the new parent's order*/
     lv_obj_mark_layout_as_dirty(obj);
-
     lv_obj_invalidate(obj);
 }
 
 void lv_obj_move_to_index(lv_obj_t * obj, int32_t index)
 {
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(!parent) return;
+    lv_obj_t * parent = obj->parent;
+    if(parent == NULL) return;
 
     int32_t cnt = (int32_t)lv_obj_get_child_cnt(parent);
-    int32_t to = index < 0 ? cnt + index : index;
-    int32_t from = (int32_t)lv_obj_get_index(obj);
-    if(to < 0 || to >= cnt || to == from) return;
+    int32_t target = index >= 0 ? index : cnt + index;
+    int32_t current = (int32_t)lv_obj_get_index(obj);
+    if(target < 0 || target >= cnt || target == current) return;
 
-    /*Shift the siblings between the two places by one towards `from`*/
-    lv_obj_t ** children = parent->spec_attr->children;
-    int32_t step = to < from ? -1 : 1;
-    for(int32_t i = from; i != to; i += step) children[i] = children[i + step];
-    children[to] = obj;
+    /*Slide the siblings in between one place towards the gap, then drop
+     *the object into the freed slot*/
+    lv_obj_t ** kids = parent->spec_attr->children;
+    if(target > current) memmove(&kids[current], &kids[current + 1], (target - current) * sizeof(lv_obj_t *));
+    else memmove(&kids[target + 1], &kids[target], (current - target) * sizeof(lv_obj_t *));
+    kids[target] = obj;
 
     lv_event_send(parent, LV_EVENT_CHILD_CHANGED, NULL);
     lv_obj_invalidate(parent);
@@ -175,94 +204,94 @@ void lv_obj_move_to_index(lv_obj_t * obj, int32_t index)
 
 void lv_obj_swap(lv_obj_t * obj1, lv_obj_t * obj2)
 {
-    lv_obj_t * parent = lv_obj_get_parent(obj1);
+    lv_obj_t * parent1 = lv_obj_get_parent(obj1);
     lv_obj_t * parent2 = lv_obj_get_parent(obj2);
-    if(!parent || !parent2) return;
+    if(parent1 == NULL || parent2 == NULL || obj1 == obj2) return;
 
-    uint_fast32_t index1 = lv_obj_get_index(obj1);
-    uint_fast32_t index2 = lv_obj_get_index(obj2);
+    uint32_t slot1 = lv_obj_get_index(obj1);
+    uint32_t slot2 = lv_obj_get_index(obj2);
 
+    /*Each parent sees its child leave and the other one arrive*/
     lv_event_send(parent2, LV_EVENT_CHILD_DELETED, obj2);
-    lv_event_send(parent, LV_EVENT_CHILD_DELETED, obj1);
+    lv_event_send(parent1, LV_EVENT_CHILD_DELETED, obj1);
 
-    parent->spec_attr->children[index1] = obj2;
-    parent2->spec_attr->children[index2] = obj1;
+    parent1->spec_attr->children[slot1] = obj2;
+    parent2->spec_attr->children[slot2] = obj1;
+    obj2->parent = parent1;
     obj1->parent = parent2;
-    obj2->parent = parent;
 
-    lv_event_send(parent, LV_EVENT_CHILD_CHANGED, obj2);
-    lv_event_send(parent, LV_EVENT_CHILD_CREATED, obj2);
-    lv_event_send(parent2, LV_EVENT_CHILD_CHANGED, obj1);
-    lv_event_send(parent2, LV_EVENT_CHILD_CREATED, obj1);
+    _lv_obj_report_child(parent1, obj2, LV_EVENT_CHILD_CREATED);
+    _lv_obj_report_child(parent2, obj1, LV_EVENT_CHILD_CREATED);
 
-    lv_obj_invalidate(parent);
-    if(parent != parent2) lv_obj_invalidate(parent2);
+    lv_obj_invalidate(parent1);
+    if(parent2 != parent1) lv_obj_invalidate(parent2);
+
+    /*Focus order follows the tree order*/
     lv_group_swap_obj(obj1, obj2);
 }
 
 lv_obj_t * lv_obj_get_screen(const lv_obj_t * obj)
 {
-    while(obj->parent) obj = obj->parent;
-    return (lv_obj_t *)obj;
-}
-
-static bool disp_owns_screen(const lv_disp_t * disp, const lv_obj_t * scr)
-{
-    for(uint32_t i = 0; i < disp->screen_cnt; i++) {
-        if(disp->screens[i] == scr) return true;
-    }
-    return disp->top_layer == scr || disp->sys_layer == scr;
+    const lv_obj_t * root = obj;
+    while(root->parent != NULL) root = root->parent;
+    return (lv_obj_t *)root;
 }
 
 lv_disp_t * lv_obj_get_disp(const lv_obj_t * obj)
 {
-    const lv_obj_t * scr = lv_obj_get_screen(obj);
-    for(lv_disp_t * d = lv_disp_get_next(NULL); d; d = lv_disp_get_next(d)) {
-        if(disp_owns_screen(d, scr)) return d;
+    const lv_obj_t * root = lv_obj_get_screen(obj);
+    for(lv_disp_t * d = lv_disp_get_next(NULL); d != NULL; d = lv_disp_get_next(d)) {
+        if(root == d->top_layer || root == d->sys_layer) return d;
+        for(uint32_t i = 0; i < d->screen_cnt; i++) {
+            if(d->screens[i] == root) return d;
+        }
     }
     return NULL;
 }
 
 lv_obj_t * lv_obj_get_parent(const lv_obj_t * obj)
 {
-    return obj ? obj->parent : NULL;
+    return obj != NULL ? obj->parent : NULL;
 }
 
 lv_obj_t * lv_obj_get_child(const lv_obj_t * obj, int32_t id)
 {
-    uint32_t cnt = lv_obj_get_child_cnt(obj);
-    int64_t index = id < 0 ? (int64_t)cnt + id : id;
-    if(index < 0 || index >= (int64_t)cnt) return NULL;
-    return obj->spec_attr->children[index];
+    /*64-bit so that a count near the 32-bit limit cannot wrap a negative id*/
+    int64_t cnt = lv_obj_get_child_cnt(obj);
+    int64_t slot = id < 0 ? cnt + id : id;
+    if(slot < 0 || slot >= cnt) return NULL;
+    return _lv_obj_child_at(obj, (uint32_t)slot);
 }
 
 uint32_t lv_obj_get_child_cnt(const lv_obj_t * obj)
 {
-    return obj->spec_attr ? obj->spec_attr->child_cnt : 0;
+    return obj->spec_attr != NULL ? obj->spec_attr->child_cnt : 0;
 }
 
 uint32_t lv_obj_get_index(const lv_obj_t * obj)
 {
-    lv_obj_t * parent = lv_obj_get_parent(obj);
-    if(parent == NULL) return 0xFFFFFFFF;
+    const lv_obj_t * parent = obj->parent;
+    if(parent == NULL) return NO_INDEX;
 
     uint32_t cnt = lv_obj_get_child_cnt(parent);
-    for(uint32_t i = 0; i < cnt; i++) {
-        if(parent->spec_attr->children[i] == obj) return i;
+    for(uint32_t slot = 0; slot < cnt; slot++) {
+        if(_lv_obj_child_at(parent, slot) == obj) return slot;
     }
-    return 0xFFFFFFFF; /*a parent that does not list its child: the tree is broken*/
+    return NO_INDEX;
 }
 
 void lv_obj_tree_walk(lv_obj_t * start_obj, lv_obj_tree_walk_cb_t cb, void * user_data)
 {
-    if(start_obj) {
-        walk_subtree(start_obj, cb, user_data);
+    if(start_obj != NULL) {
+        walk(start_obj, cb, user_data);
         return;
     }
 
-    /*NULL: every screen of every display (not the layers)*/
-    for(lv_disp_t * disp = lv_disp_get_next(NULL); disp; disp = lv_disp_get_next(disp)) {
-        for(uint32_t i = 0; i < disp->screen_cnt; i++) walk_subtree(disp->screens[i], cb, user_data);
+    /*No start: every root of every display, layers included*/
+    for(lv_disp_t * d = lv_disp_get_next(NULL); d != NULL; d = lv_disp_get_next(d)) {
+        for(uint32_t i = 0; i < d->screen_cnt; i++) {
+            if(walk(d->screens[i], cb, user_data) == LV_OBJ_TREE_WALK_END) return;
+        }
     }
 }
 
@@ -270,99 +299,145 @@ void lv_obj_tree_walk(lv_obj_t * start_obj, lv_obj_tree_walk_cb_t cb, void * use
  *   STATIC FUNCTIONS
  **********************/
 
-static void del_async_cb(void * obj)
+/* Grow a pointer array by one at its end. */
+static bool list_append(lv_obj_t *** list, uint32_t * cnt, lv_obj_t * item)
 {
-    lv_obj_del(obj);
+    lv_obj_t ** grown = lv_mem_realloc(*list, (*cnt + 1) * sizeof(lv_obj_t *));
+    LV_ASSERT_MALLOC(grown);
+    if(grown == NULL) return false;
+    grown[*cnt] = item;
+    *list = grown;
+    (*cnt)++;
+    return true;
 }
 
-/* Input devices must not keep pointing at an object that is about to be freed. */
-static void forget_in_indevs(lv_obj_t * obj)
+/*
+ * Take `item` out of a pointer array, keeping the order of the rest. The
+ * array keeps its size (it shrinks when it is next grown or freed when it
+ * empties), since deleting a subtree would otherwise reallocate per child.
+ */
+static bool list_drop(lv_obj_t *** list, uint32_t * cnt, const lv_obj_t * item)
 {
-    lv_group_t * group = lv_obj_get_group(obj);
-    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev; indev = lv_indev_get_next(indev)) {
-        lv_indev_type_t type = lv_indev_get_type(indev);
-        if(type == LV_INDEV_TYPE_POINTER || type == LV_INDEV_TYPE_BUTTON) {
-            _lv_indev_proc_t * proc = &indev->proc;
-            if(proc->types.pointer.act_obj == obj || proc->types.pointer.last_obj == obj ||
-               proc->types.pointer.scroll_obj == obj) {
-                lv_indev_reset(indev, obj);
-            }
-            if(proc->types.pointer.last_pressed == obj) proc->types.pointer.last_pressed = NULL;
+    uint32_t slot = 0;
+    while(slot < *cnt && (*list)[slot] != item) slot++;
+    if(slot == *cnt) return false;
+
+    memmove(&(*list)[slot], &(*list)[slot + 1], (*cnt - slot - 1) * sizeof(lv_obj_t *));
+    (*cnt)--;
+    if(*cnt == 0) {
+        lv_mem_free(*list);
+        *list = NULL;
+    }
+    return true;
+}
+
+/* Deferred deletions (async calls, delay animations) end here. */
+static void del_cb(void * target)
+{
+    lv_obj_del(target);
+}
+
+static bool is_ancestor(const lv_obj_t * maybe_ancestor, const lv_obj_t * obj)
+{
+    for(const lv_obj_t * up = obj->parent; up != NULL; up = up->parent) {
+        if(up == maybe_ancestor) return true;
+    }
+    return false;
+}
+
+/* Input devices must not keep a pointer to an object that is being freed. */
+static void release_from_indevs(lv_obj_t * gone)
+{
+    lv_obj_t * focused = lv_indev_get_obj_act();
+    lv_group_t * group = lv_obj_get_group(gone);
+
+    for(lv_indev_t * indev = lv_indev_get_next(NULL); indev != NULL; indev = lv_indev_get_next(indev)) {
+        lv_indev_type_t kind = lv_indev_get_type(indev);
+        if(kind == LV_INDEV_TYPE_POINTER || kind == LV_INDEV_TYPE_BUTTON) {
+            struct _lv_indev_proc_t * proc = &indev->proc;
+            bool held = proc->types.pointer.act_obj == gone || proc->types.pointer.last_obj == gone ||
+                        proc->types.pointer.scroll_obj == gone;
+            if(held) lv_indev_reset(indev, gone);
+            if(proc->types.pointer.last_pressed == gone) proc->types.pointer.last_pressed = NULL;
         }
-        if(indev->group == group && obj == lv_indev_get_obj_act()) {
-            lv_indev_reset(indev, obj);
-        }
+        /*A keypad or encoder working on this object right now*/
+        if(gone == focused && indev->group == group) lv_indev_reset(indev, gone);
     }
 }
 
-/* Take a deleted screen off its display's list and out of the display's screen pointers. */
-static void unlink_screen(lv_obj_t * scr)
+/* Take a dying screen off its display and out of every screen pointer the display keeps. */
+static void release_from_disp(lv_obj_t * scr)
 {
     lv_disp_t * disp = lv_obj_get_disp(scr);
     if(disp == NULL) return;
+    list_drop(&disp->screens, &disp->screen_cnt, scr);
 
-    for(uint32_t i = 0; i < disp->screen_cnt; i++) {
-        if(disp->screens[i] != scr) continue;
-        remove_from_array(disp->screens, disp->screen_cnt, i);
-        disp->screen_cnt--;
-        if(disp->screen_cnt == 0) {
-            lv_mem_free(disp->screens);
-            disp->screens = NULL;
-        }
-        break;
-    }
-
-    /*A screen deleted in the middle of a load animation ends the
-     *animation: input devices stay off while `prev_scr` is set*/
-    if(disp->act_scr == scr && disp->prev_scr) {
+    /*The screen a load animation was bringing in: the animation is over
+     *and the old screen stays (input stays off while prev_scr is set)*/
+    if(disp->act_scr == scr && disp->prev_scr != NULL) {
         disp->act_scr = disp->prev_scr;
         disp->prev_scr = NULL;
         disp->draw_prev_over_act = 0;
     }
-    if(disp->act_scr == scr) disp->act_scr = NULL;
     if(disp->prev_scr == scr) {
         disp->prev_scr = NULL;
         disp->draw_prev_over_act = 0;
     }
+    if(disp->act_scr == scr) disp->act_scr = NULL;
     if(disp->scr_to_load == scr) disp->scr_to_load = NULL;
+    if(disp->top_layer == scr) disp->top_layer = NULL;
+    if(disp->sys_layer == scr) disp->sys_layer = NULL;
 }
 
-/**
- * Delete `obj` and its children, deepest first. Each gets LV_EVENT_DELETE
- * while still intact; input devices, groups and the display forget it
- * before the memory is released, so nothing keeps a dangling pointer.
+/*
+ * Free a subtree, the children (newest first) before their parent. Every
+ * object hears LV_EVENT_DELETE while it and its children are still whole;
+ * then groups, input devices and the display forget it before its memory
+ * goes, so nothing keeps a dangling pointer.
  */
-static void delete_subtree(lv_obj_t * obj)
+static void destroy(lv_obj_t * victim)
 {
-    /*The program frees what it attached to the object here*/
-    if(lv_event_send(obj, LV_EVENT_DELETE, NULL) == LV_RES_INV) return;
+    dying_t frame = {victim, dying};
+    dying = &frame;
+    lv_res_t heard = lv_event_send(victim, LV_EVENT_DELETE, NULL);
+    if(heard != LV_RES_OK) {
+        /*Freed by other means in the meantime: nothing left to do*/
+        dying = frame.outer;
+        return;
+    }
 
-    lv_obj_t * child;
-    while((child = lv_obj_get_child(obj, 0)) != NULL) delete_subtree(child);
+    while(lv_obj_get_child_cnt(victim) > 0) destroy(lv_obj_get_child(victim, -1));
+    dying = frame.outer;
 
-    /*A pending asynchronous delete of this object would free it a second time*/
-    lv_async_call_cancel(del_async_cb, obj);
+    /*A deletion queued for later would free this memory again*/
+    lv_async_call_cancel(del_cb, victim);
+    release_from_indevs(victim);
+    _lv_obj_destruct(victim);
 
-    forget_in_indevs(obj);
+    lv_obj_t * parent = victim->parent;
+    if(parent == NULL) release_from_disp(victim);
+    else list_drop(&parent->spec_attr->children, &parent->spec_attr->child_cnt, victim);
 
-    _lv_obj_destruct(obj);
-
-    if(obj->parent == NULL) unlink_screen(obj);
-    else remove_from_child_list(obj->parent, lv_obj_get_index(obj), false);
-
-    lv_mem_free(obj);
+    lv_mem_free(victim);
 }
 
-static lv_obj_tree_walk_res_t walk_subtree(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data)
+static bool is_dying(const lv_obj_t * obj)
 {
-    lv_obj_tree_walk_res_t res = cb(obj, user_data);
-    if(res == LV_OBJ_TREE_WALK_END) return LV_OBJ_TREE_WALK_END;
-    if(res == LV_OBJ_TREE_WALK_SKIP_CHILDREN) return LV_OBJ_TREE_WALK_NEXT;
+    for(const dying_t * d = dying; d != NULL; d = d->outer) {
+        if(d->obj == obj) return true;
+    }
+    return false;
+}
+
+/* Pre-order: a callback may skip the children of the object it was given, or stop the walk. */
+static lv_obj_tree_walk_res_t walk(lv_obj_t * obj, lv_obj_tree_walk_cb_t cb, void * user_data)
+{
+    lv_obj_tree_walk_res_t verdict = cb(obj, user_data);
+    if(verdict == LV_OBJ_TREE_WALK_END) return LV_OBJ_TREE_WALK_END;
+    if(verdict == LV_OBJ_TREE_WALK_SKIP_CHILDREN) return LV_OBJ_TREE_WALK_NEXT;
 
     for(uint32_t i = 0; i < lv_obj_get_child_cnt(obj); i++) {
-        if(walk_subtree(obj->spec_attr->children[i], cb, user_data) == LV_OBJ_TREE_WALK_END) {
-            return LV_OBJ_TREE_WALK_END;
-        }
+        if(walk(_lv_obj_child_at(obj, i), cb, user_data) == LV_OBJ_TREE_WALK_END) return LV_OBJ_TREE_WALK_END;
     }
     return LV_OBJ_TREE_WALK_NEXT;
 }

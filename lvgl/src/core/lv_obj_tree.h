@@ -37,11 +37,12 @@ typedef lv_obj_tree_walk_res_t (*lv_obj_tree_walk_cb_t)(struct _lv_obj_t *, void
 
 /**
  * Delete an object with all its descendants. Each gets LV_EVENT_DELETE, leaves
- * its group and loses its animations.
+ * its group and loses its animations. Asking again from a DELETE handler
+ * while the deletion runs is ignored.
  */
 void lv_obj_del(struct _lv_obj_t * obj);
 
-/** Delete every child of `obj`, keeping `obj` itself.*/
+/** Delete every child of `obj`, keeping `obj` itself (with its scroll back at the start).*/
 void lv_obj_clean(struct _lv_obj_t * obj);
 
 /** Delete `obj` once `delay_ms` milliseconds have passed (driven by an animation).*/
@@ -56,7 +57,10 @@ void lv_obj_del_anim_ready_cb(lv_anim_t * a);
  */
 void lv_obj_del_async(struct _lv_obj_t * obj);
 
-/** Move `obj` under another parent, keeping its position relative to the parent.*/
+/**
+ * Move `obj` under another parent, keeping its position relative to the
+ * parent. Screens stay screens, and a move below `obj` itself is refused.
+ */
 void lv_obj_set_parent(struct _lv_obj_t * obj, struct _lv_obj_t * parent);
 
 /** Exchange the places of two objects in their parents' child lists.*/

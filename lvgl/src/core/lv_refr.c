@@ -1,16 +1,21 @@
 /**
  * @file lv_refr.c
- * Redrawing the invalidated areas of a display and flushing them.
+ * Redrawing what was invalidated. Each display collects dirty areas
+ * (`_lv_inv_area`); its refresh timer joins the ones that overlap, draws
+ * each into the draw buffer and hands the buffer to the driver's flush
+ * callback. A display with nothing dirty pauses its timer, so an idle screen
+ * is never drawn again.
  *
- * With `full_refresh` any invalidation marks the whole screen, so a frame is
- * drawn in one piece; with nothing invalidated the refresh timer pauses
- * itself and an idle screen costs nothing. With `direct_mode` each area is
- * drawn straight into the screen-sized buffer at absolute coordinates.
+ * How an area is drawn depends on the buffer. One that holds the whole
+ * screen (full_refresh, direct_mode) is drawn into at screen coordinates in
+ * one piece: the whole screen with full_refresh, just the area with
+ * direct_mode. A smaller buffer takes the area in bands of as many rows as
+ * it holds, each band sent out before the next is drawn.
+ *
+ * Drawing an area starts at the topmost object that covers all of it
+ * opaquely, since nothing under that object can show.
  */
 
-/*********************
- *      INCLUDES
- *********************/
 #include "lv_refr.h"
 #include "lv_disp.h"
 #include "../hal/lv_hal_disp.h"
@@ -21,508 +26,404 @@
 #include "../draw/lv_draw.h"
 #include "../font/lv_font_fmt_txt.h"
 
-/**********************
- *  STATIC PROTOTYPES
- **********************/
-static void merge_dirty_areas(void);
-static void draw_dirty_areas(void);
-static void draw_dirty_area(const lv_area_t * area_p);
-static void draw_buffer_part(lv_draw_ctx_t * draw_ctx);
-static lv_obj_t * topmost_covering_obj(const lv_area_t * area_p, lv_obj_t * obj);
-static void draw_from_covering_obj(lv_draw_ctx_t * draw_ctx, lv_obj_t * top_obj);
-static void draw_if_shown(lv_draw_ctx_t * draw_ctx, lv_obj_t * obj);
-static uint32_t rows_per_part(lv_disp_t * disp, lv_coord_t area_w, lv_coord_t area_h);
-static void flush_buffer(lv_disp_t * disp);
-static void call_flush_with_offset(lv_disp_drv_t * drv, const lv_area_t * area, lv_color_t * color_p);
+static void settle_layouts(lv_disp_t * d);
+static void join_dirty_areas(lv_disp_t * d);
+static uint32_t draw_frame(lv_disp_t * d);
+static void draw_area(lv_disp_t * d, const lv_area_t * area);
+static void draw_in_bands(lv_disp_t * d, const lv_area_t * area);
+static lv_coord_t band_rows(lv_disp_t * d, const lv_area_t * area);
+static void draw_part(lv_disp_t * d, lv_area_t * buf_area, const lv_area_t * clip, bool last_part);
+static void paint_layers(lv_disp_t * d, lv_draw_ctx_t * ctx);
+static void paint_background(lv_disp_t * d, lv_draw_ctx_t * ctx);
+static lv_obj_t * cover_start(lv_obj_t * obj, const lv_area_t * area);
+static void paint_from(lv_draw_ctx_t * ctx, lv_obj_t * start);
+static void redraw_if_shown(lv_draw_ctx_t * ctx, lv_obj_t * obj);
+static void send_draw_stage(lv_obj_t * obj, lv_event_code_t begin, lv_draw_ctx_t * ctx);
+static void send_out(lv_disp_t * d, const lv_area_t * area);
+static void wait_for_flush(lv_disp_t * d);
+static lv_area_t screen_area(lv_disp_t * d);
+static bool buffer_holds_screen(lv_disp_t * d);
 
-/**********************
- *  STATIC VARIABLES
- **********************/
-static uint32_t drawn_px; /*pixels drawn in the current refresh, for the monitor callback*/
-static lv_disp_t * refr_disp; /*the display _lv_disp_refr_timer is working on, else NULL*/
-
-/**********************
- *   GLOBAL FUNCTIONS
- **********************/
+/* The display whose refresh timer is running, else NULL */
+static lv_disp_t * refreshing;
 
 void _lv_refr_init(void)
 {
-    refr_disp = NULL;
-    drawn_px = 0;
+    refreshing = NULL;
 }
 
 void lv_refr_now(lv_disp_t * disp)
 {
     lv_anim_refr_now();
-
-    if(disp) {
-        if(disp->refr_timer) _lv_disp_refr_timer(disp->refr_timer);
-        return;
-    }
-    for(lv_disp_t * d = lv_disp_get_next(NULL); d; d = lv_disp_get_next(d)) {
+    for(lv_disp_t * d = disp ? disp : lv_disp_get_next(NULL); d != NULL; d = lv_disp_get_next(d)) {
         if(d->refr_timer) _lv_disp_refr_timer(d->refr_timer);
+        if(disp) break;
     }
 }
 
-/**
- * Draw `obj` (MAIN events, clipped to its area plus its extra draw size),
- * then its children (clipped to it unless it lets them overflow), then its
- * POST events (scrollbars, a late border).
- */
+/* The object draws itself (the MAIN stage) as far as its extra draw size
+ * reaches, then its children within its own area (unless it lets them
+ * overflow), then the POST stage (scrollbars, things drawn over the
+ * children). An object that lets its children overflow draws even when it
+ * is off the clip area: what it draws, masks for one, can matter to
+ * children that are on it. */
 void lv_obj_redraw(lv_draw_ctx_t * draw_ctx, lv_obj_t * obj)
 {
-    const lv_area_t * outer_clip = draw_ctx->clip_area;
-    bool overflow = lv_obj_has_flag(obj, LV_OBJ_FLAG_OVERFLOW_VISIBLE);
+    const lv_area_t * outer = draw_ctx->clip_area;
+    bool overflows = lv_obj_has_flag(obj, LV_OBJ_FLAG_OVERFLOW_VISIBLE);
 
-    /*The object itself may draw as far as its extra draw size reaches*/
-    lv_area_t obj_reach;
-    lv_obj_get_coords(obj, &obj_reach);
-    lv_coord_t ext_draw_size = _lv_obj_get_ext_draw_size(obj);
-    lv_area_increase(&obj_reach, ext_draw_size, ext_draw_size);
-    lv_area_t clip_for_obj;
-    bool obj_in_clip = _lv_area_intersect(&clip_for_obj, outer_clip, &obj_reach);
+    lv_area_t reach = obj->coords;
+    lv_coord_t ext = _lv_obj_get_ext_draw_size(obj);
+    lv_area_increase(&reach, ext, ext);
+    lv_area_t own_clip;
+    bool draws_itself = _lv_area_intersect(&own_clip, outer, &reach) || overflows;
 
-    /*An overflowing object draws even when off the clip area, since what it
-     *draws (masks, say) may matter to children that are on it*/
-    bool draw_obj = obj_in_clip || overflow;
-    if(draw_obj) {
-        draw_ctx->clip_area = &clip_for_obj;
-        lv_event_send(obj, LV_EVENT_DRAW_MAIN_BEGIN, draw_ctx);
-        lv_event_send(obj, LV_EVENT_DRAW_MAIN, draw_ctx);
-        lv_event_send(obj, LV_EVENT_DRAW_MAIN_END, draw_ctx);
+    if(draws_itself) {
+        draw_ctx->clip_area = &own_clip;
+        send_draw_stage(obj, LV_EVENT_DRAW_MAIN_BEGIN, draw_ctx);
     }
 
-    /*Children are clipped to the object unless it lets them overflow*/
-    lv_area_t clip_for_children = *outer_clip;
-    bool children_in_clip = overflow || _lv_area_intersect(&clip_for_children, outer_clip, &obj->coords);
-    if(children_in_clip) {
-        draw_ctx->clip_area = &clip_for_children;
-        uint32_t child_cnt = lv_obj_get_child_cnt(obj);
-        for(uint32_t i = 0; i < child_cnt; i++) draw_if_shown(draw_ctx, obj->spec_attr->children[i]);
+    lv_area_t children_clip = *outer;
+    if(overflows || _lv_area_intersect(&children_clip, outer, &obj->coords)) {
+        draw_ctx->clip_area = &children_clip;
+        uint32_t count = lv_obj_get_child_cnt(obj);
+        for(uint32_t i = 0; i < count; i++) redraw_if_shown(draw_ctx, obj->spec_attr->children[i]);
     }
 
-    if(draw_obj) {
-        draw_ctx->clip_area = &clip_for_obj;
-        lv_event_send(obj, LV_EVENT_DRAW_POST_BEGIN, draw_ctx);
-        lv_event_send(obj, LV_EVENT_DRAW_POST, draw_ctx);
-        lv_event_send(obj, LV_EVENT_DRAW_POST_END, draw_ctx);
+    if(draws_itself) {
+        draw_ctx->clip_area = &own_clip;
+        send_draw_stage(obj, LV_EVENT_DRAW_POST_BEGIN, draw_ctx);
     }
-
-    draw_ctx->clip_area = outer_clip;
+    draw_ctx->clip_area = outer;
 }
 
-/**
- * Mark an area of the display for redraw (clipped to the screen). With
- * `full_refresh` the whole screen is marked. Ignored while a refresh is
- * drawing: changing the dirty areas then would corrupt the running frame.
- */
+/* Ignored while a frame is being drawn: the frame reads the list, and a
+ * change now would corrupt it. With full_refresh the whole screen is dirty
+ * whatever changed. */
 void _lv_inv_area(lv_disp_t * disp, const lv_area_t * area_p)
 {
-    if(!disp) disp = lv_disp_get_default();
-    if(!disp) return;
-    if(!lv_disp_is_invalidation_enabled(disp)) return;
-    if(disp->rendering_in_progress) return;
+    lv_disp_t * d = disp ? disp : lv_disp_get_default();
+    if(d == NULL || !lv_disp_is_invalidation_enabled(d) || d->rendering_in_progress) return;
 
-    /*NULL empties the list*/
     if(area_p == NULL) {
-        disp->inv_p = 0;
+        d->inv_p = 0;
         return;
     }
 
-    lv_area_t scr_area;
-    lv_area_set(&scr_area, 0, 0, lv_disp_get_hor_res(disp) - 1, lv_disp_get_ver_res(disp) - 1);
-
+    lv_area_t screen = screen_area(d);
     lv_area_t dirty;
-    if(!_lv_area_intersect(&dirty, area_p, &scr_area)) return;
+    if(!_lv_area_intersect(&dirty, area_p, &screen)) return;
 
-    if(disp->driver->full_refresh) {
-        disp->inv_areas[0] = scr_area;
-        disp->inv_p = 1;
+    if(d->driver->full_refresh) {
+        d->inv_areas[0] = screen;
+        d->inv_p = 1;
     }
     else {
-        if(disp->driver->rounder_cb) disp->driver->rounder_cb(disp->driver, &dirty);
-
-        /*Already covered by a listed area: nothing new to draw*/
-        for(uint16_t i = 0; i < disp->inv_p; i++) {
-            if(_lv_area_is_in(&dirty, &disp->inv_areas[i], 0)) return;
+        if(d->driver->rounder_cb) d->driver->rounder_cb(d->driver, &dirty);
+        for(uint32_t i = 0; i < d->inv_p; i++) {
+            if(_lv_area_is_in(&dirty, &d->inv_areas[i], 0)) return;   /*nothing new*/
         }
-
-        /*A full list gives up on precision and redraws the whole screen*/
-        if(disp->inv_p >= LV_INV_BUF_SIZE) {
-            disp->inv_p = 0;
-            dirty = scr_area;
+        /* A full list gives up on precision: the whole screen it is */
+        if(d->inv_p == LV_INV_BUF_SIZE) {
+            d->inv_p = 0;
+            dirty = screen;
         }
-        disp->inv_areas[disp->inv_p] = dirty;
-        disp->inv_p++;
+        d->inv_areas[d->inv_p++] = dirty;
     }
 
-    if(disp->refr_timer) lv_timer_resume(disp->refr_timer);
+    if(d->refr_timer) lv_timer_resume(d->refr_timer);
 }
 
 lv_disp_t * _lv_refr_get_disp_refreshing(void)
 {
-    return refr_disp;
+    return refreshing;
 }
 
 void _lv_refr_set_disp_refreshing(lv_disp_t * disp)
 {
-    refr_disp = disp;
+    refreshing = disp;
 }
 
-/**
- * The refresh timer: settle the layout, draw what was invalidated, flush.
- * Pauses itself when there is nothing to draw; invalidation resumes it.
- */
 void _lv_disp_refr_timer(lv_timer_t * tmr)
 {
-    refr_disp = tmr->user_data;
+    lv_disp_t * d = tmr->user_data;
+    refreshing = d;
 
-    if(refr_disp->act_scr) lv_obj_update_layout(refr_disp->act_scr);
-    if(refr_disp->prev_scr) lv_obj_update_layout(refr_disp->prev_scr);
-    lv_obj_update_layout(refr_disp->top_layer);
-    lv_obj_update_layout(refr_disp->sys_layer);
-
-    /*Without a screen there is nothing to draw the dirty areas of*/
-    if(refr_disp->act_scr == NULL) {
-        refr_disp->inv_p = 0;
-        refr_disp = NULL;
-        return;
-    }
-
-    if(refr_disp->inv_p == 0) {
+    /* A layout that moves objects invalidates them: settle it before looking */
+    settle_layouts(d);
+    if(d->act_scr == NULL) d->inv_p = 0;
+    if(d->inv_p == 0) {
+        /* Nothing to draw: sleep until an invalidation resumes the timer */
         lv_timer_pause(tmr);
-        refr_disp = NULL;
+        refreshing = NULL;
         return;
     }
 
     uint32_t start = lv_tick_get();
+    join_dirty_areas(d);
+    uint32_t px = draw_frame(d);
+    d->inv_p = 0;
+    lv_memset_00(d->inv_area_joined, sizeof(d->inv_area_joined));
+    if(d->driver->monitor_cb) d->driver->monitor_cb(d->driver, lv_tick_elaps(start), px);
 
-    merge_dirty_areas();
-    draw_dirty_areas();
-
-    if(refr_disp->inv_p != 0) {
-        lv_memset_00(refr_disp->inv_areas, sizeof(refr_disp->inv_areas));
-        lv_memset_00(refr_disp->inv_area_joined, sizeof(refr_disp->inv_area_joined));
-        refr_disp->inv_p = 0;
-
-        uint32_t elaps = lv_tick_elaps(start);
-        if(refr_disp->driver->monitor_cb) refr_disp->driver->monitor_cb(refr_disp->driver, elaps, drawn_px);
-    }
-
-    /*Scratch buffers of the renderer and the font decoder live only for one refresh*/
+    /* Scratch buffers of the renderer and of the glyph decoder live for one frame */
     lv_mem_buf_free_all();
     _lv_font_clean_up_fmt_txt();
-
-    refr_disp = NULL;
+    refreshing = NULL;
 }
 
-/**********************
- *   STATIC FUNCTIONS
- **********************/
-
-/*
- * Overlapping dirty areas are merged when their bounding box is smaller than
- * the two areas together, i.e. when merging draws fewer pixels. A merged-in
- * area is flagged in `inv_area_joined` and skipped when drawing.
- */
-static void merge_dirty_areas(void)
+static void settle_layouts(lv_disp_t * d)
 {
-    lv_area_t * areas = refr_disp->inv_areas;
-    uint8_t * merged = refr_disp->inv_area_joined;
-    for(uint32_t into = 0; into < refr_disp->inv_p; into++) {
-        if(merged[into]) continue;
+    lv_obj_t * roots[] = {d->act_scr, d->prev_scr, d->top_layer, d->sys_layer};
+    for(size_t i = 0; i < sizeof(roots) / sizeof(roots[0]); i++) {
+        if(roots[i]) lv_obj_update_layout(roots[i]);
+    }
+}
 
-        for(uint32_t from = 0; from < refr_disp->inv_p; from++) {
-            if(merged[from] || into == from) continue;
-            if(!_lv_area_is_on(&areas[into], &areas[from])) continue;
-
-            lv_area_t bbox;
-            _lv_area_join(&bbox, &areas[into], &areas[from]);
-            if(lv_area_get_size(&bbox) < lv_area_get_size(&areas[into]) + lv_area_get_size(&areas[from])) {
-                areas[into] = bbox;
-                merged[from] = 1;
+/* Two overlapping areas are drawn as one when their bounding box is smaller
+ * than the two together. Joined areas leave the list (the last one takes
+ * the free place), and the passes repeat until no pair joins: a bounding
+ * box may now overlap an area that neither part did. */
+static void join_dirty_areas(lv_disp_t * d)
+{
+    bool joined = true;
+    while(joined) {
+        joined = false;
+        for(uint32_t i = 0; i < d->inv_p; i++) {
+            uint32_t j = i + 1;
+            while(j < d->inv_p) {
+                lv_area_t * a = &d->inv_areas[i];
+                lv_area_t * b = &d->inv_areas[j];
+                lv_area_t box;
+                _lv_area_join(&box, a, b);
+                if(_lv_area_is_on(a, b) && lv_area_get_size(&box) < lv_area_get_size(a) + lv_area_get_size(b)) {
+                    *a = box;
+                    d->inv_areas[j] = d->inv_areas[d->inv_p - 1];
+                    d->inv_p--;
+                    joined = true;
+                }
+                else {
+                    j++;
+                }
             }
         }
     }
 }
 
-/* Draw every area that was not merged into another, marking the last one for the driver. */
-static void draw_dirty_areas(void)
+/* Draw every dirty area; the driver learns which part ends the frame.
+ * Returns the number of pixels drawn. */
+static uint32_t draw_frame(lv_disp_t * d)
 {
-    drawn_px = 0;
-    if(refr_disp->inv_p == 0) return;
+    lv_disp_drv_t * drv = d->driver;
+    if(drv->render_start_cb) drv->render_start_cb(drv);
 
-    int32_t last_i = 0;
-    for(int32_t i = refr_disp->inv_p - 1; i >= 0; i--) {
-        if(refr_disp->inv_area_joined[i] == 0) {
-            last_i = i;
-            break;
-        }
+    uint32_t px = 0;
+    d->rendering_in_progress = 1;
+    for(uint32_t i = 0; i < d->inv_p; i++) {
+        drv->draw_buf->last_area = i + 1 == d->inv_p;
+        drv->draw_buf->last_part = 0;
+        draw_area(d, &d->inv_areas[i]);
+        px += lv_area_get_size(&d->inv_areas[i]);
     }
-
-    if(refr_disp->driver->render_start_cb) refr_disp->driver->render_start_cb(refr_disp->driver);
-
-    lv_disp_draw_buf_t * draw_buf = refr_disp->driver->draw_buf;
-    draw_buf->last_area = 0;
-    draw_buf->last_part = 0;
-    refr_disp->rendering_in_progress = true;
-
-    for(int32_t i = 0; i < refr_disp->inv_p; i++) {
-        if(refr_disp->inv_area_joined[i]) continue;
-
-        if(i == last_i) draw_buf->last_area = 1;
-        draw_buf->last_part = 0;
-        draw_dirty_area(&refr_disp->inv_areas[i]);
-        drawn_px += lv_area_get_size(&refr_disp->inv_areas[i]);
-    }
-
-    refr_disp->rendering_in_progress = false;
+    d->rendering_in_progress = 0;
+    return px;
 }
 
-/* Draw rows y1..y2 of `area` through the buffer as one part. */
-static void draw_band(lv_draw_ctx_t * draw_ctx, const lv_area_t * area, lv_coord_t y1, lv_coord_t y2, bool last)
+/* A buffer smaller than the screen is drawn in bands even in full_refresh
+ * or direct_mode: drawn at screen coordinates it would be written past its
+ * end. */
+static void draw_area(lv_disp_t * d, const lv_area_t * area)
 {
-    lv_area_t band;
-    lv_area_set(&band, area->x1, y1, area->x2, y2);
-    draw_ctx->buf_area = &band;
-    draw_ctx->clip_area = &band;
-    draw_ctx->buf = refr_disp->driver->draw_buf->buf_act;
-    if(last) refr_disp->driver->draw_buf->last_part = 1;
-    draw_buffer_part(draw_ctx);
-}
-
-/*
- * Draw one dirty area. A screen-sized buffer (full refresh, direct mode) is
- * drawn at absolute coordinates in one go; otherwise the area is cut into
- * bands of as many rows as the buffer holds.
- */
-static void draw_dirty_area(const lv_area_t * area_p)
-{
-    lv_draw_ctx_t * draw_ctx = refr_disp->driver->draw_ctx;
-    lv_disp_draw_buf_t * draw_buf = refr_disp->driver->draw_buf;
-    draw_ctx->buf = draw_buf->buf_act;
-
-    if(refr_disp->driver->full_refresh || refr_disp->driver->direct_mode) {
-        lv_area_t disp_area;
-        lv_area_set(&disp_area, 0, 0, lv_disp_get_hor_res(refr_disp) - 1, lv_disp_get_ver_res(refr_disp) - 1);
-        draw_ctx->buf_area = &disp_area;
-
-        if(refr_disp->driver->full_refresh) {
-            draw_buf->last_part = 1;
-            draw_ctx->clip_area = &disp_area;
-        }
-        else {
-            draw_buf->last_part = draw_buf->last_area;
-            draw_ctx->clip_area = area_p;
-        }
-        draw_buffer_part(draw_ctx);
+    lv_disp_drv_t * drv = d->driver;
+    if(!(drv->full_refresh || drv->direct_mode) || !buffer_holds_screen(d)) {
+        draw_in_bands(d, area);
         return;
     }
+    lv_area_t screen = screen_area(d);
+    draw_part(d, &screen, drv->full_refresh ? &screen : area, true);
+}
 
-    lv_coord_t ver_res = lv_disp_get_ver_res(refr_disp);
-    lv_coord_t y2 = area_p->y2 >= ver_res ? ver_res - 1 : area_p->y2;
-    int32_t rows = rows_per_part(refr_disp, lv_area_get_width(area_p), lv_area_get_height(area_p));
-    /*A buffer smaller than one row of the area (or a rounder that never fits)
-     *leaves nothing that can be drawn; the band loop below would never end*/
+static void draw_in_bands(lv_disp_t * d, const lv_area_t * area)
+{
+    lv_coord_t bottom = LV_MIN(area->y2, lv_disp_get_ver_res(d) - 1);
+    lv_coord_t rows = band_rows(d, area);
+    /* A buffer that cannot take one row of the area (or a rounder no band
+     * fits) leaves nothing that can be drawn */
     if(rows < 1) return;
 
-    /*Full bands first, then what is left at the bottom*/
-    lv_coord_t row = area_p->y1;
-    lv_coord_t last_drawn = 0;
-    for(; row + rows - 1 <= y2; row += rows) {
-        last_drawn = row + rows - 1;
-        draw_band(draw_ctx, area_p, row, last_drawn, last_drawn == y2);
-    }
-    if(y2 != last_drawn) draw_band(draw_ctx, area_p, row, y2, true);
-}
-
-/* With a single buffer the renderer may not touch it while the driver still sends it out. */
-static void wait_while_flushing(lv_disp_draw_buf_t * draw_buf)
-{
-    while(draw_buf->flushing) {
-        if(refr_disp->driver->wait_cb) refr_disp->driver->wait_cb(refr_disp->driver);
+    for(lv_coord_t top = area->y1; top <= bottom; top += rows) {
+        lv_area_t band = {area->x1, top, area->x2, LV_MIN((lv_coord_t)(top + rows - 1), bottom)};
+        draw_part(d, &band, &band, band.y2 == bottom);
     }
 }
 
-/* Where nothing opaque covers the clip area, the display's own background shows. */
-static void draw_disp_background(lv_draw_ctx_t * draw_ctx)
+/* As many rows of the area as the buffer holds. A rounder may make a band
+ * taller (to whole display pages, say), so with one the band is the tallest
+ * whose rounded height still fits. */
+static lv_coord_t band_rows(lv_disp_t * d, const lv_area_t * area)
 {
-    lv_draw_rect_dsc_t dsc;
-    lv_draw_rect_dsc_init(&dsc);
-    dsc.bg_color = refr_disp->bg_color;
-    dsc.bg_opa = refr_disp->bg_opa;
-    dsc.bg_img_src = refr_disp->bg_img;
-    dsc.bg_img_opa = refr_disp->bg_opa;
-    lv_draw_rect(draw_ctx, &dsc, draw_ctx->clip_area);
-}
+    lv_disp_drv_t * drv = d->driver;
+    int32_t width = lv_area_get_width(area);
+    if(width < 1) return 0;
+    int32_t fits = (int32_t)(drv->draw_buf->size / (uint32_t)width);
+    fits = LV_MIN(fits, (int32_t)lv_area_get_height(area));
+    if(drv->rounder_cb == NULL) return (lv_coord_t)fits;
 
-/**
- * Draw one part into the buffer: the display background when no object
- * covers the part, the previous and active screens (order by the running
- * animation), the top layer and the system layer; then flush.
- */
-static void draw_buffer_part(lv_draw_ctx_t * draw_ctx)
-{
-    lv_disp_draw_buf_t * draw_buf = lv_disp_get_draw_buf(refr_disp);
-    if(draw_buf->buf1 && !draw_buf->buf2) wait_while_flushing(draw_buf);
-
-    /*Drawing starts at the topmost object that hides everything below it*/
-    lv_obj_t * act_start = topmost_covering_obj(draw_ctx->clip_area, lv_disp_get_scr_act(refr_disp));
-    lv_obj_t * prev_start = NULL;
-    if(refr_disp->prev_scr) prev_start = topmost_covering_obj(draw_ctx->clip_area, refr_disp->prev_scr);
-
-    if(act_start == NULL && prev_start == NULL) draw_disp_background(draw_ctx);
-
-    if(act_start == NULL) act_start = refr_disp->act_scr;
-    if(prev_start == NULL) prev_start = refr_disp->prev_scr;
-
-    /*During a load animation the screen that moves out may be on top*/
-    if(refr_disp->draw_prev_over_act) {
-        draw_from_covering_obj(draw_ctx, act_start);
-        if(refr_disp->prev_scr) draw_from_covering_obj(draw_ctx, prev_start);
-    }
-    else {
-        if(refr_disp->prev_scr) draw_from_covering_obj(draw_ctx, prev_start);
-        draw_from_covering_obj(draw_ctx, act_start);
-    }
-
-    draw_from_covering_obj(draw_ctx, lv_disp_get_layer_top(refr_disp));
-    draw_from_covering_obj(draw_ctx, lv_disp_get_layer_sys(refr_disp));
-
-    flush_buffer(refr_disp);
-}
-
-/*
- * The deepest, topmost object under `obj` that paints all of `area`
- * opaquely, or NULL. A masked object stops the search: nothing under it can
- * be trusted to cover.
- */
-static lv_obj_t * topmost_covering_obj(const lv_area_t * area_p, lv_obj_t * obj)
-{
-    if(obj == NULL) return NULL;
-    if(!_lv_area_is_in(area_p, &obj->coords, 0)) return NULL;
-    if(lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return NULL;
-
-    lv_cover_check_info_t info;
-    info.res = LV_COVER_RES_COVER;
-    info.area = area_p;
-    lv_event_send(obj, LV_EVENT_COVER_CHECK, &info);
-    if(info.res == LV_COVER_RES_MASKED) return NULL;
-
-    /*A covering child is drawn over this object, so it is the better start*/
-    for(int32_t i = (int32_t)lv_obj_get_child_cnt(obj) - 1; i >= 0; i--) {
-        lv_obj_t * found = topmost_covering_obj(area_p, obj->spec_attr->children[i]);
-        if(found) return found;
-    }
-
-    return info.res == LV_COVER_RES_COVER ? obj : NULL;
-}
-
-/*
- * Draw `start` with its subtree, then everything drawn after it: at each
- * level up, the siblings that come after the branch just drawn, then the
- * parent's POST events (scrollbars, borders drawn over children).
- */
-static void draw_from_covering_obj(lv_draw_ctx_t * draw_ctx, lv_obj_t * start)
-{
-    /*No object may cover (e.g. a translucent screen); then the screen is the start*/
-    if(start == NULL) start = lv_disp_get_scr_act(refr_disp);
-    if(start == NULL) return;
-
-    draw_if_shown(draw_ctx, start);
-
-    lv_obj_t * branch = start;
-    for(lv_obj_t * parent = lv_obj_get_parent(start); parent; parent = lv_obj_get_parent(parent)) {
-        uint32_t child_cnt = lv_obj_get_child_cnt(parent);
-        bool after_branch = false;
-        for(uint32_t i = 0; i < child_cnt; i++) {
-            lv_obj_t * child = parent->spec_attr->children[i];
-            if(after_branch) draw_if_shown(draw_ctx, child);
-            else if(child == branch) after_branch = true;
-        }
-
-        lv_event_send(parent, LV_EVENT_DRAW_POST_BEGIN, (void *)draw_ctx);
-        lv_event_send(parent, LV_EVENT_DRAW_POST, (void *)draw_ctx);
-        lv_event_send(parent, LV_EVENT_DRAW_POST_END, (void *)draw_ctx);
-
-        branch = parent;
-    }
-}
-
-static void draw_if_shown(lv_draw_ctx_t * draw_ctx, lv_obj_t * obj)
-{
-    if(lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return;
-    lv_obj_redraw(draw_ctx, obj);
-}
-
-/*
- * How many rows of an area the buffer takes per part. A rounder callback may
- * round a band up (e.g. to whole display pages), so the band height is
- * lowered until its rounded height still fits; 0 when none does.
- */
-static uint32_t rows_per_part(lv_disp_t * disp, lv_coord_t area_w, lv_coord_t area_h)
-{
-    int32_t max_rows = (uint32_t)disp->driver->draw_buf->size / area_w;
-    if(max_rows > area_h) max_rows = area_h;
-
-    lv_disp_drv_t * drv = refr_disp->driver;
-    if(drv->rounder_cb == NULL) return max_rows;
-
-    lv_area_t band;
-    band.x1 = 0;
-    band.x2 = 0;
-    band.y1 = 0;
-    for(lv_coord_t h = max_rows; h > 0; h--) {
-        band.y2 = h - 1;
-        drv->rounder_cb(drv, &band);
-        if(lv_area_get_height(&band) <= max_rows) return band.y2 + 1;
+    for(int32_t rows = fits; rows > 0; rows--) {
+        lv_area_t probe = {0, 0, 0, (lv_coord_t)(rows - 1)};
+        drv->rounder_cb(drv, &probe);
+        if(lv_area_get_height(&probe) <= fits) return lv_area_get_height(&probe);
     }
     return 0;
 }
 
-/* Hand the drawn part to the driver and switch buffers when there are two. */
-static void flush_buffer(lv_disp_t * disp)
+/* Draw one part of the frame: `buf_area` is where the buffer lies on the
+ * screen, `clip` what is drawn of it. */
+static void draw_part(lv_disp_t * d, lv_area_t * buf_area, const lv_area_t * clip, bool last_part)
 {
-    lv_disp_draw_buf_t * draw_buf = lv_disp_get_draw_buf(refr_disp);
+    lv_disp_drv_t * drv = d->driver;
+    lv_disp_draw_buf_t * buf = drv->draw_buf;
+    lv_draw_ctx_t * ctx = drv->draw_ctx;
 
-    /*The renderer may still be busy with the buffer (e.g. a GPU)*/
-    lv_draw_ctx_t * draw_ctx = disp->driver->draw_ctx;
-    if(draw_ctx->wait_for_finish) draw_ctx->wait_for_finish(draw_ctx);
+    /* A single buffer is drawn into again only once the driver sent it */
+    if(buf->buf2 == NULL) wait_for_flush(d);
+    ctx->buf = buf->buf_act;
+    ctx->buf_area = buf_area;
+    ctx->clip_area = clip;
+    if(last_part) buf->last_part = 1;
 
-    /*With two buffers the driver may still be sending out the other one*/
-    if(draw_buf->buf1 && draw_buf->buf2) wait_while_flushing(draw_buf);
+    paint_layers(d, ctx);
+    /* In direct mode the driver gets the whole buffer and the area that changed */
+    send_out(d, drv->direct_mode && !drv->full_refresh ? clip : buf_area);
+}
 
-    draw_buf->flushing = 1;
-    draw_buf->flushing_last = refr_disp->driver->draw_buf->last_area && refr_disp->driver->draw_buf->last_part;
-    bool flushing_last = draw_buf->flushing_last;
+/* The screens bottom up (during a load animation the old screen may be on
+ * top of the new one), then the top layer and the system layer. */
+static void paint_layers(lv_disp_t * d, lv_draw_ctx_t * ctx)
+{
+    lv_obj_t * act_start = cover_start(d->act_scr, ctx->clip_area);
+    lv_obj_t * prev_start = cover_start(d->prev_scr, ctx->clip_area);
+    if(act_start == NULL && prev_start == NULL) paint_background(d, ctx);
 
-    if(disp->driver->flush_cb) {
-        /*In direct mode the whole buffer is passed with the area that changed*/
-        const lv_area_t * area = disp->driver->direct_mode && !disp->driver->full_refresh ?
-                                 draw_ctx->clip_area : draw_ctx->buf_area;
-        call_flush_with_offset(disp->driver, area, draw_ctx->buf);
+    lv_obj_t * lower = prev_start ? prev_start : d->prev_scr;
+    lv_obj_t * upper = act_start ? act_start : d->act_scr;
+    if(d->draw_prev_over_act) {
+        lv_obj_t * swap = lower;
+        lower = upper;
+        upper = swap;
     }
-    else {
-        /*Nobody to hand the buffer to: it is free again at once*/
-        draw_buf->flushing = 0;
-        draw_buf->flushing_last = 0;
-    }
+    paint_from(ctx, lower);
+    paint_from(ctx, upper);
+    paint_from(ctx, d->top_layer);
+    paint_from(ctx, d->sys_layer);
+}
 
-    /*Render into the other buffer next; in direct mode only once the frame is complete*/
-    if(draw_buf->buf1 && draw_buf->buf2 && (!disp->driver->direct_mode || flushing_last)) {
-        draw_buf->buf_act = draw_buf->buf_act == draw_buf->buf1 ? draw_buf->buf2 : draw_buf->buf1;
+/* What shows where no screen covers the area: the display's own colour or image. */
+static void paint_background(lv_disp_t * d, lv_draw_ctx_t * ctx)
+{
+    lv_draw_rect_dsc_t dsc;
+    lv_draw_rect_dsc_init(&dsc);
+    dsc.bg_color = d->bg_color;
+    dsc.bg_opa = d->bg_opa;
+    dsc.bg_img_src = d->bg_img;
+    dsc.bg_img_opa = d->bg_opa;
+    lv_draw_rect(ctx, &dsc, ctx->clip_area);
+}
+
+/* The deepest, topmost object of `obj`'s tree that paints all of `area`
+ * opaquely, or NULL. A masked object ends the search in its subtree: what
+ * lies under a mask cannot be trusted to cover. */
+static lv_obj_t * cover_start(lv_obj_t * obj, const lv_area_t * area)
+{
+    if(obj == NULL || lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) return NULL;
+    if(!_lv_area_is_in(area, &obj->coords, 0)) return NULL;
+
+    lv_cover_check_info_t info = {.res = LV_COVER_RES_COVER, .area = area};
+    lv_event_send(obj, LV_EVENT_COVER_CHECK, &info);
+    if(info.res == LV_COVER_RES_MASKED) return NULL;
+
+    /* A covering child is drawn over this object, so it is the better start */
+    for(uint32_t i = lv_obj_get_child_cnt(obj); i > 0; i--) {
+        lv_obj_t * deeper = cover_start(obj->spec_attr->children[i - 1], area);
+        if(deeper) return deeper;
+    }
+    return info.res == LV_COVER_RES_COVER ? obj : NULL;
+}
+
+/* Draw `start` with its subtree and then everything drawn after it: at each
+ * level up, the younger siblings of the branch done so far, then the
+ * parent's POST stage. */
+static void paint_from(lv_draw_ctx_t * ctx, lv_obj_t * start)
+{
+    if(start == NULL) return;
+    redraw_if_shown(ctx, start);
+
+    lv_obj_t * done = start;
+    for(lv_obj_t * parent = lv_obj_get_parent(start); parent != NULL; parent = lv_obj_get_parent(parent)) {
+        uint32_t count = lv_obj_get_child_cnt(parent);
+        for(uint32_t i = lv_obj_get_index(done) + 1; i < count; i++) redraw_if_shown(ctx, parent->spec_attr->children[i]);
+        send_draw_stage(parent, LV_EVENT_DRAW_POST_BEGIN, ctx);
+        done = parent;
     }
 }
 
-/* The driver may place the display at an offset in its own coordinate space. */
-static void call_flush_with_offset(lv_disp_drv_t * drv, const lv_area_t * area, lv_color_t * color_p)
+static void redraw_if_shown(lv_draw_ctx_t * ctx, lv_obj_t * obj)
 {
-    lv_area_t offset_area = {
-        .x1 = area->x1 + drv->offset_x,
-        .y1 = area->y1 + drv->offset_y,
-        .x2 = area->x2 + drv->offset_x,
-        .y2 = area->y2 + drv->offset_y
-    };
+    if(!lv_obj_has_flag(obj, LV_OBJ_FLAG_HIDDEN)) lv_obj_redraw(ctx, obj);
+}
 
-    drv->flush_cb(drv, &offset_area, color_p);
+/* A drawing stage is three events in a row: BEGIN, the stage, END. */
+static void send_draw_stage(lv_obj_t * obj, lv_event_code_t begin, lv_draw_ctx_t * ctx)
+{
+    for(uint32_t step = 0; step < 3; step++) lv_event_send(obj, (lv_event_code_t)(begin + step), ctx);
+}
+
+/* Hand the drawn part to the driver, at the display's offset in the
+ * driver's coordinates, then switch buffers if there are two (in direct
+ * mode only once the frame is complete: each buffer must hold whole frames). */
+static void send_out(lv_disp_t * d, const lv_area_t * area)
+{
+    lv_disp_drv_t * drv = d->driver;
+    lv_disp_draw_buf_t * buf = drv->draw_buf;
+    lv_draw_ctx_t * ctx = drv->draw_ctx;
+
+    /* The renderer may still be busy with the buffer (a GPU, say) */
+    if(ctx->wait_for_finish) ctx->wait_for_finish(ctx);
+    /* With two buffers the driver may still be sending the other one */
+    if(buf->buf2) wait_for_flush(d);
+
+    bool frame_done = buf->last_area && buf->last_part;
+    buf->flushing = 1;
+    buf->flushing_last = frame_done;
+    if(drv->flush_cb) {
+        lv_area_t placed = *area;
+        lv_area_move(&placed, drv->offset_x, drv->offset_y);
+        drv->flush_cb(drv, &placed, ctx->buf);
+    }
+    else {
+        /* Nobody to send it to: the buffer is free again at once */
+        lv_disp_flush_ready(drv);
+    }
+
+    if(buf->buf2 && (!drv->direct_mode || frame_done)) buf->buf_act = buf->buf_act == buf->buf1 ? buf->buf2 : buf->buf1;
+}
+
+static void wait_for_flush(lv_disp_t * d)
+{
+    lv_disp_drv_t * drv = d->driver;
+    while(drv->draw_buf->flushing) {
+        if(drv->wait_cb) drv->wait_cb(drv);
+    }
+}
+
+static lv_area_t screen_area(lv_disp_t * d)
+{
+    lv_area_t screen = {0, 0, (lv_coord_t)(lv_disp_get_hor_res(d) - 1), (lv_coord_t)(lv_disp_get_ver_res(d) - 1)};
+    return screen;
+}
+
+static bool buffer_holds_screen(lv_disp_t * d)
+{
+    uint32_t pixels = (uint32_t)lv_disp_get_hor_res(d) * (uint32_t)lv_disp_get_ver_res(d);
+    return d->driver->draw_buf->size >= pixels;
 }

@@ -160,13 +160,15 @@ typedef struct _lv_disp_t {
     uint32_t screen_cnt;
     uint8_t draw_prev_over_act : 1; /**< the old screen is drawn above the new one (it moves out)*/
     uint8_t del_prev : 1;           /**< delete the old screen when the load animation ends*/
-    uint8_t rendering_in_progress : 1; /**< a frame is being drawn; invalidations wait*/
+    uint8_t rendering_in_progress : 1; /**< a frame is being drawn; invalidations meanwhile are dropped*/
 
     lv_opa_t bg_opa;                /**< behind the screens: colour or image, this opaque*/
     lv_color_t bg_color;
     const void * bg_img;
 
-    /*Dirty areas of the next frame; `inv_area_joined` flags those merged into another*/
+    /*The first inv_p entries are the dirty areas of the next frame. Areas joined
+     *into another leave the list, so `inv_area_joined` stays all 0; it is kept
+     *for source compatibility*/
     lv_area_t inv_areas[LV_INV_BUF_SIZE];
     uint8_t inv_area_joined[LV_INV_BUF_SIZE];
     uint16_t inv_p;

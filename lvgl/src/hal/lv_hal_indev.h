@@ -29,7 +29,7 @@ extern "C" {
 #define LV_INDEV_DEF_LONG_PRESS_TIME      400   /*ms held before LV_EVENT_LONG_PRESSED*/
 #define LV_INDEV_DEF_LONG_PRESS_REP_TIME  100   /*ms between LV_EVENT_LONG_PRESSED_REPEAT*/
 #define LV_INDEV_DEF_GESTURE_LIMIT        50    /*px a swipe must cover*/
-#define LV_INDEV_DEF_GESTURE_MIN_VELOCITY 3     /*px per reading a swipe must still move at release*/
+#define LV_INDEV_DEF_GESTURE_MIN_VELOCITY 3     /*px per reading a swipe must keep moving; slower starts it over*/
 
 /**********************
  *      TYPEDEFS

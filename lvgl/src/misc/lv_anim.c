@@ -1,365 +1,426 @@
 /**
  * @file lv_anim.c
- * Running animations are kept in one list and advanced together by one timer
- * of period LV_DISP_DEF_REFR_PERIOD, so every animation moves once per
- * display refresh. The timer is paused while the list is empty.
+ * Running animations are heap copies of the caller's descriptors (callers
+ * keep pointers to them: lv_anim_start and lv_anim_get return them, a label
+ * reads its scroll animation's progress), listed in a flat array of
+ * pointers, oldest first. One timer of period LV_DISP_DEF_REFR_PERIOD
+ * advances them all, so each value moves once per display refresh; the
+ * timer is paused while nothing runs.
+ *
+ * Callbacks (exec, start, ready, deleted) start and delete animations while
+ * the array is being walked. As for timers, nothing moves during a walk: a
+ * deleted animation leaves an empty slot that is squeezed out when the
+ * outermost walk ends, and a new one is appended past the walk's end. So an
+ * animation moves at most once per timer pass, and one started by a
+ * callback moves first at the next pass.
  */
 
-/*********************
- *      INCLUDES
- *********************/
 #include "lv_anim.h"
 
 #include "lv_tick.h"
-#include "lv_assert.h"
 #include "lv_timer.h"
 #include "lv_math.h"
 #include "lv_mem.h"
-#include "lv_ll.h"
 
-/*********************
- *      DEFINES
- *********************/
-#define LV_ANIM_RESOLUTION 1024
-#define LV_ANIM_RES_SHIFT 10
+#define FIRST_CAPACITY 8
 
-/**********************
- *  STATIC PROTOTYPES
- **********************/
-static void anim_timer(lv_timer_t * param);
-static void anim_mark_list_change(void);
-static void anim_ready_handler(lv_anim_t * a);
-static void anim_step(lv_anim_t * a, uint32_t elaps);
-static int32_t anim_path_bezier(const lv_anim_t * a, uint32_t u1, uint32_t u2);
+typedef struct {
+    int16_t from;       /* where the piece starts on the 0..1024 time scale */
+    uint16_t speed;     /* how fast it runs through the curve, in 1/1024 */
+    bool rising;        /* back up from the end value rather than down onto it */
+    uint8_t shrink;     /* its height is the full distance divided by this */
+} bounce_piece_t;
 
-/**********************
- *  STATIC VARIABLES
- **********************/
-static lv_ll_t anim_ll;
-static uint32_t last_timer_run;
-static bool anim_list_changed;
-static bool anim_run_round;
-static lv_timer_t * _lv_anim_tmr;
+static void step_all(lv_timer_t * timer);
+static void step_one(uint32_t index, uint32_t elapsed);
+static void begin_moving(lv_anim_t * a);
+static void end_of_run(uint32_t index);
+static void retire(uint32_t index, bool finished);
+static bool append(lv_anim_t * a);
+static void walk_begin(void);
+static void walk_end(void);
+static void update_timer(void);
+static bool matches(const lv_anim_t * a, const void * var, lv_anim_exec_xcb_t exec_cb);
+static bool is_listed(const lv_anim_t * a);
+static int32_t progress_of(const lv_anim_t * a);
+static int32_t value_at(const lv_anim_t * a, int32_t progress);
+static int32_t along_curve(const lv_anim_t * a, uint32_t handle1, uint32_t handle2);
 
-/**********************
- *   GLOBAL FUNCTIONS
- **********************/
+static const lv_anim_t anim_defaults = {
+    .time = 500,
+    .end_value = 100,
+    .repeat_cnt = 1,
+    .path_cb = lv_anim_path_linear,
+    .early_apply = 1,
+};
+
+/* A fall, a rise to a twentieth of the distance, a fall, a rise to a
+ * fortieth, a fall: the last piece that starts at or before t applies. */
+static const bounce_piece_t bounce_pieces[] = {
+    {0, 2500, false, 1},
+    {408, 5120, true, 20},
+    {614, 5120, false, 20},
+    {819, 10240, true, 40},
+    {921, 10240, false, 40},
+};
+
+static lv_anim_t ** slots;
+static uint32_t slot_count;
+static uint32_t slot_capacity;
+static uint32_t walk_depth;     /* nested walks over the slots (a callback deleting animations) */
+static bool slots_emptied;
+static bool stepping;
+static uint32_t last_step;
+static lv_timer_t * step_timer;
 
 void _lv_anim_core_init(void)
 {
-    _lv_ll_init(&anim_ll, sizeof(lv_anim_t));
-    _lv_anim_tmr = lv_timer_create(anim_timer, LV_DISP_DEF_REFR_PERIOD, NULL);
-    anim_mark_list_change(); /*Turn off the animation timer*/
-    anim_list_changed = false;
+    /* After lv_deinit the memory pool was reset, the old array with it */
+    slots = NULL;
+    slot_count = 0;
+    slot_capacity = 0;
+    walk_depth = 0;
+    slots_emptied = false;
+    stepping = false;
+    last_step = lv_tick_get();
+    step_timer = lv_timer_create(step_all, LV_DISP_DEF_REFR_PERIOD, NULL);
+    update_timer();
 }
 
 void lv_anim_init(lv_anim_t * a)
 {
-    lv_memset_00(a, sizeof(lv_anim_t));
-    a->time = 500;
-    a->start_value = 0;
-    a->end_value = 100;
-    a->repeat_cnt = 1;
-    a->path_cb = lv_anim_path_linear;
-    a->early_apply = 1;
+    *a = anim_defaults;
 }
 
-/* The new animation replaces one on the same (var, exec_cb). With early_apply
- * the start value is applied at once, even before a delay ends. */
 lv_anim_t * lv_anim_start(const lv_anim_t * a)
 {
-    /*Do not let two animations for the same 'var' with the same 'exec_cb'*/
     if(a->exec_cb != NULL) lv_anim_del(a->var, a->exec_cb);
 
-    /*If the list is empty the anim timer was suspended and it's last run measure is invalid*/
-    if(_lv_ll_is_empty(&anim_ll)) {
-        last_timer_run = lv_tick_get();
+    /* The timer was paused while nothing ran: its time is stale */
+    if(lv_anim_count_running() == 0) last_step = lv_tick_get();
+
+    lv_anim_t * copy = lv_mem_alloc(sizeof(lv_anim_t));
+    if(copy == NULL) return NULL;
+    *copy = *a;
+    /* A custom exec callback animates the descriptor itself: now the copy */
+    if(a->var == a) copy->var = copy;
+    copy->playback_now = 0;
+    copy->start_cb_called = 0;
+    if(!append(copy)) {
+        lv_mem_free(copy);
+        return NULL;
     }
+    update_timer();
 
-    lv_anim_t * new_anim = _lv_ll_ins_head(&anim_ll);
-    LV_ASSERT_MALLOC(new_anim);
-    if(new_anim == NULL) return NULL;
-
-    lv_memcpy(new_anim, a, sizeof(lv_anim_t));
-    if(a->var == a) new_anim->var = new_anim;
-    new_anim->run_round = anim_run_round;
-    new_anim->start_cb_called = 0;
-    new_anim->playback_now = 0;
-
-    if(new_anim->early_apply) {
-        if(new_anim->get_value_cb) {
-            int32_t v_ofs = new_anim->get_value_cb(new_anim);
-            new_anim->start_value += v_ofs;
-            new_anim->end_value += v_ofs;
+    if(copy->early_apply) {
+        if(copy->get_value_cb) {
+            int32_t base = copy->get_value_cb(copy);
+            copy->start_value += base;
+            copy->end_value += base;
         }
-        new_anim->current_value = new_anim->start_value;
-        if(new_anim->exec_cb && new_anim->var) new_anim->exec_cb(new_anim->var, new_anim->start_value);
+        copy->current_value = copy->start_value;
+        if(copy->exec_cb && copy->var) copy->exec_cb(copy->var, copy->current_value);
+        /* The exec callback may have deleted it again */
+        if(!is_listed(copy)) return NULL;
     }
-
-    anim_mark_list_change();
-    return new_anim;
+    return copy;
 }
 
 uint32_t lv_anim_get_playtime(lv_anim_t * a)
 {
     if(a->repeat_cnt == LV_ANIM_REPEAT_INFINITE) return LV_ANIM_PLAYTIME_INFINITE;
 
-    uint32_t playtime = LV_ABS(a->act_time < 0 ? a->act_time : 0);
-    uint32_t one_round = (uint32_t)a->time + a->playback_delay + a->playback_time;
-    uint32_t cnt = a->repeat_cnt > 0 ? a->repeat_cnt : 1;
-    playtime += one_round * cnt + a->repeat_delay * (cnt - 1);
-    return playtime;
+    uint32_t runs = a->repeat_cnt > 0 ? a->repeat_cnt : 1;
+    uint32_t one_run = (uint32_t)a->time;
+    if(a->playback_time > 0) one_run += a->playback_delay + a->playback_time;
+    return lv_anim_get_delay(a) + runs * one_run + (runs - 1) * a->repeat_delay;
 }
 
 bool lv_anim_del(void * var, lv_anim_exec_xcb_t exec_cb)
 {
-    lv_anim_t * a = _lv_ll_get_head(&anim_ll);
-    bool del = false;
-    while(a != NULL) {
-        lv_anim_t * a_next = _lv_ll_get_next(&anim_ll, a);
-        bool var_match = var == NULL || a->var == var;
-        bool cb_match = exec_cb == NULL || a->exec_cb == exec_cb;
-        if(var_match && cb_match) {
-            _lv_ll_remove(&anim_ll, a);
-            if(a->deleted_cb != NULL) a->deleted_cb(a);
-            lv_mem_free(a);
-            anim_mark_list_change();
-            del = true;
-        }
-        a = a_next;
+    bool any = false;
+    walk_begin();
+    /* Only the animations running at the call: one started by a deleted
+     * callback is left alone */
+    uint32_t end = slot_count;
+    for(uint32_t i = 0; i < end; i++) {
+        if(slots[i] == NULL || !matches(slots[i], var, exec_cb)) continue;
+        retire(i, false);
+        any = true;
     }
-    return del;
+    walk_end();
+    return any;
 }
 
 void lv_anim_del_all(void)
 {
-    lv_anim_t * a;
-    while((a = _lv_ll_get_head(&anim_ll)) != NULL) {
-        _lv_ll_remove(&anim_ll, a);
-        if(a->deleted_cb != NULL) a->deleted_cb(a);
-        lv_mem_free(a);
-    }
-    anim_mark_list_change();
+    lv_anim_del(NULL, NULL);
 }
 
 lv_anim_t * lv_anim_get(void * var, lv_anim_exec_xcb_t exec_cb)
 {
-    lv_anim_t * a;
-    _LV_LL_READ(&anim_ll, a) {
-        if(a->var == var && (a->exec_cb == exec_cb || exec_cb == NULL)) return a;
+    for(uint32_t i = 0; i < slot_count; i++) {
+        lv_anim_t * a = slots[i];
+        if(a != NULL && a->var == var && (exec_cb == NULL || a->exec_cb == exec_cb)) return a;
     }
     return NULL;
 }
 
 struct _lv_timer_t * lv_anim_get_timer(void)
 {
-    return _lv_anim_tmr;
+    return step_timer;
 }
 
 uint16_t lv_anim_count_running(void)
 {
-    uint16_t cnt = 0;
-    lv_anim_t * a;
-    _LV_LL_READ(&anim_ll, a) cnt++;
-    return cnt;
+    uint16_t running = 0;
+    for(uint32_t i = 0; i < slot_count; i++) running += slots[i] != NULL;
+    return running;
 }
 
 uint32_t lv_anim_speed_to_time(uint32_t speed, int32_t start, int32_t end)
 {
-    uint32_t d = (uint32_t)LV_ABS(start - end);
-    if(speed == 0) speed = 1;
-    uint32_t time = (d * 1000) / speed;
-    return time == 0 ? 1 : time;
+    /* 64-bit, so that long distances neither overflow nor wrap; a speed of
+     * 0 is taken as 1 rather than divided by */
+    uint64_t distance = start > end ? (uint64_t)((int64_t)start - end) : (uint64_t)((int64_t)end - start);
+    uint64_t ms = distance * 1000 / (speed > 0 ? speed : 1);
+    if(ms == 0) return 1;
+    return ms > UINT32_MAX ? UINT32_MAX : (uint32_t)ms;
 }
 
 void lv_anim_refr_now(void)
 {
-    anim_timer(NULL);
+    step_all(step_timer);
 }
 
 int32_t lv_anim_path_linear(const lv_anim_t * a)
 {
-    /*Calculate the current step*/
-    int32_t step = lv_map(a->act_time, 0, a->time, 0, LV_ANIM_RESOLUTION);
-    int64_t new_value = (int64_t)step * (a->end_value - a->start_value);
-    new_value = new_value >> LV_ANIM_RES_SHIFT;
-    return (int32_t)(new_value + a->start_value);
+    return value_at(a, progress_of(a));
 }
 
-/* The curves are cubic beziers from (0, 0) to (1, 1): slow start, slow end,
- * both, and one that passes the end value and comes back. */
+/* The easing paths are cubic Bezier curves from 0 to 1024 with two inner
+ * handles: low handles start slowly, high ones end slowly, and a handle
+ * above 1024 overshoots the end. */
 int32_t lv_anim_path_ease_in(const lv_anim_t * a)
 {
-    return anim_path_bezier(a, 50, 100);
+    return along_curve(a, 50, 100);
 }
 
 int32_t lv_anim_path_ease_out(const lv_anim_t * a)
 {
-    return anim_path_bezier(a, 900, 950);
+    return along_curve(a, 900, 950);
 }
 
 int32_t lv_anim_path_ease_in_out(const lv_anim_t * a)
 {
-    return anim_path_bezier(a, 50, 952);
+    return along_curve(a, 50, 952);
 }
 
 int32_t lv_anim_path_overshoot(const lv_anim_t * a)
 {
-    return anim_path_bezier(a, 1000, 1300);
+    return along_curve(a, 1000, 1300);
 }
 
-/* Falls to the end value and bounces back from it with decreasing height. */
 int32_t lv_anim_path_bounce(const lv_anim_t * a)
 {
-    int32_t t = lv_map(a->act_time, 0, a->time, 0, LV_BEZIER_VAL_MAX);
-    int32_t diff = (a->end_value - a->start_value);
+    int32_t t = progress_of(a);
+    if(t >= LV_BEZIER_VAL_MAX) return a->end_value;
 
-    /*3 bounces has 5 parts: 3 down and 2 up. One part is t / 5 long*/
-    if(t < 408) {
-        /*Go down*/
-        t = (t * 2500) >> LV_BEZIER_VAL_SHIFT; /*[0..1024] range*/
-    }
-    else if(t < 614) {
-        /*First bounce back*/
-        t -= 408;
-        t = t * 5; /*to [0..1024] range*/
-        t = LV_BEZIER_VAL_MAX - t;
-        diff = diff / 20;
-    }
-    else if(t < 819) {
-        /*Fall back*/
-        t -= 614;
-        t = t * 5;
-        diff = diff / 20;
-    }
-    else if(t < 921) {
-        /*Second bounce back*/
-        t -= 819;
-        t = t * 10;
-        t = LV_BEZIER_VAL_MAX - t;
-        diff = diff / 40;
-    }
-    else if(t < LV_BEZIER_VAL_MAX) {
-        /*Fall back*/
-        t -= 921;
-        t = t * 10;
-        diff = diff / 40;
+    const bounce_piece_t * piece = &bounce_pieces[0];
+    for(size_t i = 1; i < sizeof(bounce_pieces) / sizeof(bounce_pieces[0]); i++) {
+        if(t >= bounce_pieces[i].from) piece = &bounce_pieces[i];
     }
 
-    if(t > LV_BEZIER_VAL_MAX) t = LV_BEZIER_VAL_MAX;
-    if(t < 0) t = 0;
-    int32_t step = (int32_t)lv_bezier3((uint32_t)t, LV_BEZIER_VAL_MAX, 800, 500, 0);
-    int64_t new_value = (int64_t)step * diff;
-    new_value = new_value >> LV_BEZIER_VAL_SHIFT;
-    return (int32_t)(a->end_value - new_value);
+    int32_t local = ((t - piece->from) * (int32_t)piece->speed) >> LV_BEZIER_VAL_SHIFT;
+    if(piece->rising) local = LV_BEZIER_VAL_MAX - local;
+    local = LV_CLAMP(0, local, LV_BEZIER_VAL_MAX);
+
+    /* The curve falls from 1024 to 0: the distance still to go */
+    int64_t height = ((int64_t)a->end_value - a->start_value) / piece->shrink;
+    int64_t left = (int64_t)lv_bezier3((uint32_t)local, LV_BEZIER_VAL_MAX, 800, 500, 0) * height;
+    return (int32_t)(a->end_value - (left >> LV_BEZIER_VAL_SHIFT));
 }
 
 int32_t lv_anim_path_step(const lv_anim_t * a)
 {
-    return a->act_time >= a->time ? a->end_value : a->start_value;
+    if(a->act_time < a->time) return a->start_value;
+    return a->end_value;
 }
 
-/**********************
- *   STATIC FUNCTIONS
- **********************/
-
-/* Every animation not yet advanced in this round moves by the time since the
- * timer last ran. A callback may delete animations (itself included); then
- * the walk restarts from the head, and the run_round flag keeps the ones
- * already advanced from moving twice. */
-static void anim_timer(lv_timer_t * param)
+/* The timer pass: move every animation by the time since the last pass. */
+static void step_all(lv_timer_t * timer)
 {
-    LV_UNUSED(param);
-    uint32_t elaps = lv_tick_elaps(last_timer_run);
+    LV_UNUSED(timer);
+    /* lv_anim_refr_now from inside a callback would move everything twice */
+    if(stepping) return;
+    stepping = true;
 
-    anim_run_round = anim_run_round ? false : true;
-
-    lv_anim_t * a = _lv_ll_get_head(&anim_ll);
-    while(a != NULL) {
-        anim_list_changed = false;
-        if(a->run_round != anim_run_round) {
-            a->run_round = anim_run_round;
-            anim_step(a, elaps);
-        }
-        if(anim_list_changed) a = _lv_ll_get_head(&anim_ll);
-        else a = _lv_ll_get_next(&anim_ll, a);
+    uint32_t elapsed = lv_tick_elaps(last_step);
+    walk_begin();
+    uint32_t end = slot_count;
+    for(uint32_t i = 0; i < end; i++) {
+        if(slots[i] != NULL) step_one(i, elapsed);
     }
-
-    last_timer_run = lv_tick_get();
+    walk_end();
+    last_step = lv_tick_get();
+    stepping = false;
 }
 
-static void anim_step(lv_anim_t * a, uint32_t elaps)
+/* After every callback the slot is looked at again: the callback may have
+ * deleted the animation. */
+static void step_one(uint32_t index, uint32_t elapsed)
 {
-    /*First step past the delay: call start_cb (and take the relative base)*/
-    if(!a->start_cb_called && a->act_time <= 0 && a->act_time + (int32_t)elaps >= 0) {
-        if(a->early_apply == 0 && a->get_value_cb) {
-            int32_t v_ofs = a->get_value_cb(a);
-            a->start_value += v_ofs;
-            a->end_value += v_ofs;
-        }
-        if(a->start_cb) a->start_cb(a);
-        a->start_cb_called = 1;
+    lv_anim_t * a = slots[index];
+    int32_t reached = a->act_time + (int32_t)elapsed;
+
+    if(!a->start_cb_called && a->act_time <= 0 && reached >= 0) {
+        begin_moving(a);
+        if(slots[index] != a) return;
     }
 
-    a->act_time += (int32_t)elaps;
-    if(a->act_time < 0) return;
-    if(a->act_time > a->time) a->act_time = a->time;
+    if(reached < 0) {
+        a->act_time = reached;
+        return;
+    }
+    a->act_time = LV_MIN(reached, a->time);
 
-    int32_t new_value = a->path_cb(a);
-    if(new_value != a->current_value) {
-        a->current_value = new_value;
-        if(a->exec_cb) a->exec_cb(a->var, new_value);
+    int32_t value = a->path_cb(a);
+    if(value != a->current_value) {
+        a->current_value = value;
+        if(a->exec_cb) a->exec_cb(a->var, value);
+        if(slots[index] != a) return;
     }
 
-    if(a->act_time >= a->time) anim_ready_handler(a);
+    if(a->act_time >= a->time) end_of_run(index);
 }
 
-/* At the end of a run: repeat, turn around for playback, or finish. A
- * finished animation leaves the list before ready_cb runs, so the callback
- * sees it as no longer running and may start a new one on the same var. */
-static void anim_ready_handler(lv_anim_t * a)
+/* The delay is over. A relative animation without early apply takes its
+ * base only now, so it starts from where the variable is at this moment. */
+static void begin_moving(lv_anim_t * a)
 {
-    if(a->playback_now == 0 && a->repeat_cnt > 0 && a->repeat_cnt != LV_ANIM_REPEAT_INFINITE) {
-        a->repeat_cnt--;
+    a->start_cb_called = 1;
+    if(!a->early_apply && a->get_value_cb) {
+        int32_t base = a->get_value_cb(a);
+        a->start_value += base;
+        a->end_value += base;
     }
+    if(a->start_cb) a->start_cb(a);
+}
 
-    if(a->repeat_cnt == 0 && (a->playback_time == 0 || a->playback_now == 1)) {
-        _lv_ll_remove(&anim_ll, a);
-        anim_mark_list_change();
-        if(a->ready_cb != NULL) a->ready_cb(a);
-        if(a->deleted_cb != NULL) a->deleted_cb(a);
-        lv_mem_free(a);
+/* One run (forward, or back in a playback) reached its end: count the
+ * repeat, turn round for the playback, start the next run after its delay,
+ * or finish. */
+static void end_of_run(uint32_t index)
+{
+    lv_anim_t * a = slots[index];
+    bool went_forward = a->playback_now == 0;
+    bool has_playback = a->playback_time > 0;
+
+    if(went_forward && a->repeat_cnt != 0 && a->repeat_cnt != LV_ANIM_REPEAT_INFINITE) a->repeat_cnt--;
+
+    bool round_over = !has_playback || !went_forward;
+    if(round_over && a->repeat_cnt == 0) {
+        retire(index, true);
         return;
     }
 
-    a->act_time = -(int32_t)(a->repeat_delay);
-    if(a->playback_time != 0) {
-        if(a->playback_now == 0) a->act_time = -(int32_t)(a->playback_delay);
-        a->playback_now = a->playback_now == 0 ? 1 : 0;
-
-        int32_t tmp = a->start_value;
-        a->start_value = a->end_value;
-        a->end_value = tmp;
-
-        tmp = a->time;
-        a->time = (int32_t)a->playback_time;
-        a->playback_time = (uint32_t)tmp;
+    if(!has_playback) {
+        a->act_time = 0 - (int32_t)a->repeat_delay;
+        return;
     }
+
+    /* Turn round: the two directions swap their end points and times */
+    a->act_time = 0 - (int32_t)(went_forward ? a->playback_delay : a->repeat_delay);
+    a->playback_now = went_forward ? 1 : 0;
+    int32_t value = a->start_value;
+    a->start_value = a->end_value;
+    a->end_value = value;
+    uint32_t run_time = (uint32_t)a->time;
+    a->time = (int32_t)a->playback_time;
+    a->playback_time = run_time;
 }
 
-static void anim_mark_list_change(void)
+/* Take the animation out of its slot before its callbacks run, so that they
+ * see it gone and may start a new one on the same variable. */
+static void retire(uint32_t index, bool finished)
 {
-    anim_list_changed = true;
-    if(_lv_anim_tmr == NULL) return;
-    if(_lv_ll_get_head(&anim_ll) == NULL) lv_timer_pause(_lv_anim_tmr);
-    else lv_timer_resume(_lv_anim_tmr);
+    lv_anim_t * a = slots[index];
+    walk_begin();
+    slots[index] = NULL;
+    slots_emptied = true;
+    if(finished && a->ready_cb) a->ready_cb(a);
+    if(a->deleted_cb) a->deleted_cb(a);
+    lv_mem_free(a);
+    walk_end();
 }
 
-static int32_t anim_path_bezier(const lv_anim_t * a, uint32_t u1, uint32_t u2)
+static bool append(lv_anim_t * a)
 {
-    uint32_t t = (uint32_t)lv_map(a->act_time, 0, a->time, 0, LV_BEZIER_VAL_MAX);
-    int32_t step = (int32_t)lv_bezier3(t, 0, u1, u2, LV_BEZIER_VAL_MAX);
-    int64_t new_value = (int64_t)step * (a->end_value - a->start_value);
-    new_value = new_value >> LV_BEZIER_VAL_SHIFT;
-    return (int32_t)(new_value + a->start_value);
+    if(slot_count == slot_capacity) {
+        uint32_t capacity = slot_capacity ? slot_capacity * 2 : FIRST_CAPACITY;
+        lv_anim_t ** grown = lv_mem_realloc(slots, capacity * sizeof(lv_anim_t *));
+        if(grown == NULL) return false;
+        slots = grown;
+        slot_capacity = capacity;
+    }
+    slots[slot_count++] = a;
+    return true;
+}
+
+static void walk_begin(void)
+{
+    walk_depth++;
+}
+
+/* The outermost walk squeezes out the slots emptied meanwhile. */
+static void walk_end(void)
+{
+    if(--walk_depth > 0 || !slots_emptied) return;
+    uint32_t kept = 0;
+    for(uint32_t i = 0; i < slot_count; i++) {
+        if(slots[i] != NULL) slots[kept++] = slots[i];
+    }
+    slot_count = kept;
+    slots_emptied = false;
+    update_timer();
+}
+
+static void update_timer(void)
+{
+    if(step_timer == NULL) return;
+    if(slot_count == 0) lv_timer_pause(step_timer);
+    else lv_timer_resume(step_timer);
+}
+
+static bool matches(const lv_anim_t * a, const void * var, lv_anim_exec_xcb_t exec_cb)
+{
+    if(var != NULL && a->var != var) return false;
+    return exec_cb == NULL || a->exec_cb == exec_cb;
+}
+
+static bool is_listed(const lv_anim_t * a)
+{
+    for(uint32_t i = 0; i < slot_count; i++) {
+        if(slots[i] == a) return true;
+    }
+    return false;
+}
+
+/* How far through its time the animation is, 0..1024. */
+static int32_t progress_of(const lv_anim_t * a)
+{
+    return lv_map(a->act_time, 0, a->time, 0, LV_BEZIER_VAL_MAX);
+}
+
+/* The value `progress` (0..1024) of the way from start to end. */
+static int32_t value_at(const lv_anim_t * a, int32_t progress)
+{
+    int64_t distance = (int64_t)a->end_value - a->start_value;
+    return (int32_t)(a->start_value + ((progress * distance) >> LV_BEZIER_VAL_SHIFT));
+}
+
+static int32_t along_curve(const lv_anim_t * a, uint32_t handle1, uint32_t handle2)
+{
+    uint32_t eased = lv_bezier3((uint32_t)progress_of(a), 0, handle1, handle2, LV_BEZIER_VAL_MAX);
+    return value_at(a, (int32_t)eased);
 }

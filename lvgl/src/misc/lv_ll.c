@@ -1,125 +1,71 @@
 /**
  * @file lv_ll.c
- * Each node is one allocation: the user's data (n_size bytes, rounded up so
- * the links are aligned) followed by the previous and next node pointers.
+ * A node is one allocation: the caller's data first (callers free a node
+ * through its data pointer, so the data must start the block), then the
+ * links. Every insertion and move comes down to two primitives, `detach`
+ * and `attach_between`.
  */
 
-/*********************
- *      INCLUDES
- *********************/
 #include "lv_ll.h"
 #include "lv_mem.h"
 
-/*********************
- *      DEFINES
- *********************/
-#define LL_NODE_META_SIZE (sizeof(lv_ll_node_t *) + sizeof(lv_ll_node_t *))
-#define LL_PREV_P_OFFSET(ll_p) (ll_p->n_size)
-#define LL_NEXT_P_OFFSET(ll_p) (ll_p->n_size + sizeof(lv_ll_node_t *))
+typedef struct {
+    lv_ll_node_t * prev;
+    lv_ll_node_t * next;
+} links_t;
 
-/**********************
- *  STATIC PROTOTYPES
- **********************/
-static void node_set_prev(const lv_ll_t * ll_p, lv_ll_node_t * act, lv_ll_node_t * prev);
-static void node_set_next(const lv_ll_t * ll_p, lv_ll_node_t * act, lv_ll_node_t * next);
-
-/**********************
- *   GLOBAL FUNCTIONS
- **********************/
+static links_t * links_of(const lv_ll_t * ll_p, const void * node);
+static void * new_node_between(lv_ll_t * ll_p, lv_ll_node_t * before, lv_ll_node_t * after);
+static void attach_between(lv_ll_t * ll_p, lv_ll_node_t * node, lv_ll_node_t * before, lv_ll_node_t * after);
+static void detach(lv_ll_t * ll_p, lv_ll_node_t * node);
 
 void _lv_ll_init(lv_ll_t * ll_p, uint32_t node_size)
 {
+    uint32_t align = (uint32_t)sizeof(void *);
+    ll_p->n_size = (node_size + align - 1) / align * align;
     ll_p->head = NULL;
     ll_p->tail = NULL;
-    /*Round up so the link pointers after the data are aligned*/
-    node_size = (node_size + 7U) & ~7U;
-    ll_p->n_size = node_size;
 }
 
 void * _lv_ll_ins_head(lv_ll_t * ll_p)
 {
-    lv_ll_node_t * n_new = lv_mem_alloc(ll_p->n_size + LL_NODE_META_SIZE);
-    if(n_new == NULL) return NULL;
-
-    node_set_prev(ll_p, n_new, NULL);
-    node_set_next(ll_p, n_new, ll_p->head);
-    if(ll_p->head != NULL) node_set_prev(ll_p, ll_p->head, n_new);
-    ll_p->head = n_new;
-    if(ll_p->tail == NULL) ll_p->tail = n_new;
-    return n_new;
+    return new_node_between(ll_p, NULL, ll_p->head);
 }
 
 void * _lv_ll_ins_prev(lv_ll_t * ll_p, void * n_act)
 {
-    if(NULL == ll_p || NULL == n_act) return NULL;
-    if(_lv_ll_get_head(ll_p) == n_act) return _lv_ll_ins_head(ll_p);
-
-    lv_ll_node_t * n_new = lv_mem_alloc(ll_p->n_size + LL_NODE_META_SIZE);
-    if(n_new == NULL) return NULL;
-
-    lv_ll_node_t * n_prev = _lv_ll_get_prev(ll_p, n_act);
-    node_set_next(ll_p, n_prev, n_new);
-    node_set_prev(ll_p, n_new, n_prev);
-    node_set_prev(ll_p, n_act, n_new);
-    node_set_next(ll_p, n_new, n_act);
-    return n_new;
+    if(ll_p == NULL || n_act == NULL) return NULL;
+    return new_node_between(ll_p, links_of(ll_p, n_act)->prev, n_act);
 }
 
 void * _lv_ll_ins_tail(lv_ll_t * ll_p)
 {
-    lv_ll_node_t * n_new = lv_mem_alloc(ll_p->n_size + LL_NODE_META_SIZE);
-    if(n_new == NULL) return NULL;
-
-    node_set_next(ll_p, n_new, NULL);
-    node_set_prev(ll_p, n_new, ll_p->tail);
-    if(ll_p->tail != NULL) node_set_next(ll_p, ll_p->tail, n_new);
-    ll_p->tail = n_new;
-    if(ll_p->head == NULL) ll_p->head = n_new;
-    return n_new;
+    return new_node_between(ll_p, ll_p->tail, NULL);
 }
 
 void _lv_ll_remove(lv_ll_t * ll_p, void * node_p)
 {
     if(ll_p == NULL || node_p == NULL) return;
-
-    lv_ll_node_t * n_prev = _lv_ll_get_prev(ll_p, node_p);
-    lv_ll_node_t * n_next = _lv_ll_get_next(ll_p, node_p);
-
-    if(n_prev) node_set_next(ll_p, n_prev, n_next);
-    else ll_p->head = n_next;
-    if(n_next) node_set_prev(ll_p, n_next, n_prev);
-    else ll_p->tail = n_prev;
+    detach(ll_p, node_p);
 }
 
 void _lv_ll_clear(lv_ll_t * ll_p)
 {
-    void * i = _lv_ll_get_head(ll_p);
-    while(i != NULL) {
-        void * i_next = _lv_ll_get_next(ll_p, i);
-        _lv_ll_remove(ll_p, i);
-        lv_mem_free(i);
-        i = i_next;
+    lv_ll_node_t * node = ll_p->head;
+    while(node) {
+        lv_ll_node_t * following = links_of(ll_p, node)->next;
+        lv_mem_free(node);
+        node = following;
     }
+    ll_p->head = NULL;
+    ll_p->tail = NULL;
 }
 
 void _lv_ll_chg_list(lv_ll_t * ll_ori_p, lv_ll_t * ll_new_p, void * node, bool head)
 {
-    _lv_ll_remove(ll_ori_p, node);
-
-    if(head) {
-        node_set_prev(ll_new_p, node, NULL);
-        node_set_next(ll_new_p, node, ll_new_p->head);
-        if(ll_new_p->head != NULL) node_set_prev(ll_new_p, ll_new_p->head, node);
-        ll_new_p->head = node;
-        if(ll_new_p->tail == NULL) ll_new_p->tail = node;
-    }
-    else {
-        node_set_prev(ll_new_p, node, ll_new_p->tail);
-        node_set_next(ll_new_p, node, NULL);
-        if(ll_new_p->tail != NULL) node_set_next(ll_new_p, ll_new_p->tail, node);
-        ll_new_p->tail = node;
-        if(ll_new_p->head == NULL) ll_new_p->head = node;
-    }
+    detach(ll_ori_p, node);
+    if(head) attach_between(ll_new_p, node, NULL, ll_new_p->head);
+    else attach_between(ll_new_p, node, ll_new_p->tail, NULL);
 }
 
 void * _lv_ll_get_head(const lv_ll_t * ll_p)
@@ -134,62 +80,73 @@ void * _lv_ll_get_tail(const lv_ll_t * ll_p)
 
 void * _lv_ll_get_next(const lv_ll_t * ll_p, const void * n_act)
 {
-    const lv_ll_node_t * n = n_act;
-    return *((lv_ll_node_t * const *)(n + LL_NEXT_P_OFFSET(ll_p)));
+    return links_of(ll_p, n_act)->next;
 }
 
 void * _lv_ll_get_prev(const lv_ll_t * ll_p, const void * n_act)
 {
-    const lv_ll_node_t * n = n_act;
-    return *((lv_ll_node_t * const *)(n + LL_PREV_P_OFFSET(ll_p)));
+    return links_of(ll_p, n_act)->prev;
 }
 
 uint32_t _lv_ll_get_len(const lv_ll_t * ll_p)
 {
-    uint32_t len = 0;
-    void * node;
-    for(node = _lv_ll_get_head(ll_p); node != NULL; node = _lv_ll_get_next(ll_p, node)) len++;
-    return len;
+    uint32_t count = 0;
+    for(const lv_ll_node_t * n = _lv_ll_get_head(ll_p); n; n = links_of(ll_p, n)->next) count++;
+    return count;
 }
 
 void _lv_ll_move_before(lv_ll_t * ll_p, void * n_act, void * n_after)
 {
     if(n_act == n_after) return;
+    lv_ll_node_t * before = n_after ? links_of(ll_p, n_after)->prev : ll_p->tail;
+    if(before == n_act) return;     /*already in place*/
 
-    void * n_before;
-    if(n_after != NULL) n_before = _lv_ll_get_prev(ll_p, n_after);
-    else n_before = _lv_ll_get_tail(ll_p);
-    if(n_act == n_before) return;   /*Already before `n_after`*/
-
-    _lv_ll_remove(ll_p, n_act);
-
-    node_set_next(ll_p, n_before, n_act);
-    node_set_prev(ll_p, n_act, n_before);
-    node_set_prev(ll_p, n_after, n_act);
-    node_set_next(ll_p, n_act, n_after);
-
-    if(n_after == NULL) ll_p->tail = n_act;
-    if(n_before == NULL) ll_p->head = n_act;
+    detach(ll_p, n_act);
+    /* n_act was not next to n_after, so `before` is still its neighbour */
+    attach_between(ll_p, n_act, before, n_after);
 }
 
 bool _lv_ll_is_empty(lv_ll_t * ll_p)
 {
-    return ll_p == NULL || (ll_p->head == NULL && ll_p->tail == NULL);
+    return ll_p == NULL || ll_p->head == NULL;
 }
 
-/**********************
- *   STATIC FUNCTIONS
- **********************/
-
-/* A NULL node is ignored, which keeps the insert paths free of special cases. */
-static void node_set_prev(const lv_ll_t * ll_p, lv_ll_node_t * act, lv_ll_node_t * prev)
+static links_t * links_of(const lv_ll_t * ll_p, const void * node)
 {
-    if(act == NULL) return;
-    *((lv_ll_node_t **)(act + LL_PREV_P_OFFSET(ll_p))) = prev;
+    return (links_t *)((uint8_t *)node + ll_p->n_size);
 }
 
-static void node_set_next(const lv_ll_t * ll_p, lv_ll_node_t * act, lv_ll_node_t * next)
+static void * new_node_between(lv_ll_t * ll_p, lv_ll_node_t * before, lv_ll_node_t * after)
 {
-    if(act == NULL) return;
-    *((lv_ll_node_t **)(act + LL_NEXT_P_OFFSET(ll_p))) = next;
+    lv_ll_node_t * node = lv_mem_alloc(ll_p->n_size + sizeof(links_t));
+    if(node) attach_between(ll_p, node, before, after);
+    return node;
+}
+
+/* Link `node` in between two neighbours (NULL: the list's end on that side). */
+static void attach_between(lv_ll_t * ll_p, lv_ll_node_t * node, lv_ll_node_t * before, lv_ll_node_t * after)
+{
+    links_t * own = links_of(ll_p, node);
+    own->prev = before;
+    own->next = after;
+
+    if(before) links_of(ll_p, before)->next = node;
+    else ll_p->head = node;
+
+    if(after) links_of(ll_p, after)->prev = node;
+    else ll_p->tail = node;
+}
+
+static void detach(lv_ll_t * ll_p, lv_ll_node_t * node)
+{
+    links_t * own = links_of(ll_p, node);
+
+    if(own->prev) links_of(ll_p, own->prev)->next = own->next;
+    else ll_p->head = own->next;
+
+    if(own->next) links_of(ll_p, own->next)->prev = own->prev;
+    else ll_p->tail = own->prev;
+
+    own->prev = NULL;
+    own->next = NULL;
 }

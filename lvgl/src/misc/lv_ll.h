@@ -1,7 +1,9 @@
 /**
  * @file lv_ll.h
- * Doubly linked lists whose nodes are allocated by the list and hold the
- * user's data directly (node = data + two link pointers behind it).
+ * Doubly linked lists whose nodes the list allocates: each node is the
+ * caller's data, n_size bytes, with the links stored behind it. Node
+ * pointers are pointers to that data and are freed with lv_mem_free once
+ * removed.
  */
 #ifndef LV_LL_H
 #define LV_LL_H
@@ -15,37 +17,35 @@ extern "C" {
 #include <stddef.h>
 #include <stdbool.h>
 
-/* Nodes are handled as byte pointers. */
 typedef uint8_t lv_ll_node_t;
 
-/* A list; n_size is the data size of its nodes. */
 typedef struct {
-    uint32_t n_size;
+    uint32_t n_size;        /**< bytes of data per node, rounded up so the links behind it are aligned*/
     lv_ll_node_t * head;
     lv_ll_node_t * tail;
 } lv_ll_t;
 
-/** Initialise a list whose nodes hold `node_size` bytes of data. */
+/** Start an empty list of nodes holding `node_size` bytes each.*/
 void _lv_ll_init(lv_ll_t * ll_p, uint32_t node_size);
 
-/** Add a node at the head. @return the new node's data or NULL when out of memory */
+/** @return a new node at the head, or NULL when out of memory (as for every insertion)*/
 void * _lv_ll_ins_head(lv_ll_t * ll_p);
 
-/** Insert a node before `n_act`. @return the new node's data or NULL */
+/** @return a new node just before `n_act`, or NULL*/
 void * _lv_ll_ins_prev(lv_ll_t * ll_p, void * n_act);
 
-/** Add a node at the tail. @return the new node's data or NULL */
+/** @return a new node at the tail, or NULL*/
 void * _lv_ll_ins_tail(lv_ll_t * ll_p);
 
-/** Unlink a node without freeing it (free it with lv_mem_free). */
+/** Take a node out of the list without freeing it.*/
 void _lv_ll_remove(lv_ll_t * ll_p, void * node_p);
 
-/** Remove and free every node. */
+/** Remove and free every node.*/
 void _lv_ll_clear(lv_ll_t * ll_p);
 
 /**
- * Move a node to another list of the same node size.
- * @param head true: to the head of the new list; false: to its tail
+ * Move a node into another list with the same node size.
+ * @param head  true: it becomes the new list's head; false: its tail
  */
 void _lv_ll_chg_list(lv_ll_t * ll_ori_p, lv_ll_t * ll_new_p, void * node, bool head);
 
@@ -55,7 +55,7 @@ void * _lv_ll_get_next(const lv_ll_t * ll_p, const void * n_act);
 void * _lv_ll_get_prev(const lv_ll_t * ll_p, const void * n_act);
 uint32_t _lv_ll_get_len(const lv_ll_t * ll_p);
 
-/** Move `n_act` before `n_after` (NULL: to the tail). */
+/** Put `n_act` right before `n_after`, or at the tail when `n_after` is NULL.*/
 void _lv_ll_move_before(lv_ll_t * ll_p, void * n_act, void * n_after);
 
 bool _lv_ll_is_empty(lv_ll_t * ll_p);

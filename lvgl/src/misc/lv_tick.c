@@ -2,9 +2,6 @@
  * @file lv_tick.c
  */
 
-/*********************
- *      INCLUDES
- *********************/
 #include "lv_tick.h"
 #include <stddef.h>
 
@@ -12,47 +9,43 @@
 #include LV_TICK_CUSTOM_INCLUDE
 #endif
 
-/**********************
- *  STATIC VARIABLES
- **********************/
 #if !LV_TICK_CUSTOM
-/* Written by lv_tick_inc, possibly from another thread or an interrupt:
- * volatile plus the re-read loop in lv_tick_get give a consistent value
- * without a lock. */
-static volatile uint32_t sys_time = 0;
-static volatile uint8_t tick_irq_flag;
+/* lv_tick_inc may run in an interrupt or on another thread while
+ * lv_tick_get reads, and on small targets a 32-bit load can be split in two.
+ * The writer bumps `tick_version` before and after its change, so the
+ * version is odd while a change is under way; a reader keeps the value only
+ * when it saw the same even version before and after loading it. */
+static volatile uint32_t tick_ms;
+static volatile uint32_t tick_version;
 #endif
-
-/**********************
- *   GLOBAL FUNCTIONS
- **********************/
 
 LV_ATTRIBUTE_TICK_INC void lv_tick_inc(uint32_t tick_period)
 {
-#if !LV_TICK_CUSTOM
-    tick_irq_flag = 0;
-    sys_time += tick_period;
-#else
+#if LV_TICK_CUSTOM
     (void)tick_period;
+#else
+    tick_version++;
+    tick_ms += tick_period;
+    tick_version++;
 #endif
 }
 
 uint32_t lv_tick_get(void)
 {
-#if LV_TICK_CUSTOM == 0
-    uint32_t result;
-    do {
-        tick_irq_flag = 1;
-        result = sys_time;
-    } while(!tick_irq_flag); /*Read again if lv_tick_inc ran meanwhile*/
-    return result;
-#else
+#if LV_TICK_CUSTOM
     return LV_TICK_CUSTOM_SYS_TIME_EXPR;
+#else
+    for(;;) {
+        uint32_t version = tick_version;
+        uint32_t ms = tick_ms;
+        if((version & 1U) == 0 && version == tick_version) return ms;
+    }
 #endif
 }
 
 uint32_t lv_tick_elaps(uint32_t prev_tick)
 {
-    /*Unsigned subtraction is right across a wrap-around*/
-    return lv_tick_get() - prev_tick;
+    /* Unsigned subtraction stays right when the clock wrapped once since prev_tick */
+    uint32_t now = lv_tick_get();
+    return now - prev_tick;
 }

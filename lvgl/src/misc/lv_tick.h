@@ -1,8 +1,8 @@
 /**
  * @file lv_tick.h
- * The millisecond tick. With LV_TICK_CUSTOM (Windows: GetTickCount) the tick
- * is read from the system; otherwise it is the sum of lv_tick_inc calls, which
- * the native tests use as a clock they set themselves.
+ * The library's millisecond clock. Built with LV_TICK_CUSTOM (the Windows
+ * program: GetTickCount) it reads the system clock; otherwise it counts what
+ * lv_tick_inc adds, which gives the native tests a clock they move themselves.
  */
 #ifndef LV_TICK_H
 #define LV_TICK_H
@@ -20,20 +20,15 @@ extern "C" {
 #endif
 
 /**
- * Advance the tick by `tick_period` milliseconds (no effect with LV_TICK_CUSTOM).
- * @param tick_period the elapsed time in milliseconds
+ * Add `tick_period` milliseconds to the clock. Safe to call from an interrupt
+ * or another thread; does nothing with LV_TICK_CUSTOM.
  */
 LV_ATTRIBUTE_TICK_INC void lv_tick_inc(uint32_t tick_period);
 
-/**
- * @return the milliseconds elapsed since start-up (wraps at 2^32)
- */
+/** @return milliseconds since start-up; wraps around after about 49 days */
 uint32_t lv_tick_get(void);
 
-/**
- * @param prev_tick a previous value of lv_tick_get
- * @return the milliseconds since `prev_tick`, correct across one wrap-around
- */
+/** @return milliseconds since `prev_tick` (an earlier lv_tick_get), right across one wrap-around */
 uint32_t lv_tick_elaps(uint32_t prev_tick);
 
 #ifdef __cplusplus

@@ -1,5 +1,6 @@
 /**
  * @file lv_theme_default_table.c
+ * Filling the default theme's table styles.
  */
 #include "lv_theme_default_table.h"
 
@@ -11,9 +12,9 @@ void _lv_theme_ts_begin(_lv_theme_table_style_t * s)
     s->cnt = 0;
 }
 
-static void ts_add(_lv_theme_table_style_t * s, lv_style_prop_t prop, lv_style_value_t v)
+static void append(_lv_theme_table_style_t * s, lv_style_prop_t prop, lv_style_value_t v)
 {
-    /*A table that fills up drops the property instead of writing past its end*/
+    /*A full table drops the property instead of writing past its end*/
     LV_ASSERT(s->cnt < LV_THEME_TABLE_MAX_PROPS);
     if(s->cnt >= LV_THEME_TABLE_MAX_PROPS) return;
     s->props[s->cnt].prop = prop;
@@ -23,38 +24,43 @@ static void ts_add(_lv_theme_table_style_t * s, lv_style_prop_t prop, lv_style_v
 
 void _lv_theme_ts_num(_lv_theme_table_style_t * s, lv_style_prop_t prop, int32_t n)
 {
-    lv_style_value_t v = { .num = n };
-    ts_add(s, prop, v);
+    lv_style_value_t v = {.num = n};
+    append(s, prop, v);
 }
 
 void _lv_theme_ts_color(_lv_theme_table_style_t * s, lv_style_prop_t prop, lv_color_t c)
 {
-    lv_style_value_t v = { .color = c };
-    ts_add(s, prop, v);
+    lv_style_value_t v = {.color = c};
+    append(s, prop, v);
 }
 
 void _lv_theme_ts_ptr(_lv_theme_table_style_t * s, lv_style_prop_t prop, const void * p)
 {
-    lv_style_value_t v = { .ptr = p };
-    ts_add(s, prop, v);
+    lv_style_value_t v = {.ptr = p};
+    append(s, prop, v);
 }
 
 void _lv_theme_ts_pad_all(_lv_theme_table_style_t * s, lv_coord_t pad)
 {
-    _lv_theme_ts_num(s, LV_STYLE_PAD_TOP, pad);
-    _lv_theme_ts_num(s, LV_STYLE_PAD_BOTTOM, pad);
-    _lv_theme_ts_num(s, LV_STYLE_PAD_LEFT, pad);
-    _lv_theme_ts_num(s, LV_STYLE_PAD_RIGHT, pad);
+    static const lv_style_prop_t sides[] = {LV_STYLE_PAD_TOP, LV_STYLE_PAD_BOTTOM, LV_STYLE_PAD_LEFT, LV_STYLE_PAD_RIGHT};
+    for(size_t i = 0; i < sizeof(sides) / sizeof(sides[0]); i++) _lv_theme_ts_num(s, sides[i], pad);
 }
 
-/* Terminates the table and points the style at it as a constant style. */
+/*
+ * Terminate the table and point the style at it as a constant style. The
+ * group mask lists only the groups present, so lookups skip this style for
+ * every other property.
+ */
 void _lv_theme_ts_end(_lv_theme_table_style_t * s)
 {
+    uint8_t groups = 0;
+    for(uint8_t i = 0; i < s->cnt; i++) groups |= (uint8_t)(1u << _lv_style_get_prop_group(s->props[i].prop));
+
     s->props[s->cnt].prop = LV_STYLE_PROP_INV;
     s->props[s->cnt].value.num = 0;
     s->style.v_p.const_props = s->props;
     s->style.prop1 = _LV_STYLE_PROP_CONST;
-    s->style.has_group = 0xFF;
+    s->style.has_group = groups;
     s->style.prop_cnt = (uint8_t)(s->cnt + 1);
 }
 

@@ -16,11 +16,14 @@ extern "C" {
 
 #if LV_USE_THEME_DEFAULT
 
+#include "lv_theme_default_table.h"
+
+/** Fill the styles only these widgets use; part of building the theme.*/
+void _lv_theme_default_fill_widgets1(const _lv_theme_look_t * look);
+
 /**
- * Add the default theme's styles to a bar, a slider, an arc, a meter or a
- * switch. Colours, sizes and light/dark come from the theme of the object's
- * display (falling back to the dark look with the blue primary colour).
- * @param obj   an object of the named class
+ * Add the default theme's styles to an object of the named class.
+ * @param obj   an object of exactly that class
  */
 void lv_theme_default_style_bar(lv_obj_t * obj);
 void lv_theme_default_style_slider(lv_obj_t * obj);

@@ -1,7 +1,7 @@
 /**
  * @file lv_theme_default_widgets2.h
  * The default theme's look of the drop-down, chart, colour wheel, tab view,
- * list, message box, text area and keyboard.
+ * list, message box, text area and keyboard, and of their parts.
  */
 
 #ifndef LV_THEME_DEFAULT_WIDGETS2_H
@@ -15,22 +15,15 @@ extern "C" {
 
 #if LV_USE_THEME_DEFAULT
 
-/**
- * Style an object if it belongs to one of these widgets: the widget itself
- * or one of its parts that are plain objects (the tab view's content and
- * pages, the message box's content, button row and backdrop, a drop-down's
- * list, list buttons and texts). The theme's apply callback calls this first
- * and stops when it returns true, since some of these parts are of
- * lv_obj_class and must not also get the plain object's card look.
- * @param obj   the object being created
- * @return      true: obj was one of these and is styled
- */
-bool lv_theme_default_widgets2_apply(lv_obj_t * obj);
+#include "lv_theme_default_table.h"
+
+/** Fill the styles only these widgets use; part of building the theme.*/
+void _lv_theme_default_fill_widgets2(const _lv_theme_look_t * look);
 
 /**
- * Add the default theme's styles to an object of the named class. Colours,
- * sizes and light/dark follow the theme of the object's display.
- * @param obj   an object of that exact class
+ * Add the default theme's styles to an object of the named class (or part:
+ * a tab view page is a plain object inside the tab view's content).
+ * @param obj   an object of exactly that class
  */
 void lv_theme_default_style_dropdown(lv_obj_t * obj);
 void lv_theme_default_style_dropdownlist(lv_obj_t * obj);
