@@ -7,7 +7,8 @@
 # marker and read-out follow the simulated temperature; dragging zone 3
 # writes the five register pairs and the registry; "Reset" writes the default
 # curve; "Close" returns. Then a hand-edited registry with zones outside
-# 0..100: only clamped values reach the EC. Screenshots go to e2e-shots/.
+# 0..100 (only clamped values reach the EC) and with zones out of order (the
+# default curve stands in). Screenshots go to e2e-shots/.
 . "$(dirname "$0")/e2e-lib.sh" "$1"
 . "$(dirname "$0")/fan-lib.sh"
 shots=$E2E_BUILD/e2e-shots
@@ -140,4 +141,15 @@ e2e_until 10 ec_is 0x12 0
 check "hand-edited: clamped curve in the EC" "0 0 64 50 76 60 115 70 128 100 " "$(zones)"
 check "hand-edited: FanZone5Speed stored clamped" 0x64 "$(e2e_reg "$KEY" FanZone5Speed)"
 check "hand-edited: FanZone1Temp stored clamped" 0x0 "$(e2e_reg "$KEY" FanZone1Temp)"
+
+# Zones out of order (zone 3 below zone 2) would leave points that cannot be
+# dragged past each other: the default curve stands in and is written.
+e2e_post 0x10
+e2e_wait_exit "$E2E_PID" 30 >/dev/null
+wine reg add "$KEY" /v FanZone3Temp /t REG_DWORD /d 40 /f >/dev/null
+e2e_start
+e2e_until 60 fan_panel_shown || check "panel once more" yes no
+e2e_until 10 ec_is 0x12 51
+check "unordered: the default curve in the EC" "51 20 64 50 76 60 115 70 128 90 " "$(zones)"
+check "unordered: FanZone3Temp stored as the default" 0x3c "$(e2e_reg "$KEY" FanZone3Temp)"
 e2e_finish
