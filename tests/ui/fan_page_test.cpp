@@ -515,6 +515,10 @@ TEST_F(FanPage, stored_zones_outside_0_to_100_are_shown_and_written_held_to_the_
   EXPECT_EQ(chart_y()[6], 100) << "drawn within the chart";
   EXPECT_EQ(chart_y()[0], 0);
   EXPECT_EQ(chart_x()[5], 100);
+  // Zone 1 now stands on the left end point (0 C) and zone 5 on the right
+  // one: the editor draws that curve (a segment without width) as well.
+  open_editor();
+  EXPECT_EQ(chart_x()[1], chart_x()[0]);
 }
 
 TEST_F(FanPage, a_chinese_windows_gives_the_chinese_texts) {

@@ -93,6 +93,7 @@ void show_zone_labels() {
 }
 
 void select_point() {
+  selected_point = LV_CHART_POINT_NONE;
   lv_indev_t* indev = lv_indev_get_act();
   if (!indev) return;
   lv_point_t pointer;
@@ -152,6 +153,9 @@ void commit_fan_curve() {
 void draw_area_under_segment(lv_event_t* event) {
   lv_obj_draw_part_dsc_t* part = lv_event_get_draw_part_dsc(event);
   if (part->part != LV_PART_ITEMS || !part->p1 || !part->p2 || !part->line_dsc) return;
+  // A zone at 0 C stands on the left end point: nothing lies under a
+  // segment without width, and a line mask needs two distinct points.
+  if (part->p2->x <= part->p1->x) return;
   lv_area_t outer;
   lv_obj_get_coords(chart, &outer);
   const lv_coord_t height = lv_obj_get_height(chart);
@@ -324,6 +328,9 @@ void place_marker() {
 }  // namespace
 
 void build_fan_curve_screen() {
+  selected_point = LV_CHART_POINT_NONE;
+  editor_open = false;
+  have_reading = false;
   lv_obj_clear_flag(fan_curve_screen, LV_OBJ_FLAG_SCROLLABLE);
   lv_obj_set_style_bg_color(fan_curve_screen, lv_color_hex(SCREEN_BLACK), 0);
   build_chart();

@@ -160,6 +160,7 @@ void build_speed_slider(lv_obj_t* panel) {
 }  // namespace
 
 void build_fan_panel(lv_obj_t* parent) {
+  shown_temperature = 0;
   lv_obj_t* panel = lv_obj_create(parent);
   lv_obj_set_size(panel, lv_pct(44), lv_pct(20));
   lv_obj_align(panel, LV_ALIGN_TOP_MID, lv_pct(-24), lv_pct(50));
