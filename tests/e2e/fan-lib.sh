@@ -6,6 +6,13 @@
 E2E_PROBE="$(dirname "${BASH_SOURCE[0]}")/screen_probe.py"
 probe() { python3 "$E2E_PROBE" "$@"; }
 
+# fan_until SECONDS COMMAND...: e2e_until at a gentler pace. The conditions
+# here take a screenshot or start a Wine process each time; looking again
+# at once would keep a core busy and slow down the program being watched
+# (and the tests running beside this one).
+paced() { "$@" && return 0; sleep 0.4; return 1; }
+fan_until() { local seconds=$1; shift; e2e_until "$seconds" paced "$@"; }
+
 # fan_geometry WIDTH HEIGHT ICON: the places on a WIDTH x HEIGHT screen whose
 # layout tier draws the editor icon ICON pixels wide. The fan panel is 44 %
 # x 20 % of the panel, 24 % left of centre and halfway down; in it the icon
@@ -61,12 +68,12 @@ dropdown_band() {
 choose_mode() {
   local band top bottom
   e2e_tap "$DDX" "$DDY"
-  e2e_until 10 dropdown_open || return 1
+  fan_until 10 dropdown_open || return 1
   band=$(dropdown_band)
   read -r top bottom <<<"$band"
   e2e_tap "$DDX" $(((top + bottom) / 2 + ($1 - $2) * (bottom - top + 1)))
   # The list closes with the tap; the next look must not see it still drawn.
-  e2e_until 10 dropdown_closed
+  fan_until 10 dropdown_closed
 }
 dropdown_open() { [ -n "$(dropdown_band)" ]; }
 dropdown_closed() { [ -z "$(dropdown_band)" ]; }
@@ -100,7 +107,7 @@ slide_to() {
   for step in 1 2 3 4 5 6 7 8; do
     xdotool mousemove $((left + 6 + (target - left - 6) * step / 8)) "$SLY" sleep 0.05
   done
-  e2e_until 10 fill_near "$target"
+  fan_until 10 fill_near "$target"
   xdotool mouseup 1
 }
 
@@ -121,7 +128,7 @@ drag_point() {
   for step in 1 2 3 4 5 6 7 8; do
     xdotool mousemove $(($1 + 2 + ($3 - $1 - 2) * step / 8)) $(($2 + ($4 - $2) * step / 8)) sleep 0.05
   done
-  e2e_until 10 dot_near "$3" "$4"
+  fan_until 10 dot_near "$3" "$4"
   xdotool mouseup 1
 }
 

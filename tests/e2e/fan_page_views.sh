@@ -23,11 +23,11 @@ view() {
   wine "$E2E_BIN/ecsim.exe" freeze on >/dev/null
   wine "$E2E_BIN/ecsim.exe" temp 45 >/dev/null
   e2e_start
-  if e2e_until 90 fan_panel_shown && e2e_until 10 icon_is f44336 && e2e_until 20 settled; then
+  if fan_until 90 fan_panel_shown && fan_until 10 icon_is f44336 && fan_until 20 settled; then
     check "$name: custom mode shows the red icon" f44336 "$(e2e_pixel "$fan_shot" "$ICX" "$ICY")"
     cp "$fan_shot" "$shots/fan-main-$name.png"
     e2e_tap "$ICX" "$ICY"
-    e2e_until 20 editor_shown && e2e_until 20 settled
+    fan_until 20 editor_shown && fan_until 20 settled
     check "$name: the editor shows seven points" 7 "$(curve_points | wc -l)"
     # Point 0 stands at 0 C and point 6 at 100 C: their distance is the
     # chart's plot width, a little less than the tier's chart width.
