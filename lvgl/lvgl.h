@@ -101,22 +101,22 @@ extern "C" {
 /** The version numbers, for code that cannot read the macros. */
 static inline int lv_version_major(void)
 {
-    return LVGL_VERSION_MAJOR;
+    return (int)LVGL_VERSION_MAJOR;
 }
 
 static inline int lv_version_minor(void)
 {
-    return LVGL_VERSION_MINOR;
+    return (int)LVGL_VERSION_MINOR;
 }
 
 static inline int lv_version_patch(void)
 {
-    return LVGL_VERSION_PATCH;
+    return (int)LVGL_VERSION_PATCH;
 }
 
 static inline const char * lv_version_info(void)
 {
-    return LVGL_VERSION_INFO;
+    return (const char *)LVGL_VERSION_INFO;
 }
 
 #ifdef __cplusplus

@@ -1,7 +1,10 @@
 // The toolkit thread: frame-buffer rebuilds, the show/hide fade and the
 // toolkit's timers (which read input and run every handler of the panel).
 #include <windows.h>
+#include <objbase.h>
 
+#include "hardware/brightness_volume.h"
+#include "hardware/system_status.h"
 #include "shell/frame_buffer.h"
 #include "shell/ime_caret.h"
 #include "shell/panel_fade.h"
@@ -114,7 +117,13 @@ void wake_toolkit() {
   if (wake_event) SetEvent(wake_event);
 }
 
+// The panel's timers call WMI, Core Audio and the network list manager on
+// this thread and keep their objects between ticks. The thread joins the
+// multithreaded apartment itself rather than lean on the window thread's
+// membership, which ends when the back end stops at exit while this thread
+// may still be between two ticks.
 void lvgl_thread_main() {
+  const bool com_joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
   while (!quit_flag) {
     if (resize_pending.exchange(0)) rebuild_frame_buffer();
     fade_pass();
@@ -128,4 +137,7 @@ void lvgl_thread_main() {
       Sleep(wait);
     }
   }
+  release_brightness_volume();
+  release_system_status();
+  if (com_joined) CoUninitialize();
 }

@@ -210,7 +210,9 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_CAPTURECHANGED: pointer_pressed = 0; return 0;
     case WM_MOUSEWHEEL: return 0;
     case WM_POWERBROADCAST:
-      if (wparam == PBT_APMRESUMESUSPEND) reapply_after_resume();
+      // Before the panel is built nothing has been applied that could need it.
+      if (ui_built && wparam == PBT_APMRESUMESUSPEND) reapply_after_resume();
+      if (ui_built && wparam == PBT_APMPOWERSTATUSCHANGE) reapply_after_power_status_change();
       return 0;
     case WM_TOUCH: on_touch_message(window, wparam, lparam); return 0;
     case WM_DPICHANGED: on_dpi_changed(window, wparam, lparam); return 0;

@@ -56,3 +56,6 @@ echo "hidden, 60 s: $(usage_over "$E2E_PID" 60)"
 echo "private memory, hidden: $(awk '/^Private_(Clean|Dirty)/ { kb += $2 } END { printf "%.1f MiB", kb / 1024 }' "/proc/$E2E_PID/smaps_rollup")"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30 >/dev/null
+# How soon a volume change made by another program shows on the settings
+# screen (its own prefix, with the audio stand-in).
+"$(dirname "$0")/measure-volume-sync.sh" "${1:-build/win}"

@@ -8,7 +8,11 @@
 #include "ui/pages/display_page.h"
 #include "ui/pages/fan_curve_screen.h"
 #include "ui/pages/fan_page.h"
+#include "ui/pages/gpu_auto_screen.h"
+#include "ui/pages/performance_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
+#include "ui/pages/update_screen.h"
 #include "ui/panel_state.h"
 #include "ui/panel_timers.h"
 #include "ui/screens.h"
@@ -54,7 +58,7 @@ void build_incompatible_screen() {
 // to come keeps its place as a comment until it is built; a built page also
 // joins the re-layout list in page_relayout.cpp.
 void build_pages() {
-  // build_performance_page(main_screen);
+  build_performance_page(main_screen);
   build_fan_panel(main_screen);
   // build_fps_panel(main_screen);
   // build_app_profile_panel(main_screen);
@@ -64,9 +68,9 @@ void build_pages() {
   build_display_screen();
   // build_lighting_screen();
   build_fan_curve_screen();
-  // build_update_screen();
-  // build_gpu_auto_screen();
-  // build_settings_screen();
+  build_update_screen();
+  build_gpu_auto_screen();
+  build_settings_screen();
 }
 
 }  // namespace

@@ -15,3 +15,5 @@ int32_t opacity_to_alpha(int32_t opacity) {
   if (opacity > 250) return 250;
   return opacity;
 }
+
+int32_t opacity_to_percent(int32_t opacity) { return opacity / 2 - 25; }

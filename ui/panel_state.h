@@ -23,5 +23,9 @@ extern HostServices host_services;
 // Window alpha for a stored "Opacity": below 70 gives 60, above 250 gives 250.
 int32_t opacity_to_alpha(int32_t opacity);
 
+// The percentage the opacity slider shows for its value (70..250 shows
+// 10..100 %).
+int32_t opacity_to_percent(int32_t opacity);
+
 // Builds the whole panel (on the window thread, before the other threads run).
 void build_main_panel();

@@ -8,15 +8,21 @@
 #include "lvgl.h"
 #include "ui/display_refresh.h"
 #include "ui/pages/fan_page.h"
+#include "ui/pages/settings_screen.h"
+#include "ui/pages/status_bar.h"
+#include "ui/pages/performance_page.h"
 
 namespace {
 
 // 1000 ms: the status bar's clock and battery (status_bar.cpp).
-void clock_timer(lv_timer_t*) {}
+void clock_timer(lv_timer_t*) { status_bar_tick(); }
 
 // 100 ms: maximum processor state, brightness and volume read back from the
 // system (performance page, settings screen's quick sliders).
-void power_sync_timer(lv_timer_t*) {}
+void power_sync_timer(lv_timer_t*) {
+  performance_sync_tick();
+  quick_sliders_sync_tick();
+}
 
 // 1000 ms: temperature and fan read-out (fan panel, fan-curve screen).
 void fan_readout_timer(lv_timer_t*) { fan_readout_tick(); }
@@ -26,7 +32,7 @@ void fan_readout_timer(lv_timer_t*) { fan_readout_tick(); }
 void display_refresh_timer(lv_timer_t*) { display_refresh_tick(); }
 
 // 1000 ms: the live GPU clock while the clock is automatic (performance page).
-void gpu_clock_display_timer(lv_timer_t*) {}
+void gpu_clock_display_timer(lv_timer_t*) { gpu_clock_display_tick(); }
 
 // 100 ms: the update dialog (update screen).
 void update_dialog_timer(lv_timer_t*) {}

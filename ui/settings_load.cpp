@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "hardware/brightness_volume.h"
 #include "hardware/display.h"
 #include "hardware/fan.h"
 #include "hardware/fps_limiter.h"
@@ -68,6 +69,12 @@ void load_panel_settings() {
   load_value("CPU", &cpu_max_percent);
   load_value("Boost", &boost_on);
   load_value("GPUAuto", &gpu_auto);
+
+  // What Windows holds places the quick sliders; a value it does not give
+  // stays unknown (-1) rather than 0.
+  int32_t system_value = 0;
+  if (read_brightness(&system_value)) brightness_percent = system_value;
+  if (read_volume(&system_value)) volume_percent = system_value;
 
   int32_t long_side = 0, short_side = 0, refresh = 0;
   if (query_display_mode(&long_side, &short_side, &refresh)) {

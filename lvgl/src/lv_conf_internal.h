@@ -102,6 +102,11 @@
 #ifndef LV_IMG_CACHE_DEF_SIZE
 #define LV_IMG_CACHE_DEF_SIZE 0
 #endif
+/* Bytes of the memory pool that zoomed or rotated images may keep as
+ * ready-drawn pictures (0: none, they are resampled on every redraw). */
+#ifndef LV_IMG_TRANSFORM_CACHE_BYTES
+#define LV_IMG_TRANSFORM_CACHE_BYTES (4U * 1024U * 1024U)
+#endif
 #ifndef LV_GRADIENT_MAX_STOPS
 #define LV_GRADIENT_MAX_STOPS 2
 #endif
@@ -363,7 +368,7 @@
 #define LV_USE_GRID 1
 #endif
 
-/*If running without lv_conf.h add typedefs with default value*/
+/* Without lv_conf.h (LV_CONF_SKIP) the defaults above apply; keep MSVC quiet about the C library. */
 #ifdef LV_CONF_SKIP
 #  if defined(_MSC_VER) && !defined(_CRT_SECURE_NO_WARNINGS)
 #    define _CRT_SECURE_NO_WARNINGS

@@ -158,6 +158,62 @@ TEST_F(DrawBlendTest, ReplacedBlendGetsOpaqueFillsAndCopiesAndTheRestGoesToBasic
     EXPECT_GE(translucent, 1) << "the half-transparent overlay";
 }
 
+// The default blend mixes each pixel by its mask value times the overall
+// opacity: above LV_OPA_MAX the source replaces the pixel, below LV_OPA_MIN
+// it is left alone.
+uint8_t expected_channel(uint8_t fg, uint8_t bg, lv_opa_t m, lv_opa_t opa)
+{
+    uint32_t w = opa >= LV_OPA_MAX ? m : (m * opa * 0x8081u) >> 23;
+    if(w >= LV_OPA_MAX) return fg;
+    if(w <= LV_OPA_MIN) return bg;
+    return (uint8_t)(((fg * w + bg * (255 - w)) * 0x8081u) >> 23);
+}
+
+TEST_F(DrawBlendTest, MaskedRowsGiveEveryPixelItsOwnMix)
+{
+    struct Case {
+        bool image;
+        lv_opa_t opa;
+        int mask_x;     /*where the mask area starts left of the blend area*/
+    };
+    const Case cases[] = {{false, LV_OPA_COVER, 0}, {true, LV_OPA_COVER, 0}, {false, 180, 3}, {true, 180, 5},
+        {true, LV_OPA_COVER, 7}
+    };
+    /*Long runs of 0 and 255 of odd lengths with soft steps between, as shapes give*/
+    const int w = 77, h = 3;
+    std::vector<lv_opa_t> mask((size_t)(w + 8) * h);
+    for(size_t i = 0; i < mask.size(); i++) {
+        size_t x = i % (size_t)(w + 8);
+        mask[i] = x < 9 ? 0 : x < 11 ? 90 : x < 30 ? 255 : x < 31 ? 200 : x < 47 ? 0 : x < 60 ? 255 : (lv_opa_t)(x * 37);
+    }
+    std::vector<lv_color_t> src((size_t)w * h);
+    for(size_t i = 0; i < src.size(); i++) src[i] = lv_color_make((uint8_t)(i * 7), (uint8_t)(i * 3), 200);
+
+    for(const Case & cs : cases) {
+        Canvas c(w + 10, h + 2, 0x4080C0);
+        lv_area_t area = {5, 1, (lv_coord_t)(5 + w - 1), (lv_coord_t)h};
+        lv_area_t mask_area = {(lv_coord_t)(5 - cs.mask_x), 1, (lv_coord_t)(5 - cs.mask_x + w + 7), (lv_coord_t)h};
+        lv_draw_sw_blend_dsc_t dsc = {};
+        dsc.blend_area = &area;
+        dsc.src_buf = cs.image ? src.data() : nullptr;
+        dsc.color = lv_color_hex(0xF0E010);
+        dsc.mask_buf = mask.data();
+        dsc.mask_area = &mask_area;
+        dsc.mask_res = LV_DRAW_MASK_RES_CHANGED;
+        dsc.opa = cs.opa;
+        lv_draw_sw_blend(c.draw(), &dsc);
+        for(int y = 0; y < h; y++) {
+            for(int x = 0; x < w; x++) {
+                lv_opa_t m = mask[(size_t)y * (w + 8) + (size_t)(x + cs.mask_x)];
+                lv_color_t fg = cs.image ? src[(size_t)y * w + x] : dsc.color;
+                ASSERT_EQ(c.red(5 + x, 1 + y), expected_channel(fg.ch.red, 0x40, m, cs.opa)) << x << "," << y;
+                ASSERT_EQ(c.green(5 + x, 1 + y), expected_channel(fg.ch.green, 0x80, m, cs.opa)) << x << "," << y;
+                ASSERT_EQ(c.blue(5 + x, 1 + y), expected_channel(fg.ch.blue, 0xC0, m, cs.opa)) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(DrawBlendTest, NothingReachesTheHookOutsideTheClipArea)
 {
     Canvas c(100, 100);

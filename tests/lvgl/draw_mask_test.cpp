@@ -37,6 +37,115 @@ TEST_F(DrawMaskTest, RadiusMaskKeepsTheInsideOrTheOutside)
     EXPECT_EQ(lv_draw_mask_get_cnt(), 0);
 }
 
+// Coverage of pixel (x, y) by the rounded rectangle `rect` (radius already
+// clamped), worked out on its own from the distance of the pixel centre to
+// the nearest corner centre, in 1/16 px: what the mask must reproduce.
+int reference_cover(const lv_area_t & rect, int r, int x, int y)
+{
+    if(x < rect.x1 || x > rect.x2 || y < rect.y1 || y > rect.y2) return 0;
+    bool corner_col = x < rect.x1 + r || x > rect.x2 - r;
+    bool corner_row = y < rect.y1 + r || y > rect.y2 - r;
+    if(!corner_col || !corner_row) return 255;
+    int64_t cx = x < rect.x1 + r ? rect.x1 + r : rect.x2 + 1 - r;
+    int64_t cy = y < rect.y1 + r ? rect.y1 + r : rect.y2 + 1 - r;
+    int64_t dx = x * 16 + 8 - cx * 16;
+    int64_t dy = y * 16 + 8 - cy * 16;
+    int64_t d = (int64_t)std::floor(std::sqrt((double)(dx * dx + dy * dy)));
+    while(d * d > dx * dx + dy * dy) d--;
+    while((d + 1) * (d + 1) <= dx * dx + dy * dy) d++;
+    int64_t v = ((int64_t)r * 16 + 8 - d) * 255 / 16;
+    return (int)std::max<int64_t>(0, std::min<int64_t>(255, v));
+}
+
+TEST_F(DrawMaskTest, RadiusMaskRowsMatchThePerPixelCoverageForEveryRunAndRadius)
+{
+    struct Case {
+        lv_area_t rect;
+        lv_coord_t radius;
+        int clamped;
+    };
+    const Case cases[] = {
+        {{10, 10, 49, 29}, 6, 6},
+        {{3, 5, 302, 304}, LV_RADIUS_CIRCLE, 150},   /*an even circle*/
+        {{0, 0, 30, 30}, LV_RADIUS_CIRCLE, 15},      /*an odd one: a middle column and row*/
+        {{-20, 4, 80, 9}, 40, 3},                    /*clamped to half the short side*/
+        {{5, 5, 20, 20}, 1, 1},
+        {{5, 5, 20, 20}, 0, 0},
+    };
+    for(const Case & cs : cases) {
+        for(bool outer : {false, true}) {
+            lv_draw_mask_radius_param_t p;
+            lv_draw_mask_radius_init(&p, &cs.rect, cs.radius, outer);
+            int16_t id = lv_draw_mask_add(&p, nullptr);
+            /*Whole rows plus runs that start or end inside a corner*/
+            const int width = cs.rect.x2 - cs.rect.x1 + 1;
+            const int starts[] = {cs.rect.x1 - 3, cs.rect.x1 + 1, cs.rect.x1 + width / 2, cs.rect.x2 - 2};
+            for(int y = cs.rect.y1 - 2; y <= cs.rect.y2 + 2; y++) {
+                for(int x0 : starts) {
+                    int len = std::min(width + 6, cs.rect.x2 + 4 - x0);
+                    std::vector<lv_opa_t> row((size_t)len, 200);
+                    lv_draw_mask_res_t res = lv_draw_mask_apply(row.data(), (lv_coord_t)x0, (lv_coord_t)y, (lv_coord_t)len);
+                    bool all_kept = true;
+                    bool all_gone = true;
+                    for(int i = 0; i < len; i++) {
+                        int cover = reference_cover(cs.rect, cs.clamped, x0 + i, y);
+                        if(outer) cover = 255 - cover;
+                        all_kept &= cover == 255;
+                        all_gone &= cover == 0;
+                        int want = (200 * cover * 0x8081) >> 23;
+                        if(res == LV_DRAW_MASK_RES_FULL_COVER) {
+                            ASSERT_EQ(cover, 255) << "x " << x0 + i << " y " << y << " outer " << outer;
+                        }
+                        else {
+                            ASSERT_EQ(row[(size_t)i], want) << "x " << x0 + i << " y " << y << " outer " << outer;
+                        }
+                    }
+                    if(all_gone) EXPECT_EQ(res, LV_DRAW_MASK_RES_TRANSP) << "y " << y << " outer " << outer;
+                    if(all_kept) EXPECT_EQ(res, LV_DRAW_MASK_RES_FULL_COVER) << "y " << y << " outer " << outer;
+                }
+            }
+            lv_draw_mask_remove_id(id);
+            lv_draw_mask_free_param(&p);
+        }
+    }
+}
+
+TEST_F(DrawMaskTest, ManyRadiiInTurnStillGiveEachItsOwnCorner)
+{
+    /*More radii than cached tables, used alternately, with a huge one whose
+     *squared distances do not fit 32 bits*/
+    const lv_coord_t radii[] = {2, 3, 5, 8, 13, 21, 34, 3000, 55, 89};
+    for(int round = 0; round < 3; round++) {
+        for(lv_coord_t r : radii) {
+            lv_area_t rect = {0, 0, (lv_coord_t)(2 * r + 9), (lv_coord_t)(2 * r + 9)};
+            lv_draw_mask_radius_param_t p;
+            lv_draw_mask_radius_init(&p, &rect, r, false);
+            int16_t id = lv_draw_mask_add(&p, nullptr);
+            for(int y : {0, 1, r / 2, r - 1}) {
+                std::vector<lv_opa_t> row((size_t)r + 2, 255);
+                lv_draw_mask_apply(row.data(), 0, (lv_coord_t)y, (lv_coord_t)row.size());
+                for(int x = 0; x < (int)row.size(); x++) {
+                    ASSERT_EQ(row[(size_t)x], reference_cover(rect, r, x, y)) << "r " << r << " x " << x << " y " << y;
+                }
+            }
+            lv_draw_mask_remove_id(id);
+        }
+    }
+}
+
+TEST_F(DrawMaskTest, AFullMaskListRefusesMoreMasksInsteadOfStopping)
+{
+    lv_area_t a = {0, 0, 9, 9};
+    std::vector<lv_draw_mask_radius_param_t> params(_LV_MASK_MAX_NUM + 1);
+    for(auto & p : params) lv_draw_mask_radius_init(&p, &a, 2, false);
+    for(int i = 0; i < _LV_MASK_MAX_NUM; i++) EXPECT_EQ(lv_draw_mask_add(&params[(size_t)i], nullptr), i);
+    EXPECT_EQ(lv_draw_mask_add(&params.back(), nullptr), LV_MASK_ID_INV);
+    EXPECT_EQ(lv_draw_mask_get_cnt(), _LV_MASK_MAX_NUM);
+    EXPECT_EQ(lv_draw_mask_remove_id(LV_MASK_ID_INV), nullptr);
+    lv_draw_mask_remove_custom(nullptr);
+    EXPECT_EQ(lv_draw_mask_get_cnt(), 0);
+}
+
 TEST_F(DrawMaskTest, MapAndPolygonMasks)
 {
     lv_area_t a = {4, 0, 7, 1};

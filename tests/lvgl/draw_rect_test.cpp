@@ -217,6 +217,83 @@ TEST_F(DrawRectTest, VerticalGradientRunsFromTheFirstToTheSecondColour)
     for(int y = 1; y <= 100; y++) ASSERT_GE(c.red(5, y), c.red(5, y - 1));
 }
 
+TEST_F(DrawRectTest, RectanglesInsideARoundedClipLookTheSameHoweverTheClipCutsThem)
+{
+    /*A rounded panel with border, outline and shadow inside a rounded
+     *container that clips its corners: drawn whole, and again tile by tile
+     *as invalidated areas are*/
+    struct Case {
+        lv_coord_t radius;
+        lv_grad_dir_t grad;
+        bool clip_corner;
+    };
+    const Case cases[] = {{12, LV_GRAD_DIR_NONE, false}, {12, LV_GRAD_DIR_NONE, true}, {LV_RADIUS_CIRCLE, LV_GRAD_DIR_HOR, true},
+        {4, LV_GRAD_DIR_VER, true}, {0, LV_GRAD_DIR_HOR, false}
+    };
+    for(const Case & cs : cases) {
+        lv_draw_rect_dsc_t dsc;
+        lv_draw_rect_dsc_init(&dsc);
+        dsc.radius = cs.radius;
+        dsc.bg_color = lv_color_hex(0x3060C0);
+        dsc.bg_grad.dir = cs.grad;
+        dsc.bg_grad.stops[1].color = lv_color_hex(0xE0A020);
+        dsc.border_width = 3;
+        dsc.border_color = lv_color_hex(0xF0F0F0);
+        dsc.border_opa = LV_OPA_70;
+        dsc.outline_width = 2;
+        dsc.outline_pad = 2;
+        dsc.outline_color = lv_color_hex(0x20C040);
+        dsc.shadow_width = 10;
+        dsc.shadow_ofs_y = 3;
+        dsc.shadow_color = lv_color_hex(0x800000);
+        lv_area_t a = {20, 15, 99, 74};
+        lv_area_t holder = {10, 5, 109, 84};
+        lv_draw_mask_radius_param_t round;
+        lv_draw_mask_radius_init(&round, &holder, 25, false);
+
+        auto paint = [&](Canvas & c) {
+            int16_t id = cs.clip_corner ? lv_draw_mask_add(&round, nullptr) : LV_MASK_ID_INV;
+            lv_draw_rect(c.draw(), &dsc, &a);
+            lv_draw_mask_remove_id(id);
+        };
+        Canvas whole(120, 90, 0x101010);
+        paint(whole);
+        Canvas tiles(120, 90, 0x101010);
+        for(int ty = 0; ty < 90; ty += 17) {
+            for(int tx = 0; tx < 120; tx += 23) {
+                lv_area_set(&tiles.clip, (lv_coord_t)tx, (lv_coord_t)ty, (lv_coord_t)std::min(tx + 22, 119),
+                            (lv_coord_t)std::min(ty + 16, 89));
+                paint(tiles);
+            }
+        }
+        for(int y = 0; y < 90; y++)
+            for(int x = 0; x < 120; x++) ASSERT_EQ(tiles.rgb(x, y), whole.rgb(x, y)) << x << "," << y << " r " << cs.radius;
+        if(cs.clip_corner) {
+            EXPECT_EQ(whole.rgb(10, 5), 0x101010u) << "the container's corner stays clear";
+        }
+    }
+}
+
+TEST_F(DrawRectTest, GradientColoursRunBetweenTheStopsAndStayWithinTheirArray)
+{
+    lv_grad_dsc_t g = {};
+    g.stops[0] = {lv_color_hex(0x000000), 0};
+    g.stops[1] = {lv_color_hex(0xFF0000), 255};
+    g.dir = LV_GRAD_DIR_HOR;
+    struct Case {
+        uint8_t stops;
+        lv_coord_t pos;
+        int red;
+    };
+    const Case cases[] = {{2, 0, 0}, {2, 50, 128}, {2, 100, 255}, {1, 70, 0}, {0, 70, 0},
+        {200, 100, 255}     /*a count beyond the array is not read past it*/
+    };
+    for(const Case & cs : cases) {
+        g.stops_count = cs.stops;
+        EXPECT_NEAR(lv_gradient_calculate(&g, 101, cs.pos).ch.red, cs.red, 1) << (int)cs.stops << " " << cs.pos;
+    }
+}
+
 TEST_F(DrawRectTest, FadeMaskScalesOpacityBetweenItsRows)
 {
     Canvas c(10, 40);

@@ -144,6 +144,43 @@ TEST_F(DrawShapeTest, ArcCoversTheRingBetweenItsAnglesClockwise)
     }
 }
 
+TEST_F(DrawShapeTest, ArcPixelsDoNotDependOnHowTheClipCutsTheRows)
+{
+    /*Runs of a row are judged whole against the angle range; cutting the
+     *rows into narrow strips must not change a single pixel*/
+    struct Case {
+        uint16_t start, end;
+        bool rounded;
+    };
+    const Case cases[] = {
+        {0, 90, false}, {350, 10, false}, {100, 80, true}, {45, 225, false}, {200, 210, true},
+        {0, 360, false}, {135, 45, true}, {270, 269, false},
+    };
+    for(const Case & cs : cases) {
+        lv_draw_arc_dsc_t dsc;
+        lv_draw_arc_dsc_init(&dsc);
+        dsc.color = lv_color_white();
+        dsc.width = 9;
+        dsc.rounded = cs.rounded;
+        lv_point_t center = {45, 45};
+        Canvas whole(90, 90);
+        lv_draw_arc(whole.draw(), &dsc, &center, 40, cs.start, cs.end);
+        Canvas strips(90, 90);
+        for(int x = 0; x < 90; x += 3) {
+            lv_area_set(&strips.clip, (lv_coord_t)x, 0, (lv_coord_t)(x + 2), 89);
+            lv_draw_arc(strips.draw(), &dsc, &center, 40, cs.start, cs.end);
+        }
+        int lit = 0;
+        for(int y = 0; y < 90; y++) {
+            for(int x = 0; x < 90; x++) {
+                ASSERT_EQ(strips.rgb(x, y), whole.rgb(x, y)) << x << "," << y << " arc " << cs.start << ".." << cs.end;
+                lit += whole.green(x, y) > 0;
+            }
+        }
+        EXPECT_GT(lit, 40) << cs.start << ".." << cs.end;
+    }
+}
+
 TEST_F(DrawShapeTest, ArcAsWideAsItsRadiusIsAFilledPie)
 {
     Canvas c(50, 50);

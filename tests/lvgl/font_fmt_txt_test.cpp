@@ -202,6 +202,34 @@ void record_letter(lv_draw_ctx_t * ctx, const lv_draw_label_dsc_t * dsc, const l
     lv_draw_sw_letter(ctx, dsc, pos, letter);
 }
 
+TEST_F(FontTest, TabsControlCharactersAndMissingFontsAreAnsweredSafely)
+{
+    const lv_font_t * f = &lv_font_montserrat_14;
+    struct Case {
+        const lv_font_t * font;
+        uint32_t letter;
+        bool found;
+        bool draws;     /*a box or a glyph with pixels*/
+    };
+    const Case cases[] = {
+        {f, 'A', true, true},
+        {f, '\t', true, false},         /*a tab: two spaces wide, nothing drawn*/
+        {f, 0x4E2D, false, true},       /*no CJK in Montserrat: a placeholder box*/
+        {f, 0x07, false, false},        /*control characters take no room*/
+        {f, 0x200C, false, false},
+        {nullptr, 'A', false, false},   /*no font at all*/
+    };
+    for(const Case & cs : cases) {
+        lv_font_glyph_dsc_t g;
+        EXPECT_EQ(lv_font_get_glyph_dsc(cs.font, &g, cs.letter, 0), cs.found) << std::hex << cs.letter;
+        EXPECT_EQ(g.box_w > 0, cs.draws) << std::hex << cs.letter;
+        if(!cs.found) EXPECT_EQ(g.resolved_font, nullptr);
+    }
+    EXPECT_EQ(lv_font_get_glyph_width(f, '\t', 0), 2 * lv_font_get_glyph_width(f, ' ', 0));
+    EXPECT_EQ(lv_font_get_glyph_bitmap(nullptr, 'A'), nullptr);
+    EXPECT_NE(lv_font_get_glyph_bitmap(f, 'A'), nullptr);
+}
+
 TEST_F(FontTest, KerningIsVisibleInTheGlyphPositionsOfALabel)
 {
     Canvas c(200, 40);

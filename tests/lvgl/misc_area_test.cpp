@@ -98,6 +98,58 @@ TEST(MiscArea, AlignPlacesTheAreaAtEachAnchor)
     }
 }
 
+TEST(MiscArea, TransformedPointsTurnClockwiseAndScaleAroundThePivot)
+{
+    struct Case {
+        lv_point_t p;
+        int32_t angle;      /*0.1 degree*/
+        int32_t zoom;
+        lv_point_t want;
+        int tolerance;
+    };
+    const lv_point_t pivot = {100, 50};
+    const Case cases[] = {
+        {{110, 50}, 0, 512, {120, 50}, 0},
+        {{110, 50}, 0, 128, {105, 50}, 0},
+        {{110, 50}, 900, 256, {100, 60}, 1},        /*right of the pivot turns to below it*/
+        {{110, 50}, 1800, 256, {90, 50}, 1},
+        {{100, 40}, 450, 256, {107, 43}, 1},
+        {{110, 50}, 900, 512, {100, 70}, 1},
+        /*far away and zoomed: the products exceed 32 bits*/
+        {{8100, 50}, 1800, 1024, {100 - 32000, 50}, 40},
+        {{100, 8000}, 900, 768, {100 - 23850, 50}, 40},
+    };
+    for(const Case & cs : cases) {
+        lv_point_t p = cs.p;
+        lv_point_transform(&p, cs.angle, cs.zoom, &pivot);
+        EXPECT_NEAR(p.x, cs.want.x, cs.tolerance) << cs.angle << " " << cs.zoom;
+        EXPECT_NEAR(p.y, cs.want.y, cs.tolerance) << cs.angle << " " << cs.zoom;
+    }
+}
+
+TEST(MiscArea, RoundedHoldersContainOrAvoidAreasByTheirCorners)
+{
+    const lv_area_t holder = {0, 0, 99, 59};
+    struct Case {
+        lv_area_t a;
+        lv_coord_t radius;
+        bool in, out;
+    };
+    const Case cases[] = {
+        {{10, 10, 89, 49}, 20, true, false},
+        {{0, 0, 10, 10}, 0, true, false},
+        {{0, 0, 10, 10}, 20, false, false},     /*its corner pixel is cut off*/
+        {{0, 0, 2, 2}, 20, false, true},        /*wholly in the cut-off corner*/
+        {{100, 0, 120, 10}, 0, false, true},
+        {{90, 50, 120, 70}, 0, false, false},
+        {{-5, 20, 4, 30}, 10, false, false},
+    };
+    for(const Case & cs : cases) {
+        EXPECT_EQ(_lv_area_is_in(&cs.a, &holder, cs.radius), cs.in) << cs.a.x1 << "," << cs.a.y1;
+        EXPECT_EQ(_lv_area_is_out(&cs.a, &holder, cs.radius), cs.out) << cs.a.x1 << "," << cs.a.y1;
+    }
+}
+
 TEST(MiscArea, PercentAndContentSizeAreDistinctSpecialCoordinates)
 {
     for(lv_coord_t v : {0, 1, 50, 100, 1000, -1, -50, -100}) {

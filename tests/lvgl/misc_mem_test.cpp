@@ -88,6 +88,47 @@ TEST_F(MiscMemTest, RandomWorkloadKeepsThePoolConsistent)
     EXPECT_EQ(mon.free_cnt, 1u);
 }
 
+void * g_spare;
+int g_reclaims;
+
+void give_back_spare()
+{
+    g_reclaims++;
+    lv_mem_free(g_spare);
+    g_spare = nullptr;
+}
+
+TEST_F(MiscMemTest, AShortPoolAsksTheReclaimCallbackOnceAndRetries)
+{
+    struct Case {
+        bool registered;
+        bool fits_after;    /*the request fits once the spare block is given back*/
+    };
+    const Case cases[] = {{true, true}, {false, true}, {true, false}};
+    for(const Case & cs : cases) {
+        lv_deinit();
+        lv_init();
+        g_reclaims = 0;
+        lv_mem_monitor_t mon;
+        lv_mem_monitor(&mon);
+        /*A quarter of the pool stays taken, a spare half can be given back: then 3/4 are free*/
+        size_t free_all = mon.free_biggest_size;
+        void * kept = lv_mem_alloc(free_all / 4);
+        g_spare = lv_mem_alloc(free_all / 2);
+        ASSERT_NE(g_spare, nullptr);
+        size_t ask = cs.fits_after ? free_all * 5 / 8 : free_all * 7 / 8;
+        _lv_mem_set_reclaim_cb(cs.registered ? give_back_spare : nullptr);
+        void * p = lv_mem_alloc(ask);
+        _lv_mem_set_reclaim_cb(nullptr);
+        EXPECT_EQ(p != nullptr, cs.registered && cs.fits_after) << cs.registered << cs.fits_after;
+        EXPECT_EQ(g_reclaims, cs.registered ? 1 : 0);
+        lv_mem_free(p);
+        lv_mem_free(g_spare);
+        lv_mem_free(kept);
+        g_spare = nullptr;
+    }
+}
+
 TEST_F(MiscMemTest, TemporaryBuffersAreReusedAndReleased)
 {
     void * a = lv_mem_buf_get(100);

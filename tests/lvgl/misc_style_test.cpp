@@ -82,6 +82,71 @@ TEST_F(MiscStyleTest, DefaultsAreTheDocumentedOnes)
     EXPECT_EQ(lv_style_prop_get_default(LV_STYLE_TEXT_FONT).ptr, LV_FONT_DEFAULT);
 }
 
+TEST_F(MiscStyleTest, PointerPropertiesDefaultToAWholeNullPointer)
+{
+    /*A number default written into the 64-bit union must not leave the upper
+     *half of the pointer undefined*/
+    for(lv_style_prop_t p : {LV_STYLE_BG_GRAD, LV_STYLE_BG_IMG_SRC, LV_STYLE_COLOR_FILTER_DSC, LV_STYLE_ANIM,
+                             LV_STYLE_TRANSITION, LV_STYLE_ARC_IMG_SRC}) {
+        EXPECT_EQ(lv_style_prop_get_default(p).ptr, nullptr) << p;
+    }
+}
+
+TEST_F(MiscStyleTest, PropertiesSurviveRemovalInAnyOrder)
+{
+    const lv_style_prop_t props[] = {LV_STYLE_RADIUS, LV_STYLE_PAD_TOP, LV_STYLE_BG_OPA, LV_STYLE_TEXT_LETTER_SPACE,
+                                     LV_STYLE_BORDER_WIDTH, LV_STYLE_TRANSFORM_ANGLE
+                                    };
+    const int n = (int)(sizeof(props) / sizeof(props[0]));
+    struct Case {
+        std::vector<int> removal;   /*indexes into props, in order*/
+    };
+    const Case cases[] = {{{0, 1, 2, 3, 4, 5}}, {{5, 4, 3, 2, 1, 0}}, {{2, 0, 5, 1, 4, 3}}, {{3}}, {{1, 4}}};
+    for(const Case & cs : cases) {
+        lv_style_t st;
+        lv_style_init(&st);
+        for(int i = 0; i < n; i++) {
+            lv_style_value_t v = {.num = 100 + i};
+            lv_style_set_prop(&st, props[i], v);
+        }
+        std::vector<bool> gone((size_t)n, false);
+        for(int r : cs.removal) {
+            EXPECT_TRUE(lv_style_remove_prop(&st, props[r]));
+            gone[(size_t)r] = true;
+            for(int i = 0; i < n; i++) {
+                lv_style_value_t v;
+                lv_style_res_t res = lv_style_get_prop(&st, props[i], &v);
+                if(gone[(size_t)i]) {
+                    EXPECT_EQ(res, LV_STYLE_RES_NOT_FOUND) << "prop " << props[i];
+                }
+                else {
+                    ASSERT_EQ(res, LV_STYLE_RES_FOUND) << "prop " << props[i];
+                    EXPECT_EQ(v.num, 100 + i);
+                }
+            }
+        }
+        lv_style_reset(&st);
+    }
+}
+
+TEST_F(MiscStyleTest, AStyleHoldsAtMostTwoHundredFiftyFiveProperties)
+{
+    lv_style_t st;
+    lv_style_init(&st);
+    /*Ids past the built-in ones; lookups need no registration*/
+    const lv_style_prop_t first = _LV_STYLE_LAST_BUILT_IN_PROP + 1;
+    for(int i = 0; i < 300; i++) {
+        lv_style_value_t v = {.num = i};
+        lv_style_set_prop(&st, (lv_style_prop_t)(first + i), v);
+    }
+    EXPECT_EQ(st.prop_cnt, 255);
+    lv_style_value_t v;
+    ASSERT_EQ(lv_style_get_prop(&st, (lv_style_prop_t)(first + 254), &v), LV_STYLE_RES_FOUND);
+    EXPECT_EQ(v.num, 254);
+    EXPECT_EQ(lv_style_get_prop(&st, (lv_style_prop_t)(first + 255), &v), LV_STYLE_RES_NOT_FOUND);
+    lv_style_reset(&st);
+}
+
 const lv_style_const_prop_t const_props[] = {
     {LV_STYLE_RADIUS, {5}},
     {LV_STYLE_BG_OPA, {LV_OPA_50}},
@@ -96,6 +161,12 @@ TEST_F(MiscStyleTest, ConstantStylesAreReadable)
     EXPECT_EQ(v.num, LV_OPA_50);
     EXPECT_EQ(lv_style_get_prop(&const_style, LV_STYLE_BG_COLOR, &v), LV_STYLE_RES_NOT_FOUND);
     EXPECT_FALSE(lv_style_is_empty(&const_style));
+    /*Writing to one is refused, not carried out on its read-only array*/
+    lv_style_t * writable = const_cast<lv_style_t *>(&const_style);
+    lv_style_set_radius(writable, 9);
+    EXPECT_FALSE(lv_style_remove_prop(writable, LV_STYLE_RADIUS));
+    ASSERT_EQ(lv_style_get_prop(&const_style, LV_STYLE_RADIUS, &v), LV_STYLE_RES_FOUND);
+    EXPECT_EQ(v.num, 5);
 }
 
 }  // namespace

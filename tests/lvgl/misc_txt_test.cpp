@@ -74,6 +74,67 @@ TEST(MiscTxt, CharacterAndByteIndices)
     EXPECT_STREQ(buf, "a!");
 }
 
+TEST(MiscTxt, InsertsAndCutsCountCharactersAndStopAtTheEnd)
+{
+    struct Case {
+        const char * before;
+        bool insert;
+        uint32_t pos;
+        uint32_t len;       /*cut*/
+        const char * text;  /*insert*/
+        const char * after;
+    };
+    const Case cases[] = {
+        {"ab", true, 0, 0, "x", "xab"},
+        {"ab", true, 9, 0, "x", "abx"},                           /*past the end: appended*/
+        {"\xC3\xA9z", true, 1, 0, "\xE4\xB8\xAD", "\xC3\xA9\xE4\xB8\xAD" "z"},
+        {"abc", true, 1, 0, "", "abc"},
+        {"a\xC3\xA9\xE4\xB8\xAD" "b", false, 1, 2, nullptr, "ab"},
+        {"abc", false, 1, 100, nullptr, "a"},                     /*range past the end: cut to the end*/
+        {"abc", false, 5, 1, nullptr, "abc"},
+        {"abc", false, 0, 0xFFFFFFFFu, nullptr, ""},              /*no overflow of pos + len*/
+    };
+    for(const Case & cs : cases) {
+        char buf[32] = {};
+        std::strcpy(buf, cs.before);
+        if(cs.insert) _lv_txt_ins(buf, cs.pos, cs.text);
+        else _lv_txt_cut(buf, cs.pos, cs.len);
+        EXPECT_STREQ(buf, cs.after) << cs.before << " " << cs.pos;
+    }
+}
+
+TEST_F(MiscTxtTest, LineBreaksEndLinesAndATrailingOneAddsAnEmptyLine)
+{
+    const lv_font_t * f = &lv_font_montserrat_14;
+    const lv_coord_t lh = lv_font_get_line_height(f);
+    struct Case {
+        const char * txt;
+        std::vector<uint32_t> line_lengths;
+        int lines_high;
+    };
+    const Case cases[] = {
+        {"a\nb", {2, 1}, 2},
+        {"a\r\nb", {3, 1}, 2},      /*CR LF is one break*/
+        {"a\rb", {2, 1}, 2},
+        {"ab\n", {3}, 2},
+        {"\n\n", {1, 1}, 3},
+        {"", {}, 1},
+    };
+    for(const Case & cs : cases) {
+        std::vector<uint32_t> got;
+        for(uint32_t at = 0; cs.txt[at] != '\0';) {
+            uint32_t n = _lv_txt_get_next_line(&cs.txt[at], f, 0, 500, nullptr, LV_TEXT_FLAG_NONE);
+            ASSERT_GT(n, 0u);
+            got.push_back(n);
+            at += n;
+        }
+        EXPECT_EQ(got, cs.line_lengths) << cs.txt;
+        lv_point_t size;
+        lv_txt_get_size(&size, cs.txt, f, 0, 3, 500, LV_TEXT_FLAG_NONE);
+        EXPECT_EQ(size.y, cs.lines_high * lh + (cs.lines_high - 1) * 3) << cs.txt;
+    }
+}
+
 TEST_F(MiscTxtTest, LinesBreakAtSpacesAndInsideOverlongWords)
 {
     const lv_font_t * f = &lv_font_montserrat_14;

@@ -1,8 +1,11 @@
 // The fan panel and the curve editor built for real on a test display,
-// driven by simulated taps and drags, against the simulated EC and a
+// driven by simulated taps and drags, against a recording EC (which answers
+// reads with what the test or the program put in its registers) and a
 // recording settings store.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,7 +15,7 @@
 #include "hardware/fan.h"
 #include "hardware/hardware_state.h"
 #include "test_display.h"
-#include "tests/support/simulated_ec.h"
+#include "tests/power/power_fakes.h"
 #include "tests/ui/hardware_fakes.h"
 #include "ui/display_refresh.h"
 #include "ui/language.h"
@@ -80,13 +83,41 @@ lv_point_t centre_of(lv_obj_t* obj) {
   return {lv_coord_t((a.x1 + a.x2) / 2), lv_coord_t((a.y1 + a.y2) / 2)};
 }
 
-// Register writes that reached the EC at the zone registers 0x12..0x1B.
+// Register writes that reached the EC, in order, from the recorder's
+// "ec 0x12=51" lines.
+Writes ec_writes() {
+  Writes writes;
+  for (const std::string& line : power_fakes.lines("ec 0x")) {
+    unsigned reg = 0, value = 0;
+    if (std::sscanf(line.c_str(), "ec 0x%x=%u", &reg, &value) == 2) {
+      writes.push_back({uint8_t(reg), uint8_t(value)});
+    }
+  }
+  return writes;
+}
+
+// Those at the zone registers 0x12..0x1B.
 Writes zone_writes() {
   Writes zones;
-  for (const auto& w : simulated_ec.writes) {
+  for (const auto& w : ec_writes()) {
     if (w.first >= 0x12 && w.first <= 0x1B) zones.push_back(w);
   }
   return zones;
+}
+
+int ec_reads() { return int(power_fakes.lines("ec read").size()); }
+
+// Forgets the EC traffic so far; the registers keep their values.
+void forget_ec_traffic() {
+  std::lock_guard<std::mutex> guard(power_fakes.lock);
+  power_fakes.trace.clear();
+}
+
+// What the EC reports: the device's temperature and the duty its own
+// control (automatic or curve mode) runs the fan at.
+void ec_reports(uint8_t celsius, uint8_t duty) {
+  power_fakes.ec[EC_REG_TEMPERATURE] = celsius;
+  power_fakes.ec[EC_REG_FAN_DUTY] = duty;
 }
 
 class FanPage : public testing::Test {
@@ -101,7 +132,8 @@ class FanPage : public testing::Test {
     display_changed = 0;
     panel_visible = 0;
     fake_hardware = FakeHardware{};
-    reset_simulated_ec();
+    power_fakes.reset();
+    ec_reports(45, 0);
     BoardModel = 1;
     ec_ready = 1;
     fan_mode = 1;
@@ -260,12 +292,12 @@ TEST_F(FanPage, the_build_sends_the_stored_mode_duty_and_curve_once) {
     fan_speed = c.speed;
     build();
     Writes mode_and_duty;
-    for (const auto& w : simulated_ec.writes) {
+    for (const auto& w : ec_writes()) {
       if (w.first == EC_REG_FAN_MODE || w.first == EC_REG_FAN_DUTY) mode_and_duty.push_back(w);
     }
     EXPECT_EQ(mode_and_duty, c.mode_and_duty);
     EXPECT_EQ(zone_writes(), DEFAULT_ZONE_WRITES);
-    EXPECT_EQ(simulated_ec.model.regs[EC_REG_FAN_MODE], c.mode);
+    EXPECT_EQ(power_fakes.ec[EC_REG_FAN_MODE], c.mode);
     EXPECT_EQ(fake_hardware.stored["FanMode"], c.mode);
     EXPECT_EQ(fake_hardware.stored["FanSpeed"], c.speed);
     EXPECT_EQ(fake_hardware.zone_stores, 5);
@@ -281,38 +313,37 @@ TEST_F(FanPage, the_build_sends_the_stored_mode_duty_and_curve_once) {
 
 TEST_F(FanPage, choosing_manual_and_releasing_the_slider_at_50_percent_sets_duty_64) {
   build();
-  simulated_ec.writes.clear();
+  forget_ec_traffic();
   choose_mode(0);
-  EXPECT_EQ(simulated_ec.model.regs[EC_REG_FAN_MODE], 0);
+  EXPECT_EQ(power_fakes.ec[EC_REG_FAN_MODE], 0);
   EXPECT_EQ(fake_hardware.stored["FanMode"], 0);
   EXPECT_FALSE(lv_obj_has_state(slider(), LV_STATE_DISABLED));
 
-  simulated_ec.writes.clear();
+  forget_ec_traffic();
   slide_to(50);
   EXPECT_TRUE(shows(main_screen, "50%"));
-  EXPECT_EQ(simulated_ec.writes, (Writes{{0x11, 64}})) << "one write, on release";
-  EXPECT_EQ(simulated_ec.model.regs[EC_REG_FAN_DUTY], 64);
+  EXPECT_EQ(ec_writes(), (Writes{{0x11, 64}})) << "one write, on release";
+  EXPECT_EQ(power_fakes.ec[EC_REG_FAN_DUTY], 64);
   EXPECT_EQ(fake_hardware.stored["FanSpeed"], 50);
   EXPECT_EQ(fan_speed, 50);
 }
 
-// One read-out tick after the device heated up: in automatic mode the EC's
-// own control and in custom mode the curve (75 % from 70 C) move the duty,
-// and the slider and speed label follow it; in manual mode the duty stays
-// the user's and so do they. The temperature is shown in every mode.
+// One read-out tick after the EC reports a hot device running its fan at
+// 75 %: in automatic and custom mode the slider and speed label follow the
+// EC's duty; in manual mode they keep the user's speed. The temperature is
+// shown in every mode.
 TEST_F(FanPage, the_slider_follows_the_ecs_duty_except_in_manual_mode) {
   struct Case {
     int32_t mode;
     int32_t percent;
-  } cases[] = {{0, 30}, {1, fan_duty_percent(ec_model_auto_duty(80))}, {2, 75}};
+  } cases[] = {{0, 30}, {1, 75}, {2, 75}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
     reset();
     fan_mode = c.mode;
     fan_speed = 30;
-    store_curve({{40, 50, 60, 75, 75}, {20, 50, 60, 70, 90}});
     build();
-    ec_model_set_temperature(&simulated_ec.model, 80);
+    ec_reports(80, 96);  // 75 %
     fan_readout_tick();
     display.advance(600);
     EXPECT_TRUE(shows(main_screen, "80°C"));
@@ -334,10 +365,10 @@ TEST_F(FanPage, the_read_out_rests_while_the_panel_is_hidden_or_the_ec_unusable)
     panel_visible = c.visible;
     BoardModel = c.board;
     ec_ready = c.ready;
-    ec_model_set_temperature(&simulated_ec.model, 66);
-    const int reads = simulated_ec.reads;
+    ec_reports(66, 96);
+    const int reads = ec_reads();
     fan_readout_tick();
-    EXPECT_EQ(simulated_ec.reads, reads);
+    EXPECT_EQ(ec_reads(), reads);
     EXPECT_FALSE(shows(main_screen, "66°C"));
   }
 }
@@ -362,7 +393,7 @@ TEST_F(FanPage, dragging_zone_3_and_releasing_writes_the_five_pairs_to_the_ec_an
   fan_mode = 2;
   build();
   open_editor();
-  simulated_ec.writes.clear();
+  forget_ec_traffic();
   fake_hardware.zone_stores = 0;
   // Zone 3 from 60 C at 60 % to 64 C at 80 %.
   drag_point(3, value_on_screen(64, 80));
@@ -371,7 +402,7 @@ TEST_F(FanPage, dragging_zone_3_and_releasing_writes_the_five_pairs_to_the_ec_an
   EXPECT_EQ(chart_y()[3], 80);
   const Writes expected = {{0x12, 51}, {0x13, 20}, {0x14, 64},  {0x15, 50}, {0x16, 102},
                            {0x17, 64}, {0x18, 115}, {0x19, 70}, {0x1A, 128}, {0x1B, 90}};
-  EXPECT_EQ(simulated_ec.writes, expected);
+  EXPECT_EQ(ec_writes(), expected);
   EXPECT_EQ(fake_hardware.zone_stores, 5);
   EXPECT_EQ(fake_hardware.stored["FanZone3Speed"], 80);
   EXPECT_EQ(fake_hardware.stored["FanZone3Temp"], 64);
@@ -451,8 +482,8 @@ TEST_F(FanPage, zone_speeds_carry_the_end_points_and_clamp_at_the_top_of_the_cha
   EXPECT_EQ(y[6], y[5]);
   EXPECT_LT(y[1], 0);
   EXPECT_EQ(y[0], y[1]);
-  EXPECT_EQ(simulated_ec.model.regs[0x1A], 128);
-  EXPECT_EQ(simulated_ec.model.regs[0x12], 0);
+  EXPECT_EQ(power_fakes.ec[0x1A], 128);
+  EXPECT_EQ(power_fakes.ec[0x12], 0);
   EXPECT_EQ(fake_hardware.stored["FanZone5Speed"], 100);
   EXPECT_EQ(fake_hardware.stored["FanZone1Speed"], 0);
   EXPECT_TRUE(shows(fan_curve_screen, "100%"));
@@ -464,17 +495,17 @@ TEST_F(FanPage, reset_writes_the_default_curve_and_close_commits_and_returns) {
   store_curve({{10, 20, 30, 40, 50}, {30, 40, 50, 60, 70}});
   build();
   open_editor();
-  simulated_ec.writes.clear();
+  forget_ec_traffic();
   tap(lv_obj_get_parent(label_with_text(fan_curve_screen, "Reset")));
-  EXPECT_EQ(simulated_ec.writes, DEFAULT_ZONE_WRITES);
+  EXPECT_EQ(ec_writes(), DEFAULT_ZONE_WRITES);
   EXPECT_EQ(fake_hardware.stored["FanZone1Speed"], 40);
   EXPECT_EQ(fake_hardware.stored["FanZone5Temp"], 90);
   EXPECT_TRUE(shows(fan_curve_screen, "115%") == false);
   EXPECT_TRUE(shows(fan_curve_screen, "90%"));
 
-  simulated_ec.writes.clear();
+  forget_ec_traffic();
   tap(lv_obj_get_parent(label_with_text(fan_curve_screen, "Close")));
-  EXPECT_EQ(simulated_ec.writes, DEFAULT_ZONE_WRITES);
+  EXPECT_EQ(ec_writes(), DEFAULT_ZONE_WRITES);
   EXPECT_EQ(lv_scr_act(), main_screen);
   EXPECT_FALSE(fan_curve_editor_open());
 }
@@ -482,7 +513,7 @@ TEST_F(FanPage, reset_writes_the_default_curve_and_close_commits_and_returns) {
 TEST_F(FanPage, the_editor_shows_the_live_temperature_and_speed_only_while_open) {
   fan_mode = 2;
   build();
-  ec_model_set_temperature(&simulated_ec.model, 65);  // 75 % on the default curve
+  ec_reports(65, 96);  // 75 %, as the default curve runs at 65 C
   fan_readout_tick();
   EXPECT_TRUE(shows(fan_curve_screen, "Temperature: 0°C\nSpeed: 0%")) << "closed: left alone";
 
@@ -533,7 +564,7 @@ TEST_F(FanPage, a_tier_change_resizes_the_chart_and_icon_box_and_keeps_the_marke
   fan_mode = 2;
   build();
   open_editor();
-  ec_model_set_temperature(&simulated_ec.model, 65);
+  ec_reports(65, 96);
   fan_readout_tick();
   fake_hardware.desktop_width = 1280;
   fake_hardware.desktop_height = 800;

@@ -1,12 +1,15 @@
 // The status bar. Its clock and battery read-outs belong to the 1000 ms
-// clock timer of panel_timers.cpp; the tick that fills them comes with the
-// clock and battery work and lives here.
+// clock timer of panel_timers.cpp, which calls status_bar_tick.
 #include "ui/pages/status_bar.h"
 
+#include <cstring>
 #include <initializer_list>
 
+#include "hardware/hardware_state.h"
+#include "hardware/system_status.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/status_text.h"
 
 namespace {
 
@@ -21,6 +24,12 @@ lv_obj_t* status_label(lv_obj_t* bar, lv_align_t align, const char* text) {
   lv_label_set_text(label, text);
   lv_obj_align(label, align, 0, 0);
   return label;
+}
+
+// A read-out that did not change is not set again: setting a label redraws
+// it, and the clock's text changes once a minute, not once a second.
+void show_text(lv_obj_t* label, const char* text) {
+  if (std::strcmp(lv_label_get_text(label), text) != 0) lv_label_set_text(label, text);
 }
 
 }  // namespace
@@ -44,4 +53,15 @@ void relayout_status_bar() {
   for (lv_obj_t* label : {title_label, clock_label, battery_label}) {
     lv_obj_set_style_text_font(label, font_normal, 0);
   }
+}
+
+void status_bar_tick() {
+  if (!layout_ready) return;
+  SystemStatus status;
+  read_system_status(&status);
+  char text[40];
+  format_clock_text(status, text, sizeof(text));
+  show_text(clock_label, text);
+  format_status_text(status, text, sizeof(text));
+  show_text(battery_label, text);
 }

@@ -7,5 +7,9 @@
 // Builds the bar on `parent` (the main screen).
 void build_status_bar(lv_obj_t* parent);
 
-// Applies the tier's normal font to the bar's three labels.
+// Applies the tier's normal font to the bar's labels.
 void relayout_status_bar();
+
+// Clock timer (1000 ms): the local time, network and battery, once the
+// layout is in place, whether the panel is shown or not.
+void status_bar_tick();

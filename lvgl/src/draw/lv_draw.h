@@ -20,6 +20,7 @@ extern "C" {
 #include "../misc/lv_txt.h"
 #include "lv_img_decoder.h"
 #include "lv_img_buf.h"
+#include "lv_img_cache.h"
 
 #include "lv_draw_rect.h"
 #include "lv_draw_label.h"

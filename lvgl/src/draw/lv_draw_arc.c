@@ -1,24 +1,25 @@
 /**
  * @file lv_draw_arc.c
+ * Arc descriptors, the hand-over to the draw context and the area an arc
+ * may cover.
  */
 #include "lv_draw.h"
 #include "../misc/lv_mem.h"
 #include "../misc/lv_math.h"
 
+/* One pixel wide, black, opaque, flat ends. */
 void lv_draw_arc_dsc_init(lv_draw_arc_dsc_t * dsc)
 {
-    lv_memset_00(dsc, sizeof(lv_draw_arc_dsc_t));
-    dsc->width = 1;
-    dsc->opa = LV_OPA_COVER;
-    dsc->color = lv_color_black();
+    lv_draw_arc_dsc_t fresh = {.color = lv_color_black(), .width = 1, .opa = LV_OPA_COVER};
+    *dsc = fresh;
 }
 
+/* Equal angles are an empty arc (a full ring is start + 360). */
 void lv_draw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, const lv_point_t * center, uint16_t radius,
                  uint16_t start_angle, uint16_t end_angle)
 {
-    if(dsc->opa <= LV_OPA_MIN || dsc->width == 0 || radius == 0) return;
-    if(start_angle == end_angle) return;
-    if(draw_ctx->draw_arc) draw_ctx->draw_arc(draw_ctx, dsc, center, radius, start_angle, end_angle);
+    bool visible = dsc->opa > LV_OPA_MIN && dsc->width > 0 && radius > 0 && start_angle != end_angle;
+    if(visible && draw_ctx->draw_arc != NULL) draw_ctx->draw_arc(draw_ctx, dsc, center, radius, start_angle, end_angle);
 }
 
 /* Used for invalidation, where an over-estimate is safe: an arc within one

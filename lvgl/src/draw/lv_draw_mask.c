@@ -1,254 +1,671 @@
 /**
  * @file lv_draw_mask.c
- * The global mask list and the mask kinds. Coverage is computed at pixel
- * centres: a pixel half inside an edge gets half opacity, which is what
- * anti-aliases the edges of everything drawn through masks.
+ * The global mask list and the mask kinds.
+ *
+ * Every mask answers one question: how much of each pixel of a row run stays
+ * visible. Coverage is judged at pixel centres, so a pixel whose centre sits
+ * on an edge keeps half its opacity; that is all the anti-aliasing the masked
+ * shapes (rounded rectangles, arcs, lines, polygons) get, and all they need.
  */
 
 /*********************
  *      INCLUDES
  *********************/
+#include <math.h>
 #include "lv_draw_mask.h"
 #include "../misc/lv_math.h"
 #include "../misc/lv_mem.h"
-#include "../misc/lv_assert.h"
 
 /*********************
  *      DEFINES
  *********************/
-#define SUBPX 16    /* fixed-point fraction of the coverage computations */
+/* Sub-pixel steps of the distance computations. */
+#define FRAC 16
+
+/* Crossings remembered per polygon scan line: more than any shape the panel
+ * draws has; further ones are ignored rather than written past the array. */
+#define POLY_CROSSINGS_MAX 32
+
+/**********************
+ *      TYPEDEFS
+ **********************/
+
+/* One row of a rounded corner, columns counted from the rectangle's side:
+ * nothing before `edge`, partial coverage from `edge` up to `solid`, full
+ * coverage from `solid` on. `opa` holds the partial values, or is NULL when
+ * no table could be built and they are worked out on the spot. */
+typedef struct {
+    int32_t edge;
+    int32_t solid;
+    const lv_opa_t * opa;
+    int32_t radius;
+    int32_t depth;      /* the row's distance from the rectangle's top or bottom */
+} corner_row_t;
 
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static lv_draw_mask_res_t mask_line_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                       void * p);
-static lv_draw_mask_res_t mask_angle_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                        void * p);
-static lv_draw_mask_res_t mask_radius_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                         void * p);
-static lv_draw_mask_res_t mask_fade_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                       void * p);
-static lv_draw_mask_res_t mask_map_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                      void * p);
-static lv_draw_mask_res_t mask_polygon_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                          void * p);
-static lv_opa_t half_plane_cov(int32_t cross, int32_t inv_len16);
-static lv_draw_mask_res_t mask_mix_result(lv_opa_t * mask_buf, lv_coord_t len, bool changed);
+static lv_draw_mask_res_t line_row(lv_opa_t * buf, lv_coord_t x, lv_coord_t y, lv_coord_t len, void * p);
+static lv_draw_mask_res_t angle_row(lv_opa_t * buf, lv_coord_t x, lv_coord_t y, lv_coord_t len, void * p);
+static lv_draw_mask_res_t radius_row(lv_opa_t * buf, lv_coord_t x, lv_coord_t y, lv_coord_t len, void * p);
+static lv_draw_mask_res_t fade_row(lv_opa_t * buf, lv_coord_t x, lv_coord_t y, lv_coord_t len, void * p);
+static lv_draw_mask_res_t map_row(lv_opa_t * buf, lv_coord_t x, lv_coord_t y, lv_coord_t len, void * p);
+static lv_draw_mask_res_t polygon_row(lv_opa_t * buf, lv_coord_t x, lv_coord_t y, lv_coord_t len, void * p);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
-static _lv_draw_mask_saved_arr_t mask_list;
+static _lv_draw_mask_saved_arr_t active;
+static _lv_draw_mask_radius_circle_dsc_arr_t corner_tables;
+static uint32_t corner_clock;
+
+/**********************
+ *   STATIC FUNCTIONS
+ **********************/
+
+static inline lv_opa_t scale_opa(lv_opa_t v, uint32_t cover)
+{
+    return (lv_opa_t)LV_UDIV255(v * cover);
+}
+
+/* A mask that changed something still hides the whole run when every value
+ * ended up zero; callers then skip the run. */
+static lv_draw_mask_res_t verdict(const lv_opa_t * buf, lv_coord_t len, bool touched)
+{
+    if(!touched) return LV_DRAW_MASK_RES_FULL_COVER;
+    for(lv_coord_t i = 0; i < len; i++) {
+        if(buf[i] != 0) return LV_DRAW_MASK_RES_CHANGED;
+    }
+    return LV_DRAW_MASK_RES_TRANSP;
+}
+
+/* Zero buf over the absolute columns [from, to], cut to the run. */
+static void clear_cols(lv_opa_t * buf, int32_t run_x, int32_t run_last, int32_t from, int32_t to)
+{
+    from = LV_MAX(from, run_x);
+    to = LV_MIN(to, run_last);
+    if(from <= to) lv_memset_00(&buf[from - run_x], (size_t)(to - from + 1));
+}
+
+/* Opacity kept at a signed distance, in 1/FRAC px scaled by `gain`/65536,
+ * from a straight edge: half at the edge, full half a pixel inside. */
+static inline lv_opa_t edge_cover(int32_t dist, int32_t gain)
+{
+    int64_t v = 128 + (((int64_t)dist * gain) >> 16);
+    return (lv_opa_t)(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
+
+/* floor(sqrt(v)). The double's estimate is at most one off for the values
+ * used here (below 2^40); the two checks make it exact. */
+static inline uint64_t root_floor(uint64_t v)
+{
+    uint64_t root = (uint64_t)sqrt((double)v);
+    if(root * root > v) root--;
+    else if((root + 1) * (root + 1) <= v) root++;
+    return root;
+}
+
+/*----------------------------------------------------------------------
+ * Rounded corners
+ *
+ * A corner of radius r is a quarter circle centred r pixels in from both
+ * sides of the rectangle. Column i and row j count from those sides, so
+ * (0, 0) is the corner pixel itself, and the other three corners are the
+ * same quarter mirrored. A pixel's coverage is how far its centre lies
+ * inside the circle, clamped to one pixel. Coverage only grows towards the
+ * middle, along a row and down the rows, so a row is described by where its
+ * coverage starts and where it becomes full, and both move outwards row by
+ * row.
+ *----------------------------------------------------------------------*/
+
+static lv_opa_t quarter_cover(int32_t r, int32_t i, int32_t j)
+{
+    int64_t dx = (int64_t)(r - i) * FRAC - FRAC / 2;
+    int64_t dy = (int64_t)(r - j) * FRAC - FRAC / 2;
+    int64_t inside = (int64_t)r * FRAC + FRAC / 2 - (int64_t)root_floor((uint64_t)(dx * dx + dy * dy));
+    if(inside <= 0) return 0;
+    int64_t v = inside * 255 / FRAC;
+    return (lv_opa_t)(v > 255 ? 255 : v);
+}
+
+/* The first column of row j from `lo` on whose coverage exceeds `floor_opa`
+ * (r if none), by bisection: used when no table is at hand. */
+static int32_t first_col_above(int32_t r, int32_t j, int32_t lo, lv_opa_t floor_opa)
+{
+    int32_t hi = r;
+    while(lo < hi) {
+        int32_t mid = lo + (hi - lo) / 2;
+        if(quarter_cover(r, mid, j) > floor_opa) hi = mid;
+        else lo = mid + 1;
+    }
+    return lo;
+}
+
+static void drop_table(_lv_draw_mask_radius_circle_dsc_t * t)
+{
+    lv_mem_free(t->buf);
+    lv_mem_free(t->cir_opa);
+    lv_memset_00(t, sizeof(*t));
+}
+
+/* The table of radius r: per row its first covered column (x_start_on_y)
+ * and where its partial values start in cir_opa (opa_start_on_y, one entry
+ * more than rows, so row j has opa_start_on_y[j + 1] - opa_start_on_y[j] of
+ * them). A quarter circle has about 1.6 r partial pixels, so 16-bit offsets
+ * suffice for any radius a 16-bit coordinate allows. Both bounds only move
+ * outwards from row to row, so each is found by walking from the previous
+ * row's: a table costs a few evaluations per row. */
+static bool build_table(_lv_draw_mask_radius_circle_dsc_t * t, int32_t r)
+{
+    uint16_t * index = lv_mem_alloc(sizeof(uint16_t) * (size_t)(2 * r + 1));
+    if(index == NULL) return false;
+    uint16_t * first = index;
+    uint16_t * offset = index + r;
+
+    uint32_t total = 0;
+    int32_t edge = r, solid = r;
+    for(int32_t j = 0; j < r; j++) {
+        while(edge > 0 && quarter_cover(r, edge - 1, j) > 0) edge--;
+        if(solid < edge) solid = edge;
+        while(solid > edge && quarter_cover(r, solid - 1, j) == 255) solid--;
+        first[j] = (uint16_t)edge;
+        offset[j] = (uint16_t)total;
+        total += (uint32_t)(solid - edge);
+        if(total > UINT16_MAX) {
+            lv_mem_free(index);
+            return false;
+        }
+    }
+    offset[r] = (uint16_t)total;
+
+    lv_opa_t * partial = lv_mem_alloc(total ? total : 1);
+    if(partial == NULL) {
+        lv_mem_free(index);
+        return false;
+    }
+    for(int32_t j = 0; j < r; j++) {
+        for(int32_t k = offset[j]; k < offset[j + 1]; k++) {
+            partial[k] = quarter_cover(r, first[j] + (k - offset[j]), j);
+        }
+    }
+
+    t->buf = (uint8_t *)index;
+    t->x_start_on_y = first;
+    t->opa_start_on_y = offset;
+    t->cir_opa = partial;
+    t->radius = (lv_coord_t)r;
+    return true;
+}
+
+/* Uses since the table was last used; unsigned, so the clock may wrap. */
+static inline uint32_t table_age(const _lv_draw_mask_radius_circle_dsc_t * t)
+{
+    return corner_clock - (uint32_t)t->life;
+}
+
+/* The cached table of the mask's radius, built on a miss in the least
+ * recently used slot. NULL when memory is short; the caller then computes
+ * coverage per pixel. A table is only read while one mask callback runs, so
+ * replacing one between callbacks is safe; a mask keeps a hint (`circle`)
+ * that is checked before use. */
+static const _lv_draw_mask_radius_circle_dsc_t * table_for(lv_draw_mask_radius_param_t * m)
+{
+    int32_t r = m->cfg.radius;
+    _lv_draw_mask_radius_circle_dsc_t * t = m->circle;
+    if(t == NULL || t->buf == NULL || t->radius != r) {
+        t = NULL;
+        _lv_draw_mask_radius_circle_dsc_t * victim = &corner_tables[0];
+        for(int i = 0; i < LV_CIRCLE_CACHE_SIZE && t == NULL; i++) {
+            _lv_draw_mask_radius_circle_dsc_t * slot = &corner_tables[i];
+            if(slot->buf != NULL && slot->radius == r) t = slot;
+            else if(slot->buf == NULL || (victim->buf != NULL && table_age(slot) > table_age(victim))) victim = slot;
+        }
+        if(t == NULL) {
+            drop_table(victim);
+            if(!build_table(victim, r)) return NULL;
+            t = victim;
+        }
+        m->circle = t;
+    }
+    t->life = (int32_t)++corner_clock;
+    t->used_cnt++;
+    return t;
+}
+
+/* Row `y` of the mask's rectangle as a corner row; straight rows get edge
+ * and solid 0. */
+static void corner_row_at(lv_draw_mask_radius_param_t * m, int32_t y, corner_row_t * row)
+{
+    int32_t r = m->cfg.radius;
+    const lv_area_t * rc = &m->cfg.rect;
+    row->radius = r;
+    row->opa = NULL;
+    row->depth = 0;
+    if(y - rc->y1 < r) row->depth = y - rc->y1;
+    else if(rc->y2 - y < r) row->depth = rc->y2 - y;
+    else {
+        row->edge = row->solid = 0;
+        return;
+    }
+    const _lv_draw_mask_radius_circle_dsc_t * t = table_for(m);
+    if(t == NULL) {
+        row->edge = first_col_above(r, row->depth, 0, 0);
+        row->solid = first_col_above(r, row->depth, row->edge, 254);
+        return;
+    }
+    uint16_t at = t->opa_start_on_y[row->depth];
+    row->edge = t->x_start_on_y[row->depth];
+    row->solid = row->edge + (t->opa_start_on_y[row->depth + 1] - at);
+    row->opa = &t->cir_opa[at];
+}
+
+/* Scale the partial columns of one corner: absolute columns [from, to] are
+ * corner columns counting up from `side_x` (dir 1, left corner) or down
+ * from it (dir -1, right corner). */
+static void scale_corner(lv_opa_t * buf, int32_t run_x, int32_t run_last, const corner_row_t * row,
+                         int32_t side_x, int32_t dir, int32_t from, int32_t to, bool keep_out)
+{
+    from = LV_MAX(from, run_x);
+    to = LV_MIN(to, run_last);
+    for(int32_t x = from; x <= to; x++) {
+        int32_t i = (x - side_x) * dir;
+        lv_opa_t c = row->opa ? row->opa[i - row->edge] : quarter_cover(row->radius, i, row->depth);
+        if(keep_out) c = (lv_opa_t)(255 - c);
+        buf[x - run_x] = scale_opa(buf[x - run_x], c);
+    }
+}
+
+/* Full cover is returned without touching the buffer for runs inside the
+ * straight part (most rows of most rectangles), and transparency for runs
+ * wholly outside, so the corner work is limited to the corner pixels. */
+static lv_draw_mask_res_t radius_row(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len, void * p)
+{
+    lv_draw_mask_radius_param_t * m = p;
+    const lv_area_t * rc = &m->cfg.rect;
+    bool keep_out = m->cfg.outer;
+    int32_t last = abs_x + len - 1;
+
+    if(abs_y < rc->y1 || abs_y > rc->y2 || last < rc->x1 || abs_x > rc->x2) {
+        if(keep_out) return LV_DRAW_MASK_RES_FULL_COVER;
+        lv_memset_00(buf, (size_t)len);
+        return LV_DRAW_MASK_RES_TRANSP;
+    }
+
+    corner_row_t row;
+    corner_row_at(m, abs_y, &row);
+    int32_t edge_l = rc->x1 + row.edge, edge_r = rc->x2 - row.edge;
+    int32_t solid_l = rc->x1 + row.solid, solid_r = rc->x2 - row.solid;
+    bool all_solid = abs_x >= solid_l && last <= solid_r;
+    bool none = last < edge_l || abs_x > edge_r;
+
+    if(keep_out ? none : all_solid) return LV_DRAW_MASK_RES_FULL_COVER;
+    if(keep_out ? all_solid : none) {
+        lv_memset_00(buf, (size_t)len);
+        return LV_DRAW_MASK_RES_TRANSP;
+    }
+
+    if(keep_out) {
+        clear_cols(buf, abs_x, last, solid_l, solid_r);
+    }
+    else {
+        clear_cols(buf, abs_x, last, abs_x, edge_l - 1);
+        clear_cols(buf, abs_x, last, edge_r + 1, last);
+    }
+    scale_corner(buf, abs_x, last, &row, rc->x1, 1, edge_l, solid_l - 1, keep_out);
+    scale_corner(buf, abs_x, last, &row, rc->x2, -1, solid_r + 1, edge_r, keep_out);
+    return LV_DRAW_MASK_RES_CHANGED;
+}
+
+/*----------------------------------------------------------------------
+ * Lines, angles, fades, maps, polygons
+ *----------------------------------------------------------------------*/
+
+/* The signed distance of a pixel centre from the line, times the line's
+ * length, grows by dy per column; `inv` flips it so the kept side is always
+ * the positive one. Sides that do not apply to the line's direction (left
+ * of a horizontal line) keep everything. */
+static lv_draw_mask_res_t line_row(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len, void * p)
+{
+    lv_draw_mask_line_param_t * m = p;
+    int32_t dx = m->xy_steep;
+    int32_t dy = m->yx_steep;
+    bool sideways = m->cfg.side == LV_DRAW_MASK_LINE_SIDE_LEFT || m->cfg.side == LV_DRAW_MASK_LINE_SIDE_RIGHT;
+    if(sideways ? dy == 0 : dx == 0) return LV_DRAW_MASK_RES_FULL_COVER;
+
+    int32_t sign = m->inv ? -1 : 1;
+    int32_t dist = sign * ((abs_x - m->origo.x) * dy - (abs_y - m->origo.y) * dx);
+    int32_t step = sign * dy;
+    bool touched = false;
+    for(lv_coord_t i = 0; i < len; i++) {
+        lv_opa_t c = edge_cover(dist, m->steep);
+        dist += step;
+        if(c == 255) continue;
+        buf[i] = scale_opa(buf[i], c);
+        touched = true;
+    }
+    return verdict(buf, len, touched);
+}
+
+/* A pixel is in the sector when it is clockwise of the start ray and
+ * counter-clockwise of the end ray: both must hold for sectors up to half a
+ * turn, either one for wider ones. Positions count in half pixels from the
+ * vertex pixel's centre. */
+static lv_draw_mask_res_t angle_row(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len, void * p)
+{
+    lv_draw_mask_angle_param_t * m = p;
+    int32_t s_cos = lv_trigo_cos(m->cfg.start_angle), s_sin = lv_trigo_sin(m->cfg.start_angle);
+    int32_t e_cos = lv_trigo_cos(m->cfg.end_angle), e_sin = lv_trigo_sin(m->cfg.end_angle);
+    bool wide = m->delta_deg > 180;
+
+    int32_t hx = (abs_x - m->cfg.vertex_p.x) * 2;
+    int32_t hy = (abs_y - m->cfg.vertex_p.y) * 2;
+    int32_t past_start = s_cos * hy - s_sin * hx;
+    int32_t before_end = e_sin * hx - e_cos * hy;
+    int32_t gain = (int32_t)((255LL << 16) / (32767 * 2));
+    bool touched = false;
+    for(lv_coord_t i = 0; i < len; i++) {
+        lv_opa_t a = edge_cover(past_start, gain);
+        lv_opa_t b = edge_cover(before_end, gain);
+        past_start -= 2 * s_sin;
+        before_end += 2 * e_sin;
+        lv_opa_t c = wide ? LV_MAX(a, b) : LV_MIN(a, b);
+        if(c == 255) continue;
+        buf[i] = scale_opa(buf[i], c);
+        touched = true;
+    }
+    return verdict(buf, len, touched);
+}
+
+/* Rows of `coords` fade linearly from opa_top to opa_bottom between y_top
+ * and y_bottom; columns and rows outside `coords` are left alone. */
+static lv_draw_mask_res_t fade_row(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len, void * p)
+{
+    lv_draw_mask_fade_param_t * m = p;
+    const lv_area_t * a = &m->cfg.coords;
+    int32_t last = abs_x + len - 1;
+    if(abs_y < a->y1 || abs_y > a->y2 || last < a->x1 || abs_x > a->x2) return LV_DRAW_MASK_RES_FULL_COVER;
+
+    int32_t opa = m->cfg.opa_bottom;
+    if(abs_y <= m->cfg.y_top) opa = m->cfg.opa_top;
+    else if(abs_y < m->cfg.y_bottom) opa = lv_map(abs_y, m->cfg.y_top, m->cfg.y_bottom, m->cfg.opa_top,
+                                                      m->cfg.opa_bottom);
+    if(opa >= LV_OPA_MAX) return LV_DRAW_MASK_RES_FULL_COVER;
+
+    for(int32_t x = LV_MAX(abs_x, a->x1); x <= LV_MIN(last, a->x2); x++) {
+        buf[x - abs_x] = scale_opa(buf[x - abs_x], (uint32_t)opa);
+    }
+    return verdict(buf, len, true);
+}
+
+static lv_draw_mask_res_t map_row(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len, void * p)
+{
+    lv_draw_mask_map_param_t * m = p;
+    const lv_area_t * a = &m->cfg.coords;
+    int32_t last = abs_x + len - 1;
+    if(abs_y < a->y1 || abs_y > a->y2 || last < a->x1 || abs_x > a->x2) return LV_DRAW_MASK_RES_FULL_COVER;
+
+    const lv_opa_t * src = m->cfg.map + (size_t)(abs_y - a->y1) * (size_t)lv_area_get_width(a);
+    for(int32_t x = LV_MAX(abs_x, a->x1); x <= LV_MIN(last, a->x2); x++) {
+        buf[x - abs_x] = scale_opa(buf[x - abs_x], src[x - a->x1]);
+    }
+    return verdict(buf, len, true);
+}
+
+/* Where the polygon's edges cross the scan line at `y16` (1/FRAC px),
+ * sorted; returns how many. Points are pixel centres. */
+static int poly_crossings(const lv_draw_mask_polygon_param_t * m, int32_t y16, int32_t * xs)
+{
+    int n = 0;
+    uint16_t cnt = m->cfg.point_cnt;
+    for(uint16_t k = 0; k < cnt && n < POLY_CROSSINGS_MAX; k++) {
+        const lv_point_t * a = &m->cfg.points[k];
+        const lv_point_t * b = &m->cfg.points[(k + 1) % cnt];
+        int32_t ay = a->y * FRAC, by = b->y * FRAC;
+        bool crosses = ay <= y16 ? by > y16 : by <= y16;
+        if(!crosses) continue;
+        int32_t x = a->x * FRAC + (int32_t)((int64_t)(y16 - ay) * (b->x - a->x) * FRAC / (by - ay));
+        int at = n++;
+        while(at > 0 && xs[at - 1] > x) {
+            xs[at] = xs[at - 1];
+            at--;
+        }
+        xs[at] = x;
+    }
+    return n;
+}
+
+/* Even-odd filling measured on four scan lines per pixel row, each adding
+ * the exact horizontal overlap of its inside spans with every pixel, so
+ * edges are smooth in both directions. */
+static lv_draw_mask_res_t polygon_row(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len, void * p)
+{
+    lv_draw_mask_polygon_param_t * m = p;
+    enum { LINES = 4 };
+    if(m->cfg.point_cnt < 3 || m->cfg.points == NULL) {
+        lv_memset_00(buf, (size_t)len);
+        return LV_DRAW_MASK_RES_TRANSP;
+    }
+    uint16_t * hits = lv_mem_buf_get((uint32_t)len * sizeof(uint16_t));
+    if(hits == NULL) return LV_DRAW_MASK_RES_FULL_COVER;
+    lv_memset_00(hits, (size_t)len * sizeof(uint16_t));
+
+    int32_t run_w16 = len * FRAC;
+    for(int line = 0; line < LINES; line++) {
+        int32_t y16 = abs_y * FRAC - FRAC / 2 + FRAC / (2 * LINES) + line * (FRAC / LINES);
+        int32_t xs[POLY_CROSSINGS_MAX];
+        int n = poly_crossings(m, y16, xs);
+        for(int k = 0; k + 1 < n; k += 2) {
+            /*Shift by half a pixel: pixel x then spans [x * FRAC, x * FRAC + FRAC) of the run*/
+            int32_t from = LV_MAX(xs[k] + FRAC / 2 - abs_x * FRAC, 0);
+            int32_t to = LV_MIN(xs[k + 1] + FRAC / 2 - abs_x * FRAC, run_w16);
+            for(int32_t px = from / FRAC; px * FRAC < to; px++) {
+                int32_t part = LV_MIN(to, px * FRAC + FRAC) - LV_MAX(from, px * FRAC);
+                if(part > 0) hits[px] = (uint16_t)(hits[px] + part);
+            }
+        }
+    }
+    for(lv_coord_t i = 0; i < len; i++) {
+        buf[i] = scale_opa(buf[i], (uint32_t)hits[i] * 255 / (FRAC * LINES));
+    }
+    lv_mem_buf_release(hits);
+    return verdict(buf, len, true);
+}
+
+static lv_draw_mask_res_t run_masks(lv_opa_t * buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
+                                    const int16_t * ids, int16_t id_cnt)
+{
+    lv_draw_mask_res_t res = LV_DRAW_MASK_RES_FULL_COVER;
+    int16_t n = ids ? id_cnt : _LV_MASK_MAX_NUM;
+    for(int16_t k = 0; k < n; k++) {
+        int16_t id = ids ? ids[k] : k;
+        if(id < 0 || id >= _LV_MASK_MAX_NUM || active[id].param == NULL) continue;
+        _lv_draw_mask_common_dsc_t * mask = active[id].param;
+        lv_draw_mask_res_t one = mask->cb(buf, abs_x, abs_y, len, mask);
+        if(one == LV_DRAW_MASK_RES_TRANSP) return LV_DRAW_MASK_RES_TRANSP;
+        if(one == LV_DRAW_MASK_RES_CHANGED) res = LV_DRAW_MASK_RES_CHANGED;
+    }
+    return res;
+}
 
 /**********************
  *   GLOBAL FUNCTIONS
  **********************/
 
+/* A full list gives LV_MASK_ID_INV: the shape is drawn unmasked instead of
+ * stopping the program, and lv_draw_mask_remove_id ignores the id. */
 int16_t lv_draw_mask_add(void * param, void * custom_id)
 {
-    for(int16_t i = 0; i < _LV_MASK_MAX_NUM; i++) {
-        if(mask_list[i].param == NULL) {
-            mask_list[i].param = param;
-            mask_list[i].custom_id = custom_id;
-            return i;
-        }
+    for(int16_t id = 0; id < _LV_MASK_MAX_NUM; id++) {
+        if(active[id].param != NULL) continue;
+        active[id].param = param;
+        active[id].custom_id = custom_id;
+        return id;
     }
-    LV_ASSERT_MSG(false, "Too many draw masks");
     return LV_MASK_ID_INV;
 }
 
 LV_ATTRIBUTE_FAST_MEM lv_draw_mask_res_t lv_draw_mask_apply(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y,
                                                             lv_coord_t len)
 {
-    bool changed = false;
-    for(int i = 0; i < _LV_MASK_MAX_NUM; i++) {
-        _lv_draw_mask_common_dsc_t * dsc = mask_list[i].param;
-        if(dsc == NULL) continue;
-        lv_draw_mask_res_t res = dsc->cb(mask_buf, abs_x, abs_y, len, (void *)dsc);
-        if(res == LV_DRAW_MASK_RES_TRANSP) return LV_DRAW_MASK_RES_TRANSP;
-        if(res == LV_DRAW_MASK_RES_CHANGED) changed = true;
-    }
-    return changed ? LV_DRAW_MASK_RES_CHANGED : LV_DRAW_MASK_RES_FULL_COVER;
+    return run_masks(mask_buf, abs_x, abs_y, len, NULL, 0);
 }
 
 LV_ATTRIBUTE_FAST_MEM lv_draw_mask_res_t lv_draw_mask_apply_ids(lv_opa_t * mask_buf, lv_coord_t abs_x,
                                                                 lv_coord_t abs_y, lv_coord_t len,
                                                                 const int16_t * ids, int16_t ids_count)
 {
-    bool changed = false;
-    for(int16_t i = 0; i < ids_count; i++) {
-        int16_t id = ids[i];
-        if(id < 0 || id >= _LV_MASK_MAX_NUM) continue;
-        _lv_draw_mask_common_dsc_t * dsc = mask_list[id].param;
-        if(dsc == NULL) continue;
-        lv_draw_mask_res_t res = dsc->cb(mask_buf, abs_x, abs_y, len, (void *)dsc);
-        if(res == LV_DRAW_MASK_RES_TRANSP) return LV_DRAW_MASK_RES_TRANSP;
-        if(res == LV_DRAW_MASK_RES_CHANGED) changed = true;
-    }
-    return changed ? LV_DRAW_MASK_RES_CHANGED : LV_DRAW_MASK_RES_FULL_COVER;
+    if(ids == NULL) return LV_DRAW_MASK_RES_FULL_COVER;
+    return run_masks(mask_buf, abs_x, abs_y, len, ids, ids_count);
 }
 
 void * lv_draw_mask_remove_id(int16_t id)
 {
     if(id < 0 || id >= _LV_MASK_MAX_NUM) return NULL;
-    void * p = mask_list[id].param;
-    mask_list[id].param = NULL;
-    mask_list[id].custom_id = NULL;
-    return p;
+    void * removed = active[id].param;
+    active[id] = (_lv_draw_mask_saved_t) {
+        NULL, NULL
+    };
+    return removed;
 }
 
 void * lv_draw_mask_remove_custom(void * custom_id)
 {
-    void * p = NULL;
-    for(int i = 0; i < _LV_MASK_MAX_NUM; i++) {
-        if(mask_list[i].param != NULL && mask_list[i].custom_id == custom_id) {
-            p = mask_list[i].param;
-            mask_list[i].param = NULL;
-            mask_list[i].custom_id = NULL;
-        }
+    void * removed = NULL;
+    for(int16_t id = 0; id < _LV_MASK_MAX_NUM; id++) {
+        if(active[id].param == NULL || active[id].custom_id != custom_id) continue;
+        removed = lv_draw_mask_remove_id(id);
     }
-    return p;
+    return removed;
 }
 
-/* Only the polygon mask owns memory (its copy of the points); the radius
- * mask computes its corners directly and needs no circle cache. */
+/* Radius masks share the corner tables and own nothing; only a polygon
+ * owns memory, its copy of the points. */
 void lv_draw_mask_free_param(void * p)
 {
-    if(p == NULL) return;
-    _lv_draw_mask_common_dsc_t * dsc = p;
-    if(dsc->type == LV_DRAW_MASK_TYPE_POLYGON) {
-        lv_draw_mask_polygon_param_t * poly = p;
-        lv_mem_free(poly->cfg.points);
-        poly->cfg.points = NULL;
-    }
+    _lv_draw_mask_common_dsc_t * common = p;
+    if(common == NULL || common->type != LV_DRAW_MASK_TYPE_POLYGON) return;
+    lv_draw_mask_polygon_param_t * poly = p;
+    lv_mem_free(poly->cfg.points);
+    poly->cfg.points = NULL;
 }
 
 void _lv_draw_mask_cleanup(void)
 {
+    for(int i = 0; i < LV_CIRCLE_CACHE_SIZE; i++) drop_table(&corner_tables[i]);
+}
+
+/* lv_init: a previous lv_deinit reset the memory pool under the corner
+ * tables, so they are forgotten, not freed; masks a caller left in the list
+ * are dropped too. */
+void _lv_draw_mask_reset(void)
+{
+    lv_memset_00(corner_tables, sizeof(corner_tables));
+    lv_memset_00(active, sizeof(active));
 }
 
 uint8_t lv_draw_mask_get_cnt(void)
 {
-    uint8_t cnt = 0;
-    for(int i = 0; i < _LV_MASK_MAX_NUM; i++) {
-        if(mask_list[i].param) cnt++;
-    }
-    return cnt;
+    uint8_t n = 0;
+    for(int16_t id = 0; id < _LV_MASK_MAX_NUM; id++) n += active[id].param != NULL;
+    return n;
 }
 
-/* A radius mask that keeps the inside of a rectangle holding all of `a` with
- * its corners cannot change `a`; every other mask may. */
+/* An area is untouched by a radius mask that keeps the inside of a rectangle
+ * holding it (corners included), or keeps the outside of one it avoids;
+ * every other kind of mask may change it. */
 bool lv_draw_mask_is_any(const lv_area_t * a)
 {
-    for(int i = 0; i < _LV_MASK_MAX_NUM; i++) {
-        _lv_draw_mask_common_dsc_t * comm = mask_list[i].param;
-        if(comm == NULL) continue;
-        if(a == NULL) return true;
-        if(comm->type == LV_DRAW_MASK_TYPE_RADIUS) {
-            lv_draw_mask_radius_param_t * r = mask_list[i].param;
-            if(r->cfg.outer) {
-                if(!_lv_area_is_out(a, &r->cfg.rect, r->cfg.radius)) return true;
-            }
-            else {
-                if(!_lv_area_is_in(a, &r->cfg.rect, r->cfg.radius)) return true;
-            }
-        }
-        else {
-            return true;
-        }
+    for(int16_t id = 0; id < _LV_MASK_MAX_NUM; id++) {
+        const _lv_draw_mask_common_dsc_t * common = active[id].param;
+        if(common == NULL) continue;
+        if(a == NULL || common->type != LV_DRAW_MASK_TYPE_RADIUS) return true;
+        const lv_draw_mask_radius_param_t * m = active[id].param;
+        bool untouched = m->cfg.outer ? _lv_area_is_out(a, &m->cfg.rect, m->cfg.radius)
+                         : _lv_area_is_in(a, &m->cfg.rect, m->cfg.radius);
+        if(!untouched) return true;
     }
     return false;
 }
 
-/* The points are normalised so that "left" and "top" do not depend on their
- * order: dy >= 0 for the left/right sides, dx >= 0 for top/bottom. */
+/* The side names are relative to the line's direction, so the points are
+ * ordered first: downwards for LEFT/RIGHT, rightwards for TOP/BOTTOM. */
 void lv_draw_mask_line_points_init(lv_draw_mask_line_param_t * param, lv_coord_t p1x, lv_coord_t p1y,
                                    lv_coord_t p2x, lv_coord_t p2y, lv_draw_mask_line_side_t side)
 {
-    lv_memset_00(param, sizeof(lv_draw_mask_line_param_t));
-    bool vertical_sides = side == LV_DRAW_MASK_LINE_SIDE_LEFT || side == LV_DRAW_MASK_LINE_SIDE_RIGHT;
-    bool swap = vertical_sides ? p2y < p1y : p2x < p1x;
-    if(swap) {
-        lv_coord_t t = p1x;
-        p1x = p2x;
-        p2x = t;
-        t = p1y;
-        p1y = p2y;
-        p2y = t;
+    bool sideways = side == LV_DRAW_MASK_LINE_SIDE_LEFT || side == LV_DRAW_MASK_LINE_SIDE_RIGHT;
+    lv_point_t a = {p1x, p1y};
+    lv_point_t b = {p2x, p2y};
+    if(sideways ? b.y < a.y : b.x < a.x) {
+        lv_point_t t = a;
+        a = b;
+        b = t;
     }
-    param->cfg.p1.x = p1x;
-    param->cfg.p1.y = p1y;
-    param->cfg.p2.x = p2x;
-    param->cfg.p2.y = p2y;
+    int32_t run = b.x - a.x;
+    int32_t rise = b.y - a.y;
+
+    lv_memset_00(param, sizeof(*param));
+    param->cfg.p1 = a;
+    param->cfg.p2 = b;
     param->cfg.side = side;
-    param->origo.x = p1x;
-    param->origo.y = p1y;
+    param->origo = a;
+    param->xy_steep = run;
+    param->yx_steep = rise;
+    param->flat = LV_ABS(run) > LV_ABS(rise);
+    /*The distance measure grows to the right of a downward line and above a rightward one*/
+    param->inv = side == LV_DRAW_MASK_LINE_SIDE_LEFT || side == LV_DRAW_MASK_LINE_SIDE_BOTTOM;
 
-    int32_t dx = p2x - p1x;
-    int32_t dy = p2y - p1y;
-    param->xy_steep = dx;
-    param->yx_steep = dy;
-    param->flat = LV_ABS(dx) > LV_ABS(dy) ? 1 : 0;
-
-    /* cross = (x - p1x) * dy - (y - p1y) * dx grows towards the right of a
-     * downward line and towards the top of a rightward one. */
-    param->inv = (side == LV_DRAW_MASK_LINE_SIDE_LEFT || side == LV_DRAW_MASK_LINE_SIDE_BOTTOM) ? 1 : 0;
-
-    lv_sqrt_res_t len;
-    lv_sqrt((uint32_t)(dx * dx + dy * dy), &len, 0x8000);
-    int32_t len16 = len.i * SUBPX + (len.f >> 4);
-    /*Coverage per unit of cross, in 1/65536: 255 per pixel of distance*/
-    param->steep = len16 > 0 ? (int32_t)((255LL * SUBPX << 16) / len16) : 0;
+    lv_sqrt_res_t length;
+    lv_sqrt((uint32_t)(run * run + rise * rise), &length, 0x8000);
+    int32_t len16 = length.i * FRAC + (length.f >> 4);
+    /*255 of opacity per pixel of distance, in 1/65536*/
+    param->steep = len16 > 0 ? (int32_t)((255LL * FRAC << 16) / len16) : 0;
     param->spx = len16;
-
-    param->dsc.cb = mask_line_cb;
+    param->dsc.cb = line_row;
     param->dsc.type = LV_DRAW_MASK_TYPE_LINE;
 }
 
+/* The second point is put 1000 px along the direction, so rounding the
+ * trigonometry to whole pixels tilts the line by well under a degree. */
 void lv_draw_mask_line_angle_init(lv_draw_mask_line_param_t * param, lv_coord_t p1x, lv_coord_t py, int16_t angle,
                                   lv_draw_mask_line_side_t side)
 {
-    /*A second point far along the direction keeps the rounding small*/
-    lv_coord_t p2x = (lv_coord_t)(p1x + ((lv_trigo_cos(angle) * 1000) >> LV_TRIGO_SHIFT));
-    lv_coord_t p2y = (lv_coord_t)(py + ((lv_trigo_sin(angle) * 1000) >> LV_TRIGO_SHIFT));
-    lv_draw_mask_line_points_init(param, p1x, py, p2x, p2y, side);
+    int32_t far_x = p1x + ((lv_trigo_cos(angle) * 1000) >> LV_TRIGO_SHIFT);
+    int32_t far_y = py + ((lv_trigo_sin(angle) * 1000) >> LV_TRIGO_SHIFT);
+    lv_draw_mask_line_points_init(param, p1x, py, (lv_coord_t)far_x, (lv_coord_t)far_y, side);
 }
 
 void lv_draw_mask_angle_init(lv_draw_mask_angle_param_t * param, lv_coord_t vertex_x, lv_coord_t vertex_y,
                              lv_coord_t start_angle, lv_coord_t end_angle)
 {
-    lv_memset_00(param, sizeof(lv_draw_mask_angle_param_t));
-    start_angle = (lv_coord_t)(((start_angle % 360) + 360) % 360);
-    end_angle = (lv_coord_t)(((end_angle % 360) + 360) % 360);
-    param->cfg.vertex_p.x = vertex_x;
-    param->cfg.vertex_p.y = vertex_y;
-    param->cfg.start_angle = start_angle;
-    param->cfg.end_angle = end_angle;
-    param->delta_deg = (uint16_t)(((end_angle - start_angle) + 360) % 360);
+    lv_coord_t from = (lv_coord_t)(((start_angle % 360) + 360) % 360);
+    lv_coord_t to = (lv_coord_t)(((end_angle % 360) + 360) % 360);
 
-    lv_draw_mask_line_angle_init(&param->start_line, vertex_x, vertex_y, start_angle, LV_DRAW_MASK_LINE_SIDE_LEFT);
-    lv_draw_mask_line_angle_init(&param->end_line, vertex_x, vertex_y, end_angle, LV_DRAW_MASK_LINE_SIDE_LEFT);
-
-    param->dsc.cb = mask_angle_cb;
+    lv_memset_00(param, sizeof(*param));
+    param->cfg.vertex_p = (lv_point_t) {
+        vertex_x, vertex_y
+    };
+    param->cfg.start_angle = from;
+    param->cfg.end_angle = to;
+    param->delta_deg = (uint16_t)((to - from + 360) % 360);
+    /*The two rays as line masks too, for code that looks at them*/
+    lv_draw_mask_line_angle_init(&param->start_line, vertex_x, vertex_y, from, LV_DRAW_MASK_LINE_SIDE_LEFT);
+    lv_draw_mask_line_angle_init(&param->end_line, vertex_x, vertex_y, to, LV_DRAW_MASK_LINE_SIDE_LEFT);
+    param->dsc.cb = angle_row;
     param->dsc.type = LV_DRAW_MASK_TYPE_ANGLE;
 }
 
+/* The radius is clamped to half the short side, as for drawn rectangles. */
 void lv_draw_mask_radius_init(lv_draw_mask_radius_param_t * param, const lv_area_t * rect, lv_coord_t radius,
                               bool inv)
 {
-    lv_memset_00(param, sizeof(lv_draw_mask_radius_param_t));
-    lv_coord_t w = lv_area_get_width(rect);
-    lv_coord_t h = lv_area_get_height(rect);
-    int32_t short_side = LV_MIN(w, h);
-    if(radius > short_side >> 1) radius = (lv_coord_t)(short_side >> 1);
-    if(radius < 0) radius = 0;
+    int32_t half_short = LV_MIN(lv_area_get_width(rect), lv_area_get_height(rect)) / 2;
+    int32_t r = LV_CLAMP(0, radius, LV_MAX(half_short, 0));
 
-    lv_area_copy(&param->cfg.rect, rect);
-    param->cfg.radius = radius;
-    param->cfg.outer = inv ? 1 : 0;
-    param->circle = NULL;
-    param->dsc.cb = mask_radius_cb;
+    lv_memset_00(param, sizeof(*param));
+    param->cfg.rect = *rect;
+    param->cfg.radius = (lv_coord_t)r;
+    param->cfg.outer = inv;
+    param->dsc.cb = radius_row;
     param->dsc.type = LV_DRAW_MASK_TYPE_RADIUS;
 }
 
@@ -256,313 +673,33 @@ void lv_draw_mask_fade_init(lv_draw_mask_fade_param_t * param, const lv_area_t *
                             lv_coord_t y_top,
                             lv_opa_t opa_bottom, lv_coord_t y_bottom)
 {
-    lv_memset_00(param, sizeof(lv_draw_mask_fade_param_t));
-    lv_area_copy(&param->cfg.coords, coords);
-    param->cfg.opa_top = opa_top;
-    param->cfg.opa_bottom = opa_bottom;
-    param->cfg.y_top = y_top;
-    param->cfg.y_bottom = y_bottom;
-    param->dsc.cb = mask_fade_cb;
-    param->dsc.type = LV_DRAW_MASK_TYPE_FADE;
+    lv_draw_mask_fade_param_t fresh = {
+        .dsc = {.cb = fade_row, .type = LV_DRAW_MASK_TYPE_FADE},
+        .cfg = {.coords = *coords, .y_top = y_top, .y_bottom = y_bottom, .opa_top = opa_top, .opa_bottom = opa_bottom},
+    };
+    *param = fresh;
 }
 
 void lv_draw_mask_map_init(lv_draw_mask_map_param_t * param, const lv_area_t * coords, const lv_opa_t * map)
 {
-    lv_memset_00(param, sizeof(lv_draw_mask_map_param_t));
-    lv_area_copy(&param->cfg.coords, coords);
-    param->cfg.map = map;
-    param->dsc.cb = mask_map_cb;
-    param->dsc.type = LV_DRAW_MASK_TYPE_MAP;
+    lv_draw_mask_map_param_t fresh = {
+        .dsc = {.cb = map_row, .type = LV_DRAW_MASK_TYPE_MAP},
+        .cfg = {.coords = *coords, .map = map},
+    };
+    *param = fresh;
 }
 
+/* Without memory for the copy the mask has no points and hides everything:
+ * the polygon is not drawn, and adding the mask stays safe. */
 void lv_draw_mask_polygon_init(lv_draw_mask_polygon_param_t * param, const lv_point_t * points, uint16_t point_cnt)
 {
-    lv_memset_00(param, sizeof(lv_draw_mask_polygon_param_t));
-    param->cfg.points = lv_mem_alloc(sizeof(lv_point_t) * (point_cnt ? point_cnt : 1));
-    LV_ASSERT_MALLOC(param->cfg.points);
-    if(param->cfg.points == NULL) return;
-    lv_memcpy(param->cfg.points, points, sizeof(lv_point_t) * point_cnt);
-    param->cfg.point_cnt = point_cnt;
-    param->dsc.cb = mask_polygon_cb;
+    lv_memset_00(param, sizeof(*param));
+    param->dsc.cb = polygon_row;
     param->dsc.type = LV_DRAW_MASK_TYPE_POLYGON;
-}
-
-/**********************
- *   STATIC FUNCTIONS
- **********************/
-
-/* Coverage of a pixel whose centre is `cross` (scaled by the line length) on
- * the kept side: 128 on the line, 255 half a pixel inside, 0 half outside. */
-static inline lv_opa_t half_plane_cov(int32_t cross, int32_t k)
-{
-    int64_t v = 128 + (((int64_t)cross * k) >> 16);
-    if(v <= 0) return 0;
-    if(v >= 255) return 255;
-    return (lv_opa_t)v;
-}
-
-static lv_draw_mask_res_t mask_mix_result(lv_opa_t * mask_buf, lv_coord_t len, bool changed)
-{
-    if(!changed) return LV_DRAW_MASK_RES_FULL_COVER;
-    for(lv_coord_t i = 0; i < len; i++) {
-        if(mask_buf[i]) return LV_DRAW_MASK_RES_CHANGED;
-    }
-    return LV_DRAW_MASK_RES_TRANSP;
-}
-
-static lv_draw_mask_res_t mask_line_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                       void * p)
-{
-    lv_draw_mask_line_param_t * param = p;
-    int32_t dx = param->xy_steep;
-    int32_t dy = param->yx_steep;
-    bool vertical_sides = param->cfg.side <= LV_DRAW_MASK_LINE_SIDE_RIGHT;
-    /*A side that is not defined for the line's direction keeps everything*/
-    if(vertical_sides && dy == 0) return LV_DRAW_MASK_RES_FULL_COVER;
-    if(!vertical_sides && dx == 0) return LV_DRAW_MASK_RES_FULL_COVER;
-
-    int32_t cross = (abs_x - param->origo.x) * dy - (abs_y - param->origo.y) * dx;
-    int32_t step = dy;
-    if(param->inv) {
-        cross = -cross;
-        step = -step;
-    }
-    bool changed = false;
-    for(lv_coord_t i = 0; i < len; i++, cross += step) {
-        lv_opa_t cov = half_plane_cov(cross, param->steep);
-        if(cov == 255) continue;
-        mask_buf[i] = (lv_opa_t)LV_UDIV255(mask_buf[i] * cov);
-        changed = true;
-    }
-    return mask_mix_result(mask_buf, len, changed);
-}
-
-/* Inside the sector = clockwise after the start ray and before the end ray:
- * the intersection of the two half-planes for sectors up to 180 degrees,
- * their union for wider ones. */
-static lv_draw_mask_res_t mask_angle_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                        void * p)
-{
-    lv_draw_mask_angle_param_t * param = p;
-    int32_t sx = lv_trigo_cos(param->cfg.start_angle);
-    int32_t sy = lv_trigo_sin(param->cfg.start_angle);
-    int32_t ex = lv_trigo_cos(param->cfg.end_angle);
-    int32_t ey = lv_trigo_sin(param->cfg.end_angle);
-    bool wide = param->delta_deg > 180;
-
-    /*Pixel centres relative to the vertex's centre, in 1/2 px: the vertex is a pixel too*/
-    int32_t py2 = (abs_y - param->cfg.vertex_p.y) * 2;
-    int32_t px2 = (abs_x - param->cfg.vertex_p.x) * 2;
-    /*cross(u, p) = u.x * p.y - u.y * p.x, scaled by 32767 * 2*/
-    int32_t cs = sx * py2 - sy * px2;
-    int32_t ce = ex * py2 - ey * px2;
-    int32_t k = (int32_t)((255LL << 16) / (32767 * 2));
-    bool changed = false;
-    for(lv_coord_t i = 0; i < len; i++, cs -= 2 * sy, ce -= 2 * ey) {
-        lv_opa_t c_s = half_plane_cov(cs, k);
-        lv_opa_t c_e = half_plane_cov(-ce, k);
-        lv_opa_t cov = wide ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
-        if(cov == 255) continue;
-        mask_buf[i] = (lv_opa_t)LV_UDIV255(mask_buf[i] * cov);
-        changed = true;
-    }
-    return mask_mix_result(mask_buf, len, changed);
-}
-
-static inline uint32_t isqrt32(uint32_t v)
-{
-    uint32_t root = 0;
-    uint32_t bit = 1u << 30;
-    while(bit > v) bit >>= 2;
-    while(bit) {
-        if(v >= root + bit) {
-            v -= root + bit;
-            root = (root >> 1) + bit;
-        }
-        else {
-            root >>= 1;
-        }
-        bit >>= 2;
-    }
-    return root;
-}
-
-/* Coverage of the rounded rectangle at a pixel of a corner zone: the corner
- * circle's centre lies r pixels inside both edges (edges between pixels). */
-static inline lv_opa_t corner_cov(int32_t x, int32_t y, int32_t cx16, int32_t cy16, int32_t r)
-{
-    int32_t dx = x * SUBPX + SUBPX / 2 - cx16;
-    int32_t dy = y * SUBPX + SUBPX / 2 - cy16;
-    uint32_t d = isqrt32((uint32_t)(dx * dx + dy * dy));
-    int32_t v = (r * SUBPX - (int32_t)d + SUBPX / 2) * 255 / SUBPX;
-    if(v <= 0) return 0;
-    if(v >= 255) return 255;
-    return (lv_opa_t)v;
-}
-
-static lv_draw_mask_res_t mask_radius_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                         void * p)
-{
-    lv_draw_mask_radius_param_t * param = p;
-    const lv_area_t * rect = &param->cfg.rect;
-    int32_t r = param->cfg.radius;
-    bool outer = param->cfg.outer;
-    int32_t x_end = abs_x + len - 1;
-
-    if(abs_y < rect->y1 || abs_y > rect->y2 || x_end < rect->x1 || abs_x > rect->x2) {
-        if(outer) return LV_DRAW_MASK_RES_FULL_COVER;
-        lv_memset_00(mask_buf, (size_t)len);
-        return LV_DRAW_MASK_RES_TRANSP;
-    }
-
-    bool changed = false;
-    /*Outside the rectangle horizontally*/
-    if(!outer) {
-        if(abs_x < rect->x1) {
-            lv_memset_00(mask_buf, (size_t)(rect->x1 - abs_x));
-            changed = true;
-        }
-        if(x_end > rect->x2) {
-            lv_memset_00(&mask_buf[rect->x2 + 1 - abs_x], (size_t)(x_end - rect->x2));
-            changed = true;
-        }
-    }
-
-    int32_t cy16 = -1;
-    if(abs_y < rect->y1 + r) cy16 = (rect->y1 + r) * SUBPX;
-    else if(abs_y > rect->y2 - r) cy16 = (rect->y2 + 1 - r) * SUBPX;
-
-    int32_t in_x1 = LV_MAX(abs_x, rect->x1);
-    int32_t in_x2 = LV_MIN(x_end, rect->x2);
-    if(cy16 < 0) {
-        /*A straight row: all inside the rectangle*/
-        if(outer) {
-            lv_memset_00(&mask_buf[in_x1 - abs_x], (size_t)(in_x2 - in_x1 + 1));
-            changed = true;
-        }
-        return mask_mix_result(mask_buf, len, changed);
-    }
-
-    for(int32_t x = in_x1; x <= in_x2; x++) {
-        lv_opa_t cov;
-        if(x < rect->x1 + r) cov = corner_cov(x, abs_y, (rect->x1 + r) * SUBPX, cy16, r);
-        else if(x > rect->x2 - r) cov = corner_cov(x, abs_y, (rect->x2 + 1 - r) * SUBPX, cy16, r);
-        else {
-            /*Between the two corners of a corner row: inside*/
-            int32_t mid_end = LV_MIN(in_x2, rect->x2 - r);
-            if(outer) {
-                lv_memset_00(&mask_buf[x - abs_x], (size_t)(mid_end - x + 1));
-                changed = true;
-            }
-            x = mid_end;
-            continue;
-        }
-        if(outer) cov = (lv_opa_t)(255 - cov);
-        if(cov == 255) continue;
-        mask_buf[x - abs_x] = (lv_opa_t)LV_UDIV255(mask_buf[x - abs_x] * (uint32_t)cov);
-        changed = true;
-    }
-    return mask_mix_result(mask_buf, len, changed);
-}
-
-static lv_draw_mask_res_t mask_fade_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                       void * p)
-{
-    lv_draw_mask_fade_param_t * param = p;
-    const lv_area_t * a = &param->cfg.coords;
-    if(abs_y < a->y1 || abs_y > a->y2) return LV_DRAW_MASK_RES_FULL_COVER;
-    if(abs_x + len - 1 < a->x1 || abs_x > a->x2) return LV_DRAW_MASK_RES_FULL_COVER;
-
-    int32_t opa;
-    if(abs_y <= param->cfg.y_top) opa = param->cfg.opa_top;
-    else if(abs_y >= param->cfg.y_bottom) opa = param->cfg.opa_bottom;
-    else {
-        opa = lv_map(abs_y, param->cfg.y_top, param->cfg.y_bottom, param->cfg.opa_top, param->cfg.opa_bottom);
-    }
-    if(opa >= LV_OPA_MAX) return LV_DRAW_MASK_RES_FULL_COVER;
-
-    int32_t x1 = LV_MAX(abs_x, a->x1);
-    int32_t x2 = LV_MIN(abs_x + len - 1, a->x2);
-    for(int32_t x = x1; x <= x2; x++) {
-        mask_buf[x - abs_x] = (lv_opa_t)LV_UDIV255(mask_buf[x - abs_x] * (uint32_t)opa);
-    }
-    return mask_mix_result(mask_buf, len, true);
-}
-
-static lv_draw_mask_res_t mask_map_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                      void * p)
-{
-    lv_draw_mask_map_param_t * param = p;
-    const lv_area_t * a = &param->cfg.coords;
-    if(abs_y < a->y1 || abs_y > a->y2) return LV_DRAW_MASK_RES_FULL_COVER;
-    if(abs_x + len - 1 < a->x1 || abs_x > a->x2) return LV_DRAW_MASK_RES_FULL_COVER;
-
-    const lv_opa_t * row = param->cfg.map + (size_t)(abs_y - a->y1) * lv_area_get_width(a);
-    int32_t x1 = LV_MAX(abs_x, a->x1);
-    int32_t x2 = LV_MIN(abs_x + len - 1, a->x2);
-    for(int32_t x = x1; x <= x2; x++) {
-        mask_buf[x - abs_x] = (lv_opa_t)LV_UDIV255(mask_buf[x - abs_x] * (uint32_t)row[x - a->x1]);
-    }
-    return mask_mix_result(mask_buf, len, true);
-}
-
-/* Even-odd rule at four sub-rows per pixel row, with exact horizontal
- * coverage of each crossing, so edges are anti-aliased both ways. */
-static lv_draw_mask_res_t mask_polygon_cb(lv_opa_t * mask_buf, lv_coord_t abs_x, lv_coord_t abs_y, lv_coord_t len,
-                                          void * p)
-{
-    lv_draw_mask_polygon_param_t * param = p;
-    uint16_t n = param->cfg.point_cnt;
-    if(n < 3 || param->cfg.points == NULL) {
-        lv_memset_00(mask_buf, (size_t)len);
-        return LV_DRAW_MASK_RES_TRANSP;
-    }
-
-    uint16_t * acc = lv_mem_buf_get((uint32_t)len * sizeof(uint16_t));
-    if(acc == NULL) return LV_DRAW_MASK_RES_FULL_COVER;
-    lv_memset_00(acc, (size_t)len * sizeof(uint16_t));
-
-    const int sub_rows = 4;
-    for(int s = 0; s < sub_rows; s++) {
-        /*Sample row centre in 1/16 px, points are pixel centres*/
-        int32_t sy16 = abs_y * SUBPX + (SUBPX / sub_rows) * s + SUBPX / (2 * sub_rows) - SUBPX / 2;
-        int32_t xs[32];
-        int cnt = 0;
-        for(uint16_t i = 0; i < n && cnt < 32; i++) {
-            const lv_point_t * a = &param->cfg.points[i];
-            const lv_point_t * b = &param->cfg.points[(i + 1) % n];
-            int32_t ay = a->y * SUBPX, by = b->y * SUBPX;
-            if((ay <= sy16 && by > sy16) || (by <= sy16 && ay > sy16)) {
-                xs[cnt++] = a->x * SUBPX + (int32_t)((int64_t)(sy16 - ay) * (b->x - a->x) * SUBPX / (by - ay));
-            }
-        }
-        /*Sort the crossings (few of them)*/
-        for(int i = 1; i < cnt; i++) {
-            int32_t v = xs[i];
-            int j = i - 1;
-            while(j >= 0 && xs[j] > v) {
-                xs[j + 1] = xs[j];
-                j--;
-            }
-            xs[j + 1] = v;
-        }
-        for(int i = 0; i + 1 < cnt; i += 2) {
-            /*Span [xa, xb) in 1/16 px, shifted so pixel x covers [x*16, x*16+16)*/
-            int32_t xa = xs[i] + SUBPX / 2 - abs_x * SUBPX;
-            int32_t xb = xs[i + 1] + SUBPX / 2 - abs_x * SUBPX;
-            if(xa < 0) xa = 0;
-            if(xb > len * SUBPX) xb = len * SUBPX;
-            for(int32_t px = xa / SUBPX; px * SUBPX < xb; px++) {
-                int32_t c0 = LV_MAX(xa, px * SUBPX);
-                int32_t c1 = LV_MIN(xb, px * SUBPX + SUBPX);
-                if(c1 > c0) acc[px] = (uint16_t)(acc[px] + (c1 - c0));
-            }
-        }
-    }
-    for(lv_coord_t i = 0; i < len; i++) {
-        uint32_t cov = (uint32_t)acc[i] * 255 / (SUBPX * sub_rows);
-        mask_buf[i] = (lv_opa_t)LV_UDIV255(mask_buf[i] * cov);
-    }
-    lv_mem_buf_release(acc);
-    return mask_mix_result(mask_buf, len, true);
+    size_t bytes = sizeof(lv_point_t) * point_cnt;
+    lv_point_t * copy = lv_mem_alloc(bytes ? bytes : sizeof(lv_point_t));
+    if(copy == NULL) return;
+    if(bytes) lv_memcpy(copy, points, bytes);
+    param->cfg.points = copy;
+    param->cfg.point_cnt = point_cnt;
 }

@@ -115,14 +115,18 @@ typedef struct {
     uint16_t delta_deg;
 } lv_draw_mask_angle_param_t;
 
-/* Cached coverage of one quarter circle, shared by radius masks of the same radius. */
+/* The coverage of a rounded corner of one radius, worked out once and shared
+ * by every radius mask of that radius (LV_CIRCLE_CACHE_SIZE of them are
+ * kept). Row j counts from the rectangle's top or bottom edge, columns from
+ * its side; each row has partially covered columns from x_start_on_y[j]
+ * on, opa_start_on_y[j + 1] - opa_start_on_y[j] of them, then full cover. */
 typedef struct {
-    uint8_t * buf;
-    lv_opa_t * cir_opa;         /* coverage values, row after row */
-    uint16_t * x_start_on_y;    /* first partially covered x of each row */
-    uint16_t * opa_start_on_y;  /* index into cir_opa of each row */
-    int32_t life;
-    uint32_t used_cnt;
+    uint8_t * buf;              /* the allocation holding the two index arrays; NULL: slot unused */
+    lv_opa_t * cir_opa;         /* the partial coverages, row after row */
+    uint16_t * x_start_on_y;    /* per row: the first column with any coverage */
+    uint16_t * opa_start_on_y;  /* per row (and one past the last): where its values start in cir_opa */
+    int32_t life;               /* when it was last used, to replace the least recent */
+    uint32_t used_cnt;          /* how often it was used */
     lv_coord_t radius;
 } _lv_draw_mask_radius_circle_dsc_t;
 
@@ -137,7 +141,7 @@ typedef struct {
         uint8_t outer: 1;   /* 1: keep the outside of the rectangle */
     } cfg;
 
-    _lv_draw_mask_radius_circle_dsc_t * circle;
+    _lv_draw_mask_radius_circle_dsc_t * circle;     /* the table last used, checked before it is used again */
 } lv_draw_mask_radius_param_t;
 
 typedef struct {
@@ -179,7 +183,7 @@ typedef struct {
  * Add a mask to the global list. The parameter must stay alive until removed.
  * @param param an initialised mask parameter
  * @param custom_id an owner tag for lv_draw_mask_remove_custom (may be NULL)
- * @return the mask's id, or LV_MASK_ID_INV when the list is full
+ * @return the mask's id, or LV_MASK_ID_INV when all _LV_MASK_MAX_NUM slots are taken
  */
 int16_t lv_draw_mask_add(void * param, void * custom_id);
 
@@ -209,11 +213,14 @@ void * lv_draw_mask_remove_id(int16_t id);
  */
 void * lv_draw_mask_remove_custom(void * custom_id);
 
-/** Release what a mask parameter holds (a radius mask's circle cache entry). */
+/** Release what a mask parameter holds (a polygon's copy of its points). */
 void lv_draw_mask_free_param(void * p);
 
-/** Free the cached circles. */
+/** Free the cached corner tables. */
 void _lv_draw_mask_cleanup(void);
+
+/** Start afresh after the memory pool was reset: empty list, no tables (lv_init). */
+void _lv_draw_mask_reset(void);
 
 /** @return the number of masks in the list */
 uint8_t lv_draw_mask_get_cnt(void);

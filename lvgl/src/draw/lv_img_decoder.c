@@ -1,36 +1,36 @@
 /**
  * @file lv_img_decoder.c
+ * Image sources: in-memory descriptors and symbol strings. There is no file
+ * system and no user decoder, so "decoding" is reading the header.
  */
 #include "lv_img_decoder.h"
-#include "../misc/lv_mem.h"
 
+/* A descriptor's first byte is its colour format (below 32) with the
+ * always_zero bits clear, so it is never a printable character: printable
+ * ASCII means a path, a UTF-8 lead byte a symbol (the symbols live in the
+ * Private Use Area). */
 lv_img_src_t lv_img_src_get_type(const void * src)
 {
     if(src == NULL) return LV_IMG_SRC_UNKNOWN;
-    const uint8_t * u8_p = src;
-
-    /*A string: printable first byte. Symbols are Private Use Area characters (EF..F8 lead bytes)*/
-    if(u8_p[0] >= 0x20 && u8_p[0] <= 0x7F) return LV_IMG_SRC_FILE;
-    if(u8_p[0] >= 0x80) return LV_IMG_SRC_SYMBOL;
-    return LV_IMG_SRC_VARIABLE;     /*An lv_img_header_t starts with cf (< 32) and always_zero bits*/
+    uint8_t first = *(const uint8_t *)src;
+    if(first >= 0x80) return LV_IMG_SRC_SYMBOL;
+    if(first >= 0x20) return LV_IMG_SRC_FILE;
+    return LV_IMG_SRC_VARIABLE;
 }
 
+/* A symbol's size depends on its font, which the caller measures; it is
+ * reported as a 1 x 1 alpha image. */
 lv_res_t lv_img_decoder_get_info(const void * src, lv_img_header_t * header)
 {
-    lv_memset_00(header, sizeof(lv_img_header_t));
-    switch(lv_img_src_get_type(src)) {
-        case LV_IMG_SRC_VARIABLE: {
-                const lv_img_dsc_t * dsc = src;
-                *header = dsc->header;
-                return dsc->header.cf == LV_IMG_CF_UNKNOWN ? LV_RES_INV : LV_RES_OK;
-            }
-        case LV_IMG_SRC_SYMBOL:
-            /*The size depends on the font: the widget measures the text itself*/
-            header->w = 1;
-            header->h = 1;
-            header->cf = LV_IMG_CF_ALPHA_1BIT;
-            return LV_RES_OK;
-        default:
-            return LV_RES_INV;
+    lv_img_header_t info = {0};
+    lv_img_src_t kind = lv_img_src_get_type(src);
+    if(kind == LV_IMG_SRC_VARIABLE) {
+        info = ((const lv_img_dsc_t *)src)->header;
     }
+    else if(kind == LV_IMG_SRC_SYMBOL) {
+        lv_img_header_t one_px = {.cf = LV_IMG_CF_ALPHA_1BIT, .w = 1, .h = 1};
+        info = one_px;
+    }
+    *header = info;
+    return info.cf != LV_IMG_CF_UNKNOWN ? LV_RES_OK : LV_RES_INV;
 }

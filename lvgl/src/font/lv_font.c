@@ -1,13 +1,46 @@
 /**
  * @file lv_font.c
+ * The font interface over the fonts' own callbacks: fallback fonts are
+ * asked in turn, and a glyph no font has becomes a placeholder box so the
+ * gap shows on screen.
  */
 
 /*********************
  *      INCLUDES
  *********************/
 #include "lv_font.h"
-#include "../misc/lv_utils.h"
-#include "../misc/lv_assert.h"
+#include "../misc/lv_mem.h"
+
+/**********************
+ *   STATIC FUNCTIONS
+ **********************/
+
+/* Control characters, U+F8FF (which marks symbol image sources) and the
+ * zero-width non-joiner take no room even without a glyph. */
+static bool shows_as_box(uint32_t letter)
+{
+#if LV_USE_FONT_PLACEHOLDER
+    return letter >= 0x20 && letter != 0xF8FF && letter != 0x200C;
+#else
+    LV_UNUSED(letter);
+    return false;
+#endif
+}
+
+/* A box of half the line height's width, as tall as the line. */
+static void describe_missing(const lv_font_t * font, uint32_t letter, lv_font_glyph_dsc_t * out)
+{
+    uint16_t box_w = shows_as_box(letter) ? (uint16_t)(font->line_height / 2) : 0;
+    lv_font_glyph_dsc_t box = {
+        .resolved_font = NULL,
+        .adv_w = box_w ? (uint16_t)(box_w + 2) : 0,
+        .box_w = box_w,
+        .box_h = (uint16_t)font->line_height,
+        .bpp = 1,
+        .is_placeholder = 1,
+    };
+    *out = box;
+}
 
 /**********************
  *   GLOBAL FUNCTIONS
@@ -15,50 +48,35 @@
 
 const uint8_t * lv_font_get_glyph_bitmap(const lv_font_t * font_p, uint32_t letter)
 {
-    LV_ASSERT_NULL(font_p);
-    return font_p->get_glyph_bitmap(font_p, letter);
+    bool usable = font_p != NULL && font_p->get_glyph_bitmap != NULL;
+    return usable ? font_p->get_glyph_bitmap(font_p, letter) : NULL;
 }
 
-/* The font and then its fallbacks are asked in turn; the first that has the
- * glyph answers (resolved_font tells which, for the bitmap). When none has
- * it, a placeholder box of half the line height is described so missing
- * characters show up, except for control characters, U+F8FF (the symbol
- * marker of image sources) and U+200C, which take no space. */
+/* A font's own answer counts only when it is a real glyph: a fallback may
+ * still have what the first font only has a placeholder for. */
 bool lv_font_get_glyph_dsc(const lv_font_t * font_p, lv_font_glyph_dsc_t * dsc_out, uint32_t letter,
                            uint32_t letter_next)
 {
-    LV_ASSERT_NULL(font_p);
-    LV_ASSERT_NULL(dsc_out);
-
-    dsc_out->resolved_font = NULL;
-    for(const lv_font_t * f = font_p; f != NULL; f = f->fallback) {
+    if(dsc_out == NULL) return false;
+    if(font_p == NULL) {
+        lv_memset_00(dsc_out, sizeof(*dsc_out));
+        return false;
+    }
+    for(const lv_font_t * candidate = font_p; candidate != NULL; candidate = candidate->fallback) {
         dsc_out->is_placeholder = 0;
-        if(f->get_glyph_dsc(f, dsc_out, letter, letter_next) && !dsc_out->is_placeholder) {
-            dsc_out->resolved_font = f;
+        bool found = candidate->get_glyph_dsc(candidate, dsc_out, letter, letter_next);
+        if(found && !dsc_out->is_placeholder) {
+            dsc_out->resolved_font = candidate;
             return true;
         }
     }
-
-#if LV_USE_FONT_PLACEHOLDER
-    bool visible = letter >= 0x20 && letter != 0xF8FF && letter != 0x200C;
-#else
-    bool visible = false;
-#endif
-    dsc_out->resolved_font = NULL;
-    dsc_out->box_w = visible ? (uint16_t)(font_p->line_height / 2) : 0;
-    dsc_out->adv_w = visible ? (uint16_t)(dsc_out->box_w + 2) : 0;
-    dsc_out->box_h = (uint16_t)font_p->line_height;
-    dsc_out->ofs_x = 0;
-    dsc_out->ofs_y = 0;
-    dsc_out->bpp = 1;
-    dsc_out->is_placeholder = 1;
+    describe_missing(font_p, letter, dsc_out);
     return false;
 }
 
 uint16_t lv_font_get_glyph_width(const lv_font_t * font, uint32_t letter, uint32_t letter_next)
 {
-    LV_ASSERT_NULL(font);
-    lv_font_glyph_dsc_t g;
-    lv_font_get_glyph_dsc(font, &g, letter, letter_next);
-    return g.adv_w;
+    lv_font_glyph_dsc_t glyph;
+    lv_font_get_glyph_dsc(font, &glyph, letter, letter_next);
+    return glyph.adv_w;
 }

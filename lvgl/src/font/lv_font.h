@@ -79,43 +79,29 @@ typedef struct _lv_font_t {
  **********************/
 
 /**
- * The bitmap of a glyph.
- * @param font_p pointer to a font
- * @param letter a UNICODE character code
- * @return pointer to the bitmap of the letter (bpp of the font, rows packed)
+ * The bitmap of `letter` in `font_p` itself (not its fallbacks; use the
+ * resolved_font of the descriptor): pixels at the glyph's bpp, rows packed.
+ * NULL for a missing glyph or no font.
  */
 const uint8_t * lv_font_get_glyph_bitmap(const lv_font_t * font_p, uint32_t letter);
 
 /**
- * Get the descriptor of a glyph, trying the font's fallbacks when it lacks it.
- * @param font_p pointer to font
- * @param dsc_out store the result descriptor here
- * @param letter a UNICODE letter code
- * @param letter_next the next letter after `letter`. Used for kerning
- * @return true: descriptor is successfully loaded into `dsc_out`.
- *         false: the letter was not found, no data is loaded to `dsc_out`
- *         (with LV_USE_FONT_PLACEHOLDER a placeholder box is still described)
+ * Describe the glyph of `letter`, kerned against `letter_next` (0: none),
+ * from `font_p` or the first of its fallbacks that has it.
+ * @return false when none has it; `dsc_out` then describes the placeholder
+ *         box drawn instead (zero-sized for invisible characters)
  */
 bool lv_font_get_glyph_dsc(const lv_font_t * font_p, lv_font_glyph_dsc_t * dsc_out, uint32_t letter,
                            uint32_t letter_next);
 
-/**
- * Get the width of a glyph with kerning
- * @param font pointer to a font
- * @param letter a UNICODE letter
- * @param letter_next the next letter after `letter`. Used for kerning
- * @return the width of the glyph
- */
+/** @return how far the pen moves for `letter` before `letter_next`, kerning included */
 uint16_t lv_font_get_glyph_width(const lv_font_t * font, uint32_t letter, uint32_t letter_next);
 
-/**
- * Get the line height of a font. All characters fit into this height
- * @param font_p pointer to a font
- * @return the height of a font
- */
+/** @return the height of one line of text, which every glyph of the font fits in */
 static inline lv_coord_t lv_font_get_line_height(const lv_font_t * font_p)
 {
-    return font_p->line_height;
+    lv_coord_t h = font_p->line_height;
+    return h;
 }
 
 /**********************
@@ -156,17 +142,16 @@ LV_FONT_DECLARE(lv_font_montserrat_24)
 LV_FONT_DECLARE(lv_font_montserrat_28)
 #endif
 
-/*Declare the custom (user defined) fonts*/
+/* Fonts of the application, named in lv_conf.h */
 #ifdef LV_FONT_CUSTOM_DECLARE
 LV_FONT_CUSTOM_DECLARE
 #endif
 
-/**
- * @return LV_FONT_DEFAULT
- */
+/** @return the font of lv_conf.h's LV_FONT_DEFAULT */
 static inline const lv_font_t * lv_font_default(void)
 {
-    return LV_FONT_DEFAULT;
+    const lv_font_t * f = LV_FONT_DEFAULT;
+    return f;
 }
 
 #ifdef __cplusplus

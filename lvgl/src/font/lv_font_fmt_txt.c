@@ -7,7 +7,7 @@
  *      INCLUDES
  *********************/
 #include "lv_font_fmt_txt.h"
-#include "../misc/lv_assert.h"
+#include "../misc/lv_math.h"
 #include "../misc/lv_mem.h"
 #include "../misc/lv_utils.h"
 
@@ -28,214 +28,191 @@ typedef struct {
 /**********************
  *  STATIC PROTOTYPES
  **********************/
-static uint32_t get_glyph_dsc_id(const lv_font_t * font, uint32_t letter);
-static uint32_t cmap_lookup(const lv_font_fmt_txt_cmap_t * cmap, uint32_t letter);
-static int8_t get_kern_value(const lv_font_t * font, uint32_t gid_left, uint32_t gid_right);
-static int8_t get_kern_pair_value(const lv_font_fmt_txt_kern_pair_t * kdsc, uint32_t gid_left, uint32_t gid_right);
-static int32_t unicode_list_compare(const void * ref, const void * element);
-static uint32_t bits_read(bit_reader_t * r, uint8_t len);
-static void bits_write(uint8_t * out, uint32_t bit_pos, uint8_t val, uint8_t len);
 static void decompress(const uint8_t * in, uint8_t * out, uint32_t w, uint32_t h, uint8_t bpp, bool prefilter);
 static void rle_decode(bit_reader_t * r, uint8_t * px, uint32_t n, uint8_t bpp);
 
 /**********************
  *  STATIC VARIABLES
  **********************/
-static uint8_t * decompr_buf;
-static uint32_t decompr_buf_size;
-static uint32_t decompr_buf_generation;    /* the pool generation decompr_buf belongs to */
-
-/**********************
- *   GLOBAL FUNCTIONS
- **********************/
-
-const uint8_t * lv_font_get_bitmap_fmt_txt(const lv_font_t * font, uint32_t unicode_letter)
-{
-    if(unicode_letter == '\t') unicode_letter = ' ';
-
-    const lv_font_fmt_txt_dsc_t * fdsc = (const lv_font_fmt_txt_dsc_t *)font->dsc;
-    uint32_t gid = get_glyph_dsc_id(font, unicode_letter);
-    if(!gid) return NULL;
-
-    const lv_font_fmt_txt_glyph_dsc_t * gdsc = &fdsc->glyph_dsc[gid];
-    if(fdsc->bitmap_format == LV_FONT_FMT_TXT_PLAIN) {
-        return &fdsc->glyph_bitmap[gdsc->bitmap_index];
-    }
-
-#if LV_USE_FONT_COMPRESSED
-    uint32_t gsize = (uint32_t)gdsc->box_w * gdsc->box_h;
-    if(gsize == 0) return NULL;
-    uint32_t buf_size = (gsize * fdsc->bpp + 7) / 8;
-    if(decompr_buf_generation != _lv_mem_get_generation()) {
-        /*The pool was reset (lv_deinit): the old buffer is gone with it*/
-        decompr_buf = NULL;
-        decompr_buf_size = 0;
-        decompr_buf_generation = _lv_mem_get_generation();
-    }
-    if(buf_size > decompr_buf_size) {
-        uint8_t * tmp = lv_mem_realloc(decompr_buf, buf_size);
-        LV_ASSERT_MALLOC(tmp);
-        if(tmp == NULL) return NULL;
-        decompr_buf = tmp;
-        decompr_buf_size = buf_size;
-    }
-    bool prefilter = fdsc->bitmap_format == LV_FONT_FMT_TXT_COMPRESSED;
-    decompress(&fdsc->glyph_bitmap[gdsc->bitmap_index], decompr_buf, gdsc->box_w, gdsc->box_h,
-               (uint8_t)fdsc->bpp, prefilter);
-    return decompr_buf;
-#else
-    return NULL;
-#endif
-}
-
-/* A tab is drawn as a double-width space. The advance is the glyph's (in
- * 1/16 px) plus the kerning against the next letter, rounded to pixels. */
-bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t * font, lv_font_glyph_dsc_t * dsc_out, uint32_t unicode_letter,
-                                   uint32_t unicode_letter_next)
-{
-    bool is_tab = false;
-    if(unicode_letter == '\t') {
-        unicode_letter = ' ';
-        is_tab = true;
-    }
-    const lv_font_fmt_txt_dsc_t * fdsc = (const lv_font_fmt_txt_dsc_t *)font->dsc;
-    uint32_t gid = get_glyph_dsc_id(font, unicode_letter);
-    if(!gid) return false;
-
-    int32_t kvalue = 0;
-    if(fdsc->kern_dsc && unicode_letter_next != 0) {
-        uint32_t gid_next = get_glyph_dsc_id(font, unicode_letter_next);
-        if(gid_next) kvalue = get_kern_value(font, gid, gid_next);
-    }
-
-    /*Put together a glyph dsc*/
-    const lv_font_fmt_txt_glyph_dsc_t * gdsc = &fdsc->glyph_dsc[gid];
-    int32_t kv = (kvalue * (int32_t)fdsc->kern_scale) >> 4;
-    int32_t adv_w = (int32_t)gdsc->adv_w;
-    if(is_tab) adv_w *= 2;
-    adv_w += kv;
-    adv_w = (adv_w + (1 << 3)) >> 4;
-    if(adv_w < 0) adv_w = 0;
-
-    dsc_out->adv_w = (uint16_t)adv_w;
-    dsc_out->box_h = gdsc->box_h;
-    dsc_out->box_w = (uint16_t)(is_tab ? gdsc->box_w * 2 : gdsc->box_w);
-    dsc_out->ofs_x = gdsc->ofs_x;
-    dsc_out->ofs_y = gdsc->ofs_y;
-    dsc_out->bpp = (uint8_t)fdsc->bpp;
-    dsc_out->is_placeholder = false;
-    if(is_tab) dsc_out->box_w = 0; /*Nothing to draw: a tab's bitmap is a space*/
-    return true;
-}
-
-void _lv_font_clean_up_fmt_txt(void)
-{
-    if(decompr_buf && decompr_buf_generation == _lv_mem_get_generation()) {
-        lv_mem_free(decompr_buf);
-    }
-    decompr_buf = NULL;
-    decompr_buf_size = 0;
-}
+/* One decoded glyph at a time: the renderer copies a bitmap into its mask
+ * before asking for the next. The buffer belongs to a pool generation, so a
+ * pool reset (lv_deinit) is noticed instead of writing into freed memory. */
+static uint8_t * unpacked;
+static uint32_t unpacked_size;
+static uint32_t unpacked_generation;
 
 /**********************
  *   STATIC FUNCTIONS
  **********************/
 
-static uint32_t get_glyph_dsc_id(const lv_font_t * font, uint32_t letter)
+static inline const lv_font_fmt_txt_dsc_t * format_of(const lv_font_t * font)
 {
-    if(letter == '\0') return 0;
-
-    const lv_font_fmt_txt_dsc_t * fdsc = (const lv_font_fmt_txt_dsc_t *)font->dsc;
-    if(fdsc->cache && letter == fdsc->cache->last_letter) return fdsc->cache->last_glyph_id;
-
-    uint32_t glyph_id = 0;
-    for(uint16_t i = 0; i < fdsc->cmap_num; i++) {
-        glyph_id = cmap_lookup(&fdsc->cmaps[i], letter);
-        if(glyph_id) break;
-    }
-
-    if(fdsc->cache) {
-        fdsc->cache->last_letter = letter;
-        fdsc->cache->last_glyph_id = glyph_id;
-    }
-    return glyph_id;
+    return (const lv_font_fmt_txt_dsc_t *)font->dsc;
 }
 
-/* @return the glyph id of `letter` in one character map, 0 if absent */
-static uint32_t cmap_lookup(const lv_font_fmt_txt_cmap_t * cmap, uint32_t letter)
+static int32_t compare_u16(const void * key, const void * item)
 {
-    uint32_t rcp = letter - cmap->range_start;   /*Wraps for letters below the range*/
+    int32_t a = *(const uint16_t *)key;
+    int32_t b = *(const uint16_t *)item;
+    return a - b;
+}
+
+/* The glyph id of `letter` in one character map, 0 if the map lacks it. */
+static uint32_t id_in_cmap(const lv_font_fmt_txt_cmap_t * cmap, uint32_t letter)
+{
+    uint32_t rcp = letter - cmap->range_start;   /*letters below the range wrap to large numbers*/
     if(rcp >= cmap->range_length) return 0;
 
-    switch(cmap->type) {
-        case LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY:
-            return cmap->glyph_id_start + rcp;
-        case LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL: {
-                const uint8_t * gid_ofs_8 = cmap->glyph_id_ofs_list;
-                return cmap->glyph_id_start + gid_ofs_8[rcp];
-            }
-        case LV_FONT_FMT_TXT_CMAP_SPARSE_TINY:
-        case LV_FONT_FMT_TXT_CMAP_SPARSE_FULL: {
-                uint16_t key = (uint16_t)rcp;
-                const uint16_t * p = _lv_utils_bsearch(&key, cmap->unicode_list, cmap->list_length,
-                                                       sizeof(cmap->unicode_list[0]), unicode_list_compare);
-                if(p == NULL) return 0;
-                uintptr_t ofs = (uintptr_t)(p - cmap->unicode_list);
-                if(cmap->type == LV_FONT_FMT_TXT_CMAP_SPARSE_TINY) return cmap->glyph_id_start + (uint32_t)ofs;
-                const uint16_t * gid_ofs_16 = cmap->glyph_id_ofs_list;
-                return cmap->glyph_id_start + gid_ofs_16[ofs];
-            }
-        default:
-            return 0;
+    if(cmap->type == LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY) return cmap->glyph_id_start + rcp;
+    if(cmap->type == LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL) {
+        return cmap->glyph_id_start + ((const uint8_t *)cmap->glyph_id_ofs_list)[rcp];
     }
+    if(cmap->type != LV_FONT_FMT_TXT_CMAP_SPARSE_TINY && cmap->type != LV_FONT_FMT_TXT_CMAP_SPARSE_FULL) return 0;
+
+    uint16_t wanted = (uint16_t)rcp;
+    const uint16_t * hit = _lv_utils_bsearch(&wanted, cmap->unicode_list, cmap->list_length, sizeof(uint16_t),
+                                             compare_u16);
+    if(hit == NULL) return 0;
+    size_t nth = (size_t)(hit - cmap->unicode_list);
+    uint32_t ofs = cmap->type == LV_FONT_FMT_TXT_CMAP_SPARSE_TINY ? (uint32_t)nth :
+                   ((const uint16_t *)cmap->glyph_id_ofs_list)[nth];
+    return cmap->glyph_id_start + ofs;
 }
 
-static int8_t get_kern_value(const lv_font_t * font, uint32_t gid_left, uint32_t gid_right)
+/* The first character map that has the letter decides; the font's one-entry
+ * cache remembers the last answer, found or not. */
+static uint32_t glyph_id_of(const lv_font_t * font, uint32_t letter)
 {
-    const lv_font_fmt_txt_dsc_t * fdsc = (const lv_font_fmt_txt_dsc_t *)font->dsc;
+    if(letter == 0) return 0;
+    const lv_font_fmt_txt_dsc_t * fmt = format_of(font);
+    lv_font_fmt_txt_glyph_cache_t * memo = fmt->cache;
+    if(memo != NULL && memo->last_letter == letter) return memo->last_glyph_id;
 
-    if(fdsc->kern_classes == 0) {
-        return get_kern_pair_value((const lv_font_fmt_txt_kern_pair_t *)fdsc->kern_dsc, gid_left, gid_right);
+    uint32_t id = 0;
+    for(uint32_t m = 0; m < fmt->cmap_num && id == 0; m++) id = id_in_cmap(&fmt->cmaps[m], letter);
+    if(memo != NULL) {
+        memo->last_letter = letter;
+        memo->last_glyph_id = id;
     }
-
-    /*Class 0 means "no kerning"; the value table has no row or column for it*/
-    const lv_font_fmt_txt_kern_classes_t * kdsc = fdsc->kern_dsc;
-    uint8_t left_class = kdsc->left_class_mapping[gid_left];
-    uint8_t right_class = kdsc->right_class_mapping[gid_right];
-    if(left_class == 0 || right_class == 0) return 0;
-    return kdsc->class_pair_values[(left_class - 1) * kdsc->right_class_cnt + (right_class - 1)];
+    return id;
 }
 
-/* Pairs are sorted by (left, right), so a binary search over the packed key finds one. */
-static int8_t get_kern_pair_value(const lv_font_fmt_txt_kern_pair_t * kdsc, uint32_t gid_left, uint32_t gid_right)
+/* Pairs are sorted by (left, right) id, so the packed pair bisects. */
+static int8_t kern_from_pairs(const lv_font_fmt_txt_kern_pair_t * pairs, uint32_t left, uint32_t right)
 {
-    uint32_t lo = 0;
-    uint32_t hi = kdsc->pair_cnt;
-    uint32_t key = (gid_left << 16) | gid_right;
+    const uint32_t wanted = (left << 16) | right;
+    const uint8_t * ids8 = pairs->glyph_ids;
+    const uint16_t * ids16 = pairs->glyph_ids;
+    uint32_t lo = 0, hi = pairs->pair_cnt;
     while(lo < hi) {
-        uint32_t mid = (lo + hi) / 2;
-        uint32_t l, r;
-        if(kdsc->glyph_ids_size == 0) {
-            const uint8_t * ids = kdsc->glyph_ids;
-            l = ids[mid * 2];
-            r = ids[mid * 2 + 1];
-        }
-        else {
-            const uint16_t * ids = kdsc->glyph_ids;
-            l = ids[mid * 2];
-            r = ids[mid * 2 + 1];
-        }
-        uint32_t mid_key = (l << 16) | r;
-        if(mid_key == key) return kdsc->values[mid];
-        if(mid_key < key) lo = mid + 1;
+        uint32_t mid = lo + (hi - lo) / 2;
+        uint32_t pair = pairs->glyph_ids_size == 0 ? ((uint32_t)ids8[2 * mid] << 16) | ids8[2 * mid + 1] :
+                        ((uint32_t)ids16[2 * mid] << 16) | ids16[2 * mid + 1];
+        if(pair == wanted) return pairs->values[mid];
+        if(pair < wanted) lo = mid + 1;
         else hi = mid;
     }
     return 0;
 }
 
-static int32_t unicode_list_compare(const void * ref, const void * element)
+/* Class 0 means "not kerned"; the value table has no row or column for it. */
+static int8_t kern_from_classes(const lv_font_fmt_txt_kern_classes_t * classes, uint32_t left, uint32_t right)
 {
-    return (int32_t)(*(const uint16_t *)ref) - (int32_t)(*(const uint16_t *)element);
+    uint32_t lc = classes->left_class_mapping[left];
+    uint32_t rc = classes->right_class_mapping[right];
+    if(lc == 0 || rc == 0) return 0;
+    return classes->class_pair_values[(lc - 1) * classes->right_class_cnt + (rc - 1)];
+}
+
+/* The kerning between two letters in 1/16 px, scaled by the font's kern_scale. */
+static int32_t kerning(const lv_font_t * font, uint32_t left_id, uint32_t next_letter)
+{
+    const lv_font_fmt_txt_dsc_t * fmt = format_of(font);
+    if(fmt->kern_dsc == NULL || next_letter == 0) return 0;
+    uint32_t right_id = glyph_id_of(font, next_letter);
+    if(right_id == 0) return 0;
+    int32_t raw = fmt->kern_classes ? kern_from_classes(fmt->kern_dsc, left_id, right_id) :
+                  kern_from_pairs(fmt->kern_dsc, left_id, right_id);
+    return (raw * (int32_t)fmt->kern_scale) >> 4;
+}
+
+#if LV_USE_FONT_COMPRESSED
+/* The decoded bitmap of a compressed glyph, in the shared buffer. */
+static const uint8_t * unpack_glyph(const lv_font_fmt_txt_dsc_t * fmt, const lv_font_fmt_txt_glyph_dsc_t * g)
+{
+    uint32_t px = (uint32_t)g->box_w * g->box_h;
+    if(px == 0) return NULL;
+    uint32_t bytes = (px * fmt->bpp + 7) / 8;
+    if(unpacked_generation != _lv_mem_get_generation()) {
+        unpacked = NULL;
+        unpacked_size = 0;
+        unpacked_generation = _lv_mem_get_generation();
+    }
+    if(bytes > unpacked_size) {
+        uint8_t * bigger = lv_mem_realloc(unpacked, bytes);
+        if(bigger == NULL) return NULL;
+        unpacked = bigger;
+        unpacked_size = bytes;
+    }
+    decompress(&fmt->glyph_bitmap[g->bitmap_index], unpacked, g->box_w, g->box_h, (uint8_t)fmt->bpp,
+               fmt->bitmap_format == LV_FONT_FMT_TXT_COMPRESSED);
+    return unpacked;
+}
+#endif
+
+/**********************
+ *   GLOBAL FUNCTIONS
+ **********************/
+
+/* A tab has the bitmap of a space. */
+const uint8_t * lv_font_get_bitmap_fmt_txt(const lv_font_t * font, uint32_t unicode_letter)
+{
+    const lv_font_fmt_txt_dsc_t * fmt = format_of(font);
+    uint32_t id = glyph_id_of(font, unicode_letter == '\t' ? ' ' : unicode_letter);
+    if(id == 0) return NULL;
+    const lv_font_fmt_txt_glyph_dsc_t * g = &fmt->glyph_dsc[id];
+    if(fmt->bitmap_format == LV_FONT_FMT_TXT_PLAIN) return fmt->glyph_bitmap + g->bitmap_index;
+#if LV_USE_FONT_COMPRESSED
+    return unpack_glyph(fmt, g);
+#else
+    return NULL;
+#endif
+}
+
+/* The advance is the glyph's (1/16 px) plus the kerning, rounded to whole
+ * pixels and never negative. A tab advances like two spaces and draws
+ * nothing. */
+bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t * font, lv_font_glyph_dsc_t * dsc_out, uint32_t unicode_letter,
+                                   uint32_t unicode_letter_next)
+{
+    bool tab = unicode_letter == '\t';
+    uint32_t id = glyph_id_of(font, tab ? ' ' : unicode_letter);
+    if(id == 0) return false;
+
+    const lv_font_fmt_txt_dsc_t * fmt = format_of(font);
+    const lv_font_fmt_txt_glyph_dsc_t * g = &fmt->glyph_dsc[id];
+    int32_t advance16 = (int32_t)g->adv_w * (tab ? 2 : 1) + kerning(font, id, unicode_letter_next);
+    int32_t advance = LV_MAX(0, (advance16 + 8) >> 4);
+
+    lv_font_glyph_dsc_t glyph = {
+        .resolved_font = font,
+        .adv_w = (uint16_t)advance,
+        .box_w = tab ? 0 : g->box_w,
+        .box_h = g->box_h,
+        .ofs_x = g->ofs_x,
+        .ofs_y = g->ofs_y,
+        .bpp = (uint8_t)fmt->bpp,
+        .is_placeholder = 0,
+    };
+    *dsc_out = glyph;
+    return true;
+}
+
+void _lv_font_clean_up_fmt_txt(void)
+{
+    if(unpacked != NULL && unpacked_generation == _lv_mem_get_generation()) lv_mem_free(unpacked);
+    unpacked = NULL;
+    unpacked_size = 0;
 }
 
 /* Bits are stored most significant first, continuing across bytes. */

@@ -112,35 +112,25 @@ typedef uint8_t lv_dir_t;
  * GLOBAL PROTOTYPES
  **********************/
 
-/**
- * Initialise an area.
- * @param area_p pointer to an area
- * @param x1 left coordinate
- * @param y1 top coordinate
- * @param x2 right coordinate (inclusive)
- * @param y2 bottom coordinate (inclusive)
- */
+/** Fill in an area from its corners, both inclusive. */
 void lv_area_set(lv_area_t * area_p, lv_coord_t x1, lv_coord_t y1, lv_coord_t x2, lv_coord_t y2);
 
 /** Copy an area. */
 static inline void lv_area_copy(lv_area_t * dest, const lv_area_t * src)
 {
-    dest->x1 = src->x1;
-    dest->y1 = src->y1;
-    dest->x2 = src->x2;
-    dest->y2 = src->y2;
+    *dest = *src;
 }
 
 /** @return the width of an area (x2 - x1 + 1) */
 static inline lv_coord_t lv_area_get_width(const lv_area_t * area_p)
 {
-    return (lv_coord_t)(area_p->x2 - area_p->x1 + 1);
+    return (lv_coord_t)(1 + area_p->x2 - area_p->x1);
 }
 
 /** @return the height of an area (y2 - y1 + 1) */
 static inline lv_coord_t lv_area_get_height(const lv_area_t * area_p)
 {
-    return (lv_coord_t)(area_p->y2 - area_p->y1 + 1);
+    return (lv_coord_t)(1 + area_p->y2 - area_p->y1);
 }
 
 /** Set the width of an area, keeping x1. */

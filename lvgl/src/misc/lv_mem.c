@@ -63,6 +63,7 @@ static uint32_t max_used_bytes;
 static uint32_t used_cnt;
 static uint64_t zero_mem;   /* what lv_mem_alloc(0) returns */
 static lv_mem_buf_arr_t mem_buf_arr;
+static void (*reclaim)(void);   /* frees cached memory when the pool runs short */
 
 #define POOL_START ((uint8_t *)pool)
 #define POOL_END   ((uint8_t *)pool + sizeof(pool) - MIN_BLOCK)  /* the end sentinel: a whole block header fits */
@@ -93,6 +94,10 @@ void * lv_mem_alloc(size_t size)
     if(need < MIN_BLOCK) need = MIN_BLOCK;
 
     mem_block_t * b = block_find_free(need);
+    if(b == NULL && reclaim != NULL) {
+        reclaim();
+        b = block_find_free(need);
+    }
     if(b == NULL) return NULL;
     free_list_remove(b);
     block_split(b, need);
@@ -253,6 +258,11 @@ void lv_mem_buf_free_all(void)
 uint32_t _lv_mem_get_generation(void)
 {
     return pool_generation;
+}
+
+void _lv_mem_set_reclaim_cb(void (*reclaim_cb)(void))
+{
+    reclaim = reclaim_cb;
 }
 
 uint32_t lv_mem_buf_get_used_cnt(void)

@@ -98,32 +98,42 @@ void lv_mem_buf_free_all(void);
  */
 uint32_t _lv_mem_get_generation(void);
 
+/**
+ * Register what to call when an allocation does not fit: a cache that can
+ * give memory back frees what it may, and the allocation is tried once more.
+ * One callback; NULL removes it.
+ */
+void _lv_mem_set_reclaim_cb(void (*reclaim_cb)(void));
+
 /** @return how many temporary buffers are currently borrowed */
 uint32_t lv_mem_buf_get_used_cnt(void);
 
+/* The C library copies and fills (LV_MEMCPY_MEMSET_STD); these keep the
+ * toolkit's names for them. */
 static inline void * lv_memcpy(void * dst, const void * src, size_t len)
 {
-    return memcpy(dst, src, len);
+    void * copied = memcpy(dst, src, len);
+    return copied;
 }
 
 static inline void * lv_memcpy_small(void * dst, const void * src, uint32_t len)
 {
-    return memcpy(dst, src, len);
+    return lv_memcpy(dst, src, (size_t)len);
 }
 
 static inline void lv_memset(void * dst, uint8_t v, size_t len)
 {
-    memset(dst, v, len);
+    (void)memset(dst, v, len);
 }
 
 static inline void lv_memset_00(void * dst, size_t len)
 {
-    memset(dst, 0x00, len);
+    lv_memset(dst, 0, len);
 }
 
 static inline void lv_memset_ff(void * dst, size_t len)
 {
-    memset(dst, 0xFF, len);
+    lv_memset(dst, 0xFF, len);
 }
 
 #ifdef __cplusplus

@@ -12,11 +12,11 @@
 
 int lv_snprintf(char * buffer, size_t count, const char * format, ...)
 {
-    va_list va;
-    va_start(va, format);
-    int ret = lv_vsnprintf(buffer, count, format, va);
-    va_end(va);
-    return ret;
+    va_list args;
+    va_start(args, format);
+    int written = lv_vsnprintf(buffer, count, format, args);
+    va_end(args);
+    return written;
 }
 
 int lv_vsnprintf(char * buffer, size_t count, const char * format, va_list va)

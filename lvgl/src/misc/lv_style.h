@@ -359,36 +359,41 @@ bool lv_style_prop_has_flag(lv_style_prop_t prop, uint8_t flag);
 
 #include "lv_style_gen.h"
 
-static inline void lv_style_set_size(lv_style_t * style, lv_coord_t value)
+/* The shorthands below set two or four properties to one length. */
+static inline void _lv_style_set_lengths(lv_style_t * style, lv_style_prop_t first, lv_style_prop_t second,
+                                         lv_coord_t value)
 {
-    lv_style_set_width(style, value);
-    lv_style_set_height(style, value);
+    lv_style_value_t length;
+    length.ptr = NULL;
+    length.num = value;
+    lv_style_set_prop(style, first, length);
+    lv_style_set_prop(style, second, length);
 }
 
-static inline void lv_style_set_pad_all(lv_style_t * style, lv_coord_t value)
+static inline void lv_style_set_size(lv_style_t * style, lv_coord_t value)
 {
-    lv_style_set_pad_left(style, value);
-    lv_style_set_pad_right(style, value);
-    lv_style_set_pad_top(style, value);
-    lv_style_set_pad_bottom(style, value);
+    _lv_style_set_lengths(style, LV_STYLE_WIDTH, LV_STYLE_HEIGHT, value);
 }
 
 static inline void lv_style_set_pad_hor(lv_style_t * style, lv_coord_t value)
 {
-    lv_style_set_pad_left(style, value);
-    lv_style_set_pad_right(style, value);
+    _lv_style_set_lengths(style, LV_STYLE_PAD_LEFT, LV_STYLE_PAD_RIGHT, value);
 }
 
 static inline void lv_style_set_pad_ver(lv_style_t * style, lv_coord_t value)
 {
-    lv_style_set_pad_top(style, value);
-    lv_style_set_pad_bottom(style, value);
+    _lv_style_set_lengths(style, LV_STYLE_PAD_TOP, LV_STYLE_PAD_BOTTOM, value);
+}
+
+static inline void lv_style_set_pad_all(lv_style_t * style, lv_coord_t value)
+{
+    lv_style_set_pad_hor(style, value);
+    lv_style_set_pad_ver(style, value);
 }
 
 static inline void lv_style_set_pad_gap(lv_style_t * style, lv_coord_t value)
 {
-    lv_style_set_pad_row(style, value);
-    lv_style_set_pad_column(style, value);
+    _lv_style_set_lengths(style, LV_STYLE_PAD_ROW, LV_STYLE_PAD_COLUMN, value);
 }
 
 #ifdef __cplusplus

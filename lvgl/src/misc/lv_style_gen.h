@@ -1,6 +1,6 @@
 /**
  * @file lv_style_gen.h
- * One setter per style property (generated from the property table, see lv_style_gen.c).
+ * One setter per style property; each stores its value with lv_style_set_prop.
  */
 #ifndef LV_STYLE_GEN_H
 #define LV_STYLE_GEN_H

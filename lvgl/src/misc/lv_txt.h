@@ -116,23 +116,19 @@ char * _lv_txt_set_text_vfmt(const char * fmt, va_list ap) LV_FORMAT_ATTRIBUTE(1
  */
 void _lv_txt_encoded_letter_next_2(const char * txt, uint32_t * letter, uint32_t * letter_next, uint32_t * ofs);
 
-/** @return true if `letter` is a line-break opportunity */
+/** @return true if `letter` is a line-break opportunity (one of LV_TXT_BREAK_CHARS) */
 static inline bool _lv_txt_is_break_char(uint32_t letter)
 {
-    uint8_t i;
-    bool ret = false;
-    for(i = 0; LV_TXT_BREAK_CHARS[i] != '\0'; i++) {
-        if(letter == (uint32_t)LV_TXT_BREAK_CHARS[i]) {
-            ret = true;
-            break;
-        }
+    for(const char * candidate = LV_TXT_BREAK_CHARS; *candidate != '\0'; candidate++) {
+        if((uint32_t)(uint8_t)*candidate == letter) return true;
     }
-    return ret;
+    return false;
 }
 
-/***************************************************************
- *  GLOBAL FUNCTION POINTERS FOR CHARACTER ENCODING INTERFACE
- ***************************************************************/
+/*
+ * The text encoding, as pointers so another codec could be put in; the
+ * toolkit's own is UTF-8.
+ */
 
 /** @return the byte length of the UTF-8 character starting at `str` (1 for an invalid lead byte) */
 extern uint8_t (*_lv_txt_encoded_size)(const char *);
@@ -140,7 +136,7 @@ extern uint8_t (*_lv_txt_encoded_size)(const char *);
 /** @return the UTF-8 bytes of a code point packed little-endian in a uint32_t (first byte lowest) */
 extern uint32_t (*_lv_txt_unicode_to_encoded)(uint32_t);
 
-/** @return `c` in the conventions of the encoding (identity for UTF-8) */
+/** @return a multi-byte C character literal ('\xC3\xA9' style) in the packed order of _lv_txt_unicode_to_encoded */
 extern uint32_t (*_lv_txt_encoded_conv_wc)(uint32_t c);
 
 /**

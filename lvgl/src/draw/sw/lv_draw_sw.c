@@ -13,22 +13,25 @@
  *   GLOBAL FUNCTIONS
  **********************/
 
+/* The context is cleared first, so operations the software renderer does
+ * not provide (layers, draw_img, draw_transform) stay NULL and callers fall
+ * back to the generic paths. */
 void lv_draw_sw_init_ctx(struct _lv_disp_drv_t * drv, lv_draw_ctx_t * draw_ctx)
 {
     LV_UNUSED(drv);
+    lv_draw_sw_ctx_t * sw = (lv_draw_sw_ctx_t *)draw_ctx;
+    lv_memset_00(sw, sizeof(*sw));
 
-    lv_draw_sw_ctx_t * draw_sw_ctx = (lv_draw_sw_ctx_t *)draw_ctx;
-    lv_memset_00(draw_sw_ctx, sizeof(lv_draw_sw_ctx_t));
-
-    draw_sw_ctx->base_draw.draw_arc = lv_draw_sw_arc;
-    draw_sw_ctx->base_draw.draw_rect = lv_draw_sw_rect;
-    draw_sw_ctx->base_draw.draw_bg = lv_draw_sw_bg;
-    draw_sw_ctx->base_draw.draw_letter = lv_draw_sw_letter;
-    draw_sw_ctx->base_draw.draw_img_decoded = lv_draw_sw_img_decoded;
-    draw_sw_ctx->base_draw.draw_line = lv_draw_sw_line;
-    draw_sw_ctx->base_draw.draw_polygon = lv_draw_sw_polygon;
-    draw_sw_ctx->base_draw.wait_for_finish = lv_draw_sw_wait_for_finish;
-    draw_sw_ctx->blend = lv_draw_sw_blend_basic;
+    lv_draw_ctx_t * ops = &sw->base_draw;
+    ops->draw_rect = lv_draw_sw_rect;
+    ops->draw_bg = lv_draw_sw_bg;
+    ops->draw_arc = lv_draw_sw_arc;
+    ops->draw_line = lv_draw_sw_line;
+    ops->draw_polygon = lv_draw_sw_polygon;
+    ops->draw_letter = lv_draw_sw_letter;
+    ops->draw_img_decoded = lv_draw_sw_img_decoded;
+    ops->wait_for_finish = lv_draw_sw_wait_for_finish;
+    sw->blend = lv_draw_sw_blend_basic;
 }
 
 void lv_draw_sw_deinit_ctx(struct _lv_disp_drv_t * drv, lv_draw_ctx_t * draw_ctx)
@@ -37,8 +40,8 @@ void lv_draw_sw_deinit_ctx(struct _lv_disp_drv_t * drv, lv_draw_ctx_t * draw_ctx
     lv_memset_00(draw_ctx, sizeof(lv_draw_sw_ctx_t));
 }
 
+/* Everything is drawn by the time a drawing call returns. */
 void lv_draw_sw_wait_for_finish(lv_draw_ctx_t * draw_ctx)
 {
     LV_UNUSED(draw_ctx);
-    /*Drawing is synchronous: nothing to wait for*/
 }

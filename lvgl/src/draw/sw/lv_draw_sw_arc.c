@@ -8,6 +8,7 @@
 /*********************
  *      INCLUDES
  *********************/
+#include <math.h>
 #include "lv_draw_sw.h"
 #include "../../misc/lv_math.h"
 #include "../../misc/lv_mem.h"
@@ -41,8 +42,9 @@ typedef struct {
  **********************/
 static void arc_geom_init(arc_geom_t * g, const lv_draw_arc_dsc_t * dsc, const lv_point_t * center, int32_t r,
                           uint16_t start_angle, uint16_t end_angle);
-static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf);
-static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py);
+static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf,
+                    int32_t * lo, int32_t * hi);
+static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py, int64_t cross_s, int64_t cross_e);
 static inline lv_opa_t cov_of(int32_t inside_fp);
 static inline uint32_t isqrt32(uint32_t v);
 static inline lv_opa_t cap_cov(int32_t qx, int32_t qy, int32_t half_w);
@@ -75,22 +77,24 @@ void lv_draw_sw_arc(lv_draw_ctx_t * draw_ctx, const lv_draw_arc_dsc_t * dsc, con
     arc_geom_t g;
     arc_geom_init(&g, dsc, center, r, start_angle, end_angle);
 
-    lv_draw_sw_blend_dsc_t blend_dsc;
-    lv_memset_00(&blend_dsc, sizeof(blend_dsc));
-    blend_dsc.color = dsc->color;
-    blend_dsc.opa = dsc->opa;
-    blend_dsc.blend_mode = dsc->blend_mode;
-    lv_area_t row = {clip.x1, 0, clip.x2, 0};
+    lv_area_t row;
+    lv_draw_sw_blend_dsc_t out = {
+        .blend_area = &row,
+        .color = dsc->color,
+        .mask_res = LV_DRAW_MASK_RES_CHANGED,
+        .mask_area = &row,
+        .opa = dsc->opa,
+        .blend_mode = dsc->blend_mode,
+    };
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
-        if(!arc_row(&g, y, clip.x1, clip.x2, mask_buf)) continue;
-        row.y1 = row.y2 = (lv_coord_t)y;
-        blend_dsc.mask_res = lv_draw_mask_apply(mask_buf, clip.x1, (lv_coord_t)y, (lv_coord_t)cw);
-        if(blend_dsc.mask_res == LV_DRAW_MASK_RES_TRANSP) continue;
-        blend_dsc.mask_res = LV_DRAW_MASK_RES_CHANGED;
-        blend_dsc.mask_buf = mask_buf;
-        blend_dsc.mask_area = &row;
-        blend_dsc.blend_area = &row;
-        lv_draw_sw_blend(draw_ctx, &blend_dsc);
+        int32_t lo, hi;
+        if(!arc_row(&g, y, clip.x1, clip.x2, mask_buf, &lo, &hi)) continue;
+        /*only the columns the ring touches go on*/
+        lv_area_set(&row, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)hi, (lv_coord_t)y);
+        out.mask_buf = &mask_buf[lo - clip.x1];
+        if(lv_draw_mask_apply(out.mask_buf, (lv_coord_t)lo, (lv_coord_t)y, (lv_coord_t)(hi - lo + 1)) ==
+           LV_DRAW_MASK_RES_TRANSP) continue;
+        lv_draw_sw_blend(draw_ctx, &out);
     }
     lv_mem_buf_release(mask_buf);
 }
@@ -130,53 +134,135 @@ static void arc_geom_init(arc_geom_t * g, const lv_draw_arc_dsc_t * dsc, const l
     g->in_hi2 = (uint32_t)in_hi * (uint32_t)in_hi;
 }
 
-/* Coverage of the pixel whose centre is (px, py) from the arc's centre. */
-static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py)
+/* Coverage of the pixel whose centre is (px, py) by the whole ring. */
+static inline lv_opa_t ring_cov(const arc_geom_t * g, int32_t px, int32_t py)
 {
     uint32_t d2 = (uint32_t)(px * px + py * py);
-    lv_opa_t cov;
-    if(d2 >= g->out_hi2 || d2 <= g->in_lo2) cov = 0;
-    else if(d2 <= g->out_lo2 && d2 >= g->in_hi2) cov = 255;   /*Well inside the ring: no root needed*/
-    else {
-        int32_t d = (int32_t)isqrt32(d2);
-        cov = cov_of(g->r * FP - d);
-        if(g->r_in > 0) cov = LV_MIN(cov, cov_of(d - g->r_in * FP));   /*A full pie has no inner edge*/
-    }
+    if(d2 >= g->out_hi2 || d2 <= g->in_lo2) return 0;
+    if(d2 <= g->out_lo2 && d2 >= g->in_hi2) return 255;   /*well inside the ring: no root needed*/
+    int32_t d = (int32_t)isqrt32(d2);
+    lv_opa_t cov = cov_of(g->r * FP - d);
+    if(g->r_in > 0) cov = LV_MIN(cov, cov_of(d - g->r_in * FP));   /*a full pie has no inner edge*/
+    return cov;
+}
+
+/* The rounded ends' coverage where the ring's is below full. */
+static inline lv_opa_t with_caps(const arc_geom_t * g, lv_opa_t cov, int32_t px, int32_t py)
+{
+    if(!g->rounded || cov == 255) return cov;
+    cov = LV_MAX(cov, cap_cov(px - g->scx, py - g->scy, g->half_w));
+    return LV_MAX(cov, cap_cov(px - g->ecx, py - g->ecy, g->half_w));
+}
+
+/* What the angle range does to a run of a row, judged from the cross
+ * products at its first and last pixel: both rays' measures are linear
+ * along the row, so a run whose ends are well inside (or well outside) a
+ * ray's side is so throughout. */
+typedef enum {
+    ANGLE_KEEPS_ALL,
+    ANGLE_HIDES_ALL,
+    ANGLE_VARIES,
+} angle_run_t;
+
+static angle_run_t angle_on_run(const arc_geom_t * g, int64_t s_first, int64_t s_last, int64_t e_first,
+                                int64_t e_last)
+{
+    if(g->full) return ANGLE_KEEPS_ALL;
+    /*cov_of is 255 from 8/16 px inside and 0 from 9/16 px outside*/
+    const int64_t in = ((int64_t)8 << LV_TRIGO_SHIFT) - (1 << 14);
+    const int64_t out = -((int64_t)8 << LV_TRIGO_SHIFT) - (1 << 14);
+    bool s_in = s_first >= in && s_last >= in, e_in = e_first >= in && e_last >= in;
+    bool s_out = s_first < out && s_last < out, e_out = e_first < out && e_last < out;
+    bool wide = g->delta > 180;
+    if(wide ? (s_in || e_in) : (s_in && e_in)) return ANGLE_KEEPS_ALL;
+    if(wide ? (s_out && e_out) : (s_out || e_out)) return ANGLE_HIDES_ALL;
+    return ANGLE_VARIES;
+}
+
+/* Coverage of the pixel whose centre is (px, py) from the arc's centre by
+ * the ring within the angle range (the round ends are the caller's).
+ * cross_s and cross_e are the pixel's cross products with the start and
+ * end rays (scaled by 32767), which change by a constant along a row and
+ * so are stepped by the caller rather than multiplied out per pixel. */
+static inline lv_opa_t arc_px_cov(const arc_geom_t * g, int32_t px, int32_t py, int64_t cross_s, int64_t cross_e)
+{
+    lv_opa_t cov = ring_cov(g, px, py);
     if(g->full) return cov;
 
     if(cov) {
         /*cross(u, p) / 32767 is the distance of p from the ray's line, in 1/16 px*/
-        lv_opa_t c_s = cov_of((int32_t)(((int64_t)g->sx * py - (int64_t)g->sy * px + (1 << 14)) >> LV_TRIGO_SHIFT));
-        lv_opa_t c_e = cov_of((int32_t)(((int64_t)g->ey * px - (int64_t)g->ex * py + (1 << 14)) >> LV_TRIGO_SHIFT));
+        lv_opa_t c_s = cov_of((int32_t)((cross_s + (1 << 14)) >> LV_TRIGO_SHIFT));
+        lv_opa_t c_e = cov_of((int32_t)((cross_e + (1 << 14)) >> LV_TRIGO_SHIFT));
         lv_opa_t c_a = g->delta > 180 ? LV_MAX(c_s, c_e) : LV_MIN(c_s, c_e);
         cov = LV_MIN(cov, c_a);
-    }
-    if(g->rounded && cov < 255) {
-        cov = LV_MAX(cov, cap_cov(px - g->scx, py - g->scy, g->half_w));
-        cov = LV_MAX(cov, cap_cov(px - g->ecx, py - g->ecy, g->half_w));
     }
     return cov;
 }
 
 /* One row's coverage into mask_buf (for x = clip_x1..clip_x2); only the two
- * short spans of the row that can meet the ring are computed. Returns false
- * when nothing of the row is covered. */
-static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf)
+ * short spans of the row that can meet the ring are computed, and
+ * [lo, hi] receives the columns from the first to the last covered pixel.
+ * Returns false when nothing of the row is covered. */
+/* Coverage of pixels x1..x2 of the row at py (1/16 px from the centre)
+ * into out[0..]. Each run is judged against the angle range once, so most
+ * pixels only need the ring test; the round ends are added on rows they
+ * reach. */
+static void span_cover(const arc_geom_t * g, int32_t x1, int32_t x2, int32_t py, bool caps, lv_opa_t * out)
 {
-    lv_memset_00(mask_buf, (size_t)(clip_x2 - clip_x1 + 1));
+    int32_t n = x2 - x1 + 1;
+    int32_t px0 = (x1 - g->center.x) * FP + FP / 2;
+    int64_t cross_s = (int64_t)g->sx * py - (int64_t)g->sy * px0;
+    int64_t cross_e = (int64_t)g->ey * px0 - (int64_t)g->ex * py;
+    int64_t step_s = -(int64_t)g->sy * FP, step_e = (int64_t)g->ey * FP;
+    angle_run_t angle = angle_on_run(g, cross_s, cross_s + step_s * (n - 1), cross_e, cross_e + step_e * (n - 1));
+
+    if(angle == ANGLE_KEEPS_ALL) {
+        for(int32_t i = 0; i < n; i++) out[i] = ring_cov(g, px0 + i * FP, py);
+    }
+    else if(angle == ANGLE_HIDES_ALL) {
+        lv_memset_00(out, (size_t)n);
+    }
+    else {
+        for(int32_t i = 0; i < n; i++, cross_s += step_s, cross_e += step_e) {
+            out[i] = arc_px_cov(g, px0 + i * FP, py, cross_s, cross_e);
+        }
+    }
+    if(!caps) return;
+    for(int32_t i = 0; i < n; i++) {
+        if(out[i] < 255) out[i] = with_caps(g, out[i], px0 + i * FP, py);
+    }
+}
+
+/* One row's coverage into mask_buf (for x = clip_x1..clip_x2); only the two
+ * short spans of the row that can meet the ring are computed, and
+ * [lo, hi] receives the columns from the first to the last covered pixel.
+ * Returns false when nothing of the row is covered. */
+static bool arc_row(const arc_geom_t * g, int32_t y, int32_t clip_x1, int32_t clip_x2, lv_opa_t * mask_buf,
+                    int32_t * lo, int32_t * hi)
+{
     int32_t py = (y - g->center.y) * FP + FP / 2;
     int32_t span_x1[2], span_x2[2];
     int32_t n_spans = ring_spans(g->center.x, y - g->center.y, g->r, g->r_in, span_x1, span_x2);
-    bool any = false;
+    /*the round ends reach half the width (and a pixel) around their centres*/
+    int32_t cap_reach = g->half_w + FP;
+    bool caps = g->rounded && (LV_ABS(py - g->scy) <= cap_reach || LV_ABS(py - g->ecy) <= cap_reach);
+
+    int32_t first = INT32_MAX, last = INT32_MIN;
+    int32_t filled_to = clip_x1;    /*columns before this one are already written*/
     for(int32_t s = 0; s < n_spans; s++) {
         int32_t x1 = LV_MAX(span_x1[s], clip_x1), x2 = LV_MIN(span_x2[s], clip_x2);
-        for(int32_t x = x1; x <= x2; x++) {
-            lv_opa_t cov = arc_px_cov(g, (x - g->center.x) * FP + FP / 2, py);
-            mask_buf[x - clip_x1] = cov;
-            if(cov) any = true;
-        }
+        if(x1 > x2) continue;
+        if(x1 > filled_to) lv_memset_00(&mask_buf[filled_to - clip_x1], (size_t)(x1 - filled_to));
+        span_cover(g, x1, x2, py, caps, &mask_buf[x1 - clip_x1]);
+        first = LV_MIN(first, x1);
+        last = x2;
+        filled_to = x2 + 1;
     }
-    return any;
+    while(first <= last && mask_buf[first - clip_x1] == 0) first++;
+    while(last >= first && mask_buf[last - clip_x1] == 0) last--;
+    *lo = first;
+    *hi = last;
+    return first <= last;
 }
 
 /* Coverage of a round cap of radius half_w (1/16 px) at offset (qx, qy) from its centre. */
@@ -219,20 +305,12 @@ static inline lv_opa_t cov_of(int32_t inside_fp)
     return (lv_opa_t)v;
 }
 
+/* floor(sqrt(v)): the double's estimate is at most one off, the checks make
+ * it exact. */
 static inline uint32_t isqrt32(uint32_t v)
 {
-    uint32_t root = 0;
-    uint32_t bit = 1u << 30;
-    while(bit > v) bit >>= 2;
-    while(bit) {
-        if(v >= root + bit) {
-            v -= root + bit;
-            root = (root >> 1) + bit;
-        }
-        else {
-            root >>= 1;
-        }
-        bit >>= 2;
-    }
-    return root;
+    uint64_t root = (uint64_t)sqrt((double)v);
+    if(root * root > v) root--;
+    else if((root + 1) * (root + 1) <= v) root++;
+    return (uint32_t)root;
 }

@@ -148,12 +148,15 @@ static void draw_skew(lv_draw_ctx_t * draw_ctx, const lv_draw_line_dsc_t * dsc, 
     int32_t cw = lv_area_get_width(&clip);
     lv_opa_t * mask_buf = lv_mem_buf_get((uint32_t)cw);
     if(mask_buf == NULL) return;
-    lv_draw_sw_blend_dsc_t blend_dsc;
-    lv_memset_00(&blend_dsc, sizeof(blend_dsc));
-    blend_dsc.color = dsc->color;
-    blend_dsc.opa = dsc->opa;
-    blend_dsc.blend_mode = dsc->blend_mode;
     lv_area_t row = {clip.x1, 0, clip.x2, 0};
+    lv_draw_sw_blend_dsc_t out = {
+        .blend_area = &row,
+        .color = dsc->color,
+        .mask_buf = mask_buf,
+        .mask_area = &row,
+        .opa = dsc->opa,
+        .blend_mode = dsc->blend_mode,
+    };
 
     for(int32_t y = clip.y1; y <= clip.y2; y++) {
         int64_t qy = y * FP + FP / 2 - ay;
@@ -183,13 +186,9 @@ static void draw_skew(lv_draw_ctx_t * draw_ctx, const lv_draw_line_dsc_t * dsc, 
         }
         if(!any) continue;
         row.y1 = row.y2 = (lv_coord_t)y;
-        blend_dsc.mask_res = lv_draw_mask_apply(mask_buf, clip.x1, (lv_coord_t)y, (lv_coord_t)cw);
-        if(blend_dsc.mask_res == LV_DRAW_MASK_RES_TRANSP) continue;
-        blend_dsc.mask_res = LV_DRAW_MASK_RES_CHANGED;
-        blend_dsc.mask_buf = mask_buf;
-        blend_dsc.mask_area = &row;
-        blend_dsc.blend_area = &row;
-        lv_draw_sw_blend(draw_ctx, &blend_dsc);
+        if(lv_draw_mask_apply(mask_buf, clip.x1, (lv_coord_t)y, (lv_coord_t)cw) == LV_DRAW_MASK_RES_TRANSP) continue;
+        out.mask_res = LV_DRAW_MASK_RES_CHANGED;    /*the line's own coverage is in the buffer*/
+        lv_draw_sw_blend(draw_ctx, &out);
     }
     lv_mem_buf_release(mask_buf);
 }
