@@ -45,6 +45,19 @@ HBRUSH dc_brush() { return static_cast<HBRUSH>(GetStockObject(DC_BRUSH)); }
 
 void wait_for_nothing(lv_draw_ctx_t*) {}
 
+// Wine hands a window's drawing to the X server only when the thread that
+// owns the window goes through its message loop; the window thread may sleep
+// in GetMessage for seconds while the toolkit thread draws, so a clock tick
+// or a slider moved by a sync reached the screen up to 1.4 s late (measured
+// with tools/measure-volume-sync.sh). A posted WM_NULL after each frame wakes
+// it. Windows composites a window DC's drawing by itself and is spared the
+// message.
+bool running_under_wine() {
+  static const bool wine =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
 }  // namespace
 
 // When no DIB can be made (out of GDI memory, an absurd size) the previous
@@ -106,6 +119,7 @@ void flush_frame(lv_disp_drv_t* driver, const lv_area_t* area, lv_color_t*) {
       BitBlt(window_dc, area->x1, area->y1, area->x2 - area->x1 + 1, area->y2 - area->y1 + 1,
              frame_dc, area->x1, area->y1, SRCCOPY);
       ReleaseDC(main_window, window_dc);
+      if (running_under_wine()) PostMessageW(main_window, WM_NULL, 0, 0);
     }
   }
   lv_disp_flush_ready(driver);

@@ -23,7 +23,7 @@ x_at() { echo $((960 + 48 + 864 * $1 / 100)); }
 y=605
 deadline=$((SECONDS + 60))
 until [ "$(pixel_now 1100 5)" = 1a1a1a ] || [ $SECONDS -ge $deadline ]; do sleep 0.2; done
-e2e_tap 1440 352  # the performance page's cog
+e2e_tap 1440 352  # the middle of the performance page's cog
 deadline=$((SECONDS + 30))
 until [ "$(pixel_now "$(x_at 50)" $y)" = 2b2b2b ] || [ $SECONDS -ge $deadline ]; do sleep 0.2; done
 sleep 1  # the 500 ms slide of the screen change ends

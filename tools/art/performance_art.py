@@ -14,8 +14,10 @@ rsvg-convert and packed into OUT_DIR/<name>.c:
                           the switches and the drag ramps under the gauges
   gauge_cpu    880 x 440  the processor gauge lit: its ring and ramp in amber
   gauge_gpu    880 x 440  the GPU gauge lit: its ring and ramp in cyan
-  settings     60 x 60    a cog, with a transparent hole and surroundings (the
-                          icon takes clicks on its opaque pixels only)
+  settings     60 x 60    a cog on transparent surroundings (the icon takes
+                          clicks on its opaque pixels only); its hub is a dark
+                          opaque disc, because the middle is where a finger
+                          lands
 
 The overlays are tinted by the page towards its background as the value
 falls, so a gauge glows in its colour at the top of its range and fades out
@@ -202,7 +204,8 @@ def settings_icon():
            'a %.2f %.2f 0 1 0 %.2f 0 a %.2f %.2f 0 1 0 %.2f 0 Z"/>'
            % (" L ".join(points), c - hole, c, hole, hole, 2 * hole, hole, hole, -2 * hole))
     ring = '<circle cx="30" cy="30" r="%.1f" fill="none" stroke="#1a1a1a" stroke-width="2"/>' % (inner - 6)
-    return svg(60, 60, [cog, ring])
+    hub = '<circle cx="30" cy="30" r="%.1f" fill="#262626"/>' % hole
+    return svg(60, 60, [cog, ring, hub])
 
 
 # --- rendering and packing -------------------------------------------------------
