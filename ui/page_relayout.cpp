@@ -5,6 +5,8 @@
 #include "ui/page_relayout.h"
 
 #include "ui/pages/display_page.h"
+#include "ui/pages/fan_curve_screen.h"
+#include "ui/pages/fan_page.h"
 #include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/performance_page.h"
 #include "ui/pages/settings_screen.h"
@@ -18,7 +20,9 @@ using RelayoutFunction = void (*)();
 constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
     relayout_status_bar,
     relayout_performance_page,
+    relayout_fan_panel,
     relayout_display_page,  // resolution tile and display screen
+    relayout_fan_curve_screen,
     relayout_update_screen,
     relayout_gpu_auto_screen,
     relayout_settings_screen,
