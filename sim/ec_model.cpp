@@ -301,18 +301,25 @@ uint8_t ec_model_auto_duty(double celsius) {
   return static_cast<uint8_t>(std::lround(duty));
 }
 
-// The duty of the highest-numbered zone whose temperature is at or below
-// celsius, zone 1's below all of them; a duty above 128 counts as 128. No
-// interpolation or hysteresis: the program leaves that to the firmware, and
-// steps make the chosen zone easy to see in a test.
+// The curve as a firmware would run it: flat at zone 1's duty below zone 1,
+// flat at zone 5's above zone 5, and a straight line between two
+// neighbouring zones, so the fan speeds up smoothly as the device heats.
+// The line starts at the highest-numbered zone at or below the temperature,
+// which keeps a curve written out of order well defined. A duty above 128
+// counts as 128. No hysteresis: a test sees the duty of the temperature it set.
 uint8_t ec_model_curve_duty(const EcModelState* s, uint8_t celsius) {
-  int zone = 0;
+  auto duty_of = [s](int zone) {
+    uint8_t d = s->regs[EC_MODEL_REG_ZONE_FIRST + 2 * zone];
+    return d > DUTY_MAX ? DUTY_MAX : d;
+  };
+  auto temp_of = [s](int zone) { return s->regs[EC_MODEL_REG_ZONE_FIRST + 2 * zone + 1]; };
   for (int n = 4; n >= 0; n--) {
-    if (s->regs[EC_MODEL_REG_ZONE_FIRST + 2 * n + 1] <= celsius) {
-      zone = n;
-      break;
-    }
+    if (temp_of(n) > celsius) continue;
+    if (n == 4) return duty_of(n);
+    // Zone n + 1 lies above the temperature (else it would have been taken).
+    double span = double(temp_of(n + 1) - temp_of(n));
+    double duty = duty_of(n) + (duty_of(n + 1) - duty_of(n)) * (celsius - temp_of(n)) / span;
+    return static_cast<uint8_t>(std::lround(duty));
   }
-  uint8_t duty = s->regs[EC_MODEL_REG_ZONE_FIRST + 2 * zone];
-  return duty > DUTY_MAX ? DUTY_MAX : duty;
+  return duty_of(0);
 }

@@ -154,5 +154,8 @@ void ec_model_set_temperature(EcModelState* s, double celsius);
 /** The duty automatic mode gives for a temperature: 26 (20 %) up to 40 C, 128 from 90 C. */
 uint8_t ec_model_auto_duty(double celsius);
 
-/** The duty of the curve in the zone registers for a temperature (see ec_model.cpp). */
+/**
+ * The duty of the curve in the zone registers for a temperature: zone 1's
+ * below it, zone 5's above it, interpolated between neighbouring zones.
+ */
 uint8_t ec_model_curve_duty(const EcModelState* s, uint8_t celsius);

@@ -6,6 +6,8 @@
 #include "ui/language.h"
 #include "ui/layout.h"
 #include "ui/pages/display_page.h"
+#include "ui/pages/fan_curve_screen.h"
+#include "ui/pages/fan_page.h"
 #include "ui/pages/fps_panel.h"
 #include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/lighting_page.h"
@@ -59,7 +61,7 @@ void build_incompatible_screen() {
 // joins the re-layout list in page_relayout.cpp.
 void build_pages() {
   build_performance_page(main_screen);
-  // build_fan_panel(main_screen);
+  build_fan_panel(main_screen);
   build_fps_panel(main_screen);
   // build_app_profile_panel(main_screen);
   build_resolution_tile(main_screen);
@@ -67,7 +69,7 @@ void build_pages() {
 
   build_display_screen();
   build_lighting_screen();
-  // build_fan_curve_screen();
+  build_fan_curve_screen();
   build_update_screen();
   build_gpu_auto_screen();
   build_settings_screen();

@@ -7,6 +7,7 @@
 
 #include "lvgl.h"
 #include "ui/display_refresh.h"
+#include "ui/pages/fan_page.h"
 #include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
 #include "ui/pages/performance_page.h"
@@ -24,7 +25,7 @@ void power_sync_timer(lv_timer_t*) {
 }
 
 // 1000 ms: temperature and fan read-out (fan panel, fan-curve screen).
-void fan_readout_timer(lv_timer_t*) {}
+void fan_readout_timer(lv_timer_t*) { fan_readout_tick(); }
 
 // 100 ms: the re-layout after a display change, which also rewrites the
 // display page's current-mode labels.

@@ -29,7 +29,8 @@ e2e_cleanup() {
 }
 
 # e2e_setup [CPU [BOARD]]: a fresh prefix made a device (defaults: the
-# supported 6800U on a Vexa Crest board) and a private display.
+# supported 6800U on a Vexa Crest board) and a private display, 1920x1080
+# unless E2E_SCREEN gives another geometry (WIDTHxHEIGHTx24).
 e2e_setup() {
   local cpu=${1:-AMD Ryzen 7 6800U with Radeon Graphics} board=${2:-Vexa Crest}
   "$E2E_TOOLS/make-prefix.sh" "$E2E_BUILD/wine-template" || exit 1
@@ -38,7 +39,7 @@ e2e_setup() {
   trap e2e_cleanup EXIT
   cp -a "$E2E_BUILD/wine-template/." "$E2E_PREFIX/"
   export WINEPREFIX=$E2E_PREFIX
-  xvfb_start "$E2E_PREFIX.xvfb.pid" || exit 1
+  xvfb_start "$E2E_PREFIX.xvfb.pid" "${E2E_SCREEN:-1920x1080x24}" || exit 1
   device_prepare "$E2E_PREFIX" "$cpu" "$board"
 }
 

@@ -29,7 +29,9 @@ start_and_look() {
 # The message box sits in the middle of the panel; without it the main
 # screen's background shows there.
 message_shown() {
-  [ "$(e2e_pixel "$1" 1120 640)" != 101010 ] && echo yes || echo no
+  # Inside the centred box, in the gap between the fan panel and the
+  # frame-rate panel, where the screen is otherwise background.
+  [ "$(e2e_pixel "$1" 1440 600)" != 101010 ] && echo yes || echo no
 }
 
 override_of() { echo "$panel\\$1\\Device Parameters\\EDID_OVERRIDE"; }

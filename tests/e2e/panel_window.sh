@@ -16,7 +16,8 @@ geometry=$(xdotool getwindowgeometry "$window" | tr -d ' ' | tr '\n' ' ')
 check "window covers the right half" "Window$window Position:960,0(screen:0) Geometry:960x1080 " "$geometry"
 check "status bar colour in the top 4 %" 1a1a1a "$(e2e_pixel "$shots/main-en.png" 1100 2)"
 check "status bar bottom edge" 1a1a1a "$(e2e_pixel "$shots/main-en.png" 1100 41)"
-check "background below the bar" 101010 "$(e2e_pixel "$shots/main-en.png" 1400 600)"
+# Between the fan panel and the frame-rate panel, halfway down.
+check "background below the bar" 101010 "$(e2e_pixel "$shots/main-en.png" 1440 600)"
 check "left half is not the panel" 000000 "$(e2e_pixel "$shots/main-en.png" 400 600)"
 check "full opacity is alpha 250" $((250 * 0x01010101)) "$(e2e_opacity "$window")"
 

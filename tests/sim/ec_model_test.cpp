@@ -375,24 +375,50 @@ TEST(EcModel, automatic_mode_sets_the_duty_from_the_temperature) {
   }
 }
 
-TEST(EcModel, curve_mode_uses_the_highest_zone_at_or_below_the_temperature) {
-  // The program's default zones: 20/50/60/70/90 C at duties 51/64/76/115/128.
-  const uint8_t zones[5][2] = {{51, 20}, {64, 50}, {76, 60}, {115, 70}, {128, 90}};
+TEST(EcModel, curve_mode_runs_a_line_between_the_zones_and_is_flat_beyond_them) {
+  // The program's default zones: 20/50/60/70/90 C at duties 51/64/76/115/128,
+  // and the same written out of order (zone 3 below zone 2) with a zone duty
+  // above the encoding's 128.
+  const uint8_t ordered[5][2] = {{51, 20}, {64, 50}, {76, 60}, {115, 70}, {128, 90}};
+  const uint8_t unordered[5][2] = {{51, 20}, {64, 50}, {200, 40}, {115, 70}, {128, 90}};
   struct Case {
+    const uint8_t (*zones)[2];
     uint8_t celsius, duty;
-  } cases[] = {{10, 51}, {20, 51}, {49, 51}, {50, 64}, {65, 76}, {89, 115}, {90, 128}, {100, 128}};
+  } cases[] = {
+      {ordered, 10, 51},  {ordered, 20, 51},   {ordered, 35, 58},   {ordered, 49, 64},
+      {ordered, 50, 64},  {ordered, 65, 96},   {ordered, 80, 122},  {ordered, 89, 127},
+      {ordered, 90, 128}, {ordered, 100, 128}, {unordered, 45, 126}, {unordered, 55, 122},
+      {unordered, 30, 55},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(int(c.celsius));
+    SCOPED_TRACE(testing::Message() << (c.zones == ordered ? "ordered " : "unordered ") << int(c.celsius));
     EcModelState s = fresh();
     s.frozen = 1;
     ec_model_set_temperature(&s, c.celsius);
     for (int n = 0; n < 5; n++) {  // through the ports, as the program writes them
-      ASSERT_TRUE(host_write(&s, EC_MODEL_REG_ZONE_FIRST + 2 * n, zones[n][0]));
-      ASSERT_TRUE(host_write(&s, EC_MODEL_REG_ZONE_FIRST + 2 * n + 1, zones[n][1]));
+      ASSERT_TRUE(host_write(&s, EC_MODEL_REG_ZONE_FIRST + 2 * n, c.zones[n][0]));
+      ASSERT_TRUE(host_write(&s, EC_MODEL_REG_ZONE_FIRST + 2 * n + 1, c.zones[n][1]));
     }
     ASSERT_TRUE(host_write(&s, EC_MODEL_REG_FAN_MODE, 2));
     EXPECT_EQ(s.regs[EC_MODEL_REG_FAN_DUTY], c.duty);
   }
+}
+
+TEST(EcModel, a_hotter_device_in_curve_mode_spins_the_fan_up_and_cools_down_again) {
+  EcModelState s = fresh();
+  const uint8_t zones[5][2] = {{51, 20}, {64, 50}, {76, 60}, {115, 70}, {128, 90}};
+  for (int n = 0; n < 5; n++) {
+    ASSERT_TRUE(host_write(&s, EC_MODEL_REG_ZONE_FIRST + 2 * n, zones[n][0]));
+    ASSERT_TRUE(host_write(&s, EC_MODEL_REG_ZONE_FIRST + 2 * n + 1, zones[n][1]));
+  }
+  ASSERT_TRUE(host_write(&s, EC_MODEL_REG_FAN_MODE, 2));
+  ec_model_set_temperature(&s, 85);
+  uint8_t hot_duty = s.regs[EC_MODEL_REG_FAN_DUTY];
+  EXPECT_EQ(hot_duty, 125);  // 115 + 13 * 15 / 20, rounded
+  ec_model_step_thermal(&s, 1000);
+  ec_model_step_thermal(&s, 60000);
+  EXPECT_LT(s.regs[EC_MODEL_REG_TEMPERATURE], 60);
+  EXPECT_LT(s.regs[EC_MODEL_REG_FAN_DUTY], hot_duty);
 }
 
 TEST(EcModel, manual_mode_keeps_the_written_duty_as_the_temperature_moves) {

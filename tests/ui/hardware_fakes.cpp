@@ -3,7 +3,8 @@
 // build_mode_lists; brightness_volume_win.cpp, system_status_win.cpp and
 // the log-on task for the settings screen and status bar; power_win.cpp's
 // scheme functions; and the settings store's store_setting and
-// store_committed_setting.
+// store_committed_setting and store_fan_zone (whose two values go through
+// store_setting).
 #include "tests/ui/hardware_fakes.h"
 
 #include <algorithm>
@@ -128,5 +129,13 @@ int store_committed_setting(const char* name, int32_t value) {
   fake_system.stored.emplace_back(name, value);
   fake_hardware.stored[name] = value;
   fake_hardware.store_calls.push_back(std::string(name) + " " + std::to_string(value));
+  return 1;
+}
+
+int store_fan_zone(int zone, int32_t speed, int32_t temperature) {
+  if (zone < 1 || zone > 5) return 0;
+  fake_hardware.zone_stores++;
+  store_setting(("FanZone" + std::to_string(zone) + "Speed").c_str(), speed);
+  store_setting(("FanZone" + std::to_string(zone) + "Temp").c_str(), temperature);
   return 1;
 }

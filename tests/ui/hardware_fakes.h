@@ -40,6 +40,7 @@ struct FakeHardware {
   // "TDP 25" (store_committed_setting) or "GPUAuto =1" (store_setting).
   std::map<std::string, int32_t> stored;
   std::vector<std::string> store_calls;
+  int zone_stores = 0;  // store_fan_zone calls for zones 1..5
 };
 
 extern FakeHardware fake_hardware;

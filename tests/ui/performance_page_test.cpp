@@ -19,6 +19,7 @@
 #include "ui/layout.h"
 #include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/performance_page.h"
+#include "ui/pages/settings_screen.h"
 #include "ui/panel_state.h"
 #include "ui/screens.h"
 
