@@ -23,6 +23,8 @@ ec_is() { [ "$(e2e_ec "$1")" = "$2" ]; }  # REGISTER DECIMAL-VALUE
 
 # The last N writes of the EC log on one line.
 ec_last() { ec_log | tail -n "$1" | tr '\n' ' ' | sed 's/ $//'; }
+# The last write to one register ("B3") in the log, as "B3=00".
+ec_last_to() { ec_log | grep "^$1=" | tail -n 1; }
 # Whether the log ends with these writes ("B3=55 B0=7F ...").
 ec_log_ends_with() { [ "$(ec_last "$(echo "$1" | wc -w)")" = "$1" ]; }
 
