@@ -38,6 +38,7 @@ TEST(StrengthScaledColour, the_strength_replaces_the_brightness_and_keeps_hue_an
       {0xFF404040, 100, 0xFFFFFFFF},  // and a grey brightens to white
       {0xFF000000, 100, 0xFFFFFFFF},  // black has no hue: grey at the strength
       {0xFF804020, 0, 0xFF000000},
+      {0xFF804020, 100, 0xFFFF7F3F},  // a dark orange at full strength
       {0x00FF0000, 50, 0xFF7F0000},   // an alpha byte of 0 changes nothing
       {0xFFFF0000, 130, 0xFFFF0000},  // strengths beyond 0..100 are bounded
       {0xFFFF0000, -5, 0xFF000000},
