@@ -33,14 +33,15 @@ bench: deps
 	cmake --build $(BENCH) -j $(JOBS)
 	tools/run-benchmarks.sh $(BENCH)
 
-# Screenshots of the main screen in English and Chinese, of the display
-# screen (English and Chinese, and after a switch to 1600x900), of the
-# settings screen and the status bar (English and Chinese), of the
+# Screenshots of the main screen in English and Chinese (and with the
+# limiter on), of the display screen (English and Chinese, and after a switch
+# to 1600x900), of the settings screen and the status bar (English and
+# Chinese), of the lighting screen (English and Chinese), of the
 # incompatible-device screen, at 1920x1080, and of the performance page, the
 # fan panel and the fan-curve editor at 1920x1080 and 1280x800 in both
 # languages, into build/win/e2e-shots/.
 screenshots: deps win
-	tools/tree-lock.sh $(WIN) bash -c "cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page|settings_screen|performance_shots|fan_page|fan_page_views)$$' --output-on-failure"
+	tools/tree-lock.sh $(WIN) bash -c "cd $(WIN) && ctest -R 'e2e_(panel_window|chinese|incompatible|display_page|settings_screen|performance_shots|fan_page|fan_page_views|fps_limiter|lighting)$$' --output-on-failure"
 	@ls -1 $(WIN)/e2e-shots/*.png
 
 # Launch-to-first-frame time, memory and idle CPU of the program under Wine.

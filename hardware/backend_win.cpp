@@ -43,9 +43,10 @@ uint32_t edid_probe() { return run_edid(EDID_PROBE); }
 uint32_t edid_check() { return run_edid(EDID_CHECK); }
 uint32_t edid_write() { return run_edid(EDID_WRITE); }
 
+// After the limiter's queued changes, so that 0 is what RTSS keeps.
 void clear_fps_limit() {
   applied_fps_limit = 0;
-  set_rtss_limit(0);
+  end_rtss_requests();
 }
 
 void sleep_ms(uint32_t ms) { Sleep(ms); }

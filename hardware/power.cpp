@@ -43,7 +43,8 @@ void reapply_fan() {
 }
 
 // The colour last written (or the EC's own lighting), then in colour mode
-// the colour for the current strength, which sends only what differs.
+// the colour the panel last worked out for the current strength, which sends
+// only what differs.
 void reapply_lighting() {
   if (!lighting_ready) return;
   {
@@ -58,7 +59,7 @@ void reapply_lighting() {
     }
   }
   if (rgb_mode == 1) {
-    uint32_t colour = strength_scaled_colour(uint32_t(rgb_value.load()), rgb_strength);
+    const uint32_t colour = rgb_shown_colour;
     send_lighting_colour(uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour));
   }
 }

@@ -13,3 +13,14 @@ device_prepare() {
   WINEPREFIX=$prefix wine reg add 'HKLM\HARDWARE\DESCRIPTION\System\BIOS' \
     /v BaseBoardProduct /t REG_SZ /d "$board" /f >/dev/null
 }
+
+# device_install_rtss PREFIX BIN: installs the stand-in RTSS of sim/ (BIN/rtss/)
+# the way RTSS's installer leaves it, as far as the program looks: its
+# executable's full path in HKLM\Software\WOW6432Node\Unwinder\RTSS, value
+# "InstallPath". The hooks library lies beside the executable.
+device_install_rtss() {
+  local prefix=$1 bin=$2 path
+  path=$(WINEPREFIX=$prefix winepath -w "$bin/rtss/RTSS.exe" 2>/dev/null | tr -d '\r')
+  WINEPREFIX=$prefix wine reg add 'HKLM\Software\WOW6432Node\Unwinder\RTSS' \
+    /v InstallPath /t REG_SZ /d "$path" /f >/dev/null
+}

@@ -30,6 +30,9 @@ fi
 trap 'prefix_end "$prefix"; [ -n "$own_display" ] && xvfb_stop "$prefix.xvfb.pid"' EXIT
 
 device_prepare "$prefix" "AMD Ryzen 7 6800U" "Vexa Crest"
+# The stand-in RTSS (build/win/bin/rtss/), found through the registry as the
+# real one is; the program starts it on the first limiter change.
+device_install_rtss "$prefix" "$build/bin"
 echo "run: device prefix $prefix (AMD Ryzen 7 6800U, Vexa Crest)"
 
 # The simulated EC, RyzenAdj and ADLX stand-ins sit beside the program in the

@@ -8,7 +8,9 @@
 #include "ui/pages/display_page.h"
 #include "ui/pages/fan_curve_screen.h"
 #include "ui/pages/fan_page.h"
+#include "ui/pages/fps_panel.h"
 #include "ui/pages/gpu_auto_screen.h"
+#include "ui/pages/lighting_page.h"
 #include "ui/pages/performance_page.h"
 #include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
@@ -60,13 +62,13 @@ void build_incompatible_screen() {
 void build_pages() {
   build_performance_page(main_screen);
   build_fan_panel(main_screen);
-  // build_fps_panel(main_screen);
+  build_fps_panel(main_screen);
   // build_app_profile_panel(main_screen);
   build_resolution_tile(main_screen);
-  // build_lighting_tile(main_screen);
+  build_lighting_tile(main_screen);
 
   build_display_screen();
-  // build_lighting_screen();
+  build_lighting_screen();
   build_fan_curve_screen();
   build_update_screen();
   build_gpu_auto_screen();

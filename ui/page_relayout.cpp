@@ -7,7 +7,9 @@
 #include "ui/pages/display_page.h"
 #include "ui/pages/fan_curve_screen.h"
 #include "ui/pages/fan_page.h"
+#include "ui/pages/fps_panel.h"
 #include "ui/pages/gpu_auto_screen.h"
+#include "ui/pages/lighting_page.h"
 #include "ui/pages/performance_page.h"
 #include "ui/pages/settings_screen.h"
 #include "ui/pages/status_bar.h"
@@ -21,7 +23,9 @@ constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
     relayout_status_bar,
     relayout_performance_page,
     relayout_fan_panel,
-    relayout_display_page,  // resolution tile and display screen
+    relayout_fps_panel,
+    relayout_display_page,   // resolution tile and display screen
+    relayout_lighting_page,  // lighting tile and lighting screen
     relayout_fan_curve_screen,
     relayout_update_screen,
     relayout_gpu_auto_screen,

@@ -39,6 +39,7 @@ class Power : public ::testing::Test {
     rgb_mode = 0;
     rgb_value = 0;
     rgb_strength = 100;
+    rgb_shown_colour = 0xFF000000u;
     rgb_cache[0] = rgb_cache[1] = rgb_cache[2] = 0;
   }
   void TearDown() override { ryzenadj_handle = nullptr; }
@@ -141,6 +142,7 @@ TEST_F(Power, a_resume_in_colour_mode_rewrites_the_last_colour_then_the_one_for_
   rgb_mode = 1;
   rgb_value = int32_t(0xFFFF0000u);  // red, stored with its alpha byte
   rgb_strength = 50;
+  rgb_shown_colour = 0xFF7F0000u;  // what the panel worked out for red at 50 %
   reapply_after_resume();
   Trace expected = {"stapm 18000", "slow 18000", "fast 18000", "gfx 2200", "ec 0x10=1",
                     "ec 0x11=25",
@@ -244,25 +246,6 @@ TEST(PowerDecisions, a_fixed_fan_speed_becomes_a_duty_that_never_stalls_the_fan)
   for (const Case& c : cases) EXPECT_EQ(manual_fan_duty(c.percent), c.duty) << c.percent << " %";
 }
 
-TEST(PowerDecisions, the_lighting_strength_replaces_the_brightness_of_the_colour) {
-  struct Case {
-    uint32_t colour;
-    int32_t strength;
-    uint32_t expected;
-  } cases[] = {
-      {0xFF0000, 50, 0x7F0000},   {0xFF0000, 100, 0xFF0000}, {0x00FF00, 100, 0x00FF00},
-      {0x0000FF, 20, 0x000033},   {0xFFFFFF, 50, 0x7F7F7F},  {0x000000, 100, 0xFFFFFF},  // black has no hue: grey at the strength
-      {0x804020, 0, 0x000000},    {0x804020, 100, 0xFF7F3F}, {0x00FFFF, 40, 0x006666},
-      {0xFF00FF, 150, 0xFF00FF},  {0xFF0000, -5, 0x000000},
-      // A dark colour is brought up to the strength with its hue and saturation.
-      {0x400000, 100, 0xFF0000},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(strength_scaled_colour(c.colour, c.strength), c.expected)
-        << std::hex << c.colour << " at " << std::dec << c.strength << " %";
-  }
-}
-
 TEST_F(Power, a_lighting_colour_is_sent_once_with_its_latch_only_when_the_ec_shows_one) {
   struct Case {
     const char* what;
@@ -271,15 +254,18 @@ TEST_F(Power, a_lighting_colour_is_sent_once_with_its_latch_only_when_the_ec_sho
     bool ec_works;
     int sent;
     Trace expected;
+    bool sent_again;  // the same colour once more
   } cases[] = {
       {"EC lighting before", 1, 1, 0x00, true, 5,
-       {"ec read 0xB3", "ec 0xB0=1", "ec 0xB1=2", "ec 0xB2=3", "ec 0xB3=170"}},
+       {"ec read 0xB3", "ec 0xB0=1", "ec 0xB1=2", "ec 0xB2=3", "ec 0xB3=170"}, false},
       {"a colour shown before", 1, 1, 0xAA, true, 6,
-       {"ec read 0xB3", "ec 0xB3=85", "ec 0xB0=1", "ec 0xB1=2", "ec 0xB2=3", "ec 0xB3=170"}},
+       {"ec read 0xB3", "ec 0xB3=85", "ec 0xB0=1", "ec 0xB1=2", "ec 0xB2=3", "ec 0xB3=170"},
+       false},
+      // A colour the EC never took is not taken as shown: it goes again.
       {"EC not answering", 1, 1, 0xAA, false, 0,
-       {"ec read 0xB3", "ec 0xB0=1", "ec 0xB1=2", "ec 0xB2=3", "ec 0xB3=170"}},
-      {"lighting not ready", 1, 0, 0x00, true, 0, {}},
-      {"unknown board", 0, 1, 0x00, true, 0, {}},
+       {"ec read 0xB3", "ec 0xB0=1", "ec 0xB1=2", "ec 0xB2=3", "ec 0xB3=170"}, true},
+      {"lighting not ready", 1, 0, 0x00, true, 0, {}, false},
+      {"unknown board", 0, 1, 0x00, true, 0, {}, false},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -289,10 +275,10 @@ TEST_F(Power, a_lighting_colour_is_sent_once_with_its_latch_only_when_the_ec_sho
     power_fakes.ec_works = c.ec_works;
     EXPECT_EQ(send_lighting_colour(1, 2, 3), c.sent) << c.what;
     EXPECT_EQ(power_fakes.trace, c.expected) << c.what;
-    // The same colour again is never sent twice (once the board is known).
+    // The same colour again is sent only when the EC did not take it.
     power_fakes.trace.clear();
     EXPECT_EQ(send_lighting_colour(1, 2, 3), 0) << c.what;
-    EXPECT_TRUE(power_fakes.trace.empty()) << c.what;
+    EXPECT_EQ(power_fakes.trace.empty(), !c.sent_again) << c.what;
   }
 }
 

@@ -10,7 +10,9 @@ extern "C" {
 #endif
 
 extern const lv_img_dsc_t ui_image_fan_curve;
+extern const lv_img_dsc_t ui_image_lighting;
 extern const lv_img_dsc_t ui_image_resolution;
+extern const lv_img_dsc_t ui_image_strength;
 
 #ifdef __cplusplus
 }
