@@ -202,6 +202,46 @@ TEST_F(ColorwheelTest, the_ring_shows_each_hue_at_its_angle)
     EXPECT_EQ(display.pixel_rgb(CX, CY), bg);   // the hole
 }
 
+// A half-transparent wheel, or one inside a half-transparent parent, shows
+// its ring at half strength over a black screen, as every other part does.
+TEST_F(ColorwheelTest, the_ring_follows_the_opacity_of_the_wheel_and_its_parents)
+{
+    struct Case {
+        const char * name;
+        lv_opa_t own;
+        lv_opa_t parent;
+        int red;   // the hue-0 pixel's red channel
+    };
+    const Case cases[] = {
+        {"opaque", LV_OPA_COVER, LV_OPA_COVER, 255},
+        {"wheel at half", LV_OPA_50, LV_OPA_COVER, 128},
+        {"parent at half", LV_OPA_COVER, LV_OPA_50, 128},
+        {"both at half", LV_OPA_50, LV_OPA_50, 64},
+    };
+    for(const Case & c : cases) {
+        SCOPED_TRACE(c.name);
+        lv_obj_clean(lv_scr_act());
+        lv_obj_set_style_bg_color(lv_scr_act(), lv_color_black(), 0);
+        lv_obj_set_style_bg_opa(lv_scr_act(), LV_OPA_COVER, 0);
+        lv_obj_t * box = lv_obj_create(lv_scr_act());
+        lv_obj_remove_style_all(box);
+        lv_obj_set_size(box, LV_PCT(100), LV_PCT(100));
+        lv_obj_set_style_opa(box, c.parent, 0);
+        lv_obj_t * cw = lv_colorwheel_create(box, false);
+        lv_obj_set_pos(cw, 140, 60);
+        lv_obj_set_size(cw, 200, 200);
+        lv_obj_set_style_arc_width(cw, 20, 0);
+        lv_obj_set_style_bg_opa(cw, LV_OPA_TRANSP, 0);
+        lv_obj_set_style_bg_opa(cw, LV_OPA_TRANSP, LV_PART_KNOB);
+        lv_obj_set_style_opa(cw, c.own, 0);
+        display.refresh_now();
+
+        lv_point_t p = ring_point(0);
+        int red = (int)((display.pixel_rgb(p.x, p.y) >> 16) & 0xFF);
+        EXPECT_NEAR(red, c.red, 8);
+    }
+}
+
 TEST_F(ColorwheelTest, pointers_in_each_quadrant_pick_the_value_of_their_angle)
 {
     // 64 px along both axes is on the middle circle (radius 90) at the diagonals.

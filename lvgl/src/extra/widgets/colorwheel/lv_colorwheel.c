@@ -456,7 +456,8 @@ static bool fill_ring_row(const lv_color_t * by_angle, int32_t row2, int32_t x0_
 
 /*
  * The ring lies between half the width and that minus the arc width, drawn
- * with the main part's arc opacity. Colours come from a table of one entry
+ * with the main part's arc opacity (times the object's and its parents'
+ * opacity, as every other part is drawn). Colours come from a table of one entry
  * per degree, other active masks (e.g. a rounded parent) apply on top.
  */
 static void draw_ring(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx)
@@ -465,6 +466,8 @@ static void draw_ring(lv_obj_t * obj, lv_draw_ctx_t * draw_ctx)
     int32_t r = lv_obj_get_width(obj) / 2;
     int32_t ring_w = LV_MIN(lv_obj_get_style_arc_width(obj, LV_PART_MAIN), r);
     lv_opa_t opa = lv_obj_get_style_arc_opa(obj, LV_PART_MAIN);
+    lv_opa_t whole = lv_obj_get_style_opa_recursive(obj, LV_PART_MAIN);
+    if(whole < LV_OPA_MAX) opa = (lv_opa_t)((opa * whole) >> 8);
     if(r <= 0 || ring_w <= 0 || opa <= LV_OPA_MIN) return;
 
     lv_area_t disc = obj->coords;
