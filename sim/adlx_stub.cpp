@@ -28,6 +28,8 @@
 #include <mutex>
 #include <unordered_set>
 
+#include "sim_files.h"
+
 namespace {
 
 typedef int Result;
@@ -80,26 +82,12 @@ int env_int(const char* name, int fallback) {
 }
 
 void log_line(const char* format, ...) {
-  char folder[MAX_PATH], path[MAX_PATH + 16], line[256];
-  DWORD n = GetEnvironmentVariableA("VEXA_SIM_DIR", folder, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) {
-    n = GetEnvironmentVariableA("ProgramData", folder, MAX_PATH - 9);
-    if (n == 0 || n >= MAX_PATH - 9) strcpy(folder, "C:\\ProgramData");
-    strcat(folder, "\\VexaSim");
-  }
-  CreateDirectoryA(folder, nullptr);
-  snprintf(path, sizeof(path), "%s\\adlx.log", folder);
+  char line[256];
   va_list args;
   va_start(args, format);
-  vsnprintf(line, sizeof(line) - 1, format, args);
+  const int length = vsnprintf(line, sizeof(line), format, args);
   va_end(args);
-  strcat(line, "\n");
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, line, DWORD(strlen(line)), &written, nullptr);
-  CloseHandle(file);
+  if (length >= 0) sim_append_line("adlx.log", "%s", line);
 }
 
 // --- objects ---

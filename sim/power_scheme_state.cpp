@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "sim_files.h"
+
 const GUID SIM_BALANCED_SCHEME = {
     0x381B4222, 0xF694, 0x41F0, {0x96, 0x85, 0xFF, 0x5B, 0xB2, 0x60, 0xDF, 0x2E}};
 
@@ -13,29 +15,10 @@ namespace {
 HANDLE state_mutex = nullptr;
 PowerSchemeState* mapped_state = nullptr;
 
-bool sim_folder(char* out, size_t size) {
-  DWORD n = GetEnvironmentVariableA("VEXA_SIM_DIR", out, DWORD(size));
-  if (n == 0 || n >= size) {
-    n = GetEnvironmentVariableA("ProgramData", out, DWORD(size));
-    if (n == 0 || n >= size) snprintf(out, size, "C:\\ProgramData");
-    size_t length = strlen(out);
-    if (length + 9 >= size) return false;
-    strcpy(out + length, "\\VexaSim");
-  }
-  CreateDirectoryA(out, nullptr);  // one level; an existing folder is fine
-  return true;
-}
-
-bool sim_file(const char* name, char* out, size_t size) {
-  char folder[MAX_PATH];
-  if (!sim_folder(folder, sizeof(folder))) return false;
-  return snprintf(out, size, "%s\\%s", folder, name) < int(size);
-}
-
 // Maps the file at the state's size; a new or foreign file gets the defaults.
 PowerSchemeState* map_state() {
   char path[MAX_PATH];
-  if (!sim_file("power.bin", path, sizeof(path))) return nullptr;
+  if (!sim_file_path("power.bin", path, sizeof(path))) return nullptr;
   HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -92,18 +75,10 @@ PowerSchemeState* power_state() {
 }
 
 void power_log(const char* format, ...) {
-  char path[MAX_PATH], line[256];
+  char line[256];
   va_list args;
   va_start(args, format);
-  int length = vsnprintf(line, sizeof(line) - 2, format, args);
+  const int length = vsnprintf(line, sizeof(line), format, args);
   va_end(args);
-  if (length < 0 || !sim_file("powrprof.log", path, sizeof(path))) return;
-  length = int(strlen(line));
-  line[length++] = '\n';
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, line, DWORD(length), &written, nullptr);
-  CloseHandle(file);
+  if (length >= 0) sim_append_line("powrprof.log", "%s", line);
 }

@@ -6,20 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+#include "sim_files.h"
 
-bool sim_folder(char* out, size_t size) {
-  DWORD n = GetEnvironmentVariableA("VEXA_SIM_DIR", out, DWORD(size));
-  if (n == 0 || n >= size) {
-    n = GetEnvironmentVariableA("ProgramData", out, DWORD(size));
-    if (n == 0 || n >= size) std::snprintf(out, size, "C:\\ProgramData");
-    size_t length = std::strlen(out);
-    if (length + 9 >= size) return false;
-    std::strcpy(out + length, "\\VexaSim");
-  }
-  CreateDirectoryA(out, nullptr);  // an existing folder is fine
-  return true;
-}
+namespace {
 
 // "Name=value" with a name that fits and a whole decimal value.
 bool parse_line(char* line, RtssSimProperty* out) {
@@ -39,29 +28,16 @@ bool parse_line(char* line, RtssSimProperty* out) {
 }  // namespace
 
 bool rtss_sim_file(const char* name, char* out, size_t size) {
-  char folder[MAX_PATH];
-  if (!sim_folder(folder, sizeof(folder))) return false;
-  int n = std::snprintf(out, size, "%s\\%s", folder, name);
-  return n > 0 && size_t(n) < size;
+  return sim_file_path(name, out, size);
 }
 
 void rtss_sim_log(const char* format, ...) {
-  char path[MAX_PATH], line[512];
+  char line[512];
   va_list args;
   va_start(args, format);
-  int length = std::vsnprintf(line, sizeof(line) - 2, format, args);
+  const int length = std::vsnprintf(line, sizeof(line), format, args);
   va_end(args);
-  if (length < 0 || !rtss_sim_file("rtss.log", path, sizeof(path))) return;
-  length = int(std::strlen(line));
-  line[length++] = '\n';
-  // Appends are whole lines: FILE_APPEND_DATA writes land at the end even
-  // with the program and the tool writing at once.
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, line, DWORD(length), &written, nullptr);
-  CloseHandle(file);
+  if (length >= 0) sim_append_line("rtss.log", "%s", line);
 }
 
 void rtss_sim_read_global(RtssSimProfile* profile) {

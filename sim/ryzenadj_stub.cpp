@@ -12,9 +12,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 
 #include "hardware/ryzenadj.h"
+#include "sim/sim_files.h"
 
 struct _ryzen_access {
   uint32_t magic;
@@ -23,39 +23,14 @@ struct _ryzen_access {
 namespace {
 
 _ryzen_access the_access = {0x52414A44};
-std::mutex log_lock;
-
-// %VEXA_SIM_DIR% or %ProgramData%\VexaSim, created when missing.
-bool log_folder(char* out, size_t size) {
-  DWORD n = GetEnvironmentVariableA("VEXA_SIM_DIR", out, DWORD(size));
-  if (n == 0 || n >= size) {
-    n = GetEnvironmentVariableA("ProgramData", out, DWORD(size));
-    if (n == 0 || n >= size) snprintf(out, size, "C:\\ProgramData");
-    size_t len = strlen(out);
-    if (len + 9 >= size) return false;
-    strcpy(out + len, "\\VexaSim");
-  }
-  CreateDirectoryA(out, nullptr);  // one level; an existing folder is fine
-  return true;
-}
 
 void log_call(const char* format, ...) {
-  char folder[MAX_PATH], path[MAX_PATH], line[256];
+  char line[256];
   va_list args;
   va_start(args, format);
-  int length = vsnprintf(line, sizeof(line) - 2, format, args);
+  const int length = vsnprintf(line, sizeof(line), format, args);
   va_end(args);
-  if (length < 0 || !log_folder(folder, sizeof(folder))) return;
-  if (snprintf(path, sizeof(path), "%s\\ryzenadj.log", folder) >= int(sizeof(path))) return;
-  length = int(strlen(line));
-  line[length++] = '\n';
-  std::lock_guard<std::mutex> guard(log_lock);
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, line, DWORD(length), &written, nullptr);
-  CloseHandle(file);
+  if (length >= 0) sim_append_line("ryzenadj.log", "%s", line);
 }
 
 bool env_is_one(const char* name) {

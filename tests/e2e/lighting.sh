@@ -17,12 +17,16 @@ BACK_X=1680 BACK_Y=950
 BLUE_X=1278 BLUE_Y=480           # the ring at hue 240
 
 # The top of the ring is cyan (hue 180) only while the lighting screen is
-# in place; a slide is over once the screen stands still.
-ring_top_is_cyan() {
+# in place: bright while the wheel takes input, faded to 40 % over the
+# screen's black while "Auto" disables it. A slide is over once the screen
+# stands still.
+ring_top_green() {
   local p
   p=$(e2e_pixel_now $RING_X $RING_Y)
-  [ -n "$p" ] && [ $((16#${p:0:2})) -lt 64 ] && [ $((16#${p:2:2})) -gt 192 ] && [ $((16#${p:4:2})) -gt 192 ]
+  [ -n "$p" ] && [ $((16#${p:0:2})) -lt 64 ] && [ $((16#${p:4:2})) -gt 96 ] && echo $((16#${p:2:2}))
 }
+ring_top_is_cyan() { [ "$(ring_top_green)" -gt 96 ] 2>/dev/null; }
+ring_top_is_faded() { [ "$(ring_top_green)" -lt 160 ] 2>/dev/null; }
 lighting_screen_shown() { ring_top_is_cyan && e2e_wait_still 30; }
 main_screen_shown() { ! ring_top_is_cyan && e2e_wait_still 30; }
 # The list's grey (the theme's card colour) above the drop-down.
@@ -70,6 +74,7 @@ check "start in \"Auto\": 0x00 to 0xB3" "B3=00" "$(ec_last_to B3)"
 
 e2e_tap $TILE_X $TILE_Y
 e2e_until 30 lighting_screen_shown || check "the tile opens the lighting screen" yes no
+check "Auto: the wheel is faded" yes "$(ring_top_is_faded && echo yes || echo no)"
 english_title=$(ink_width 1240 20 400 80)
 
 # "Manual": the cached black shown, then the wheel's red at full strength.
@@ -79,6 +84,8 @@ e2e_until 30 ec_log_ends_with "$manual"
 check "Manual: cache, then red after the latch" "$manual" "$(ec_last 9)"
 check "\"RGBMode\" stored" 0x1 "$(panel_reg RGBMode)"
 check "\"RGBValue\" stored as red" 0xffff0000 "$(panel_reg RGBValue)"
+ring_top_bright() { [ "$(ring_top_green)" -ge 200 ] 2>/dev/null; }
+e2e_until 10 ring_top_bright || check "Manual: the wheel is bright" yes no
 
 # Strength 50 while 0xB3 reads 0xAA: 0x55, then red 127 and 0xAA.
 e2e_ec_set 0xB3 0xAA

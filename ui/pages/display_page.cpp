@@ -12,15 +12,10 @@
 #include "ui/assets/ui_images.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_look.h"
 #include "ui/screens.h"
 
 namespace {
-
-constexpr uint32_t TEXT_GREY = 0xC1C1C1;
-constexpr uint32_t PANEL_GREY = 0x1A1A1A;
-constexpr uint32_t BUTTON_GREY = 0x2B2B2B;
-constexpr uint32_t ACCENT_RED = 0xF44336;  // the theme's primary colour
-constexpr uint32_t HEADER_GREY = 0x8A8A8A;
 
 // One mode list on screen: the list widget, its entries, and the row the
 // last click picked (ticked), which starts as the first row (a header).
@@ -90,18 +85,18 @@ void mode_16_9_clicked(lv_event_t* event) { mode_row_clicked(event, &view_16_9);
 void mode_4_3_clicked(lv_event_t* event) { mode_row_clicked(event, &view_4_3); }
 
 void style_mode_row(lv_obj_t* row) {
-  lv_obj_set_style_bg_color(row, lv_color_hex(BUTTON_GREY), 0);
+  lv_obj_set_style_bg_color(row, lv_color_hex(look::CONTROL_GREY), 0);
   lv_obj_set_style_bg_opa(row, LV_OPA_COVER, 0);
-  lv_obj_set_style_text_color(row, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(row, lv_color_hex(look::TEXT_GREY), 0);
   lv_obj_set_style_radius(row, 12, 0);
   lv_obj_set_style_border_side(row, LV_BORDER_SIDE_NONE, 0);
-  lv_obj_set_style_bg_color(row, lv_color_hex(ACCENT_RED), LV_STATE_CHECKED);
+  lv_obj_set_style_bg_color(row, lv_color_hex(look::ACCENT_RED), LV_STATE_CHECKED);
   lv_obj_set_style_text_color(row, lv_color_white(), LV_STATE_CHECKED);
 }
 
 void style_rate_header(lv_obj_t* header) {
   lv_obj_set_style_bg_opa(header, LV_OPA_TRANSP, 0);
-  lv_obj_set_style_text_color(header, lv_color_hex(HEADER_GREY), 0);
+  lv_obj_set_style_text_color(header, lv_color_hex(look::HEADER_GREY), 0);
 }
 
 // Rows in entry order: a header entry becomes a "%dHz" text row, any other a
@@ -138,7 +133,7 @@ void build_mode_tabs() {
   build_mode_lists();
   tab_view = lv_tabview_create(content_box, LV_DIR_TOP, 60);
   lv_obj_set_style_bg_opa(tab_view, LV_OPA_TRANSP, 0);
-  lv_obj_set_style_bg_color(lv_tabview_get_tab_btns(tab_view), lv_color_hex(PANEL_GREY), 0);
+  lv_obj_set_style_bg_color(lv_tabview_get_tab_btns(tab_view), lv_color_hex(look::PANEL_GREY), 0);
   lv_obj_t* tab_16_9 = lv_tabview_add_tab(tab_view, "16:9");
   lv_obj_t* tab_4_3 = lv_tabview_add_tab(tab_view, "4:3");
   view_16_9.list = create_mode_list(tab_16_9);
@@ -153,10 +148,7 @@ void build_back_button() {
   lv_obj_t* back = lv_btn_create(display_screen);
   lv_obj_set_size(back, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(back, LV_ALIGN_TOP_MID, 0, lv_pct(90));
-  lv_obj_add_flag(back, LV_OBJ_FLAG_SCROLL_ON_FOCUS);
-  lv_obj_clear_flag(back, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(back, lv_color_hex(BUTTON_GREY), 0);
-  lv_obj_set_style_bg_opa(back, LV_OPA_COVER, 0);
+  style_grey_button(back);
   back_label = lv_label_create(back);
   lv_obj_set_style_text_font(back_label, font_message, 0);
   lv_label_set_text(back_label, tr("Back", "返回"));
@@ -168,7 +160,7 @@ lv_obj_t* tile_label(lv_obj_t* panel, lv_align_t align, lv_coord_t y) {
   lv_obj_t* label = lv_label_create(panel);
   lv_obj_set_size(label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(label, align, lv_pct(35), y);
-  lv_obj_set_style_text_color(label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(label, lv_color_hex(look::TEXT_GREY), 0);
   lv_obj_set_style_text_font(label, font_normal, 0);
   return label;
 }
@@ -183,22 +175,12 @@ lv_obj_t* screen_label(lv_coord_t y) {
 }  // namespace
 
 void build_resolution_tile(lv_obj_t* parent) {
-  lv_obj_t* panel = lv_obj_create(parent);
-  lv_obj_set_size(panel, lv_pct(44), lv_pct(14));
-  lv_obj_align(panel, LV_ALIGN_TOP_MID, lv_pct(-24), lv_pct(84));
-  lv_obj_set_style_pad_all(panel, 0, 0);
-  lv_obj_clear_flag(panel, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(panel, lv_color_hex(PANEL_GREY), 0);
-  lv_obj_set_style_bg_opa(panel, LV_OPA_COVER, 0);
-  lv_obj_set_style_border_side(panel, LV_BORDER_SIDE_NONE, 0);
+  lv_obj_t* panel = create_tile(parent, lv_pct(44), lv_pct(14), lv_pct(-24), lv_pct(84));
 
   lv_obj_t* button = lv_btn_create(panel);
   lv_obj_set_size(button, lv_pct(25), lv_pct(80));
   lv_obj_align(button, LV_ALIGN_LEFT_MID, lv_pct(5), 0);
-  lv_obj_add_flag(button, LV_OBJ_FLAG_SCROLL_ON_FOCUS);
-  lv_obj_clear_flag(button, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(button, lv_color_hex(BUTTON_GREY), 0);
-  lv_obj_set_style_bg_opa(button, LV_OPA_COVER, 0);
+  style_grey_button(button);
   lv_obj_add_event_cb(button, open_display_screen, LV_EVENT_ALL, nullptr);
 
   tile_icon = lv_img_create(button);

@@ -10,13 +10,11 @@
 #include "ui/fan_curve_rules.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_look.h"
 #include "ui/screens.h"
 
 namespace {
 
-constexpr uint32_t SCREEN_BLACK = 0x101010;
-constexpr uint32_t PANEL_GREY = 0x1A1A1A;
-constexpr uint32_t BUTTON_GREY = 0x2B2B2B;
 constexpr uint32_t CURVE_RED = 0xF44336;
 constexpr uint32_t MARKER_BLUE = 0x2196F3;
 
@@ -285,7 +283,7 @@ void build_zone_boxes() {
     lv_obj_set_size(box, lv_pct(15), lv_pct(20));
     lv_obj_align(box, LV_ALIGN_TOP_MID, lv_pct(BOX_X[n]), lv_pct(65));
     lv_obj_clear_flag(box, LV_OBJ_FLAG_SCROLLABLE);
-    lv_obj_set_style_bg_color(box, lv_color_hex(PANEL_GREY), 0);
+    lv_obj_set_style_bg_color(box, lv_color_hex(look::PANEL_GREY), 0);
     lv_obj_set_style_bg_opa(box, LV_OPA_COVER, 0);
     lv_obj_set_style_border_side(box, LV_BORDER_SIDE_NONE, 0);
     ZoneBox& labels = zone_boxes[n];
@@ -301,10 +299,7 @@ lv_obj_t* editor_button(lv_coord_t x, const char* text, lv_event_cb_t clicked) {
   lv_obj_t* button = lv_btn_create(fan_curve_screen);
   lv_obj_set_size(button, lv_pct(20), LV_SIZE_CONTENT);
   lv_obj_align(button, LV_ALIGN_TOP_MID, x, lv_pct(90));
-  lv_obj_add_flag(button, LV_OBJ_FLAG_SCROLL_ON_FOCUS);
-  lv_obj_clear_flag(button, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(button, lv_color_hex(BUTTON_GREY), 0);
-  lv_obj_set_style_bg_opa(button, LV_OPA_COVER, 0);
+  style_grey_button(button);
   lv_obj_t* label = lv_label_create(button);
   lv_obj_set_style_text_font(label, font_normal, 0);
   lv_label_set_text(label, text);
@@ -332,7 +327,7 @@ void build_fan_curve_screen() {
   editor_open = false;
   have_reading = false;
   lv_obj_clear_flag(fan_curve_screen, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(fan_curve_screen, lv_color_hex(SCREEN_BLACK), 0);
+  lv_obj_set_style_bg_color(fan_curve_screen, lv_color_hex(look::SCREEN_BLACK), 0);
   build_chart();
   build_zone_boxes();
   reset_label = editor_button(lv_pct(-30), tr("Reset", "重置"), reset_fan_curve);

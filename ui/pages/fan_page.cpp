@@ -11,15 +11,10 @@
 #include "ui/language.h"
 #include "ui/layout.h"
 #include "ui/pages/fan_curve_screen.h"
+#include "ui/panel_look.h"
 #include "ui/panel_state.h"
 
 namespace {
-
-constexpr uint32_t PANEL_GREY = 0x1A1A1A;
-constexpr uint32_t CONTROL_GREY = 0x2B2B2B;
-constexpr uint32_t FILL_GREY = 0x666666;
-constexpr uint32_t TEXT_GREY = 0xC1C1C1;
-constexpr uint32_t ACCENT_RED = 0xF44336;  // the theme's primary colour
 
 constexpr int32_t MODE_MANUAL = 0, MODE_CURVE = 2;
 
@@ -91,7 +86,7 @@ lv_obj_t* slider_label(lv_align_t align, lv_coord_t x, const char* text) {
   lv_obj_set_size(label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(label, align, x, 0);
   lv_label_set_text(label, text);
-  lv_obj_set_style_text_color(label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(label, lv_color_hex(look::TEXT_GREY), 0);
   lv_obj_set_style_text_opa(label, LV_OPA_COVER, 0);
   lv_obj_set_style_text_font(label, font_normal, 0);
   return label;
@@ -113,7 +108,7 @@ void build_editor_icon(lv_obj_t* panel) {
   lv_obj_clear_flag(editor_icon, LV_OBJ_FLAG_SCROLLABLE);
   lv_obj_center(editor_icon);
   lv_img_set_zoom(editor_icon, uint16_t(layout_zoom));
-  lv_obj_set_style_img_recolor(editor_icon, lv_color_hex(ACCENT_RED), 0);
+  lv_obj_set_style_img_recolor(editor_icon, lv_color_hex(look::ACCENT_RED), 0);
   lv_obj_add_event_cb(editor_icon, editor_icon_clicked, LV_EVENT_ALL, nullptr);
 }
 
@@ -123,7 +118,7 @@ void build_mode_dropdown(lv_obj_t* panel) {
   lv_dropdown_set_selected(mode_dropdown, uint16_t(fan_mode));
   lv_obj_set_size(mode_dropdown, lv_pct(40), lv_pct(30));
   lv_obj_align(mode_dropdown, LV_ALIGN_TOP_RIGHT, lv_pct(-5), lv_pct(5));
-  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(CONTROL_GREY), 0);
+  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(look::CONTROL_GREY), 0);
   lv_obj_set_style_bg_opa(mode_dropdown, LV_OPA_COVER, 0);
   lv_obj_set_style_border_side(mode_dropdown, LV_BORDER_SIDE_NONE, 0);
   // The theme's side padding leaves "Custom" and the arrow touching in the
@@ -139,13 +134,8 @@ void build_speed_slider(lv_obj_t* panel) {
   speed_slider = lv_slider_create(panel);
   lv_obj_set_size(speed_slider, lv_pct(90), lv_pct(45));
   lv_obj_align(speed_slider, LV_ALIGN_BOTTOM_MID, 0, lv_pct(-5));
-  lv_obj_set_style_bg_color(speed_slider, lv_color_hex(CONTROL_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(speed_slider, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(speed_slider, lv_color_hex(FILL_GREY), LV_PART_INDICATOR);
-  lv_obj_set_style_bg_opa(speed_slider, LV_OPA_COVER, LV_PART_INDICATOR);
   // No knob: the slider reads as a filled bar with the values written on it.
-  lv_obj_set_style_bg_color(speed_slider, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(speed_slider, LV_OPA_TRANSP, LV_PART_KNOB);
+  style_bar_slider(speed_slider);
   lv_obj_set_style_shadow_opa(speed_slider, LV_OPA_TRANSP, LV_PART_KNOB);
   lv_obj_set_style_outline_opa(speed_slider, LV_OPA_TRANSP, LV_PART_KNOB);
 
@@ -161,14 +151,7 @@ void build_speed_slider(lv_obj_t* panel) {
 
 void build_fan_panel(lv_obj_t* parent) {
   shown_temperature = 0;
-  lv_obj_t* panel = lv_obj_create(parent);
-  lv_obj_set_size(panel, lv_pct(44), lv_pct(20));
-  lv_obj_align(panel, LV_ALIGN_TOP_MID, lv_pct(-24), lv_pct(50));
-  lv_obj_set_style_pad_all(panel, 0, 0);
-  lv_obj_clear_flag(panel, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(panel, lv_color_hex(PANEL_GREY), 0);
-  lv_obj_set_style_bg_opa(panel, LV_OPA_COVER, 0);
-  lv_obj_set_style_border_side(panel, LV_BORDER_SIDE_NONE, 0);
+  lv_obj_t* panel = create_tile(parent, lv_pct(44), lv_pct(20), lv_pct(-24), lv_pct(50));
 
   build_editor_icon(panel);
   build_mode_dropdown(panel);

@@ -12,14 +12,10 @@
 #include "settings/storing_rule.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_look.h"
 
 namespace {
 
-constexpr uint32_t TEXT_GREY = 0xC1C1C1;
-constexpr uint32_t PANEL_GREY = 0x1A1A1A;
-constexpr uint32_t TRACK_GREY = 0x2B2B2B;
-constexpr uint32_t FILL_GREY = 0x666666;
-constexpr uint32_t ACCENT_RED = 0xF44336;  // the theme's primary colour
 constexpr int32_t LIMIT_MIN = 10, LIMIT_MAX = 60;
 constexpr uint32_t RESULT_POLL_MS = 20;
 
@@ -95,28 +91,14 @@ void slider_event(lv_event_t* event) {
 }
 
 lv_obj_t* build_frame(lv_obj_t* parent) {
-  lv_obj_t* panel = lv_obj_create(parent);
-  lv_obj_set_size(panel, lv_pct(44), lv_pct(20));
-  lv_obj_align(panel, LV_ALIGN_TOP_MID, lv_pct(24), lv_pct(50));
-  lv_obj_set_style_pad_all(panel, 0, 0);
-  lv_obj_clear_flag(panel, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(panel, lv_color_hex(PANEL_GREY), 0);
-  lv_obj_set_style_bg_opa(panel, LV_OPA_COVER, 0);
-  lv_obj_set_style_border_side(panel, LV_BORDER_SIDE_NONE, 0);
-  return panel;
+  return create_tile(parent, lv_pct(44), lv_pct(20), lv_pct(24), lv_pct(50));
 }
 
 void build_switch(lv_obj_t* panel) {
   limiter_switch = lv_switch_create(panel);
   lv_obj_set_size(limiter_switch, lv_pct(25), lv_pct(30));
   lv_obj_align(limiter_switch, LV_ALIGN_TOP_RIGHT, lv_pct(-7), lv_pct(7));
-  lv_obj_set_style_bg_color(limiter_switch, lv_color_hex(TRACK_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(limiter_switch, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(limiter_switch, lv_color_hex(ACCENT_RED),
-                            LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_opa(limiter_switch, LV_OPA_COVER, LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_color(limiter_switch, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(limiter_switch, LV_OPA_COVER, LV_PART_KNOB);
+  style_on_off_switch(limiter_switch);
   lv_obj_add_event_cb(limiter_switch, switch_changed, LV_EVENT_VALUE_CHANGED, nullptr);
 }
 
@@ -124,12 +106,7 @@ void build_slider(lv_obj_t* panel) {
   limit_slider = lv_slider_create(panel);
   lv_obj_set_size(limit_slider, lv_pct(90), lv_pct(45));
   lv_obj_align(limit_slider, LV_ALIGN_BOTTOM_MID, 0, lv_pct(-5));
-  lv_obj_set_style_bg_color(limit_slider, lv_color_hex(TRACK_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(limit_slider, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(limit_slider, lv_color_hex(FILL_GREY), LV_PART_INDICATOR);
-  lv_obj_set_style_bg_opa(limit_slider, LV_OPA_COVER, LV_PART_INDICATOR);
-  lv_obj_set_style_bg_color(limit_slider, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(limit_slider, LV_OPA_TRANSP, LV_PART_KNOB);
+  style_bar_slider(limit_slider);
   // Faded while the limiter is off.
   lv_obj_set_style_opa(limit_slider, LV_OPA_40, LV_STATE_DISABLED);
 
@@ -137,7 +114,7 @@ void build_slider(lv_obj_t* panel) {
   lv_obj_set_size(limit_label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(limit_label, LV_ALIGN_RIGHT_MID, lv_pct(-5), 0);
   lv_label_set_text_fmt(limit_label, "%d FPS", int(fps_value));
-  lv_obj_set_style_text_color(limit_label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(limit_label, lv_color_hex(look::TEXT_GREY), 0);
   lv_obj_set_style_text_opa(limit_label, LV_OPA_COVER, 0);
   lv_obj_set_style_text_font(limit_label, font_normal, 0);
 
@@ -156,7 +133,7 @@ void build_fps_panel(lv_obj_t* parent) {
   lv_obj_set_size(caption_label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(caption_label, LV_ALIGN_TOP_LEFT, lv_pct(7), lv_pct(7));
   lv_label_set_text(caption_label, tr("FPS\nLimiter", "帧率\n限制"));
-  lv_obj_set_style_text_color(caption_label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(caption_label, lv_color_hex(look::TEXT_GREY), 0);
   lv_obj_set_style_text_opa(caption_label, LV_OPA_COVER, 0);
   lv_obj_set_style_text_font(caption_label, font_normal, 0);
 

@@ -12,15 +12,11 @@
 #include "ui/language.h"
 #include "ui/layout.h"
 #include "ui/lighting_colour.h"
+#include "ui/panel_look.h"
 #include "ui/screens.h"
 
 namespace {
 
-constexpr uint32_t TEXT_GREY = 0xC1C1C1;
-constexpr uint32_t PANEL_GREY = 0x1A1A1A;
-constexpr uint32_t BUTTON_GREY = 0x2B2B2B;
-constexpr uint32_t FILL_GREY = 0x666666;
-constexpr uint32_t SCREEN_BLACK = 0x101010;
 constexpr uint32_t MODE_TEXT_SIZE = 32;  // the mode's name on the tile: at most 31 characters
 constexpr lv_opa_t DISABLED_OPA = LV_OPA_40;
 // Room above and below the texts of "Back" and the drop-down, for a finger.
@@ -131,7 +127,7 @@ void strength_event(lv_event_t* event) {
 lv_obj_t* grey_label(lv_obj_t* parent) {
   lv_obj_t* label = lv_label_create(parent);
   lv_obj_set_size(label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
-  lv_obj_set_style_text_color(label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(label, lv_color_hex(look::TEXT_GREY), 0);
   lv_obj_set_style_text_opa(label, LV_OPA_COVER, 0);
   lv_obj_set_style_text_font(label, font_normal, 0);
   return label;
@@ -147,23 +143,11 @@ lv_obj_t* icon(lv_obj_t* parent, const lv_img_dsc_t* image) {
   return img;
 }
 
-void style_grey_button(lv_obj_t* button) {
-  lv_obj_add_flag(button, LV_OBJ_FLAG_SCROLL_ON_FOCUS);
-  lv_obj_clear_flag(button, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(button, lv_color_hex(BUTTON_GREY), 0);
-  lv_obj_set_style_bg_opa(button, LV_OPA_COVER, 0);
-}
-
 void build_strength_slider() {
   strength_slider = lv_slider_create(lighting_screen);
   lv_obj_set_size(strength_slider, lv_pct(80), lv_pct(10));
   lv_obj_align(strength_slider, LV_ALIGN_TOP_MID, 0, lv_pct(15));
-  lv_obj_set_style_bg_color(strength_slider, lv_color_hex(BUTTON_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(strength_slider, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(strength_slider, lv_color_hex(FILL_GREY), LV_PART_INDICATOR);
-  lv_obj_set_style_bg_opa(strength_slider, LV_OPA_COVER, LV_PART_INDICATOR);
-  lv_obj_set_style_bg_color(strength_slider, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(strength_slider, LV_OPA_TRANSP, LV_PART_KNOB);
+  style_bar_slider(strength_slider);
   lv_obj_set_style_opa(strength_slider, DISABLED_OPA, LV_STATE_DISABLED);
   lv_slider_set_range(strength_slider, 0, 100);
   lv_slider_set_value(strength_slider, rgb_strength, LV_ANIM_OFF);
@@ -221,12 +205,12 @@ void build_mode_dropdown() {
   lv_dropdown_set_selected(mode_dropdown, uint16_t(rgb_mode.load()));
   lv_obj_set_size(mode_dropdown, lv_pct(30), LV_SIZE_CONTENT);
   lv_obj_align(mode_dropdown, LV_ALIGN_TOP_MID, lv_pct(-25), lv_pct(85));
-  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(BUTTON_GREY), 0);
+  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(look::CONTROL_GREY), 0);
   lv_obj_set_style_bg_opa(mode_dropdown, LV_OPA_COVER, 0);
   lv_obj_set_style_pad_ver(mode_dropdown, TOUCH_PAD, 0);
-  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(FILL_GREY),
+  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(look::FILL_GREY),
                             LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
+  lv_obj_set_style_bg_color(mode_dropdown, lv_color_hex(look::TEXT_GREY), LV_PART_KNOB);
   lv_obj_set_style_text_font(mode_dropdown, font_normal, 0);
   lv_obj_set_style_text_font(lv_dropdown_get_list(mode_dropdown), font_normal, 0);
 }
@@ -234,14 +218,7 @@ void build_mode_dropdown() {
 }  // namespace
 
 void build_lighting_tile(lv_obj_t* parent) {
-  lv_obj_t* panel = lv_obj_create(parent);
-  lv_obj_set_size(panel, lv_pct(44), lv_pct(14));
-  lv_obj_align(panel, LV_ALIGN_TOP_MID, lv_pct(24), lv_pct(84));
-  lv_obj_set_style_pad_all(panel, 0, 0);
-  lv_obj_clear_flag(panel, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(panel, lv_color_hex(PANEL_GREY), 0);
-  lv_obj_set_style_bg_opa(panel, LV_OPA_COVER, 0);
-  lv_obj_set_style_border_side(panel, LV_BORDER_SIDE_NONE, 0);
+  lv_obj_t* panel = create_tile(parent, lv_pct(44), lv_pct(14), lv_pct(24), lv_pct(84));
 
   lv_obj_t* button = lv_btn_create(panel);
   lv_obj_set_size(button, lv_pct(25), lv_pct(80));
@@ -261,7 +238,7 @@ void build_lighting_tile(lv_obj_t* parent) {
 
 void build_lighting_screen() {
   lv_obj_clear_flag(lighting_screen, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(lighting_screen, lv_color_hex(SCREEN_BLACK), 0);
+  lv_obj_set_style_bg_color(lighting_screen, lv_color_hex(look::SCREEN_BLACK), 0);
   screen_title = lv_label_create(lighting_screen);
   lv_obj_set_style_text_font(screen_title, font_large, 0);
   lv_label_set_text(screen_title, tr("Lighting", "灯光"));

@@ -16,17 +16,12 @@
 #include "settings/storing_rule.h"
 #include "ui/assets/performance/performance_images.h"
 #include "ui/layout.h"
+#include "ui/panel_look.h"
 #include "ui/panel_state.h"
 #include "ui/performance_rules.h"
 #include "ui/screens.h"
 
 namespace {
-
-constexpr uint32_t PAGE_GREY = 0x1A1A1A;  // also the colour a faded overlay takes
-constexpr uint32_t TRACK_GREY = 0x2B2B2B;
-constexpr uint32_t KNOB_GREY = 0xC1C1C1;
-constexpr uint32_t SLIDER_GREY = 0x666666;
-constexpr uint32_t ACCENT_RED = 0xF44336;  // the theme's primary colour
 
 lv_obj_t* page = nullptr;
 lv_obj_t* base_picture = nullptr;
@@ -157,7 +152,8 @@ lv_obj_t* picture(const lv_img_dsc_t* image, bool tinted) {
   lv_obj_add_flag(img, LV_OBJ_FLAG_ADV_HITTEST);
   lv_obj_clear_flag(img, LV_OBJ_FLAG_SCROLLABLE);
   lv_img_set_zoom(img, uint16_t(layout_zoom));
-  if (tinted) lv_obj_set_style_img_recolor(img, lv_color_hex(PAGE_GREY), 0);
+  // A faded picture is tinted towards the page's own grey.
+  if (tinted) lv_obj_set_style_img_recolor(img, lv_color_hex(look::PANEL_GREY), 0);
   return img;
 }
 
@@ -165,12 +161,7 @@ lv_obj_t* page_switch(lv_coord_t x, lv_event_cb_t handler) {
   lv_obj_t* sw = lv_switch_create(page);
   lv_obj_set_size(sw, lv_pct(10), lv_pct(10));
   lv_obj_align(sw, LV_ALIGN_CENTER, x, lv_pct(-35));
-  lv_obj_set_style_bg_color(sw, lv_color_hex(TRACK_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(sw, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(sw, lv_color_hex(ACCENT_RED), LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_opa(sw, LV_OPA_COVER, LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_color(sw, lv_color_hex(KNOB_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(sw, LV_OPA_COVER, LV_PART_KNOB);
+  style_on_off_switch(sw);
   lv_obj_add_event_cb(sw, handler, LV_EVENT_VALUE_CHANGED, nullptr);
   return sw;
 }
@@ -186,8 +177,9 @@ void build_tdp_meter() {
   lv_meter_set_scale_ticks(tdp_meter, tdp_scale, 21, 2, 6, lv_color_hex(0x9E9E9E));
   lv_meter_set_scale_major_ticks(tdp_meter, tdp_scale, 2, 4, 12, lv_color_hex(0x000000), 10);
   lv_meter_set_scale_range(tdp_meter, tdp_scale, tdp_min, tdp_max, 270, 135);
-  tdp_arc_indicator = lv_meter_add_arc(tdp_meter, tdp_scale, 8, lv_color_hex(ACCENT_RED), 0);
-  tdp_needle = lv_meter_add_needle_line(tdp_meter, tdp_scale, 4, lv_color_hex(ACCENT_RED), -10);
+  const lv_color_t accent = lv_color_hex(look::ACCENT_RED);
+  tdp_arc_indicator = lv_meter_add_arc(tdp_meter, tdp_scale, 8, accent, 0);
+  tdp_needle = lv_meter_add_needle_line(tdp_meter, tdp_scale, 4, accent, -10);
 }
 
 lv_obj_t* value_label(lv_coord_t x, lv_coord_t y, const char* text) {
@@ -208,7 +200,9 @@ lv_obj_t* invisible_slider(lv_coord_t width, lv_coord_t x, lv_base_dir_t directi
   const struct {
     lv_part_t part;
     uint32_t colour;
-  } parts[] = {{LV_PART_MAIN, TRACK_GREY}, {LV_PART_INDICATOR, SLIDER_GREY}, {LV_PART_KNOB, KNOB_GREY}};
+  } parts[] = {{LV_PART_MAIN, look::CONTROL_GREY},
+               {LV_PART_INDICATOR, look::FILL_GREY},
+               {LV_PART_KNOB, look::TEXT_GREY}};
   for (const auto& p : parts) {
     lv_obj_set_style_bg_color(slider, lv_color_hex(p.colour), p.part);
     lv_obj_set_style_bg_opa(slider, LV_OPA_TRANSP, p.part);
@@ -271,7 +265,7 @@ void build_performance_page(lv_obj_t* parent) {
   lv_obj_set_size(page, lv_coord_t(layout_page_width), lv_coord_t(layout_page_height));
   lv_obj_align(page, LV_ALIGN_TOP_MID, 0, lv_pct(6));
   lv_obj_clear_flag(page, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(page, lv_color_hex(PAGE_GREY), 0);
+  lv_obj_set_style_bg_color(page, lv_color_hex(look::PANEL_GREY), 0);
   lv_obj_set_style_bg_opa(page, LV_OPA_COVER, 0);
   lv_obj_set_style_border_side(page, LV_BORDER_SIDE_NONE, 0);
 

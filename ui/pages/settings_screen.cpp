@@ -16,18 +16,13 @@
 #include "settings/storing_rule.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_look.h"
 #include "ui/panel_state.h"
 #include "ui/screens.h"
 #include "update/autostart.h"
 #include "update/program_version.h"
 
 namespace {
-
-constexpr uint32_t SCREEN_BLACK = 0x101010;
-constexpr uint32_t BUTTON_GREY = 0x2B2B2B;
-constexpr uint32_t FILL_GREY = 0x666666;
-constexpr uint32_t TEXT_GREY = 0xC1C1C1;
-constexpr uint32_t ACCENT_RED = 0xF44336;  // the theme's primary colour
 
 // After a read that Windows did not answer (no audio device, no brightness
 // provider) the sync waits this many ticks before asking again: the answer
@@ -113,7 +108,7 @@ lv_obj_t* slider_label(lv_obj_t* slider, lv_align_t align, lv_coord_t x, const c
   lv_obj_set_size(label, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(label, align, x, 0);
   lv_obj_set_style_text_font(label, font_normal, 0);
-  lv_obj_set_style_text_color(label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(label, lv_color_hex(look::TEXT_GREY), 0);
   lv_label_set_text(label, text);
   return label;
 }
@@ -124,12 +119,7 @@ QuickSlider create_quick_slider(lv_coord_t y, const char* name, int32_t min, int
   lv_obj_t* slider = lv_slider_create(settings_screen);
   lv_obj_set_size(slider, lv_pct(90), lv_pct(8));
   lv_obj_align(slider, LV_ALIGN_TOP_MID, 0, y);
-  lv_obj_set_style_bg_color(slider, lv_color_hex(BUTTON_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(slider, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(slider, lv_color_hex(FILL_GREY), LV_PART_INDICATOR);
-  lv_obj_set_style_bg_opa(slider, LV_OPA_COVER, LV_PART_INDICATOR);
-  lv_obj_set_style_bg_color(slider, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(slider, LV_OPA_TRANSP, LV_PART_KNOB);
+  style_bar_slider(slider);
   lv_obj_add_event_cb(slider, handler, LV_EVENT_ALL, user_data);
   lv_slider_set_range(slider, min, max);
   QuickSlider view = {slider, slider_label(slider, LV_ALIGN_LEFT_MID, lv_pct(5), name),
@@ -175,8 +165,7 @@ lv_obj_t* screen_button(lv_coord_t y, const char* text, lv_event_cb_t clicked) {
   lv_obj_t* button = lv_btn_create(settings_screen);
   lv_obj_set_size(button, LV_SIZE_CONTENT, LV_SIZE_CONTENT);
   lv_obj_align(button, LV_ALIGN_TOP_MID, 0, y);
-  lv_obj_set_style_bg_color(button, lv_color_hex(BUTTON_GREY), 0);
-  lv_obj_set_style_bg_opa(button, LV_OPA_COVER, 0);
+  style_grey_button(button);
   lv_obj_add_event_cb(button, clicked, LV_EVENT_ALL, nullptr);
   lv_obj_t* label = lv_label_create(button);
   lv_obj_set_style_text_font(label, font_message, 0);
@@ -194,13 +183,7 @@ void build_autostart_switch() {
   autostart_switch = lv_switch_create(settings_screen);
   lv_obj_set_size(autostart_switch, lv_pct(10), lv_pct(5));
   lv_obj_align(autostart_switch, LV_ALIGN_TOP_MID, 0, lv_pct(30));
-  lv_obj_set_style_bg_color(autostart_switch, lv_color_hex(BUTTON_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_opa(autostart_switch, LV_OPA_COVER, LV_PART_MAIN);
-  lv_obj_set_style_bg_color(autostart_switch, lv_color_hex(ACCENT_RED),
-                            LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_opa(autostart_switch, LV_OPA_COVER, LV_PART_INDICATOR | LV_STATE_CHECKED);
-  lv_obj_set_style_bg_color(autostart_switch, lv_color_hex(TEXT_GREY), LV_PART_KNOB);
-  lv_obj_set_style_bg_opa(autostart_switch, LV_OPA_COVER, LV_PART_KNOB);
+  style_on_off_switch(autostart_switch);
   lv_obj_add_event_cb(autostart_switch, autostart_changed, LV_EVENT_VALUE_CHANGED, nullptr);
 }
 
@@ -208,7 +191,7 @@ void build_autostart_switch() {
 
 void build_settings_screen() {
   lv_obj_clear_flag(settings_screen, LV_OBJ_FLAG_SCROLLABLE);
-  lv_obj_set_style_bg_color(settings_screen, lv_color_hex(SCREEN_BLACK), 0);
+  lv_obj_set_style_bg_color(settings_screen, lv_color_hex(look::SCREEN_BLACK), 0);
 
   title_label = lv_label_create(settings_screen);
   lv_obj_set_style_text_font(title_label, font_large, 0);

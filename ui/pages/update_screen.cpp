@@ -6,13 +6,10 @@
 
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_look.h"
 #include "ui/screens.h"
 
 namespace {
-
-constexpr uint32_t BUTTON_GREY = 0x2B2B2B;
-constexpr uint32_t FILL_GREY = 0x666666;
-constexpr uint32_t TEXT_GREY = 0xC1C1C1;
 
 lv_obj_t* headline_label = nullptr;
 lv_obj_t* description_label = nullptr;
@@ -30,8 +27,7 @@ lv_obj_t* dialog_button(lv_coord_t x, const char* text, lv_event_cb_t handler) {
   lv_obj_t* button = lv_btn_create(update_screen);
   lv_obj_set_size(button, lv_pct(30), lv_pct(10));
   lv_obj_align(button, LV_ALIGN_BOTTOM_MID, x, lv_pct(-20));
-  lv_obj_set_style_bg_color(button, lv_color_hex(BUTTON_GREY), 0);
-  lv_obj_set_style_bg_opa(button, LV_OPA_COVER, 0);
+  style_grey_button(button);
   lv_obj_add_event_cb(button, handler, LV_EVENT_ALL, nullptr);
   lv_obj_t* label = lv_label_create(button);
   lv_obj_set_style_text_font(label, font_normal, 0);
@@ -62,11 +58,11 @@ void build_update_screen() {
   lv_bar_set_range(progress_bar, 0, 100);
   lv_obj_set_size(progress_bar, lv_pct(80), lv_pct(10));
   lv_obj_align(progress_bar, LV_ALIGN_BOTTOM_MID, 0, lv_pct(-5));
-  lv_obj_set_style_bg_color(progress_bar, lv_color_hex(BUTTON_GREY), LV_PART_MAIN);
-  lv_obj_set_style_bg_color(progress_bar, lv_color_hex(FILL_GREY), LV_PART_INDICATOR);
+  lv_obj_set_style_bg_color(progress_bar, lv_color_hex(look::CONTROL_GREY), LV_PART_MAIN);
+  lv_obj_set_style_bg_color(progress_bar, lv_color_hex(look::FILL_GREY), LV_PART_INDICATOR);
   progress_label = lv_label_create(progress_bar);
   lv_obj_set_style_text_font(progress_label, font_message, 0);
-  lv_obj_set_style_text_color(progress_label, lv_color_hex(TEXT_GREY), 0);
+  lv_obj_set_style_text_color(progress_label, lv_color_hex(look::TEXT_GREY), 0);
   lv_label_set_text(progress_label, "");
   lv_obj_center(progress_label);
 }
