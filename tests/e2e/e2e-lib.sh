@@ -135,6 +135,15 @@ e2e_panel_unchanged() {
   return 1
 }
 
+# e2e_wait_shown: after e2e_start, the panel is up: its window mapped
+# (E2E_WINDOW; a window that does not appear ends the test), its first frame
+# drawn and its fade-in over.
+e2e_wait_shown() {
+  E2E_WINDOW=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
+  e2e_wait_frame || check "first frame drawn" yes no
+  e2e_until 30 e2e_opacity_is "$E2E_WINDOW" 250 || check "fade-in ends" yes no
+}
+
 e2e_running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }
 
 # The notification area: without a desktop Wine shows its own "Wine System
