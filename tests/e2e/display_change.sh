@@ -4,12 +4,7 @@
 # Bare Xvfb refuses mode changes under Wine, so this runs in a Wine virtual
 # desktop (1920x1080), where they work and send WM_DISPLAYCHANGE.
 . "$(dirname "$0")/e2e-lib.sh" "$1"
-e2e_setup
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1920x1080 /f >/dev/null
-# The desktop setting is read when the server starts: start it again (which
-# also puts the device's processor and board names back).
-device_prepare "$E2E_PREFIX" "AMD Ryzen 7 6800U with Radeon Graphics" "Vexa Crest"
+e2e_setup_desktop
 shots=$E2E_BUILD/e2e-shots
 mkdir -p "$shots"
 e2e_start

@@ -7,12 +7,9 @@
 # desktop (1920x1080), the one place Wine offers 60 Hz modes and switches
 # them; screenshots land in e2e-shots/.
 . "$(dirname "$0")/e2e-lib.sh" "$1"
-e2e_setup
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1920x1080 /f >/dev/null
-# The desktop setting is read when the server starts: start it again (which
-# also puts the device's processor and board names back).
-device_prepare "$E2E_PREFIX" "AMD Ryzen 7 6800U with Radeon Graphics" "Vexa Crest"
+e2e_setup_desktop
+# Every wait below looks at a screenshot or asks a second Wine process.
+E2E_PAUSE=0.3
 shots=$E2E_BUILD/e2e-shots
 mkdir -p "$shots"
 # Working files live in the prefix, which the test removes at its end.
@@ -21,17 +18,6 @@ earlier=$E2E_PREFIX/e2e-earlier.png
 
 # The desktop's mode as a second process reads it: WIDTHxHEIGHT@HZ.
 desktop_mode() { wine "$E2E_BIN/query_mode.exe" 2>/dev/null | tr -d '\r'; }
-
-# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds or time is up.
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  while [ $SECONDS -lt $deadline ]; do
-    "$@" && return 0
-    sleep 0.3
-  done
-  return 1
-}
 
 # The panel fills the right half of the desktop (W x H): PX, PW, PH.
 panel_of() { W=${1%x*} H=${1#*x}; PX=$((W / 2)) PW=$((W / 2)) PH=$H; }
@@ -139,17 +125,17 @@ check "Wine offers 16:9 modes besides 1920x1080" yes "$([ ${#wide[@]} -ge 4 ] &&
 
 e2e_start
 panel_of 1920x1080
-wait_until 60 screen_shows 200 10 1a1a1a || { check "panel appears" yes no; e2e_finish; }
+e2e_until 60 screen_shows 200 10 1a1a1a || { check "panel appears" yes no; e2e_finish; }
 # The tile sits at the bottom left of the main screen: its button at 11.7 %
 # of the width (tile 44 % wide, 24 % left of centre; button 25 % of it, 5 %
 # in) and 91 % of the height (tile 14 % high from 84 %).
-wait_until 30 main_screen_shown || check "tile button drawn" yes no
+e2e_until 30 main_screen_shown || check "tile button drawn" yes no
 measure_height
 cp "$shot" "$shots/main-tile-en.png"
 
 tap_at 117 910
 check "the tile opens the display screen" yes \
-  "$(wait_until 30 display_screen_shown && echo yes || echo no)"
+  "$(e2e_until 30 display_screen_shown && echo yes || echo no)"
 cp "$shot" "$shots/display-en.png"
 rows=$(row_count)
 echo "display screen shows $rows whole mode rows at 1920x1080"
@@ -160,7 +146,7 @@ check "rows down to the list's edge" yes "$([ "$rows" -ge 8 ] && echo yes || ech
 check "first row is the mode in force" "1920x1080" "${wide[0]}"
 tap_row 1
 check "a tap on the mode in force ticks its row" yes \
-  "$(wait_until 30 row_is 1 f44336 && echo yes || echo no)"
+  "$(e2e_until 30 row_is 1 f44336 && echo yes || echo no)"
 check "and leaves the desktop as it was" "1920x1080@60" "$(desktop_mode)"
 
 # The first row of another size switches the desktop to it.
@@ -168,17 +154,17 @@ for n in "${!wide[@]}"; do [ "${wide[$n]}" != 1920x1080 ] && break; done
 target=${wide[$n]}
 tap_row $((n + 1))
 check "a tap on row $((n + 1)) switches the desktop to $target" "$target@60" \
-  "$(wait_until 60 mode_is "$target@60"; desktop_mode)"
+  "$(e2e_until 60 mode_is "$target@60"; desktop_mode)"
 
 # The panel follows: the right half of the new desktop, still the display
 # screen, the current-mode label rewritten and the smaller tier's fonts.
 panel_of "$target"
 switched=$SECONDS
 check "the display screen is laid out on the new right half" yes \
-  "$(wait_until 60 laid_out && echo yes || echo no)"
+  "$(e2e_until 60 laid_out && echo yes || echo no)"
 echo "laid out for $target about $((SECONDS - switched)) s after the switch was seen"
 measure_height
-wait_until 30 display_screen_shown
+e2e_until 30 display_screen_shown
 cp "$shot" "$shots/display-en-$target.png"
 # title_ink SHOT: "WIDTH HEIGHT" of the heading's ink (the band above the
 # current-mode label, which starts at 8 % of the height), in the panel's
@@ -195,29 +181,29 @@ check "the headings take the smaller tier's font" yes \
 
 # The 4:3 tab: its first row is Wine's largest 4:3 mode.
 tap_at 725 $((150 + 30000 / PH))
-check "the 4:3 tab opens" yes "$(wait_until 30 tab_open 900 && echo yes || echo no)"
+check "the 4:3 tab opens" yes "$(e2e_until 30 tab_open 900 && echo yes || echo no)"
 tap_row 1
 check "the 4:3 list's first row switches to ${narrow[0]}" "${narrow[0]}@60" \
-  "$(wait_until 60 mode_is "${narrow[0]}@60"; desktop_mode)"
+  "$(e2e_until 60 mode_is "${narrow[0]}@60"; desktop_mode)"
 
 # Back on the 16:9 tab, the first row takes the desktop back to 1920x1080.
 panel_of "${narrow[0]}"
-wait_until 60 laid_out
+e2e_until 60 laid_out
 measure_height
-wait_until 30 display_screen_shown
+e2e_until 30 display_screen_shown
 tap_at 275 $((150 + 30000 / PH))
-check "the 16:9 tab opens again" yes "$(wait_until 30 tab_open 100 && echo yes || echo no)"
+check "the 16:9 tab opens again" yes "$(e2e_until 30 tab_open 100 && echo yes || echo no)"
 tap_row 1
 check "the 16:9 list's first row switches back to 1920x1080" "1920x1080@60" \
-  "$(wait_until 60 mode_is "1920x1080@60"; desktop_mode)"
+  "$(e2e_until 60 mode_is "1920x1080@60"; desktop_mode)"
 panel_of 1920x1080
-wait_until 60 laid_out
+e2e_until 60 laid_out
 measure_height
-wait_until 30 display_screen_shown
+e2e_until 30 display_screen_shown
 # "Back" sits centred just below 90 % of the height.
 tap_at 500 920
 check "Back returns to the main screen" yes \
-  "$(wait_until 30 main_screen_shown && echo yes || echo no)"
+  "$(e2e_until 30 main_screen_shown && echo yes || echo no)"
 cp "$shot" "$shots/back-en.png"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30
@@ -228,11 +214,11 @@ LC_ALL=zh_CN.UTF-8 wine "$E2E_EXE" </dev/null >>"$E2E_PREFIX.log" 2>&1 &
 E2E_PID=$!
 E2E_PIDS+=("$E2E_PID")
 panel_of 1920x1080
-wait_until 60 main_screen_shown || check "Chinese panel appears" yes no
+e2e_until 60 main_screen_shown || check "Chinese panel appears" yes no
 measure_height
 cp "$shot" "$shots/main-tile-zh.png"
 tap_at 117 910
-wait_until 30 display_screen_shown || check "Chinese display screen appears" yes no
+e2e_until 30 display_screen_shown || check "Chinese display screen appears" yes no
 cp "$shot" "$shots/display-zh.png"
 # The heading "分辨率" is three wide glyphs where "Resolution" is ten letters.
 read -r en _ <<<"$(title_ink "$shots/display-en.png")"

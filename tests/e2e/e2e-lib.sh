@@ -43,6 +43,19 @@ e2e_setup() {
   device_prepare "$E2E_PREFIX" "$cpu" "$board"
 }
 
+# e2e_setup_desktop: as e2e_setup (the 6800U on a Vexa Crest board), with
+# the program run in a Wine virtual desktop of 1920x1080: bare Xvfb refuses
+# mode changes under Wine, the virtual desktop offers 60 Hz modes, switches
+# them and sends WM_DISPLAYCHANGE.
+e2e_setup_desktop() {
+  e2e_setup
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1920x1080 /f >/dev/null
+  # The desktop setting is read when the server starts: start it again (which
+  # also puts the device's processor and board names back).
+  device_prepare "$E2E_PREFIX" "AMD Ryzen 7 6800U with Radeon Graphics" "Vexa Crest"
+}
+
 # e2e_start [ARGS...]: starts the program in the background; E2E_PID is its
 # process (the wine loader becomes the Windows process, so `wait` gives the
 # program's exit code).
@@ -78,15 +91,18 @@ e2e_wait_exit() {
 
 e2e_screenshot() { import -window root "$1"; }
 
-# e2e_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
-# fails when SECONDS pass first. Every wait of the tests goes through this:
-# a condition with a deadline, never a fixed pause.
+# e2e_until SECONDS COMMAND...: runs COMMAND every 0.1 s (or every
+# E2E_PAUSE seconds where a test sets that: its conditions take screenshots
+# or start Wine processes, and looking again at once would crowd out the
+# program) until it succeeds; fails when SECONDS pass first. Every wait of
+# the tests goes through this: a condition with a deadline, never a fixed
+# pause.
 e2e_until() {
   local deadline=$((SECONDS + $1))
   shift
   while ! "$@"; do
     [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.1
+    sleep "${E2E_PAUSE:-0.1}"
   done
   return 0
 }
@@ -117,6 +133,15 @@ e2e_panel_unchanged() {
   E2E_LAST_SHOT=$shot
   sleep 0.3
   return 1
+}
+
+# e2e_wait_shown: after e2e_start, the panel is up: its window mapped
+# (E2E_WINDOW; a window that does not appear ends the test), its first frame
+# drawn and its fade-in over.
+e2e_wait_shown() {
+  E2E_WINDOW=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
+  e2e_wait_frame || check "first frame drawn" yes no
+  e2e_until 30 e2e_opacity_is "$E2E_WINDOW" 250 || check "fade-in ends" yes no
 }
 
 e2e_running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }

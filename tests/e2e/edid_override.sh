@@ -16,10 +16,7 @@ mkdir -p "$shots"
 # and closes it again.
 start_and_look() {
   e2e_start
-  local window
-  window=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
-  e2e_wait_frame || check "first frame drawn" yes no
-  e2e_until 30 e2e_opacity_is "$window" 250 || check "fade-in ends" yes no
+  e2e_wait_shown
   e2e_wait_still
   e2e_screenshot "$1"
   e2e_post 0x10

@@ -8,9 +8,7 @@
 . "$(dirname "$0")/e2e-lib.sh" "$1"
 e2e_setup
 e2e_start
-window=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
-e2e_wait_frame || check "first frame drawn" yes no
-e2e_until 30 e2e_opacity_is "$window" 250 || check "fade-in ends" yes no
+e2e_wait_shown
 e2e_ec_in_use
 
 e2e_post --send 0x11 0 0x80000000   # WM_QUERYENDSESSION, ENDSESSION_LOGOFF
@@ -24,7 +22,7 @@ check "RyzenAdj not cleaned up" 0 "$(e2e_count "$E2E_PREFIX/drive_c/ProgramData/
 # stopped by a premature release the panel would hang there for good.
 e2e_post 0x7E 32 $((1080 << 16 | 1920))   # WM_DISPLAYCHANGE
 e2e_hotkey
-check "the panel still answers the hotkey" 0 "$(e2e_until 30 e2e_opacity_is "$window" 0; echo $?)"
+check "the panel still answers the hotkey" 0 "$(e2e_until 30 e2e_opacity_is "$E2E_WINDOW" 0; echo $?)"
 
 e2e_post --send 0x16 1 0x80000000   # WM_ENDSESSION TRUE: the session ends
 e2e_wait_exit "$E2E_PID" 30

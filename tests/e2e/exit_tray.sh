@@ -7,14 +7,12 @@ e2e_setup
 wine reg add 'HKLM\SOFTWARE\ZEV\TMX' /v FanMode /t REG_DWORD /d 0 /f >/dev/null
 wine reg add 'HKLM\SOFTWARE\ZEV\TMX' /v FanSpeed /t REG_DWORD /d 45 /f >/dev/null
 e2e_start
-window=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
-e2e_wait_frame || check "first frame drawn" yes no
-e2e_until 30 e2e_opacity_is "$window" 250 || check "fade-in ends" yes no
+e2e_wait_shown
 
 e2e_tray_choose top   # "Hide"
-check "tray Hide fades the panel out" 0 "$(e2e_until 20 e2e_opacity_is "$window" 0; echo $?)"
+check "tray Hide fades the panel out" 0 "$(e2e_until 20 e2e_opacity_is "$E2E_WINDOW" 0; echo $?)"
 e2e_tray_choose top   # "Show"
-check "tray Show fades it in again" 0 "$(e2e_until 20 e2e_opacity_is "$window" 250; echo $?)"
+check "tray Show fades it in again" 0 "$(e2e_until 20 e2e_opacity_is "$E2E_WINDOW" 250; echo $?)"
 
 e2e_ec_in_use
 e2e_tray_choose bottom   # "Exit"

@@ -6,11 +6,7 @@
 . "$(dirname "$0")/e2e-lib.sh" "$1"
 . "$(dirname "$0")/performance-lib.sh"
 e2e_setup
-perf_store GPUAuto 0
-perf_store GPU 1500
-e2e_start
-e2e_wait_window 90 >/dev/null || { check "window appears" yes no; e2e_finish; }
-e2e_until 60 perf_switch_on $PERF_BOOST_X || check "page drawn" yes no
+perf_start_fixed_clock 1500
 e2e_until 30 perf_more_than ryzenadj.log set_gfx_clk 0
 check "fixed clock applied at start" "set_gfx_clk 1500" "$(perf_log ryzenadj.log | grep -m1 set_gfx_clk)"
 check "GPU-auto switch off" yes "$(perf_switch_off $PERF_AUTO_X && echo yes || echo no)"

@@ -4,11 +4,7 @@
 . "$(dirname "$0")/e2e-lib.sh" "$1"
 . "$(dirname "$0")/performance-lib.sh"
 e2e_setup "AMD Athlon Silver 3050e with Radeon Graphics" "Vexa Crest"
-perf_store GPUAuto 0
-perf_store GPU 900
-e2e_start
-e2e_wait_window 90 >/dev/null || { check "window appears" yes no; e2e_finish; }
-e2e_until 60 perf_switch_on $PERF_BOOST_X || check "page drawn" yes no
+perf_start_fixed_clock 900
 e2e_until 30 perf_more_than ryzenadj.log set_max_gfxclk_freq 0
 check "start: minimum 100 then maximum 900" "set_min_gfxclk_freq 100 set_max_gfxclk_freq 900" \
   "$(perf_log ryzenadj.log | grep gfx | head -n 2 | tr '\n' ' ' | sed 's/ $//')"

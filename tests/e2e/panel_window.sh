@@ -5,27 +5,25 @@
 . "$(dirname "$0")/e2e-lib.sh" "$1"
 e2e_setup
 e2e_start
-window=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
-e2e_wait_frame || check "first frame drawn" yes no
-e2e_until 30 e2e_opacity_is "$window" 250 || check "fade-in ends" yes no
+e2e_wait_shown
 e2e_wait_still
 shots=$E2E_BUILD/e2e-shots
 mkdir -p "$shots"
 e2e_screenshot "$shots/main-en.png"
-geometry=$(xdotool getwindowgeometry "$window" | tr -d ' ' | tr '\n' ' ')
-check "window covers the right half" "Window$window Position:960,0(screen:0) Geometry:960x1080 " "$geometry"
+geometry=$(xdotool getwindowgeometry "$E2E_WINDOW" | tr -d ' ' | tr '\n' ' ')
+check "window covers the right half" "Window$E2E_WINDOW Position:960,0(screen:0) Geometry:960x1080 " "$geometry"
 check "status bar colour in the top 4 %" 1a1a1a "$(e2e_pixel "$shots/main-en.png" 1100 2)"
 check "status bar bottom edge" 1a1a1a "$(e2e_pixel "$shots/main-en.png" 1100 41)"
 # Between the fan panel and the frame-rate panel, halfway down.
 check "background below the bar" 101010 "$(e2e_pixel "$shots/main-en.png" 1440 600)"
 check "left half is not the panel" 000000 "$(e2e_pixel "$shots/main-en.png" 400 600)"
-check "full opacity is alpha 250" $((250 * 0x01010101)) "$(e2e_opacity "$window")"
+check "full opacity is alpha 250" $((250 * 0x01010101)) "$(e2e_opacity "$E2E_WINDOW")"
 
 # A second copy ends at once with -1 and leaves the first running.
 wine "$E2E_EXE" </dev/null >>"$E2E_PREFIX.log" 2>&1
 check "second start exits with -1" 255 $?
 check "first copy still runs" 0 "$(e2e_running "$E2E_PID"; echo $?)"
-check "first copy still shown" $((250 * 0x01010101)) "$(e2e_opacity "$window")"
+check "first copy still shown" $((250 * 0x01010101)) "$(e2e_opacity "$E2E_WINDOW")"
 
 # Alt+F4 typed on the panel closes it; the program ends the orderly way.
 e2e_ec_in_use

@@ -1,7 +1,7 @@
 # Sourced by the performance page's end-to-end tests after e2e-lib.sh (whose
-# e2e_until, e2e_pixel_now and e2e_pixel_is they use): where
-# the page's controls lie on a 1920x1080 screen, how a finger drags them, and
-# what the simulated device recorded.
+# e2e_start, e2e_until, e2e_pixel_now and e2e_pixel_is they use): where the
+# page's controls lie on a 1920x1080 screen, how a finger drags them, how the
+# program starts with a fixed clock, and what the simulated device recorded.
 #
 # The panel is the right half (960 x 1080 at x 960). The page is 880 x 420,
 # 6 % from the top (y 64), its pictures 880 x 440 centred on it, so the
@@ -84,16 +84,12 @@ perf_watch() {
 }
 perf_watch_end() { kill "$PERF_WATCH_PID" 2>/dev/null; wait "$PERF_WATCH_PID" 2>/dev/null; }
 
-# perf_setup_screen GEOMETRY: as e2e_setup (a fresh device prefix, the
-# supported 6800U on a Vexa Crest board), on a private display of another
-# size, such as 1280x800x24.
-perf_setup_screen() {
-  "$E2E_TOOLS/make-prefix.sh" "$E2E_BUILD/wine-template" || exit 1
-  mkdir -p "$E2E_BUILD/prefixes"
-  E2E_PREFIX=$(mktemp -d "$E2E_BUILD/prefixes/run.XXXXXX")
-  trap e2e_cleanup EXIT
-  cp -a "$E2E_BUILD/wine-template/." "$E2E_PREFIX/"
-  export WINEPREFIX=$E2E_PREFIX
-  xvfb_start "$E2E_PREFIX.xvfb.pid" "$1" || exit 1
-  device_prepare "$E2E_PREFIX" "AMD Ryzen 7 6800U with Radeon Graphics" "Vexa Crest"
+# perf_start_fixed_clock MHZ: starts the program with a fixed GPU clock of
+# MHZ stored and waits until the page is drawn (the boost switch shows on).
+perf_start_fixed_clock() {
+  perf_store GPUAuto 0
+  perf_store GPU "$1"
+  e2e_start
+  e2e_wait_window 90 >/dev/null || { check "window appears" yes no; e2e_finish; }
+  e2e_until 60 perf_switch_on $PERF_BOOST_X || check "page drawn" yes no
 }

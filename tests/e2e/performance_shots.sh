@@ -12,7 +12,7 @@ mkdir -p "$shots"
 # shoot WIDTH HEIGHT LANGUAGE-ENV NAME HUB_X HUB_Y BELOW_Y: HUB on the hub's
 # red ring, BELOW under the dial on the page.
 shoot() {
-  perf_setup_screen "${1}x${2}x24"
+  E2E_SCREEN=${1}x${2}x24 e2e_setup
   env "$3" wine "$E2E_EXE" </dev/null >>"$E2E_PREFIX.log" 2>&1 &
   E2E_PID=$!
   E2E_PIDS+=("$E2E_PID")

@@ -9,6 +9,8 @@
 # status bar land in e2e-shots/.
 . "$(dirname "$0")/e2e-lib.sh" "$1"
 e2e_setup
+# Every wait below looks at a screenshot, the window or the registry.
+E2E_PAUSE=0.2
 shots=$E2E_BUILD/e2e-shots
 mkdir -p "$shots"
 shot=$E2E_PREFIX/e2e-shot.png
@@ -19,17 +21,6 @@ PX=960 PW=960 PH=1080
 at() { echo $((PX + PW * $1 / 1000)) $((PH * $2 / 1000)); }  # per-mille of the panel
 tap_at() { local xy; read -r -a xy <<<"$(at "$1" "$2")"; e2e_tap "${xy[0]}" "${xy[1]}"; }
 pixel_at() { local xy; read -r -a xy <<<"$(at "$1" "$2")"; e2e_pixel "$shot" "${xy[0]}" "${xy[1]}"; }
-
-# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds or time is up.
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  while [ $SECONDS -lt $deadline ]; do
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
 
 # Two screenshots 0.6 s apart are alike: no 500 ms screen slide under way.
 settled() {
@@ -63,7 +54,7 @@ settings_screen_shown() {
 # The settings button sits in the status bar right of the clock.
 open_settings() {
   tap_at 500 326  # the middle of the performance page's cog
-  wait_until 30 settings_screen_shown
+  e2e_until 30 settings_screen_shown
 }
 
 # drag SLIDER FROM TO: presses at FROM percent of the slider and moves to TO
@@ -88,7 +79,7 @@ audio() { wine "$E2E_BIN/audiosim.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # --- Wine's own audio endpoint (the harness's null ALSA device) ---
 e2e_start
 window=$(e2e_wait_window 90) || { check "window appears" yes no; e2e_finish; }
-wait_until 60 main_screen_shown || check "main screen shown" yes no
+e2e_until 60 main_screen_shown || check "main screen shown" yes no
 convert "$shot" -crop "${PW}x$((PH * 4 / 100))+$PX+0" +repage "$shots/statusbar-en.png"
 check "the performance page's cog opens the settings screen" yes \
   "$(open_settings && echo yes || echo no)"
@@ -100,20 +91,20 @@ check "the full panel is alpha 250" yes "$(alpha_is 250 && echo yes || echo no)"
 
 drag opacity 95 -5
 check "dragging opacity to its left end makes the window alpha 70" yes \
-  "$(wait_until 10 alpha_is 70 && echo yes || echo no)"
-check "and stores Opacity 70" 0x46 "$(wait_until 10 stored_is Opacity 0x46; stored Opacity)"
-check "the slider shows its left end" yes "$(wait_until 10 shows opacity 0 && echo yes || echo no)"
+  "$(e2e_until 10 alpha_is 70 && echo yes || echo no)"
+check "and stores Opacity 70" 0x46 "$(e2e_until 10 stored_is Opacity 0x46; stored Opacity)"
+check "the slider shows its left end" yes "$(e2e_until 10 shows opacity 0 && echo yes || echo no)"
 
 check "AutoStart stored at start" 0x1 "$(stored AutoStart)"
 tap_at 500 325
 check "switching log-on start off stores AutoStart 0" 0x0 \
-  "$(wait_until 10 stored_is AutoStart 0x0; stored AutoStart)"
+  "$(e2e_until 10 stored_is AutoStart 0x0; stored AutoStart)"
 tap_at 500 325
-check "and on again stores 1" 0x1 "$(wait_until 10 stored_is AutoStart 0x1; stored AutoStart)"
+check "and on again stores 1" 0x1 "$(e2e_until 10 stored_is AutoStart 0x1; stored AutoStart)"
 
 tap_at 500 920
 check "Back returns to the main screen" yes \
-  "$(wait_until 30 main_screen_shown && echo yes || echo no)"
+  "$(e2e_until 30 main_screen_shown && echo yes || echo no)"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30
 check "closes with 0" 0 $?
@@ -127,13 +118,13 @@ wine regsvr32 /s "$E2E_BIN/audiosim.dll" >/dev/null 2>&1
 check "the stand-in answers with its own volume" 75 "$(audio get)"
 e2e_start
 window=$(e2e_wait_window 90) || { check "window appears again" yes no; e2e_finish; }
-wait_until 60 main_screen_shown
-check "the panel starts with the stored opacity" yes "$(wait_until 10 alpha_is 70 && echo yes || echo no)"
+e2e_until 60 main_screen_shown
+check "the panel starts with the stored opacity" yes "$(e2e_until 10 alpha_is 70 && echo yes || echo no)"
 open_settings
-check "volume slider at the stand-in's 75 %" yes "$(wait_until 10 shows volume 75 && echo yes || echo no)"
+check "volume slider at the stand-in's 75 %" yes "$(e2e_until 10 shows volume 75 && echo yes || echo no)"
 audio set 30 >/dev/null
 set_at=$(date +%s%N)
-if wait_until 10 shows volume 30; then
+if e2e_until 10 shows volume 30; then
   seen=$((($(date +%s%N) - set_at) / 1000000))
   check "a change by a second process moves the slider" yes yes
   echo "seen on screen ${seen} ms after the second process set it (screenshot-bound)"
@@ -150,7 +141,7 @@ echo "Windows volume after the drag: $got %"
 audio replace >/dev/null
 audio set 15 >/dev/null
 check "after a device change the new device's volume shows" yes \
-  "$(wait_until 10 shows volume 15 && echo yes || echo no)"
+  "$(e2e_until 10 shows volume 15 && echo yes || echo no)"
 e2e_post 0x10
 e2e_wait_exit "$E2E_PID" 30
 
@@ -158,7 +149,7 @@ e2e_wait_exit "$E2E_PID" 30
 LC_ALL=zh_CN.UTF-8 wine "$E2E_EXE" </dev/null >>"$E2E_PREFIX.log" 2>&1 &
 E2E_PID=$!
 E2E_PIDS+=("$E2E_PID")
-wait_until 90 main_screen_shown || check "Chinese panel appears" yes no
+e2e_until 90 main_screen_shown || check "Chinese panel appears" yes no
 convert "$shot" -crop "${PW}x$((PH * 4 / 100))+$PX+0" +repage "$shots/statusbar-zh.png"
 check "Chinese settings screen opens" yes "$(open_settings && echo yes || echo no)"
 cp "$shot" "$shots/settings-zh.png"

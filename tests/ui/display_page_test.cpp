@@ -6,21 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "hardware/display.h"
 #include "hardware/display_modes.h"
-#include "hardware/hardware_state.h"
-#include "test_display.h"
-#include "tests/ui/hardware_fakes.h"
-#include "ui/display_refresh.h"
-#include "ui/language.h"
-#include "ui/layout.h"
+#include "tests/ui/page_helpers.h"
 #include "ui/layout_tiers.h"
-#include "ui/pages/display_page.h"
-#include "ui/pages/status_bar.h"
-#include "ui/panel_state.h"
-#include "ui/screens.h"
 
 namespace {
+
+using page_test::all_of;
+using page_test::label_with_text;
+using page_test::PanelTest;
+using page_test::read_desktop_mode;
+using page_test::text_of;
 
 // What Windows might enumerate for the built-in panel in landscape: one size
 // twice (two colour depths), a rotated portrait copy, 59 Hz, 1280 x 800,
@@ -31,73 +27,26 @@ const std::vector<EnumeratedMode> PANEL_MODES = {
     {1024, 768, 60, 0},  {800, 600, 40, 0},
 };
 
-void collect(lv_obj_t* root, const lv_obj_class_t* type, std::vector<lv_obj_t*>* found) {
-  for (uint32_t i = 0; i < lv_obj_get_child_cnt(root); ++i) {
-    lv_obj_t* child = lv_obj_get_child(root, int32_t(i));
-    if (lv_obj_check_type(child, type)) found->push_back(child);
-    collect(child, type, found);
-  }
-}
-
-std::vector<lv_obj_t*> all_of(lv_obj_t* root, const lv_obj_class_t* type) {
-  std::vector<lv_obj_t*> found;
-  collect(root, type, &found);
-  return found;
-}
-
-lv_obj_t* label_with_text(lv_obj_t* root, const std::string& text) {
-  for (lv_obj_t* label : all_of(root, &lv_label_class)) {
-    if (text == lv_label_get_text(label)) return label;
-  }
-  return nullptr;
-}
-
-std::string text_of(lv_obj_t* label) { return label ? lv_label_get_text(label) : "<none>"; }
-
-class DisplayPage : public testing::Test {
+class DisplayPage : public PanelTest {
  protected:
-  void SetUp() override { reset(); }
-  void TearDown() override { reset(); }
-
   // Back to no panel and a 1920 x 1080, 60 Hz desktop with PANEL_MODES.
-  void reset() {
-    if (started) display.stop();
-    started = false;
-    ui_built = 0;
-    display_changed = 0;
-    fake_hardware = FakeHardware{};
+  void reset() override {
+    PanelTest::reset();
     fake_hardware.enumerated_modes = PANEL_MODES;
   }
 
   // The panel's build, as far as this page goes: language, fonts and theme,
   // the mode read at settings load, the screens, the status bar, the page,
-  // the main screen loaded, and the first display-refresh tick.
+  // the main screen loaded; the tests run the first display-refresh tick
+  // (first_tick) when they want it, so they can look at the panel before it.
   void build(uint16_t language = 0x0409) {
-    fake_hardware.ui_language = language;
-    display.start(960, 1080);
-    started = true;
-    decide_ui_language();
-    use_initial_fonts();
-    lv_disp_t* disp = lv_disp_get_default();
-    lv_disp_set_theme(disp, lv_theme_default_init(disp, lv_color_hex(0xF44336),
-                                                  lv_color_hex(0x607D8B), true, font_normal));
-    int32_t long_side = 0, short_side = 0, refresh = 0;
-    query_display_mode(&long_side, &short_side, &refresh);
-    current_long_side = long_side;
-    current_short_side = short_side;
-    current_refresh = refresh;
+    start_panel(language, 960, 1080, true);
+    read_desktop_mode();
     create_screens();
     build_status_bar(main_screen);
     build_resolution_tile(main_screen);
     build_display_screen();
-    lv_scr_load(main_screen);
-    ui_built = 1;
-    display_changed = 1;
-  }
-
-  void first_tick() {
-    display_refresh_tick();
-    display.advance(20);
+    show_main_screen();
   }
 
   // Taps the middle of `obj` as a finger would, after scrolling it into
@@ -105,11 +54,7 @@ class DisplayPage : public testing::Test {
   void tap(lv_obj_t* obj) {
     ASSERT_NE(obj, nullptr);
     lv_obj_scroll_to_view_recursive(obj, LV_ANIM_OFF);
-    lv_obj_update_layout(obj);
-    lv_area_t area;
-    lv_obj_get_coords(obj, &area);
-    display.click(lv_coord_t((area.x1 + area.x2) / 2), lv_coord_t((area.y1 + area.y2) / 2));
-    display.advance(600);
+    page_test::tap(&display, obj, 0.5, 0.5, 600);
   }
 
   void open_display_screen() {
@@ -139,9 +84,6 @@ class DisplayPage : public testing::Test {
     }
     return rows;
   }
-
-  TestDisplay display;
-  bool started = false;
 };
 
 TEST_F(DisplayPage, every_list_child_stands_at_the_index_of_its_entry) {

@@ -10,24 +10,19 @@
 #include <utility>
 #include <vector>
 
-#include "hardware/display.h"
 #include "hardware/ec_registers.h"
 #include "hardware/fan.h"
-#include "hardware/hardware_state.h"
-#include "test_display.h"
 #include "tests/power/power_fakes.h"
-#include "tests/ui/hardware_fakes.h"
-#include "ui/display_refresh.h"
-#include "ui/language.h"
-#include "ui/layout.h"
-#include "ui/pages/display_page.h"
+#include "tests/ui/page_helpers.h"
 #include "ui/pages/fan_curve_screen.h"
 #include "ui/pages/fan_page.h"
-#include "ui/pages/status_bar.h"
-#include "ui/panel_state.h"
-#include "ui/screens.h"
 
 namespace {
+
+using page_test::all_of;
+using page_test::label_with_text;
+using page_test::PanelTest;
+using page_test::read_desktop_mode;
 
 using Writes = std::vector<std::pair<uint8_t, uint8_t>>;
 
@@ -38,50 +33,13 @@ const StoredCurve DEFAULT_CURVE = {{40, 50, 60, 90, 100}, {20, 50, 60, 70, 90}};
 const Writes DEFAULT_ZONE_WRITES = {{0x12, 51}, {0x13, 20}, {0x14, 64},  {0x15, 50}, {0x16, 76},
                                     {0x17, 60}, {0x18, 115}, {0x19, 70}, {0x1A, 128}, {0x1B, 90}};
 
-void collect(lv_obj_t* root, const lv_obj_class_t* type, std::vector<lv_obj_t*>* found) {
-  for (uint32_t i = 0; i < lv_obj_get_child_cnt(root); ++i) {
-    lv_obj_t* child = lv_obj_get_child(root, int32_t(i));
-    if (lv_obj_check_type(child, type)) found->push_back(child);
-    collect(child, type, found);
-  }
-}
-
 lv_obj_t* first_of(lv_obj_t* root, const lv_obj_class_t* type) {
-  std::vector<lv_obj_t*> found;
-  collect(root, type, &found);
+  std::vector<lv_obj_t*> found = all_of(root, type);
   return found.empty() ? nullptr : found[0];
 }
 
-std::vector<std::string> texts_of(lv_obj_t* root) {
-  std::vector<lv_obj_t*> labels;
-  collect(root, &lv_label_class, &labels);
-  std::vector<std::string> texts;
-  for (lv_obj_t* label : labels) texts.push_back(lv_label_get_text(label));
-  return texts;
-}
-
-bool shows(lv_obj_t* root, const std::string& text) {
-  for (const std::string& t : texts_of(root)) {
-    if (t == text) return true;
-  }
-  return false;
-}
-
-lv_obj_t* label_with_text(lv_obj_t* root, const std::string& text) {
-  std::vector<lv_obj_t*> labels;
-  collect(root, &lv_label_class, &labels);
-  for (lv_obj_t* label : labels) {
-    if (text == lv_label_get_text(label)) return label;
-  }
-  return nullptr;
-}
-
-lv_point_t centre_of(lv_obj_t* obj) {
-  lv_obj_update_layout(obj);
-  lv_area_t a;
-  lv_obj_get_coords(obj, &a);
-  return {lv_coord_t((a.x1 + a.x2) / 2), lv_coord_t((a.y1 + a.y2) / 2)};
-}
+// Whether a label under root reads `text`.
+bool shows(lv_obj_t* root, const std::string& text) { return label_with_text(root, text) != nullptr; }
 
 // Register writes that reached the EC, in order, from the recorder's
 // "ec 0x12=51" lines.
@@ -120,18 +78,11 @@ void ec_reports(uint8_t celsius, uint8_t duty) {
   power_fakes.ec[EC_REG_FAN_DUTY] = duty;
 }
 
-class FanPage : public testing::Test {
+class FanPage : public PanelTest {
  protected:
-  void SetUp() override { reset(); }
-  void TearDown() override { reset(); }
-
-  void reset() {
-    if (started) display.stop();
-    started = false;
-    ui_built = 0;
-    display_changed = 0;
+  void reset() override {
+    PanelTest::reset();
     panel_visible = 0;
-    fake_hardware = FakeHardware{};
     power_fakes.reset();
     ec_reports(45, 0);
     BoardModel = 1;
@@ -149,31 +100,17 @@ class FanPage : public testing::Test {
   // The panel's build as far as these pages go, in the program's order, and
   // the first display-refresh tick that lays it out for 1920 x 1080.
   void build(uint16_t language = 0x0409) {
-    fake_hardware.ui_language = language;
-    display.start(960, 1080, false);  // redraw only what changed: far quicker
-    started = true;
-    decide_ui_language();
-    use_initial_fonts();
-    lv_disp_t* disp = lv_disp_get_default();
-    lv_disp_set_theme(disp, lv_theme_default_init(disp, lv_color_hex(0xF44336),
-                                                  lv_color_hex(0x607D8B), true, font_normal));
-    int32_t long_side = 0, short_side = 0, refresh = 0;
-    query_display_mode(&long_side, &short_side, &refresh);
-    current_long_side = long_side;
-    current_short_side = short_side;
-    current_refresh = refresh;
+    start_panel(language, 960, 1080);
+    read_desktop_mode();
     create_screens();
     build_status_bar(main_screen);
     build_fan_panel(main_screen);
     build_resolution_tile(main_screen);
     build_display_screen();
     build_fan_curve_screen();
-    lv_scr_load(main_screen);
-    ui_built = 1;
+    show_main_screen();
     panel_visible = 1;
-    display_changed = 1;
-    display_refresh_tick();
-    display.advance(20);
+    first_tick();
   }
 
   lv_obj_t* slider() { return first_of(main_screen, &lv_slider_class); }
@@ -181,12 +118,7 @@ class FanPage : public testing::Test {
   lv_obj_t* icon() { return first_of(main_screen, &lv_img_class); }  // the editor icon comes first
   lv_obj_t* chart() { return first_of(fan_curve_screen, &lv_chart_class); }
 
-  void tap(lv_obj_t* obj) {
-    ASSERT_NE(obj, nullptr);
-    lv_point_t at = centre_of(obj);
-    display.click(at.x, at.y);
-    display.advance(600);
-  }
+  void tap(lv_obj_t* obj) { page_test::tap(&display, obj, 0.5, 0.5, 600); }
 
   // Opens the drop-down and taps an option, as a finger would.
   void choose_mode(int option) {
@@ -266,9 +198,6 @@ class FanPage : public testing::Test {
     const lv_coord_t* y = lv_chart_get_y_array(chart(), series);
     return std::vector<lv_coord_t>(y, y + 7);
   }
-
-  TestDisplay display;
-  bool started = false;
 };
 
 // The build applies what was stored: the speed shown, the mode to 0x10, the

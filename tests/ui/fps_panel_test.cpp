@@ -24,16 +24,10 @@ const char* const ON = "FPS Limiter\nEnabled";
 const char* const MISSING = "RTSS\nNot installed";
 constexpr int32_t PROBE = -1;
 
-class FpsPanel : public testing::Test {
+class FpsPanel : public PanelTest {
  protected:
-  void SetUp() override { reset(); }
-  void TearDown() override { reset(); }
-
-  void reset() {
-    if (started) display.stop();
-    started = false;
-    ui_built = 0;
-    fake_hardware = FakeHardware{};
+  void reset() override {
+    PanelTest::reset();
     power_fakes.reset();
     // Let a request still running from the last case finish before the
     // stand-in is cleared.
@@ -49,8 +43,7 @@ class FpsPanel : public testing::Test {
   void build(int32_t mode, int32_t value, uint16_t language = 0x0409) {
     fps_mode = mode;
     fps_value = value;
-    started = true;
-    build_panel(&display, language);
+    build_panel(language);
     limiter_switch = the_one(main_screen, &lv_switch_class);
     slider = the_one(main_screen, &lv_slider_class);
     ASSERT_NE(limiter_switch, nullptr);
@@ -79,8 +72,6 @@ class FpsPanel : public testing::Test {
     return sent;
   }
 
-  TestDisplay display;
-  bool started = false;
   lv_obj_t* limiter_switch = nullptr;
   lv_obj_t* slider = nullptr;
   lv_obj_t* caption = nullptr;

@@ -49,16 +49,10 @@ TEST(StrengthScaledColour, the_strength_replaces_the_brightness_and_keeps_hue_an
   }
 }
 
-class LightingPage : public testing::Test {
+class LightingPage : public PanelTest {
  protected:
-  void SetUp() override { reset(); }
-  void TearDown() override { reset(); }
-
-  void reset() {
-    if (started) display.stop();
-    started = false;
-    ui_built = 0;
-    fake_hardware = FakeHardware{};
+  void reset() override {
+    PanelTest::reset();
     power_fakes.reset();
     // A board as start_backend leaves it: recognised, lighting ready, the
     // colour cache black.
@@ -75,8 +69,7 @@ class LightingPage : public testing::Test {
     rgb_mode = mode;
     rgb_value = value;
     rgb_strength = strength;
-    started = true;
-    build_panel(&display, language);
+    build_panel(language);
     wheel = the_one(lighting_screen, &lv_colorwheel_class);
     slider = the_one(lighting_screen, &lv_slider_class);
     dropdown = the_one(lighting_screen, &lv_dropdown_class);
@@ -152,8 +145,6 @@ class LightingPage : public testing::Test {
     fake_hardware.store_calls.clear();
   }
 
-  TestDisplay display;
-  bool started = false;
   lv_obj_t* wheel = nullptr;
   lv_obj_t* slider = nullptr;
   lv_obj_t* dropdown = nullptr;

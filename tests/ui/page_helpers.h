@@ -1,19 +1,17 @@
-// What the page tests share: building the panel the way build_main_panel
-// does, finding widgets by type or text, and touching them the way a finger
-// would.
+// What the page tests share: a fixture with the test display, and building
+// the panel the way build_main_panel does, whole or in the steps a test of
+// a few pages picks from. Finding and touching widgets is in
+// widget_finders.h.
 #pragma once
 
-#include <chrono>
-#include <functional>
-#include <string>
-#include <thread>
-#include <vector>
+#include <cstdint>
 
 #include "hardware/display.h"
 #include "hardware/hardware_state.h"
 #include "test_display.h"
 #include "tests/power/power_fakes.h"
 #include "tests/ui/hardware_fakes.h"
+#include "tests/ui/widget_finders.h"
 #include "ui/display_refresh.h"
 #include "ui/language.h"
 #include "ui/layout.h"
@@ -26,126 +24,90 @@
 
 namespace page_test {
 
-inline void collect(lv_obj_t* root, const lv_obj_class_t* type, std::vector<lv_obj_t*>* found) {
-  for (uint32_t i = 0; i < lv_obj_get_child_cnt(root); ++i) {
-    lv_obj_t* child = lv_obj_get_child(root, int32_t(i));
-    if (lv_obj_check_type(child, type)) found->push_back(child);
-    collect(child, type, found);
-  }
-}
-
-// Every widget of a type under root, in creation order.
-inline std::vector<lv_obj_t*> all_of(lv_obj_t* root, const lv_obj_class_t* type) {
-  std::vector<lv_obj_t*> found;
-  collect(root, type, &found);
-  return found;
-}
-
-// The only widget of a type under root, or null when there is none or more.
-inline lv_obj_t* the_one(lv_obj_t* root, const lv_obj_class_t* type) {
-  std::vector<lv_obj_t*> found = all_of(root, type);
-  return found.size() == 1 ? found[0] : nullptr;
-}
-
-inline lv_obj_t* label_with_text(lv_obj_t* root, const std::string& text) {
-  for (lv_obj_t* label : all_of(root, &lv_label_class)) {
-    if (text == lv_label_get_text(label)) return label;
-  }
-  return nullptr;
-}
-
-inline std::string text_of(lv_obj_t* label) {
-  return label ? lv_label_get_text(label) : "<none>";
-}
-
-inline bool disabled(lv_obj_t* obj) { return lv_obj_has_state(obj, LV_STATE_DISABLED); }
-
 // Half the panel of a 1920 x 1080 display: every size on the panel is a
 // share of the screen, so the layout is the same, at a quarter of the
 // drawing.
 constexpr lv_coord_t PANEL_WIDTH = 480, PANEL_HEIGHT = 540;
 
-// The panel as build_main_panel builds it so far, in the language of
-// `language`: fonts, theme,
-// screens, status bar, the pages in their fixed order, the main screen
-// shown, and the first display-refresh tick, which selects the tier and
-// re-lays out the pages. The pages read the settings values as they are.
-inline void build_panel(TestDisplay* display, uint16_t language) {
-  fake_hardware.ui_language = language;
-  // Only what changed is redrawn: the wheel is costly to draw, and what a
-  // test checks is behaviour, not the frame.
-  display->start(PANEL_WIDTH, PANEL_HEIGHT, false);
-  decide_ui_language();
-  use_initial_fonts();
-  lv_disp_t* disp = lv_disp_get_default();
-  lv_disp_set_theme(disp, lv_theme_default_init(disp, lv_color_hex(0xF44336),
-                                                lv_color_hex(0x607D8B), true, font_normal));
+// Reads the desktop's mode into the panel's current mode, as the settings
+// load does.
+inline void read_desktop_mode() {
   int32_t long_side = 0, short_side = 0, refresh = 0;
   query_display_mode(&long_side, &short_side, &refresh);
   current_long_side = long_side;
   current_short_side = short_side;
   current_refresh = refresh;
-  create_screens();
-  build_status_bar(main_screen);
-  build_fps_panel(main_screen);
-  build_resolution_tile(main_screen);
-  build_lighting_tile(main_screen);
-  build_display_screen();
-  build_lighting_screen();
-  lv_scr_load(main_screen);
-  ui_built = 1;
-  display_changed = 1;
-  display_refresh_tick();
-  display->advance(20);
 }
 
-// Taps the middle of obj (or a point at fractions fx, fy of its area) as a
-// finger would, then runs the clock for `after_ms` (600 lets a screen change
-// finish).
-inline void tap(TestDisplay* display, lv_obj_t* obj, double fx = 0.5, double fy = 0.5,
-                uint32_t after_ms = 60) {
-  ASSERT_NE(obj, nullptr);
-  lv_obj_update_layout(obj);
-  lv_area_t area;
-  lv_obj_get_coords(obj, &area);
-  const lv_coord_t x = lv_coord_t(area.x1 + fx * (area.x2 - area.x1));
-  const lv_coord_t y = lv_coord_t(area.y1 + fy * (area.y2 - area.y1));
-  display->click(x, y);
-  display->advance(after_ms);
-}
+// A page test's display. reset() runs before and after every test (and a
+// table's cases call it between them); fixtures with more state to put back
+// override it and call this one first.
+class PanelTest : public testing::Test {
+ protected:
+  void SetUp() override { reset(); }
+  void TearDown() override { reset(); }
 
-// Taps a slider where a finger finds `value`: a first guess from the
-// slider's width, then a pixel at a time towards it, as one nudges a
-// slider until its number reads right. Each tap is a full press and
-// release. False when no pixel gives the value.
-inline bool tap_slider_to(TestDisplay* display, lv_obj_t* slider, int32_t value) {
-  lv_obj_update_layout(slider);
-  lv_area_t area;
-  lv_obj_get_coords(slider, &area);
-  const int32_t low = lv_slider_get_min_value(slider), high = lv_slider_get_max_value(slider);
-  const lv_coord_t y = lv_coord_t((area.y1 + area.y2) / 2);
-  lv_coord_t x = lv_coord_t(area.x1 + (area.x2 - area.x1) * (value - low) / (high - low));
-  for (int attempt = 0; attempt < 40; ++attempt) {
-    display->click(x, y);
-    display->advance(50);
-    const int32_t now = lv_slider_get_value(slider);
-    if (now == value) return true;
-    x = lv_coord_t(x + (now < value ? 1 : -1));
-    if (x < area.x1 || x > area.x2) return false;
+  // Back to no panel: the display stopped, nothing built, the hardware
+  // stand-ins as new.
+  virtual void reset() {
+    if (started) display.stop();
+    started = false;
+    ui_built = 0;
+    display_changed = 0;
+    fake_hardware = FakeHardware{};
   }
-  return false;
-}
 
-// Runs the display's clock in 20 ms steps until `done` holds, for at most
-// five seconds of real time: for results that come from another thread.
-inline bool advance_until(TestDisplay* display, const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    display->advance(20);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  // The start of the panel's build, in the language of `language`: the
+  // display (by default only what changed is redrawn: the wheel and the
+  // pictures are costly to draw, and what a test checks is behaviour, not
+  // the frame), the language, the fonts and the theme.
+  void start_panel(uint16_t language, lv_coord_t width = PANEL_WIDTH,
+                   lv_coord_t height = PANEL_HEIGHT, bool full_refresh = false) {
+    fake_hardware.ui_language = language;
+    display.start(width, height, full_refresh);
+    started = true;
+    decide_ui_language();
+    use_initial_fonts();
+    lv_disp_t* disp = lv_disp_get_default();
+    lv_disp_set_theme(disp, lv_theme_default_init(disp, lv_color_hex(0xF44336),
+                                                  lv_color_hex(0x607D8B), true, font_normal));
   }
-  return true;
-}
+
+  // The end of the build: the main screen shown and the panel marked built,
+  // with a display change pending for the first refresh tick.
+  void show_main_screen() {
+    lv_scr_load(main_screen);
+    ui_built = 1;
+    display_changed = 1;
+  }
+
+  // The first display-refresh tick, which selects the tier and re-lays out
+  // the pages.
+  void first_tick() {
+    display_refresh_tick();
+    display.advance(20);
+  }
+
+  // The panel as build_main_panel builds it so far, in the language of
+  // `language`: fonts, theme, screens, status bar, the pages in their fixed
+  // order, the main screen shown, and the first display-refresh tick. The
+  // pages read the settings values as they are.
+  void build_panel(uint16_t language) {
+    start_panel(language);
+    read_desktop_mode();
+    create_screens();
+    build_status_bar(main_screen);
+    build_fps_panel(main_screen);
+    build_resolution_tile(main_screen);
+    build_lighting_tile(main_screen);
+    build_display_screen();
+    build_lighting_screen();
+    show_main_screen();
+    first_tick();
+  }
+
+  TestDisplay display;
+  bool started = false;
+};
 
 }  // namespace page_test

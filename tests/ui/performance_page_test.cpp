@@ -16,6 +16,7 @@
 #include "test_display.h"
 #include "tests/power/power_fakes.h"
 #include "tests/ui/hardware_fakes.h"
+#include "tests/ui/widget_finders.h"
 #include "ui/layout.h"
 #include "ui/pages/gpu_auto_screen.h"
 #include "ui/pages/performance_page.h"
@@ -25,6 +26,7 @@
 
 namespace {
 
+using page_test::centre_of;
 using Trace = std::vector<std::string>;
 int handle_dummy;
 
@@ -89,12 +91,6 @@ class PerformancePage : public ::testing::Test {
   }
 
   lv_obj_t* child(Child which) { return lv_obj_get_child(lv_obj_get_child(main_screen, 0), which); }
-
-  lv_point_t centre_of(lv_obj_t* obj) {
-    lv_area_t a;
-    lv_obj_get_coords(obj, &a);
-    return {lv_coord_t((a.x1 + a.x2) / 2), lv_coord_t((a.y1 + a.y2) / 2)};
-  }
 
   std::string text(Child which) { return lv_label_get_text(child(which)); }
 

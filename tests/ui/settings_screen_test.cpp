@@ -8,44 +8,18 @@
 #include <vector>
 
 #include "hardware/brightness_volume.h"
-#include "hardware/hardware_state.h"
-#include "test_display.h"
-#include "tests/ui/hardware_fakes.h"
-#include "ui/display_refresh.h"
-#include "ui/language.h"
-#include "ui/layout.h"
-#include "ui/pages/display_page.h"
+#include "tests/ui/page_helpers.h"
 #include "ui/pages/settings_screen.h"
-#include "ui/pages/status_bar.h"
 #include "ui/pages/update_screen.h"
-#include "ui/panel_state.h"
-#include "ui/screens.h"
 #include "update/autostart.h"
 
 namespace {
 
-void collect(lv_obj_t* root, const lv_obj_class_t* type, std::vector<lv_obj_t*>* found) {
-  for (uint32_t i = 0; i < lv_obj_get_child_cnt(root); ++i) {
-    lv_obj_t* child = lv_obj_get_child(root, int32_t(i));
-    if (lv_obj_check_type(child, type)) found->push_back(child);
-    collect(child, type, found);
-  }
-}
-
-std::vector<lv_obj_t*> all_of(lv_obj_t* root, const lv_obj_class_t* type) {
-  std::vector<lv_obj_t*> found;
-  collect(root, type, &found);
-  return found;
-}
-
-lv_obj_t* label_with_text(lv_obj_t* root, const std::string& text) {
-  for (lv_obj_t* label : all_of(root, &lv_label_class)) {
-    if (text == lv_label_get_text(label)) return label;
-  }
-  return nullptr;
-}
-
-std::string text_of(lv_obj_t* label) { return label ? lv_label_get_text(label) : "<none>"; }
+using page_test::all_of;
+using page_test::centre_of;
+using page_test::label_with_text;
+using page_test::PanelTest;
+using page_test::text_of;
 
 // The last value stored under `name`, or -1.
 int32_t last_stored(const std::string& name) {
@@ -62,16 +36,10 @@ int count_stored(const std::string& name) {
   return count;
 }
 
-class SettingsScreen : public testing::Test {
+class SettingsScreen : public PanelTest {
  protected:
-  void SetUp() override { reset(); }
-  void TearDown() override { reset(); }
-
-  void reset() {
-    if (started) display.stop();
-    started = false;
-    ui_built = 0;
-    display_changed = 0;
+  void reset() override {
+    PanelTest::reset();
     layout_ready = 0;
     panel_visible = 1;
     brightness_percent = -1;
@@ -79,7 +47,6 @@ class SettingsScreen : public testing::Test {
     opacity_value = 250;
     panel_opacity = 250;
     autostart_wanted = 1;
-    fake_hardware = FakeHardware{};
     fake_system = FakeSystem{};
     use_fake_host_services();
   }
@@ -89,14 +56,7 @@ class SettingsScreen : public testing::Test {
   // today in its order, the main screen, and the first display-refresh tick
   // (which makes the layout ready).
   void build(uint16_t language = 0x0409) {
-    fake_hardware.ui_language = language;
-    display.start(960, 1080);
-    started = true;
-    decide_ui_language();
-    use_initial_fonts();
-    lv_disp_t* disp = lv_disp_get_default();
-    lv_disp_set_theme(disp, lv_theme_default_init(disp, lv_color_hex(0xF44336),
-                                                  lv_color_hex(0x607D8B), true, font_normal));
+    start_panel(language, 960, 1080, true);
     int32_t value = 0;
     if (read_brightness(&value)) brightness_percent = value;
     if (read_volume(&value)) volume_percent = value;
@@ -107,32 +67,15 @@ class SettingsScreen : public testing::Test {
     build_display_screen();
     build_update_screen();
     build_settings_screen();
-    lv_scr_load(main_screen);
-    ui_built = 1;
-    display_changed = 1;
-    display_refresh_tick();
-    display.advance(20);
-  }
-
-  lv_coord_t centre_x(lv_obj_t* obj) {
-    lv_area_t area;
-    lv_obj_get_coords(obj, &area);
-    return lv_coord_t((area.x1 + area.x2) / 2);
-  }
-  lv_coord_t centre_y(lv_obj_t* obj) {
-    lv_area_t area;
-    lv_obj_get_coords(obj, &area);
-    return lv_coord_t((area.y1 + area.y2) / 2);
+    show_main_screen();
+    first_tick();
   }
 
   // A tap in the middle of `obj`; `settle_ms` lets a screen slide (500 ms)
   // finish. Every 10 ms of it renders a whole frame, so only the tests of
   // the way between the screens wait for slides.
   void tap(lv_obj_t* obj, uint32_t settle_ms = 20) {
-    ASSERT_NE(obj, nullptr);
-    lv_obj_update_layout(obj);
-    display.click(centre_x(obj), centre_y(obj));
-    display.advance(settle_ms);
+    page_test::tap(&display, obj, 0.5, 0.5, settle_ms);
   }
 
   // The settings screen shown at once, for the tests of what is on it.
@@ -158,8 +101,8 @@ class SettingsScreen : public testing::Test {
     ASSERT_NE(s, nullptr);
     lv_area_t area;
     lv_obj_get_coords(s, &area);
-    const lv_coord_t y = centre_y(s);
-    const lv_coord_t from = centre_x(s);
+    const lv_coord_t y = centre_of(s).y;
+    const lv_coord_t from = centre_of(s).x;
     const lv_coord_t to = lv_coord_t(area.x1 + fraction * (area.x2 - area.x1));
     display.press(from, y);
     for (int step = 1; step <= 8; ++step) display.move(lv_coord_t(from + (to - from) * step / 8), y);
@@ -172,9 +115,6 @@ class SettingsScreen : public testing::Test {
       display.advance(10);
     }
   }
-
-  TestDisplay display;
-  bool started = false;
 };
 
 TEST_F(SettingsScreen, the_quick_sliders_start_at_what_windows_holds_and_write_nothing_back) {
