@@ -15,6 +15,7 @@
 
 #include "hardware/brightness_volume.h"
 #include "hardware/com_ref.h"
+#include "hardware/windows_ids.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ constexpr CLSID WBEM_LOCATOR_CLSID = {
     0x4590F811, 0x1D3A, 0x11D0, {0x89, 0x1F, 0x00, 0xAA, 0x00, 0x4B, 0x2E, 0x24}};
 constexpr IID WBEM_LOCATOR_IID = {
     0xDC12A687, 0x737F, 0x11CF, {0x88, 0x4D, 0x00, 0xAA, 0x00, 0x4B, 0x2E, 0x24}};
-constexpr CLSID DEVICE_ENUMERATOR_CLSID = {
-    0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
-constexpr IID DEVICE_ENUMERATOR_IID = {
-    0xA95664D2, 0x9614, 0x4F35, {0xA7, 0x46, 0xDE, 0x8D, 0xB6, 0x36, 0x17, 0xE6}};
-constexpr IID ENDPOINT_VOLUME_IID = {
-    0x5CDF2C82, 0x841E, 0x4546, {0x97, 0x22, 0x0C, 0xF7, 0x40, 0x78, 0x22, 0x9A}};
 constexpr IID NOTIFICATION_CLIENT_IID = {
     0x7991EEC9, 0x7E89, 0x4D85, {0x83, 0x90, 0x6C, 0x70, 0x3C, 0xEC, 0x60, 0xC0}};
 
@@ -192,8 +187,8 @@ IAudioEndpointVolume* default_endpoint_volume() {
   if (endpoint_watch.changed.exchange(0)) endpoint_volume.reset();
   if (endpoint_volume) return endpoint_volume.get();
   if (!device_enumerator) {
-    if (FAILED(CoCreateInstance(DEVICE_ENUMERATOR_CLSID, nullptr, CLSCTX_INPROC_SERVER,
-                                DEVICE_ENUMERATOR_IID, device_enumerator.put_void()))) {
+    if (FAILED(CoCreateInstance(windows_ids::DEVICE_ENUMERATOR_CLSID, nullptr, CLSCTX_INPROC_SERVER,
+                                windows_ids::DEVICE_ENUMERATOR_IID, device_enumerator.put_void()))) {
       device_enumerator.reset();
       return nullptr;
     }
@@ -203,7 +198,7 @@ IAudioEndpointVolume* default_endpoint_volume() {
   ComRef<IMMDevice> device;
   if (FAILED(device_enumerator->GetDefaultAudioEndpoint(eRender, eConsole, device.put())) ||
       !device ||
-      FAILED(device->Activate(ENDPOINT_VOLUME_IID, CLSCTX_INPROC_SERVER, nullptr,
+      FAILED(device->Activate(windows_ids::ENDPOINT_VOLUME_IID, CLSCTX_INPROC_SERVER, nullptr,
                               endpoint_volume.put_void()))) {
     endpoint_volume.reset();
   }

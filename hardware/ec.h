@@ -32,6 +32,13 @@ void unload_ec_driver();
 int ec_read(uint8_t reg, uint8_t* value);
 int ec_write(uint8_t reg, uint8_t value);
 
+// Reads `count` registers in order as one transaction: one lock and one
+// conflicting-tool check for all of them (a read-out that wants several
+// registers once a second pays for one process snapshot, not one each).
+// Stops at the first register the EC does not answer.
+// @return how many registers were read (values[0..n) are set)
+int ec_read_group(const uint8_t* regs, uint8_t* values, int count);
+
 // The same transactions, telling why one failed.
 EcResult ec_read_result(uint8_t reg, uint8_t* value);
 EcResult ec_write_result(uint8_t reg, uint8_t value);

@@ -64,12 +64,37 @@ int read_fan_temperature(int32_t* celsius) {
   return 1;
 }
 
+namespace {
+
+int32_t duty_from_readings(uint8_t first, bool second_read, uint8_t second) {
+  return fan_duty_percent(second_read && second != 0 ? second : first);
+}
+
+}  // namespace
+
 int read_fan_duty_percent(int32_t* percent) {
   if (!fan_ec_usable()) return 0;
   uint8_t first = 0;
   if (!ec_read(EC_REG_FAN_DUTY, &first)) return 0;
   uint8_t second = 0;
   bool second_read = ec_read(EC_REG_FAN_DUTY, &second) != 0;
-  *percent = fan_duty_percent(second_read && second != 0 ? second : first);
+  *percent = duty_from_readings(first, second_read, second);
   return 1;
+}
+
+FanReadout read_fan_readout(bool with_duty) {
+  FanReadout out;
+  if (!fan_ec_usable()) return out;
+  const uint8_t regs[3] = {EC_REG_TEMPERATURE, EC_REG_FAN_DUTY, EC_REG_FAN_DUTY};
+  uint8_t values[3] = {};
+  const int read = ec_read_group(regs, values, with_duty ? 3 : 1);
+  if (read >= 1) {
+    out.has_temperature = true;
+    out.celsius = values[0];
+  }
+  if (read >= 2) {
+    out.has_duty = true;
+    out.percent = duty_from_readings(values[1], read >= 3, values[2]);
+  }
+  return out;
 }

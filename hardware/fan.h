@@ -77,6 +77,21 @@ int read_fan_temperature(int32_t* celsius);
  */
 int read_fan_duty_percent(int32_t* percent);
 
+// What the panel's once-a-second read-out shows.
+struct FanReadout {
+  bool has_temperature = false;
+  int32_t celsius = 0;
+  bool has_duty = false;
+  int32_t percent = 0;
+};
+
+/**
+ * The temperature and, with `with_duty`, the duty (read twice, as
+ * read_fan_duty_percent does) in one EC transaction. A temperature the EC
+ * does not answer leaves both out.
+ */
+FanReadout read_fan_readout(bool with_duty);
+
 extern std::atomic<int32_t> fan_mode;   // "FanMode": 0 manual, 1 automatic, 2 curve
 extern std::atomic<int32_t> fan_speed;  // "FanSpeed", percent
 extern FanZoneValue fan_zones[5];       // toolkit thread only

@@ -3,19 +3,12 @@
 #include <powrprof.h>
 
 #include "hardware/power.h"
+#include "hardware/windows_ids.h"
 
 namespace {
 
-// Processor power management, and the two settings of it the panel uses.
-const GUID PROCESSOR_SUBGROUP = {
-    0x54533251, 0x82BE, 0x4824, {0x96, 0xC1, 0x47, 0xB6, 0x0B, 0x74, 0x0D, 0x00}};
-const GUID MAX_PROCESSOR_STATE = {
-    0xBC5038F7, 0x23E0, 0x4960, {0x96, 0xDA, 0x33, 0xAB, 0xAF, 0x59, 0x35, 0xEC}};
-const GUID BOOST_MODE = {
-    0xBE337238, 0x0D82, 0x4146, {0xA9, 0x60, 0x4F, 0x37, 0x49, 0xD4, 0x70, 0xC7}};
-
 const GUID& setting_guid(SchemeSetting setting) {
-  return setting == SCHEME_BOOST_MODE ? BOOST_MODE : MAX_PROCESSOR_STATE;
+  return setting == SCHEME_BOOST_MODE ? windows_ids::BOOST_MODE : windows_ids::MAX_PROCESSOR_STATE;
 }
 
 // The active scheme's GUID, which PowerGetActiveScheme allocates and the
@@ -36,8 +29,8 @@ int write_scheme_value(SchemeSetting setting, uint32_t value) {
   ActiveScheme scheme;
   if (!scheme.guid) return 0;
   const GUID& which = setting_guid(setting);
-  DWORD ac = PowerWriteACValueIndex(nullptr, scheme.guid, &PROCESSOR_SUBGROUP, &which, value);
-  DWORD dc = PowerWriteDCValueIndex(nullptr, scheme.guid, &PROCESSOR_SUBGROUP, &which, value);
+  DWORD ac = PowerWriteACValueIndex(nullptr, scheme.guid, &windows_ids::PROCESSOR_SUBGROUP, &which, value);
+  DWORD dc = PowerWriteDCValueIndex(nullptr, scheme.guid, &windows_ids::PROCESSOR_SUBGROUP, &which, value);
   // Written values of the active scheme only take effect once it is made
   // active again.
   PowerSetActiveScheme(nullptr, scheme.guid);
@@ -49,9 +42,9 @@ int read_scheme_value(SchemeSetting setting, uint32_t* ac, uint32_t* dc) {
   if (!scheme.guid) return 0;
   const GUID& which = setting_guid(setting);
   DWORD ac_value = 0, dc_value = 0;
-  if (PowerReadACValueIndex(nullptr, scheme.guid, &PROCESSOR_SUBGROUP, &which, &ac_value) !=
+  if (PowerReadACValueIndex(nullptr, scheme.guid, &windows_ids::PROCESSOR_SUBGROUP, &which, &ac_value) !=
           ERROR_SUCCESS ||
-      PowerReadDCValueIndex(nullptr, scheme.guid, &PROCESSOR_SUBGROUP, &which, &dc_value) !=
+      PowerReadDCValueIndex(nullptr, scheme.guid, &windows_ids::PROCESSOR_SUBGROUP, &which, &dc_value) !=
           ERROR_SUCCESS) {
     return 0;
   }

@@ -21,17 +21,12 @@
 #include <new>
 
 #include "audio_state.h"
+#include "hardware/windows_ids.h"
 
 namespace {
 
-constexpr CLSID ENUMERATOR_CLSID = {
-    0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
-constexpr IID ENUMERATOR_IID = {
-    0xA95664D2, 0x9614, 0x4F35, {0xA7, 0x46, 0xDE, 0x8D, 0xB6, 0x36, 0x17, 0xE6}};
 constexpr IID DEVICE_IID = {
     0xD666063F, 0x1587, 0x4E43, {0x81, 0xF1, 0xB9, 0x48, 0xE8, 0x07, 0x36, 0x3F}};
-constexpr IID VOLUME_IID = {
-    0x5CDF2C82, 0x841E, 0x4546, {0x97, 0x22, 0x0C, 0xF7, 0x40, 0x78, 0x22, 0x9A}};
 constexpr HRESULT DEVICE_INVALIDATED = HRESULT(0x88890004);
 constexpr HRESULT NOT_FOUND = HRESULT(0x80070490);
 
@@ -71,7 +66,7 @@ class ComObject : public Interface {
 class EndpointVolume : public ComObject<IAudioEndpointVolume> {
  public:
   explicit EndpointVolume(uint32_t generation)
-      : ComObject(VOLUME_IID), generation_(generation) {}
+      : ComObject(windows_ids::ENDPOINT_VOLUME_IID), generation_(generation) {}
 
   HRESULT STDMETHODCALLTYPE GetMasterVolumeLevelScalar(FLOAT* level) override {
     if (!level) return E_POINTER;
@@ -132,7 +127,7 @@ class Device : public ComObject<IMMDevice> {
   HRESULT STDMETHODCALLTYPE Activate(REFIID iid, DWORD, PROPVARIANT*, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (iid != VOLUME_IID) return E_NOINTERFACE;
+    if (iid != windows_ids::ENDPOINT_VOLUME_IID) return E_NOINTERFACE;
     AudioState* state = audio_state();
     if (!state || state->generation != generation_) return DEVICE_INVALIDATED;
     *out = static_cast<IAudioEndpointVolume*>(new (std::nothrow) EndpointVolume(generation_));
@@ -160,7 +155,7 @@ class Device : public ComObject<IMMDevice> {
 
 class Enumerator : public ComObject<IMMDeviceEnumerator> {
  public:
-  Enumerator() : ComObject(ENUMERATOR_IID) {}
+  Enumerator() : ComObject(windows_ids::DEVICE_ENUMERATOR_IID) {}
 
   HRESULT STDMETHODCALLTYPE GetDefaultAudioEndpoint(EDataFlow flow, ERole,
                                                     IMMDevice** out) override {
@@ -231,7 +226,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  if (clsid != ENUMERATOR_CLSID) return CLASS_E_CLASSNOTAVAILABLE;
+  if (clsid != windows_ids::DEVICE_ENUMERATOR_CLSID) return CLASS_E_CLASSNOTAVAILABLE;
   Factory* factory = new (std::nothrow) Factory();
   if (!factory) return E_OUTOFMEMORY;
   const HRESULT result = factory->QueryInterface(iid, out);

@@ -19,15 +19,10 @@
 #include <cstring>
 
 #include "audio_state.h"
+#include "hardware/windows_ids.h"
 
 namespace {
 
-constexpr CLSID ENUMERATOR_CLSID = {
-    0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
-constexpr IID ENUMERATOR_IID = {
-    0xA95664D2, 0x9614, 0x4F35, {0xA7, 0x46, 0xDE, 0x8D, 0xB6, 0x36, 0x17, 0xE6}};
-constexpr IID VOLUME_IID = {
-    0x5CDF2C82, 0x841E, 0x4546, {0x97, 0x22, 0x0C, 0xF7, 0x40, 0x78, 0x22, 0x9A}};
 
 int refused(const char* step, HRESULT result) {
   std::printf("%s: 0x%08lX\n", step, static_cast<unsigned long>(result));
@@ -37,15 +32,15 @@ int refused(const char* step, HRESULT result) {
 // Runs `command` on the default render endpoint's volume interface.
 int with_endpoint(const char* command, long percent) {
   IMMDeviceEnumerator* enumerator = nullptr;
-  HRESULT result = CoCreateInstance(ENUMERATOR_CLSID, nullptr, CLSCTX_INPROC_SERVER,
-                                    ENUMERATOR_IID, reinterpret_cast<void**>(&enumerator));
+  HRESULT result = CoCreateInstance(windows_ids::DEVICE_ENUMERATOR_CLSID, nullptr, CLSCTX_INPROC_SERVER,
+                                    windows_ids::DEVICE_ENUMERATOR_IID, reinterpret_cast<void**>(&enumerator));
   if (FAILED(result)) return refused("CoCreateInstance", result);
   IMMDevice* device = nullptr;
   result = enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device);
   enumerator->Release();
   if (FAILED(result)) return refused("GetDefaultAudioEndpoint", result);
   IAudioEndpointVolume* volume = nullptr;
-  result = device->Activate(VOLUME_IID, CLSCTX_INPROC_SERVER, nullptr,
+  result = device->Activate(windows_ids::ENDPOINT_VOLUME_IID, CLSCTX_INPROC_SERVER, nullptr,
                             reinterpret_cast<void**>(&volume));
   device->Release();
   if (FAILED(result)) return refused("Activate", result);

@@ -18,16 +18,11 @@
 
 #include <cstring>
 
+#include "hardware/windows_ids.h"
 #include "power_scheme_state.h"
 
 namespace {
 
-const GUID PROCESSOR_SUBGROUP = {
-    0x54533251, 0x82BE, 0x4824, {0x96, 0xC1, 0x47, 0xB6, 0x0B, 0x74, 0x0D, 0x00}};
-const GUID MAX_PROCESSOR_STATE = {
-    0xBC5038F7, 0x23E0, 0x4960, {0x96, 0xDA, 0x33, 0xAB, 0xAF, 0x59, 0x35, 0xEC}};
-const GUID BOOST_MODE = {
-    0xBE337238, 0x0D82, 0x4146, {0xA9, 0x60, 0x4F, 0x37, 0x49, 0xD4, 0x70, 0xC7}};
 
 constexpr int AC = 0, DC = 1;
 
@@ -43,12 +38,12 @@ struct Slot {
 DWORD find_slot(const GUID* scheme, const GUID* subgroup, const GUID* setting, Slot* slot) {
   PowerSchemeState* state = power_state();
   if (!state) return ERROR_ACCESS_DENIED;
-  if (!same(scheme, state->active_scheme) || !same(subgroup, PROCESSOR_SUBGROUP)) {
+  if (!same(scheme, state->active_scheme) || !same(subgroup, windows_ids::PROCESSOR_SUBGROUP)) {
     return ERROR_FILE_NOT_FOUND;
   }
-  if (same(setting, MAX_PROCESSOR_STATE)) {
+  if (same(setting, windows_ids::MAX_PROCESSOR_STATE)) {
     *slot = {state->max_processor_state, "max_processor_state", 100};
-  } else if (same(setting, BOOST_MODE)) {
+  } else if (same(setting, windows_ids::BOOST_MODE)) {
     *slot = {state->boost_mode, "boost_mode", 6};
   } else {
     return ERROR_FILE_NOT_FOUND;

@@ -11,23 +11,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "hardware/windows_ids.h"
+
 namespace {
 
-constexpr CLSID ENUMERATOR_CLSID = {
-    0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
-constexpr IID ENUMERATOR_IID = {
-    0xA95664D2, 0x9614, 0x4F35, {0xA7, 0x46, 0xDE, 0x8D, 0xB6, 0x36, 0x17, 0xE6}};
-constexpr IID VOLUME_IID = {
-    0x5CDF2C82, 0x841E, 0x4546, {0x97, 0x22, 0x0C, 0xF7, 0x40, 0x78, 0x22, 0x9A}};
 
 IAudioEndpointVolume* default_endpoint_volume() {
   IMMDeviceEnumerator* enumerator = nullptr;
   IMMDevice* device = nullptr;
   IAudioEndpointVolume* volume = nullptr;
-  if (SUCCEEDED(CoCreateInstance(ENUMERATOR_CLSID, nullptr, CLSCTX_INPROC_SERVER, ENUMERATOR_IID,
+  if (SUCCEEDED(CoCreateInstance(windows_ids::DEVICE_ENUMERATOR_CLSID, nullptr, CLSCTX_INPROC_SERVER, windows_ids::DEVICE_ENUMERATOR_IID,
                                  reinterpret_cast<void**>(&enumerator)))) {
     if (SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device))) {
-      device->Activate(VOLUME_IID, CLSCTX_INPROC_SERVER, nullptr,
+      device->Activate(windows_ids::ENDPOINT_VOLUME_IID, CLSCTX_INPROC_SERVER, nullptr,
                        reinterpret_cast<void**>(&volume));
       device->Release();
     }

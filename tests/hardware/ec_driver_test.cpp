@@ -74,6 +74,10 @@ TEST_F(EcDriver, a_conflicting_tool_stops_all_traffic_for_as_long_as_it_runs) {
     EXPECT_EQ(ec_read(EC_REG_LIGHT_BLUE, &value), c.blocks ? 0 : 1);
     EXPECT_EQ(value, c.blocks ? 99 : 33);
     EXPECT_EQ(tool(L"get 0xB2"), c.blocks ? 17 : 33);
+    const uint8_t group[2] = {EC_REG_LIGHT_BLUE, EC_REG_LIGHT_BLUE};
+    uint8_t values[2] = {99, 99};
+    EXPECT_EQ(ec_read_group(group, values, 2), c.blocks ? 0 : 2);
+    EXPECT_EQ(values[1], c.blocks ? 99 : 33);
     if (c.blocks) EXPECT_EQ(ec_stat("commands"), commands_before) << "ports were touched";
     end_process(other);
     EXPECT_EQ(ec_write(EC_REG_LIGHT_BLUE, 34), 1) << "traffic resumes once the tool has ended";

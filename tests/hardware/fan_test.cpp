@@ -135,6 +135,36 @@ TEST_F(Fan, the_duty_is_read_twice_and_a_non_zero_second_reading_wins) {
   }
 }
 
+TEST_F(Fan, the_readout_reads_temperature_and_duty_in_one_go) {
+  struct Case {
+    const char* what;
+    bool with_duty;
+    std::vector<int> answers;  // scripted EC answers, -1 = no answer
+    bool has_temperature, has_duty;
+    int32_t celsius, percent;
+    int reads;
+  } cases[] = {
+      {"temperature and both duty readings", true, {45, 64, 64}, true, true, 45, 50, 3},
+      {"a second duty reading of 0 is ignored", true, {45, 64, 0}, true, true, 45, 50, 3},
+      {"a failed second duty read keeps the first", true, {45, 64, -1}, true, true, 45, 50, 3},
+      {"no duty without a first duty reading", true, {45, -1}, true, false, 45, 0, 2},
+      {"nothing after an unanswered temperature", true, {-1, 64, 64}, false, false, 0, 0, 1},
+      {"manual mode reads the temperature alone", false, {45, 64, 64}, true, false, 45, 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    reset_simulated_ec();
+    simulated_ec.scripted_reads.assign(c.answers.begin(), c.answers.end());
+    const int reads_before = simulated_ec.reads;
+    const FanReadout got = read_fan_readout(c.with_duty);
+    EXPECT_EQ(got.has_temperature, c.has_temperature);
+    EXPECT_EQ(got.has_duty, c.has_duty);
+    if (c.has_temperature) EXPECT_EQ(got.celsius, c.celsius);
+    if (c.has_duty) EXPECT_EQ(got.percent, c.percent);
+    EXPECT_EQ(simulated_ec.reads - reads_before, c.reads);
+  }
+}
+
 TEST_F(Fan, readings_come_from_the_simulated_device_and_stop_when_it_is_unusable) {
   ec_model_set_temperature(&simulated_ec.model, 72);
   int32_t celsius = 0, percent = 0;

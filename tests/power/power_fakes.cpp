@@ -71,6 +71,13 @@ int ec_read(uint8_t reg, uint8_t* value) {
   return 1;
 }
 
+// As one transaction does it: in order, stopping at the first failure.
+int ec_read_group(const uint8_t* regs, uint8_t* values, int count) {
+  int done = 0;
+  while (done < count && ec_read(regs[done], &values[done])) ++done;
+  return done;
+}
+
 int ec_write(uint8_t reg, uint8_t value) {
   note("ec 0x%02X=%u", reg, value);
   if (!power_fakes.ec_works) return 0;

@@ -44,6 +44,13 @@ int ec_read(uint8_t reg, uint8_t* value) {
   return ec_handshake_read(MODEL_PORTS, reg, value);
 }
 
+// As one transaction does it: in order, stopping at the first failure.
+int ec_read_group(const uint8_t* regs, uint8_t* values, int count) {
+  int done = 0;
+  while (done < count && ec_read(regs[done], &values[done])) ++done;
+  return done;
+}
+
 int ec_write(uint8_t reg, uint8_t value) {
   if (simulated_ec.unavailable) return 0;
   int ok = ec_handshake_write(MODEL_PORTS, reg, value);

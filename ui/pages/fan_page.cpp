@@ -177,14 +177,13 @@ void relayout_fan_panel() {
 
 void fan_readout_tick() {
   if (!panel_visible || !layout_ready) return;
-  int32_t celsius = 0;
-  if (read_fan_temperature(&celsius)) {
-    shown_temperature = celsius;
-    lv_label_set_text_fmt(temperature_label, "%d°C", int(celsius));
+  const FanReadout readout = read_fan_readout(fan_mode != MODE_MANUAL);
+  if (readout.has_temperature) {
+    shown_temperature = readout.celsius;
+    lv_label_set_text_fmt(temperature_label, "%d°C", int(readout.celsius));
   }
-  if (fan_mode == MODE_MANUAL) return;
-  int32_t percent = 0;
-  if (!read_fan_duty_percent(&percent)) return;
+  if (!readout.has_duty) return;
+  const int32_t percent = readout.percent;
   lv_slider_set_value(speed_slider, percent, LV_ANIM_ON);  // the slider holds it to 20..100
   lv_label_set_text_fmt(speed_label, "%d%%", int(percent));
   if (shown_temperature != 0 && fan_curve_editor_open()) {
