@@ -193,7 +193,17 @@ e2e_tap() {
 
 # e2e_post [--send] MESSAGE [WPARAM [LPARAM]]: posts (or sends) a message to the panel.
 e2e_post() { wine "$E2E_BIN/post_message.exe" "$@"; }
-e2e_ec() { wine "$E2E_BIN/ecsim.exe" -q get "$1" | tr -d '\r'; }
+# A run of the tool that prints nothing (Wine failing to start a process on
+# a loaded machine) is tried again, twice at the most, and said on stderr.
+e2e_ec() {
+  local value tries
+  for tries in 1 2 3; do
+    value=$(wine "$E2E_BIN/ecsim.exe" -q get "$1" | tr -d '\r')
+    [ -n "$value" ] && break
+    echo "e2e_ec: ecsim printed nothing for $1 (try $tries)" >&2
+  done
+  echo "$value"
+}
 e2e_ec_set() { wine "$E2E_BIN/ecsim.exe" set "$1" "$2" >/dev/null; }
 
 # e2e_ec_in_use: the EC as the panel leaves it while running: fan on a fixed
