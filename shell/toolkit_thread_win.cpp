@@ -10,6 +10,7 @@
 #include "shell/panel_fade.h"
 #include "shell/shell_state.h"
 #include "shell/window_host.h"
+#include "ui/pages/status_bar.h"
 #include "ui/panel_state.h"
 
 std::atomic<uint8_t> fade_step{0};
@@ -44,7 +45,9 @@ void set_drawing(bool on) {
   }
   if (on) {
     // What changed while hidden is drawn now, before the first fade step
-    // makes the window visible again.
+    // makes the window visible again; the status bar, which is not read
+    // while hidden, first.
+    status_bar_refresh();
     lv_obj_invalidate(lv_scr_act());
     lv_refr_now(display);
   }

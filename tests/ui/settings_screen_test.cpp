@@ -350,6 +350,14 @@ TEST_F(SettingsScreen, the_status_bar_shows_time_network_and_battery_once_the_la
   status_bar_tick();
   EXPECT_NE(label_with_text(main_screen, "09:06"), nullptr);
   EXPECT_NE(label_with_text(main_screen, " " LV_SYMBOL_CHARGE "   5%"), nullptr);
+
+  // Hidden, the tick asks nothing; the refresh as the panel shows again does.
+  panel_visible = 0;
+  fake_system.status.minute = 7;
+  status_bar_tick();
+  EXPECT_NE(label_with_text(main_screen, "09:06"), nullptr);
+  status_bar_refresh();
+  EXPECT_NE(label_with_text(main_screen, "09:07"), nullptr);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "test_display.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_state.h"
 #include "ui/pages/status_bar.h"
 #include "ui/screens.h"
 
@@ -43,6 +44,7 @@ TEST(StatusBarUnderWine, the_clock_shows_windows_local_time_and_the_battery_its_
   build_status_bar(main_screen);
   lv_scr_load(main_screen);
   layout_ready = 1;
+  panel_visible = 1;
 
   SYSTEMTIME before, after;
   GetLocalTime(&before);

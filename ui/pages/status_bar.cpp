@@ -9,6 +9,7 @@
 #include "hardware/system_status.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/panel_state.h"
 #include "ui/status_text.h"
 
 namespace {
@@ -56,6 +57,10 @@ void relayout_status_bar() {
 }
 
 void status_bar_tick() {
+  if (panel_visible) status_bar_refresh();
+}
+
+void status_bar_refresh() {
   if (!layout_ready) return;
   SystemStatus status;
   read_system_status(&status);
