@@ -25,4 +25,5 @@ void display_init() {
   select_layout_tier(current_long_side);
   if (ui_built) relayout_pages();
   layout_ready = 1;
+  if (ui_built) refresh_readouts();
 }

@@ -37,3 +37,8 @@ constexpr RelayoutFunction PAGE_RELAYOUTS[] = {
 void relayout_pages() {
   for (RelayoutFunction relayout : PAGE_RELAYOUTS) relayout();
 }
+
+void refresh_readouts() {
+  status_bar_refresh();
+  fan_readout_tick();
+}

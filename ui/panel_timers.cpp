@@ -44,11 +44,9 @@ void profile_timer(lv_timer_t*) {}
 }  // namespace
 
 void create_panel_timers() {
-  // The status bar and the fan's read-out are filled at the first pass
-  // rather than a second after the panel appears showing "00:00" and 0 %.
-  lv_timer_ready(lv_timer_create(clock_timer, 1000, nullptr));
+  lv_timer_create(clock_timer, 1000, nullptr);
   lv_timer_create(power_sync_timer, 100, nullptr);
-  lv_timer_ready(lv_timer_create(fan_readout_timer, 1000, nullptr));
+  lv_timer_create(fan_readout_timer, 1000, nullptr);
   lv_timer_create(display_refresh_timer, 100, nullptr);
   lv_timer_create(gpu_clock_display_timer, 1000, nullptr);
   lv_timer_create(update_dialog_timer, 100, nullptr);
