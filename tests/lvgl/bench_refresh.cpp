@@ -7,12 +7,13 @@
 // shared, and waiting for a core would otherwise count as drawing time.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
 #include <cmath>
 #include <vector>
 
 #include "lvgl.h"
 #include "src/draw/sw/lv_draw_sw.h"
+
+#include "bench_ratio.h"
 
 namespace {
 
@@ -186,35 +187,12 @@ Bench & bench()
 
 double fill_seconds;
 
-double cpu_seconds()
-{
-    timespec ts;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
 // One solid fill of the whole buffer through the renderer's default blend.
 void BM_PlainFill(benchmark::State & state)
 {
     Bench & b = bench();
-    lv_draw_ctx_t * draw_ctx = b.drv.draw_ctx;
-    lv_area_t area = {0, 0, kWidth - 1, kHeight - 1};
-    draw_ctx->buf = b.pixels.data();
-    draw_ctx->buf_area = &area;
-    draw_ctx->clip_area = &area;
-    lv_draw_sw_blend_dsc_t dsc;
-    lv_memset_00(&dsc, sizeof(dsc));
-    dsc.blend_area = &area;
-    dsc.color = lv_color_hex(0x15171A);
-    dsc.opa = LV_OPA_COVER;
-    dsc.mask_res = LV_DRAW_MASK_RES_FULL_COVER;
-    double start = cpu_seconds();
-    for(auto _ : state) {
-        lv_draw_sw_blend_basic(draw_ctx, &dsc);
-        benchmark::ClobberMemory();
-    }
-    double secs = cpu_seconds() - start;
-    fill_seconds = secs / static_cast<double>(state.iterations());
+    fill_seconds = time_plain_fill(state, b.drv.draw_ctx, b.pixels.data(), {0, 0, kWidth - 1, kHeight - 1},
+                                   lv_color_hex(0x15171A));
 }
 
 // One full refresh of the screen (every object drawn, one flush).
@@ -228,10 +206,7 @@ void BM_FullRefresh(benchmark::State & state)
         lv_refr_now(b.disp);
         benchmark::ClobberMemory();
     }
-    double secs = cpu_seconds() - start;
-    double frame = secs / static_cast<double>(state.iterations());
-    state.counters["ms_per_frame"] = frame * 1000.0;
-    if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+    report_frame(state, start, fill_seconds);
 }
 
 // The same refresh with the zoomed images resampled every frame (their
@@ -247,10 +222,7 @@ void BM_FullRefreshResampled(benchmark::State & state)
         lv_refr_now(b.disp);
         benchmark::ClobberMemory();
     }
-    double secs = cpu_seconds() - start;
-    double frame = secs / static_cast<double>(state.iterations());
-    state.counters["ms_per_frame"] = frame * 1000.0;
-    if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+    report_frame(state, start, fill_seconds);
 }
 
 // One full refresh of a screen holding one of each widget.
@@ -266,10 +238,7 @@ void BM_WidgetFrame(benchmark::State & state)
         lv_refr_now(b.disp);
         benchmark::ClobberMemory();
     }
-    double secs = cpu_seconds() - start;
-    double frame = secs / static_cast<double>(state.iterations());
-    state.counters["ms_per_frame"] = frame * 1000.0;
-    if(fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+    report_frame(state, start, fill_seconds);
     lv_scr_load(previous);
 }
 

@@ -9,7 +9,6 @@
 // shared, and waiting for a core would otherwise count as drawing time.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
 #include <vector>
 
 #include "hardware/device_models.h"
@@ -20,6 +19,8 @@
 #include "ui/layout.h"
 #include "ui/pages/performance_page.h"
 #include "ui/screens.h"
+
+#include "bench_ratio.h"
 
 namespace {
 
@@ -32,12 +33,6 @@ lv_disp_t* disp = nullptr;
 double fill_seconds = 0;
 
 void flush_cb(lv_disp_drv_t* d, const lv_area_t*, lv_color_t*) { lv_disp_flush_ready(d); }
-
-double cpu_seconds() {
-  timespec ts;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
 
 // The panel as the program builds it for a display `width` pixels wide.
 void build_panel(int32_t width) {
@@ -92,31 +87,8 @@ void build_panel(int32_t width) {
 
 void BM_PlainFill(benchmark::State& state) {
   build_panel(1920);
-  lv_area_t area = {0, 0, WIDTH - 1, HEIGHT - 1};
-  lv_draw_ctx_t* ctx = drv.draw_ctx;
-  ctx->buf = pixels.data();
-  ctx->buf_area = &area;
-  ctx->clip_area = &area;
-  lv_draw_sw_blend_dsc_t dsc;
-  lv_memset_00(&dsc, sizeof(dsc));
-  dsc.blend_area = &area;
-  dsc.color = lv_color_hex(0x101010);
-  dsc.opa = LV_OPA_COVER;
-  dsc.mask_res = LV_DRAW_MASK_RES_FULL_COVER;
-  double start = cpu_seconds();
-  for (auto _ : state) {
-    lv_draw_sw_blend_basic(ctx, &dsc);
-    benchmark::ClobberMemory();
-  }
-  double secs = cpu_seconds() - start;
-  fill_seconds = secs / double(state.iterations());
-}
-
-void report(benchmark::State& state, double start) {
-  double secs = cpu_seconds() - start;
-  double frame = secs / double(state.iterations());
-  state.counters["ms_per_frame"] = frame * 1000.0;
-  if (fill_seconds > 0) state.counters["ratio_to_fill"] = frame / fill_seconds;
+  fill_seconds = time_plain_fill(state, drv.draw_ctx, pixels.data(), {0, 0, WIDTH - 1, HEIGHT - 1},
+                                 lv_color_hex(0x101010));
 }
 
 // One full refresh of the main screen; the argument is the display width.
@@ -128,7 +100,7 @@ void BM_MainScreenFullRefresh(benchmark::State& state) {
     lv_refr_now(disp);
     benchmark::ClobberMemory();
   }
-  report(state, start);
+  report_frame(state, start, fill_seconds);
 }
 
 // The frame after the dial moved by one watt (the buffer is refreshed in
@@ -145,7 +117,7 @@ void BM_DialTurnFrame(benchmark::State& state) {
     lv_refr_now(disp);
     benchmark::ClobberMemory();
   }
-  report(state, start);
+  report_frame(state, start, fill_seconds);
 }
 
 }  // namespace
